@@ -1,0 +1,44 @@
+# Small helpers shared by the folders' CMakeLists.
+
+function(station_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+endfunction()
+
+# station_library(name [LINK lib...]): one static library from the sources of the calling folder.
+function(station_library name)
+    cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS
+        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
+        ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+        ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+    list(FILTER sources EXCLUDE REGEX ".*\\.h$")
+    if(sources)
+        file(GLOB all CONFIGURE_DEPENDS
+            ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+            ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+        add_library(${name} STATIC ${all})
+        station_warnings(${name})
+        target_link_libraries(${name} PUBLIC ${ARG_LINK})
+    else()
+        # Header-only so far.
+        add_library(${name} INTERFACE)
+        target_link_libraries(${name} INTERFACE ${ARG_LINK})
+    endif()
+endfunction()
+
+# station_add_test(folder name [LINK lib...]): tests/<folder>/tst_<name>.cpp as a CTest test.
+function(station_add_test folder name)
+    cmake_parse_arguments(ARG "" "TIMEOUT" "LINK" ${ARGN})
+    set(target tst_${folder}_${name})
+    add_executable(${target} ${CMAKE_CURRENT_SOURCE_DIR}/tst_${name}.cpp)
+    station_warnings(${target})
+    target_link_libraries(${target} PRIVATE ${ARG_LINK} testsupport Qt5::Test)
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 120)
+    endif()
+    add_test(NAME ${folder}/${name} COMMAND ${target})
+    set_tests_properties(${folder}/${name} PROPERTIES
+        TIMEOUT ${ARG_TIMEOUT}
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.qpa.*=false")
+endfunction()

@@ -1,0 +1,20 @@
+#include "core/globals.h"
+
+// One translation unit holds every process-wide object so that they are built in this order.
+QString gAppDirPath;
+// gBroadcastSocket is defined here, after gAppDirPath, once the device link exists.
+QString gIpPortMac;
+QString gPassword;
+QString gServerIp;
+QString gDomainName;
+QString gHostIp;
+// gDatabase is defined here, before gSubId, once the database connection exists.
+QString gSubId;
+QString gDevId;
+QString gLockPassword;
+QString gRetainDays;
+
+int gScreenWidth = 0;
+int gScreenHeight = 0;
+int gNetworkType = 0;
+int gDbConnectionCounter = 0;
