@@ -1,5 +1,7 @@
 #include "core/globals.h"
 
+#include "core/cppsqlite3db.h"
+
 // One translation unit holds every process-wide object so that they are built in this order.
 QString gAppDirPath;
 // gBroadcastSocket is defined here, after gAppDirPath, once the device link exists.
@@ -8,7 +10,7 @@ QString gPassword;
 QString gServerIp;
 QString gDomainName;
 QString gHostIp;
-// gDatabase is defined here, before gSubId, once the database connection exists.
+CppSQLite3DB gDatabase;
 QString gSubId;
 QString gDevId;
 QString gLockPassword;

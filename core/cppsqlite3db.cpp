@@ -1,0 +1,195 @@
+#include "core/cppsqlite3db.h"
+
+#include "core/globals.h"
+
+#include <QDebug>
+#include <QSqlDatabase>
+#include <QSqlRecord>
+
+CppSQLite3DB::CppSQLite3DB() = default;
+
+CppSQLite3DB::~CppSQLite3DB()
+{
+    close();
+}
+
+void CppSQLite3DB::setDatabaseName(const QString &path)
+{
+    m_path = path;
+}
+
+void CppSQLite3DB::open()
+{
+    close();
+
+    m_handle = new QSqlDatabase;
+    const int n = gDbConnectionCounter++;
+    m_connectionName = QString::asprintf("default_%d", n);
+    *m_handle = QSqlDatabase::addDatabase("QSQLITE", m_connectionName);
+    m_handle->setDatabaseName(m_path);
+    if (!m_handle->open())
+    {
+        qDebug() << "database open error.";
+        m_lastOpenError = m_handle->lastError();
+    }
+}
+
+void CppSQLite3DB::close()
+{
+    if (!m_handle)
+        return;
+    if (m_handle->isOpen())
+        m_handle->close();
+    delete m_handle;
+    m_handle = nullptr;
+    m_transactionDepth = 0;
+    // The registration goes last: the SQL module only forgets a connection that no handle refers to.
+    QSqlDatabase::removeDatabase(m_connectionName);
+    m_connectionName.clear();
+}
+
+void CppSQLite3DB::openOnDemand()
+{
+    if (!m_handle || !m_handle->isOpen())
+        open();
+}
+
+QSqlQuery CppSQLite3DB::runStatement(const QString &sql, const QVariantList &values, bool bind, bool *ok)
+{
+    openOnDemand();
+    QSqlQuery query(*m_handle);
+    bool done = query.prepare(sql);
+    if (done)
+    {
+        if (bind)
+        {
+            for (const QVariant &value : values)
+            {
+                // A null QString would be stored as SQL NULL; the texts of the project are never NULL, an
+                // empty one is ''. An untyped QVariant() still binds NULL for a caller that means it.
+                if (value.userType() == QMetaType::QString && value.isNull())
+                    query.addBindValue(QString(""));
+                else
+                    query.addBindValue(value);
+            }
+        }
+        done = query.exec();
+    }
+    if (!done)
+        qDebug() << "Error: Fail to exec sql." << query.lastError();
+    if (ok)
+        *ok = done;
+    return query;
+}
+
+bool CppSQLite3DB::execSql(const QString &sql)
+{
+    bool ok = false;
+    runStatement(sql, {}, false, &ok);
+    return ok;
+}
+
+bool CppSQLite3DB::execSql(const QString &sql, const QVariantList &values)
+{
+    bool ok = false;
+    runStatement(sql, values, true, &ok);
+    return ok;
+}
+
+QSqlQuery CppSQLite3DB::querySql(const QString &sql)
+{
+    return runStatement(sql, {}, false, nullptr);
+}
+
+QSqlQuery CppSQLite3DB::querySql(const QString &sql, const QVariantList &values)
+{
+    return runStatement(sql, values, true, nullptr);
+}
+
+bool CppSQLite3DB::isTableExist(const QString &table)
+{
+    return tables().contains(table, Qt::CaseSensitive);
+}
+
+bool CppSQLite3DB::isColumnExist(const QString &table, const QString &column)
+{
+    openOnDemand();
+    QSqlQuery query(*m_handle);
+    const QString sql = "PRAGMA table_info(" + table + ")";
+    if (!query.prepare(sql) || !query.exec())
+    {
+        qDebug() << "Error: Fail to exec sql." << query.lastError();
+        return false;
+    }
+    bool found = false;
+    while (!found && query.next())
+        found = query.value("name").toString().compare(column, Qt::CaseInsensitive) == 0;
+    query.finish();
+    return found;
+}
+
+bool CppSQLite3DB::addColumn(const QString &table, const QString &column, const QString &type,
+                             const QString &defaultValue)
+{
+    if (isColumnExist(table, column))
+        return true;
+    openOnDemand();
+    const QString sql = QString("ALTER TABLE \"%1\" ADD COLUMN \"%2\" %3 DEFAULT %4")
+                            .arg(table, column, type.isEmpty() ? QString("TEXT") : type,
+                                 defaultValue.isEmpty() ? QString("NULL") : defaultValue);
+    QSqlQuery query(*m_handle);
+    const bool ok = query.exec(sql);
+    if (!ok)
+        qDebug() << "Error: Fail to add column." << query.lastError() << "\nSQL:" << sql;
+    return ok;
+}
+
+QStringList CppSQLite3DB::tables()
+{
+    openOnDemand();
+    return m_handle->tables(QSql::Tables);
+}
+
+QString CppSQLite3DB::lastErrorText() const
+{
+    return m_lastOpenError.text();
+}
+
+bool CppSQLite3DB::isOpen() const
+{
+    return m_handle && m_handle->isOpen();
+}
+
+// Savepoints rather than BEGIN/COMMIT, so that a function which groups its own steps can still be called from
+// inside a caller's transaction; the outermost savepoint starts and ends the real transaction.
+bool CppSQLite3DB::beginTransaction()
+{
+    if (!execSql(QString("SAVEPOINT station_tx_%1").arg(m_transactionDepth + 1)))
+        return false;
+    ++m_transactionDepth;
+    return true;
+}
+
+bool CppSQLite3DB::commitTransaction()
+{
+    if (m_transactionDepth <= 0)
+        return false;
+    if (!execSql(QString("RELEASE SAVEPOINT station_tx_%1").arg(m_transactionDepth)))
+    {
+        rollbackTransaction();
+        return false;
+    }
+    --m_transactionDepth;
+    return true;
+}
+
+bool CppSQLite3DB::rollbackTransaction()
+{
+    if (m_transactionDepth <= 0)
+        return false;
+    const QString name = QString("station_tx_%1").arg(m_transactionDepth);
+    const bool undone = execSql("ROLLBACK TO SAVEPOINT " + name);
+    const bool released = execSql("RELEASE SAVEPOINT " + name);
+    --m_transactionDepth;
+    return undone && released;
+}

@@ -1,0 +1,82 @@
+#pragma once
+// The one connection to the current project's SQLite database; every read and write of project data goes
+// through the process-wide instance gDatabase.
+
+#include <QObject>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+class QSqlDatabase;
+
+// How to run a statement:
+//  - Statements without outside text: gDatabase.execSql("delete from tbl_room where room_id=" + QString::number(id)).
+//  - Any text from a user, a device, a file or a peer is never pasted into the SQL. Write a `?` placeholder
+//    where the value goes and pass the values in order; they are bound, so quotes, percent signs and any
+//    letters are stored exactly as given:
+//        gDatabase.execSql("insert into tbl_region(region_name,region_id) values(?,?)", {name, regionId});
+//        QSqlQuery q = gDatabase.querySql("select * from tbl_room where room_name=?", {name});
+//    The query helpers of core/queryhelpers.h take the same value list. A null QString binds as the empty
+//    text, as '%s' of an empty text would; QVariant() binds SQL NULL.
+//  - Steps that must happen together run between beginTransaction() and commitTransaction(), or
+//    rollbackTransaction() when a step fails. Transactions nest (savepoints), so a function that uses one can be
+//    called from inside another.
+//
+// The connection opens itself on demand: setDatabaseName() only stores the path; the next statement opens it
+// (creating an empty file when none exists). A project switch is close(), setDatabaseName(path), then statements.
+// Failures never raise: they go to the debug log and come back as false or as a query without rows.
+class CppSQLite3DB : public QObject
+{
+    Q_OBJECT
+
+public:
+    CppSQLite3DB();
+    ~CppSQLite3DB() override;
+
+    void setDatabaseName(const QString &path);
+    QString databaseName() const { return m_path; }
+
+    // Runs one statement and drops its rows; true when it succeeded.
+    bool execSql(const QString &sql);
+    // As above with the values bound, in order, to the `?` placeholders of sql.
+    bool execSql(const QString &sql, const QVariantList &values);
+
+    // Runs one statement; the query comes back executed and positioned before its first row, or inactive and
+    // without rows when the statement failed. Finish it (or let it go out of scope) before the next close().
+    QSqlQuery querySql(const QString &sql);
+    QSqlQuery querySql(const QString &sql, const QVariantList &values);
+
+    // Exact, case-sensitive match among the ordinary tables.
+    bool isTableExist(const QString &table);
+    // Column names compare without regard to case; a missing table has no columns.
+    bool isColumnExist(const QString &table, const QString &column);
+    // Adds the column when missing; true when it exists afterwards. An empty type means TEXT, an empty default NULL.
+    bool addColumn(const QString &table, const QString &column, const QString &type, const QString &defaultValue);
+    QStringList tables();
+
+    QString lastErrorText() const;
+    bool isOpen() const;
+    // Name under which the current connection is registered with the SQL module; empty when closed.
+    QString connectionName() const { return m_connectionName; }
+
+    bool beginTransaction();
+    bool commitTransaction();
+    bool rollbackTransaction();
+    int transactionDepth() const { return m_transactionDepth; }
+
+public slots:
+    void close();
+
+private:
+    void open();
+    void openOnDemand();
+    QSqlQuery runStatement(const QString &sql, const QVariantList &values, bool bind, bool *ok);
+
+    QSqlDatabase *m_handle = nullptr;
+    QSqlError m_lastOpenError;
+    QString m_path;
+    QString m_connectionName;
+    int m_transactionDepth = 0;
+};

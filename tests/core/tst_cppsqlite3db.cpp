@@ -1,0 +1,226 @@
+// The project database connection: opening on demand, connection names, schema questions, bound values and
+// transactions.
+
+#include "core/cppsqlite3db.h"
+#include "core/globals.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestCppSQLite3DB : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opensOnDemandAndCreatesTheFile();
+    void connectionNamesCountUp();
+    void setDatabaseNameWaitsForTheNextOpen();
+    void failedOpenRetriesWithANewConnection();
+    void failingStatementIsFalseAndQueryEmpty();
+    void tableExistIsExact();
+    void columnExistIgnoresCase();
+    void addColumnAddsOnceWithDefaults();
+    void boundValuesAreStoredAsGiven_data();
+    void boundValuesAreStoredAsGiven();
+    void bracketedIndexColumn();
+    void transactionRollsBack();
+    void nestedTransactionUndoesOnlyItsOwnPart();
+    void closeWithoutHandleDoesNothing();
+
+private:
+    QString dbPath(const QString &name = "test.db3") const { return QDir(m_dir->path()).filePath(name); }
+    QScopedPointer<QTemporaryDir> m_dir;
+};
+
+void TestCppSQLite3DB::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    QVERIFY(m_dir->isValid());
+    gDatabase.close();
+    gDatabase.setDatabaseName(dbPath());
+}
+
+void TestCppSQLite3DB::cleanup()
+{
+    gDatabase.close();
+}
+
+void TestCppSQLite3DB::opensOnDemandAndCreatesTheFile()
+{
+    QVERIFY(!gDatabase.isOpen());
+    QVERIFY(!QFile::exists(dbPath()));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
+    QVERIFY(!gDatabase.execSql("select * from tbl_room"));
+    QVERIFY(gDatabase.isOpen());
+    QVERIFY(QFile::exists(dbPath()));
+    QVERIFY(gDatabase.tables().isEmpty());
+}
+
+void TestCppSQLite3DB::connectionNamesCountUp()
+{
+    const int before = gDbConnectionCounter;
+    QVERIFY(gDatabase.execSql("create table t(id integer primary key)"));
+    const QString first = gDatabase.connectionName();
+    QCOMPARE(first, QString("default_%1").arg(before));
+    QVERIFY(QSqlDatabase::contains(first));
+    gDatabase.close();
+    QVERIFY(!QSqlDatabase::contains(first));
+    QVERIFY(gDatabase.isTableExist("t"));
+    QCOMPARE(gDatabase.connectionName(), QString("default_%1").arg(before + 1));
+}
+
+void TestCppSQLite3DB::setDatabaseNameWaitsForTheNextOpen()
+{
+    QVERIFY(gDatabase.execSql("create table first_file(id integer primary key)"));
+    gDatabase.setDatabaseName(dbPath("other.db3"));
+    QVERIFY(gDatabase.isTableExist("first_file"));
+    gDatabase.close();
+    QVERIFY(!gDatabase.isTableExist("first_file"));
+    QVERIFY(QFile::exists(dbPath("other.db3")));
+}
+
+void TestCppSQLite3DB::failedOpenRetriesWithANewConnection()
+{
+    gDatabase.setDatabaseName(QDir(m_dir->path()).filePath("no/such/folder/x.db3"));
+    const int before = gDbConnectionCounter;
+    QTest::ignoreMessage(QtDebugMsg, "database open error.");
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
+    QVERIFY(!gDatabase.execSql("select 1"));
+    QVERIFY(!gDatabase.isOpen());
+    QVERIFY(!gDatabase.lastErrorText().isEmpty());
+    QTest::ignoreMessage(QtDebugMsg, "database open error.");
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
+    QVERIFY(!gDatabase.execSql("select 1"));
+    QCOMPARE(gDbConnectionCounter, before + 2);
+}
+
+void TestCppSQLite3DB::failingStatementIsFalseAndQueryEmpty()
+{
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
+    QSqlQuery query = gDatabase.querySql("select * from missing_table");
+    QVERIFY(!query.isActive());
+    QVERIFY(!query.next());
+}
+
+void TestCppSQLite3DB::tableExistIsExact()
+{
+    QVERIFY(gDatabase.execSql("create table tbl_log(id integer primary key)"));
+    QVERIFY(gDatabase.isTableExist("tbl_log"));
+    QVERIFY(!gDatabase.isTableExist("TBL_LOG"));
+    QVERIFY(!gDatabase.isTableExist("sqlite_master"));
+}
+
+void TestCppSQLite3DB::columnExistIgnoresCase()
+{
+    QVERIFY(gDatabase.execSql("create table tbl_version(id integer primary key,name nvarchar)"));
+    QVERIFY(gDatabase.isColumnExist("tbl_version", "NAME"));
+    QVERIFY(!gDatabase.isColumnExist("tbl_version", "version"));
+    QVERIFY(!gDatabase.isColumnExist("no_table", "name"));
+}
+
+void TestCppSQLite3DB::addColumnAddsOnceWithDefaults()
+{
+    QVERIFY(gDatabase.execSql("create table t(id integer primary key,a integer)"));
+    QVERIFY(gDatabase.execSql("insert into t(a) values(5)"));
+    QVERIFY(gDatabase.addColumn("t", "A", "integer", "7"));
+    QVERIFY(!gDatabase.isColumnExist("t", "a2"));
+
+    QVERIFY(gDatabase.addColumn("t", "kind", "integer", "0"));
+    QVERIFY(gDatabase.addColumn("t", "note", "", ""));
+    QSqlQuery query = gDatabase.querySql("select kind,note,typeof(note) as nt from t");
+    QVERIFY(query.next());
+    QCOMPARE(query.value("kind").toInt(), 0);
+    QVERIFY(query.value("note").isNull());
+    query.finish();
+    QSqlQuery info = gDatabase.querySql("select type from pragma_table_info('t') where name='note'");
+    QVERIFY(info.next());
+    QCOMPARE(info.value(0).toString(), QString("TEXT"));
+}
+
+void TestCppSQLite3DB::boundValuesAreStoredAsGiven_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("quote") << QString("O'Brien's \"suite\"");
+    QTest::newRow("percent") << QString("100% %s %d %1");
+    QTest::newRow("sql") << QString("x'); delete from t; --");
+    QTest::newRow("non-latin") << QString::fromUtf8("Zimmer Größe – 房间 – غرفة – °C");
+    QTest::newRow("empty") << QString();
+}
+
+void TestCppSQLite3DB::boundValuesAreStoredAsGiven()
+{
+    QFETCH(QString, text);
+    QVERIFY(gDatabase.execSql("create table t(id integer primary key,name nvarchar,n integer)"));
+    QVERIFY(gDatabase.execSql("insert into t(name,n) values(?,?)", {text, 3}));
+    QVERIFY(gDatabase.execSql("insert into t(name,n) values(?,?)", {QString("other"), 4}));
+    QSqlQuery query = gDatabase.querySql("select n from t where name=?", {text});
+    QVERIFY(query.next());
+    QCOMPARE(query.value("n").toInt(), 3);
+    QVERIFY(!query.next());
+    query.finish();
+    QSqlQuery back = gDatabase.querySql("select name from t where n=?", {3});
+    QVERIFY(back.next());
+    QCOMPARE(back.value("name").toString(), text);
+}
+
+void TestCppSQLite3DB::bracketedIndexColumn()
+{
+    QVERIFY(gDatabase.execSql("create table tbl_x(id integer primary key,[index] integer)"));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
+    QVERIFY(!gDatabase.execSql("insert into tbl_x(index) values(1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_x([index]) values(1)"));
+}
+
+void TestCppSQLite3DB::transactionRollsBack()
+{
+    QVERIFY(gDatabase.execSql("create table t(id integer primary key,a integer)"));
+    QVERIFY(gDatabase.beginTransaction());
+    QVERIFY(gDatabase.execSql("insert into t(a) values(1)"));
+    QVERIFY(gDatabase.rollbackTransaction());
+    QCOMPARE(gDatabase.transactionDepth(), 0);
+    QSqlQuery query = gDatabase.querySql("select count(*) from t");
+    QVERIFY(query.next());
+    QCOMPARE(query.value(0).toInt(), 0);
+    query.finish();
+
+    QVERIFY(gDatabase.beginTransaction());
+    QVERIFY(gDatabase.execSql("insert into t(a) values(2)"));
+    QVERIFY(gDatabase.commitTransaction());
+    gDatabase.close();
+    QSqlQuery after = gDatabase.querySql("select a from t");
+    QVERIFY(after.next());
+    QCOMPARE(after.value(0).toInt(), 2);
+}
+
+void TestCppSQLite3DB::nestedTransactionUndoesOnlyItsOwnPart()
+{
+    QVERIFY(gDatabase.execSql("create table t(id integer primary key,a integer)"));
+    QVERIFY(gDatabase.beginTransaction());
+    QVERIFY(gDatabase.execSql("insert into t(a) values(1)"));
+    QVERIFY(gDatabase.beginTransaction());
+    QCOMPARE(gDatabase.transactionDepth(), 2);
+    QVERIFY(gDatabase.execSql("insert into t(a) values(2)"));
+    QVERIFY(gDatabase.rollbackTransaction());
+    QVERIFY(gDatabase.commitTransaction());
+    QSqlQuery query = gDatabase.querySql("select group_concat(a) from t");
+    QVERIFY(query.next());
+    QCOMPARE(query.value(0).toString(), QString("1"));
+    QVERIFY(!gDatabase.commitTransaction());
+}
+
+void TestCppSQLite3DB::closeWithoutHandleDoesNothing()
+{
+    gDatabase.close();
+    gDatabase.close();
+    QVERIFY(!gDatabase.isOpen());
+    QVERIFY(gDatabase.connectionName().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestCppSQLite3DB)
+#include "tst_cppsqlite3db.moc"
