@@ -1,10 +1,11 @@
 #include "core/globals.h"
 
 #include "core/cppsqlite3db.h"
+#include "devicelink/broadcastsocket.h"
 
 // One translation unit holds every process-wide object so that they are built in this order.
 QString gAppDirPath;
-// gBroadcastSocket is defined here, after gAppDirPath, once the device link exists.
+BroadcastSocket gBroadcastSocket;
 QString gIpPortMac;
 QString gPassword;
 QString gServerIp;

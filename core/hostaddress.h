@@ -1,0 +1,18 @@
+#pragma once
+// Choice of the station's own IPv4 address (gHostIp) and of the broadcast address that belongs to it.
+
+#include <QHostAddress>
+#include <QList>
+#include <QNetworkAddressEntry>
+#include <QString>
+
+// Keeps gHostIp while the machine still carries it, else takes the first qualifying address and stores it
+// in the project's network row.
+void updateHostIp();
+// The broadcast address of the interface entry that carries gHostIp, else 255.255.255.255.
+QHostAddress getBroadcastAddress();
+
+// The same choices over given address lists, so that they can be checked without the machine's interfaces.
+// Answers the new host address, or an empty text when gHostIp is to stay.
+QString chooseHostIp(const QString &current, const QList<QHostAddress> &machineAddresses);
+QHostAddress findBroadcastAddress(const QString &hostIp, const QList<QNetworkAddressEntry> &entries);
