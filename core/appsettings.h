@@ -1,0 +1,19 @@
+#pragma once
+// The station's own preferences outside the project database: the per-user ini store (groups address,
+// project, getOpenFileName, about), the platform's native per-user store, and the start-up load of them.
+//
+// Each function opens its own settings object for the one access, so a written value is stored when it returns.
+
+#include <QString>
+
+void readIniSetting(const QString &group, const QString &key, QString &value);
+void writeIniSetting(const QString &group, const QString &key, const QString &value);
+void readRegistrySetting(const QString &key, QString &value);
+void writeRegistrySetting(const QString &key, const QString &value);
+
+// Fills gAppDirPath, the station's bus address (also handed to the device link), the lock password and the
+// retention in days, writing the defaults back where the store held nothing. Called once at start-up.
+void loadAppSettings();
+
+// The platform's unique machine identifier as text; empty when the platform reports none.
+QString getMachineUniqueId();

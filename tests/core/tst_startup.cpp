@@ -1,0 +1,151 @@
+// The station's start-up as a separate process: a first start in an empty home, a second start while a station
+// runs, and a start after a station was killed.
+
+#include "core/singleinstance.h"
+#include "tests/support/testenv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void firstStartCreatesSettings();
+    void secondStartIsRefusedAndTouchesNothing();
+    void startAfterKilledStationSucceeds();
+
+private:
+    QString iniPath() const { return m_home.path() + "/.config/ORV/Zoduv.ini"; }
+    bool settingsWritten() const;
+    // Runs the station from its own application folder until it has loaded its settings, then ends it if it
+    // is still running. Answers false when it crashed or never got that far.
+    bool runStationUntilSettled();
+    QString holdGuard(QProcess &holder);
+
+    QTemporaryDir m_home;
+    QTemporaryDir m_appDir;
+    QString m_station;
+    QProcess m_holder;
+};
+
+void TestStartup::initTestCase()
+{
+    QVERIFY(m_home.isValid());
+    QVERIFY(m_appDir.isValid());
+    testenv::useFreshHome(m_home);
+    // A copy of the program in a folder of its own: the station keeps its folders beside its program file.
+    m_station = m_appDir.path() + "/zoduv";
+    QVERIFY(QFile::copy(STATION_BINARY, m_station));
+}
+
+void TestStartup::init()
+{
+    QVERIFY(QDir(m_home.path() + "/.config").removeRecursively());
+    QFile::remove(singleInstanceLockPath());
+}
+
+void TestStartup::cleanup()
+{
+    if (m_holder.state() != QProcess::NotRunning)
+    {
+        m_holder.kill();
+        m_holder.waitForFinished(5000);
+    }
+}
+
+bool TestStartup::settingsWritten() const
+{
+    return QSettings(iniPath(), QSettings::IniFormat).contains("address/retain_days");
+}
+
+bool TestStartup::runStationUntilSettled()
+{
+    QProcess station;
+    station.start(m_station, QStringList());
+    if (!station.waitForStarted(10000))
+    {
+        return false;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    while (station.state() != QProcess::NotRunning && !settingsWritten() && timer.elapsed() < 20000)
+    {
+        station.waitForFinished(50);
+    }
+    if (station.state() != QProcess::NotRunning)
+    {
+        station.kill();
+        station.waitForFinished(5000);
+        return settingsWritten();
+    }
+    return station.exitStatus() == QProcess::NormalExit && station.exitCode() == 0 && settingsWritten();
+}
+
+QString TestStartup::holdGuard(QProcess &holder)
+{
+    holder.start(GUARD_HOLDER, QStringList());
+    if (!holder.waitForStarted(10000))
+    {
+        return "not started";
+    }
+    QElapsedTimer timer;
+    timer.start();
+    while (!holder.canReadLine() && timer.elapsed() < 10000)
+    {
+        holder.waitForReadyRead(100);
+    }
+    return QString::fromUtf8(holder.readLine()).trimmed();
+}
+
+void TestStartup::firstStartCreatesSettings()
+{
+    QVERIFY(runStationUntilSettled());
+
+    QSettings ini(iniPath(), QSettings::IniFormat);
+    QCOMPARE(ini.childGroups(), QStringList{"address"});
+    QCOMPARE(ini.value("address/subId").toString(), QString("1"));
+    QCOMPARE(ini.value("address/devId").toString(), QString("254"));
+    QCOMPARE(ini.value("address/lock_password").toString(), QString("qmv315"));
+    QCOMPARE(ini.value("address/retain_days").toString(), QString("30"));
+
+    QSettings native(m_home.path() + "/.config/ORV/Zoduv.conf", QSettings::IniFormat);
+    QCOMPARE(native.value("applicationFilePath").toString(), m_station);
+    QVERIFY(QFileInfo(m_appDir.path() + "/skin").isDir());
+}
+
+void TestStartup::secondStartIsRefusedAndTouchesNothing()
+{
+    QCOMPARE(holdGuard(m_holder), QString("free"));
+
+    QProcess station;
+    station.start(m_station, QStringList());
+    QVERIFY(station.waitForFinished(20000));
+    QCOMPARE(station.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(station.exitCode(), 0);
+    QVERIFY(!QFile::exists(iniPath()));
+    QVERIFY(!QFile::exists(m_home.path() + "/.config/ORV/Zoduv.conf"));
+    QCOMPARE(m_holder.state(), QProcess::Running);
+}
+
+void TestStartup::startAfterKilledStationSucceeds()
+{
+    QCOMPARE(holdGuard(m_holder), QString("free"));
+    m_holder.kill();
+    QVERIFY(m_holder.waitForFinished(10000));
+    QVERIFY(QFile::exists(singleInstanceLockPath()));
+
+    QVERIFY(runStationUntilSettled());
+}
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"
