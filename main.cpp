@@ -17,15 +17,13 @@ int main(int argc, char **argv)
     QCoreApplication::setOrganizationName("ORV");
     QCoreApplication::setApplicationName("Zoduv");
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-    {
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect geometry = screen->geometry();
         gScreenWidth = geometry.right() - geometry.left() + 1;
         gScreenHeight = geometry.bottom() - geometry.top() + 1;
     }
 
-    if (isAnotherInstanceRunning())
-    {
+    if (isAnotherInstanceRunning()) {
         // The second start reads and writes no setting and opens no database.
         qDebug() << "The software has been opened!";
         return 0;

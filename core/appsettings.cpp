@@ -17,8 +17,7 @@ QString readWithDefault(const QString &key, const QString &defaultValue)
 {
     QString value;
     readIniSetting("address", key, value);
-    if (value.isEmpty())
-    {
+    if (value.isEmpty()) {
         value = defaultValue;
         writeIniSetting("address", key, value);
     }
@@ -70,12 +69,10 @@ void loadAppSettings()
 
     // Nothing reads the icon copy; it is there for shortcuts made by hand.
     const QString skin = gAppDirPath + "/skin";
-    if (!QDir(skin).exists())
-    {
+    if (!QDir(skin).exists()) {
         QDir().mkdir(skin);
     }
-    if (!QFile::exists(skin + "/logo.ico"))
-    {
+    if (!QFile::exists(skin + "/logo.ico")) {
         copyFileTo(":/myImages/icons/logo.ico", skin + "/logo.ico", true);
     }
 

@@ -10,24 +10,19 @@ const float kTwoThirds = 0.66666669f;
 
 float channelValue(float p, float q, float t)
 {
-    if (t < 0.0f)
-    {
+    if (t < 0.0f) {
         t += 1.0f;
     }
-    if (t > 1.0f)
-    {
+    if (t > 1.0f) {
         t -= 1.0f;
     }
-    if (6.0f * t < 1.0f)
-    {
+    if (6.0f * t < 1.0f) {
         return p + (q - p) * 6.0f * t;
     }
-    if (2.0f * t < 1.0f)
-    {
+    if (2.0f * t < 1.0f) {
         return q;
     }
-    if (3.0f * t < 2.0f)
-    {
+    if (3.0f * t < 2.0f) {
         return p + (q - p) * (kTwoThirds - t) * 6.0f;
     }
     return p;
@@ -37,12 +32,10 @@ float channelValue(float p, float q, float t)
 quint8 toByte(float value)
 {
     const float scaled = value * 255.0f;
-    if (scaled > 255.0f)
-    {
+    if (scaled > 255.0f) {
         return 255;
     }
-    if (scaled < 0.0f)
-    {
+    if (scaled < 0.0f) {
         return 0;
     }
     return quint8(scaled);
@@ -59,34 +52,23 @@ void rgbToHsl(quint8 red, quint8 green, quint8 blue, float &hue, float &saturati
     const float min = std::min({r, g, b});
     const float l = (max + min) / 2.0f;
 
-    if (max == min)
-    {
+    if (max == min) {
         hue = 240.0f;
         saturation = 0.0f;
-    }
-    else
-    {
+    } else {
         const float d = max - min;
         float h;
-        if (r == max)
-        {
+        if (r == max) {
             h = (g - b) * 60.0f / d + (g < b ? 360.0f : 0.0f);
-        }
-        else if (g == max)
-        {
+        } else if (g == max) {
             h = (b - r) * 60.0f / d + 120.0f;
-        }
-        else
-        {
+        } else {
             h = (r - g) * 60.0f / d + 240.0f;
         }
         float s = 0.0f;
-        if (l > 0.0f && l <= 0.5f)
-        {
+        if (l > 0.0f && l <= 0.5f) {
             s = d / (max + min);
-        }
-        else if (l > 0.5f)
-        {
+        } else if (l > 0.5f) {
             s = d / (2.0f - max - min);
         }
         hue = std::clamp(h, 0.0f, 360.0f);
@@ -98,8 +80,7 @@ void rgbToHsl(quint8 red, quint8 green, quint8 blue, float &hue, float &saturati
 void hslToRgb(float hue, float saturation, float lightness, quint8 &red, quint8 &green, quint8 &blue)
 {
     const float l = lightness / 100.0f;
-    if (saturation == 0.0f)
-    {
+    if (saturation == 0.0f) {
         red = green = blue = toByte(l);
         return;
     }

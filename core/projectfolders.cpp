@@ -26,8 +26,7 @@ bool isInside(const QString &cleanPath, const QString &cleanRoot)
 bool isDownwardRelativePath(const QString &path)
 {
     static const QRegularExpression drive("^[A-Za-z]:");
-    if (path.isEmpty() || path.startsWith('/') || path.contains('\\') || drive.match(path).hasMatch())
-    {
+    if (path.isEmpty() || path.startsWith('/') || path.contains('\\') || drive.match(path).hasMatch()) {
         return false;
     }
     const QStringList parts = path.split('/');
@@ -39,26 +38,21 @@ bool isDownwardRelativePath(const QString &path)
 // same archive even when it looks inside on paper.
 bool archiveStaysInside(QuaZip &zip, const QString &root)
 {
-    for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile())
-    {
+    for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
         QuaZipFileInfo64 info;
         if (!zip.getCurrentFileInfo(&info) || !isDownwardRelativePath(info.name) ||
-            !isInside(QDir::cleanPath(root + '/' + info.name), root))
-        {
+            !isInside(QDir::cleanPath(root + '/' + info.name), root)) {
             return false;
         }
-        if (info.isSymbolicLink())
-        {
+        if (info.isSymbolicLink()) {
             QuaZipFile entry(&zip);
-            if (!entry.open(QIODevice::ReadOnly))
-            {
+            if (!entry.open(QIODevice::ReadOnly)) {
                 return false;
             }
             const QString target = QFile::decodeName(entry.readAll());
             entry.close();
             const QString linkFolder = QFileInfo(QDir::cleanPath(root + '/' + info.name)).path();
-            if (!isDownwardRelativePath(target) || !isInside(QDir::cleanPath(linkFolder + '/' + target), root))
-            {
+            if (!isDownwardRelativePath(target) || !isInside(QDir::cleanPath(linkFolder + '/' + target), root)) {
                 return false;
             }
         }
@@ -81,17 +75,14 @@ QString projectFolderPath(const QString &projectName)
 bool copyFileTo(const QString &source, QString target, bool overwrite)
 {
     target.replace('\\', '/');
-    if (source == target)
-    {
+    if (source == target) {
         return true;
     }
     const QFileInfo sourceInfo(source);
-    if (!sourceInfo.exists() || sourceInfo.isDir())
-    {
+    if (!sourceInfo.exists() || sourceInfo.isDir()) {
         return false;
     }
-    if (overwrite && QFile::exists(target))
-    {
+    if (overwrite && QFile::exists(target)) {
         QFile::remove(target);
     }
     return QFile::copy(source, target);
@@ -100,38 +91,30 @@ bool copyFileTo(const QString &source, QString target, bool overwrite)
 bool copyDirectory(const QString &source, const QString &target, bool overwrite)
 {
     const QDir sourceDir(source);
-    if (!sourceDir.exists())
-    {
+    if (!sourceDir.exists()) {
         return false;
     }
     // A target inside the source would be listed and copied into itself without end.
-    if (isInside(QDir::cleanPath(QDir(target).absolutePath()), QDir::cleanPath(sourceDir.absolutePath())))
-    {
+    if (isInside(QDir::cleanPath(QDir(target).absolutePath()), QDir::cleanPath(sourceDir.absolutePath()))) {
         return false;
     }
-    if (!QDir(target).exists() && !QDir().mkdir(target))
-    {
+    if (!QDir(target).exists() && !QDir().mkdir(target)) {
         return false;
     }
     const QFileInfoList entries =
         sourceDir.entryInfoList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo &entry : entries)
-    {
+    for (const QFileInfo &entry : entries) {
         const QString destination = target + '/' + entry.fileName();
-        if (entry.isDir())
-        {
-            if (!copyDirectory(entry.filePath(), destination, overwrite))
-            {
+        if (entry.isDir()) {
+            if (!copyDirectory(entry.filePath(), destination, overwrite)) {
                 return false;
             }
             continue;
         }
-        if (overwrite && QFile::exists(destination))
-        {
+        if (overwrite && QFile::exists(destination)) {
             QFile::remove(destination);
         }
-        if (!QFile::copy(entry.filePath(), destination))
-        {
+        if (!QFile::copy(entry.filePath(), destination)) {
             return false;
         }
     }
@@ -141,15 +124,11 @@ bool copyDirectory(const QString &source, const QString &target, bool overwrite)
 void clearDirectory(QString path)
 {
     const QFileInfoList entries = QDir(path).entryInfoList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot);
-    for (const QFileInfo &entry : entries)
-    {
+    for (const QFileInfo &entry : entries) {
         // A link to a folder goes, not the folder it points to.
-        if (entry.isDir() && !entry.isSymLink())
-        {
+        if (entry.isDir() && !entry.isSymLink()) {
             QDir(entry.filePath()).removeRecursively();
-        }
-        else
-        {
+        } else {
             QFile::remove(entry.filePath());
         }
     }
@@ -160,18 +139,14 @@ bool compressProjects(const QStringList &projectNames, const QString &zipPath)
     // The staging folder lives outside the database folder, so it can never be (or wipe) a project folder;
     // it is removed when this function returns, whatever happened.
     QTemporaryDir staging(QDir::tempPath() + "/zoduv-pack-XXXXXX");
-    if (!staging.isValid())
-    {
+    if (!staging.isValid()) {
         return false;
     }
-    for (const QString &name : projectNames)
-    {
-        if (!isValidProjectName(name) || !QFileInfo(projectFolderPath(name)).isDir())
-        {
+    for (const QString &name : projectNames) {
+        if (!isValidProjectName(name) || !QFileInfo(projectFolderPath(name)).isDir()) {
             continue;
         }
-        if (!copyDirectory(projectFolderPath(name), staging.path() + '/' + name, true))
-        {
+        if (!copyDirectory(projectFolderPath(name), staging.path() + '/' + name, true)) {
             return false;
         }
     }
@@ -180,23 +155,20 @@ bool compressProjects(const QStringList &projectNames, const QString &zipPath)
 
 bool extractProjectArchive(const QString &zipPath, const QString &dir)
 {
-    if (!QFileInfo(zipPath).isFile())
-    {
+    if (!QFileInfo(zipPath).isFile()) {
         return false;
     }
     const QString root = QDir::cleanPath(QDir(dir).absolutePath());
     int entryCount = 0;
     {
         QuaZip zip(zipPath);
-        if (!zip.open(QuaZip::mdUnzip) || !archiveStaysInside(zip, root))
-        {
+        if (!zip.open(QuaZip::mdUnzip) || !archiveStaysInside(zip, root)) {
             return false;
         }
         entryCount = zip.getEntriesCount();
     }
     QDir(dir).removeRecursively();
-    if (!QDir().mkdir(dir))
-    {
+    if (!QDir().mkdir(dir)) {
         return false;
     }
     const QStringList extracted = JlCompress::extractDir(zipPath, dir);

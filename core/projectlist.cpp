@@ -16,8 +16,7 @@ const char *const kDefaultNetworkType = "0";
 bool readProjectXml(QDomDocument &doc)
 {
     QFile file(projectXmlPath());
-    if (!file.open(QIODevice::ReadOnly))
-    {
+    if (!file.open(QIODevice::ReadOnly)) {
         return false;
     }
     return doc.setContent(&file, true);
@@ -28,15 +27,13 @@ bool readProjectXml(QDomDocument &doc)
 bool writeProjectXml(const QDomDocument &doc)
 {
     QSaveFile file(projectXmlPath());
-    if (!file.open(QIODevice::WriteOnly))
-    {
+    if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
     QTextStream stream(&file);
     doc.save(stream, 4, QDomNode::EncodingFromDocument);
     stream.flush();
-    if (stream.status() != QTextStream::Ok)
-    {
+    if (stream.status() != QTextStream::Ok) {
         file.cancelWriting();
         return false;
     }
@@ -46,12 +43,9 @@ bool writeProjectXml(const QDomDocument &doc)
 void setElementText(QDomElement element, const QString &text)
 {
     QDomNode first = element.firstChild();
-    if (!first.isNull())
-    {
+    if (!first.isNull()) {
         first.setNodeValue(text);
-    }
-    else
-    {
+    } else {
         element.appendChild(element.ownerDocument().createTextNode(text));
     }
 }
@@ -76,27 +70,20 @@ QDomElement newProjectElement(QDomDocument &doc, const QString &name)
 // Walks the children of the first project named projectName and calls visit for every child called property
 // that follows the project's name element.
 template <typename Visit>
-void forEachPropertyOfProject(const QDomDocument &doc, const QString &projectName, const QString &property,
-                              Visit visit)
+void forEachPropertyOfProject(const QDomDocument &doc, const QString &projectName, const QString &property, Visit visit)
 {
     const QDomNodeList projects = doc.elementsByTagName("project");
-    for (int i = 0; i < projects.count(); ++i)
-    {
+    for (int i = 0; i < projects.count(); ++i) {
         bool found = false;
         for (QDomElement child = projects.at(i).firstChildElement(); !child.isNull();
-             child = child.nextSiblingElement())
-        {
-            if (!found && child.tagName() == "name" && child.text() == projectName)
-            {
+             child = child.nextSiblingElement()) {
+            if (!found && child.tagName() == "name" && child.text() == projectName) {
                 found = true;
-            }
-            else if (found && child.tagName() == property)
-            {
+            } else if (found && child.tagName() == property) {
                 visit(child);
             }
         }
-        if (found)
-        {
+        if (found) {
             return;
         }
     }
@@ -106,18 +93,14 @@ void forEachPropertyOfProject(const QDomDocument &doc, const QString &projectNam
 
 bool isValidProjectName(const QString &name)
 {
-    if (name.isEmpty() || name == "." || name == "..")
-    {
+    if (name.isEmpty() || name == "." || name == "..") {
         return false;
     }
-    if (name.front().isSpace() || name.back().isSpace())
-    {
+    if (name.front().isSpace() || name.back().isSpace()) {
         return false;
     }
-    for (const QChar c : name)
-    {
-        if (c == '/' || c == '\\' || c.category() == QChar::Other_Control)
-        {
+    for (const QChar c : name) {
+        if (c == '/' || c == '\\' || c.category() == QChar::Other_Control) {
             return false;
         }
     }
@@ -145,16 +128,13 @@ bool createProjectXml()
 bool getProjectNames(QStringList &names)
 {
     QDomDocument doc;
-    if (!readProjectXml(doc))
-    {
+    if (!readProjectXml(doc)) {
         return false;
     }
     const QDomNodeList projects = doc.elementsByTagName("project");
-    for (int i = 0; i < projects.count(); ++i)
-    {
+    for (int i = 0; i < projects.count(); ++i) {
         const QDomElement name = projects.at(i).firstChildElement("name");
-        if (!name.isNull() && isValidProjectName(name.text()))
-        {
+        if (!name.isNull() && isValidProjectName(name.text())) {
             names.append(name.text());
         }
     }
@@ -171,19 +151,16 @@ bool projectExists(const QString &name)
 bool getCurrentProjectName(QString &name)
 {
     QDomDocument doc;
-    if (!readProjectXml(doc))
-    {
+    if (!readProjectXml(doc)) {
         return false;
     }
     const QDomNodeList currents = doc.elementsByTagName("current");
-    if (currents.isEmpty())
-    {
+    if (currents.isEmpty()) {
         return true;
     }
     const QDomNode first = currents.at(0).firstChild();
     const QString text = first.isElement() ? first.toElement().text() : QString();
-    if (!isValidProjectName(text))
-    {
+    if (!isValidProjectName(text)) {
         return false;
     }
     name = text;
@@ -193,16 +170,13 @@ bool getCurrentProjectName(QString &name)
 bool setCurrentProjectName(const QString &name)
 {
     QDomDocument doc;
-    if (!isValidProjectName(name) || !readProjectXml(doc))
-    {
+    if (!isValidProjectName(name) || !readProjectXml(doc)) {
         return false;
     }
     const QDomNodeList currents = doc.elementsByTagName("current");
-    if (!currents.isEmpty())
-    {
+    if (!currents.isEmpty()) {
         const QDomNode first = currents.at(0).firstChild();
-        if (first.isElement() && first.toElement().tagName() == "name")
-        {
+        if (first.isElement() && first.toElement().tagName() == "name") {
             setElementText(first.toElement(), name);
         }
     }
@@ -212,8 +186,7 @@ bool setCurrentProjectName(const QString &name)
 bool getProjectProperty(const QString &projectName, const QString &property, QString &value)
 {
     QDomDocument doc;
-    if (!readProjectXml(doc))
-    {
+    if (!readProjectXml(doc)) {
         return false;
     }
     forEachPropertyOfProject(doc, projectName, property, [&value](const QDomElement &e) { value = e.text(); });
@@ -223,8 +196,7 @@ bool getProjectProperty(const QString &projectName, const QString &property, QSt
 bool setProjectProperty(const QString &projectName, const QString &property, const QString &value)
 {
     QDomDocument doc;
-    if (!readProjectXml(doc))
-    {
+    if (!readProjectXml(doc)) {
         return false;
     }
     forEachPropertyOfProject(doc, projectName, property, [&value](const QDomElement &e) { setElementText(e, value); });
@@ -234,17 +206,14 @@ bool setProjectProperty(const QString &projectName, const QString &property, con
 bool addProject(const QString &name)
 {
     QDomDocument doc;
-    if (!isValidProjectName(name) || !readProjectXml(doc))
-    {
+    if (!isValidProjectName(name) || !readProjectXml(doc)) {
         return false;
     }
     QDomElement general = doc.documentElement();
-    if (general.isNull() || general.tagName() != "general")
-    {
+    if (general.isNull() || general.tagName() != "general") {
         general = doc.elementsByTagName("general").at(0).toElement();
     }
-    if (general.isNull())
-    {
+    if (general.isNull()) {
         return false;
     }
     general.appendChild(newProjectElement(doc, name));
@@ -254,16 +223,13 @@ bool addProject(const QString &name)
 bool removeProject(const QString &name)
 {
     QDomDocument doc;
-    if (!readProjectXml(doc))
-    {
+    if (!readProjectXml(doc)) {
         return false;
     }
     const QDomNodeList projects = doc.elementsByTagName("project");
-    for (int i = 0; i < projects.count(); ++i)
-    {
+    for (int i = 0; i < projects.count(); ++i) {
         QDomNode project = projects.at(i);
-        if (project.firstChildElement("name").text() == name)
-        {
+        if (project.firstChildElement("name").text() == name) {
             project.parentNode().removeChild(project);
             break;
         }

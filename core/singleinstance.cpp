@@ -18,8 +18,7 @@ bool isAnotherInstanceRunning()
         QDir().mkpath(QFileInfo(singleInstanceLockPath()).path());
         // A station may run for months: only a holder that no longer exists makes the lock stale, never its age.
         lock.setStaleLockTime(0);
-        if (lock.tryLock(0))
-        {
+        if (lock.tryLock(0)) {
             return false;
         }
         return lock.error() == QLockFile::LockFailedError;

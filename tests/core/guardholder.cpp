@@ -15,10 +15,8 @@ int main(int argc, char **argv)
     const bool another = isAnotherInstanceRunning();
     std::puts(another ? "running" : "free");
     std::fflush(stdout);
-    if (!another)
-    {
-        while (std::getchar() != EOF)
-        {
+    if (!another) {
+        while (std::getchar() != EOF) {
         }
     }
     return 0;

@@ -120,10 +120,14 @@ void TestAppSettings::addressReachesDeviceLink_data()
     QTest::addColumn<QString>("devId");
     QTest::addColumn<int>("subnet");
     QTest::addColumn<int>("device");
-    QTest::newRow("plain") << "3" << "20" << 3 << 20;
-    QTest::newRow("above a byte") << "300" << "511" << 44 << 255;
-    QTest::newRow("not a number") << "abc" << "12x" << 0 << 0;
-    QTest::newRow("broadcast") << "255" << "255" << 255 << 255;
+    QTest::newRow("plain") << "3"
+                           << "20" << 3 << 20;
+    QTest::newRow("above a byte") << "300"
+                                  << "511" << 44 << 255;
+    QTest::newRow("not a number") << "abc"
+                                  << "12x" << 0 << 0;
+    QTest::newRow("broadcast") << "255"
+                               << "255" << 255 << 255;
 }
 
 void TestAppSettings::addressReachesDeviceLink()

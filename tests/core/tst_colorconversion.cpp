@@ -113,12 +113,9 @@ void TestColorConversion::hslToRgb()
 void TestColorConversion::roundTripLosesAtMostOneStep()
 {
     bool someChannelDropped = false;
-    for (int r = 0; r < 256; r += 15)
-    {
-        for (int g = 0; g < 256; g += 15)
-        {
-            for (int b = 0; b < 256; b += 15)
-            {
+    for (int r = 0; r < 256; r += 15) {
+        for (int g = 0; g < 256; g += 15) {
+            for (int b = 0; b < 256; b += 15) {
                 float h, s, l;
                 quint8 r2, g2, b2;
                 ::rgbToHsl240(r, g, b, &h, &s, &l);

@@ -39,8 +39,7 @@ QStringList tree(const QString &root)
     QStringList paths;
     QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                     QDirIterator::Subdirectories);
-    while (it.hasNext())
-    {
+    while (it.hasNext()) {
         it.next();
         const QFileInfo info = it.fileInfo();
         paths << QDir(root).relativeFilePath(info.filePath()) + (info.isDir() && !info.isSymLink() ? "/" : "");
@@ -60,20 +59,16 @@ struct ZipEntry
 bool writeZip(const QString &path, const QList<ZipEntry> &entries)
 {
     QuaZip zip(path);
-    if (!zip.open(QuaZip::mdCreate))
-    {
+    if (!zip.open(QuaZip::mdCreate)) {
         return false;
     }
-    for (const ZipEntry &entry : entries)
-    {
+    for (const ZipEntry &entry : entries) {
         QuaZipFile file(&zip);
         QuaZipNewInfo info(entry.name);
-        if (entry.symlink)
-        {
+        if (entry.symlink) {
             info.externalAttr = quint32(0120777) << 16;
         }
-        if (!file.open(QIODevice::WriteOnly, info))
-        {
+        if (!file.open(QIODevice::WriteOnly, info)) {
             return false;
         }
         file.write(entry.content);
@@ -162,12 +157,10 @@ void TestProjectFolders::copyFileTo()
     QFETCH(QByteArray, expected);
 
     const bool missingSource = QString(QTest::currentDataTag()) == "missing source";
-    if (!missingSource)
-    {
+    if (!missingSource) {
         writeFile(path("a.db3"), "source");
     }
-    if (existing)
-    {
+    if (existing) {
         writeFile(path(target), "old");
     }
     // The target is handed over written with backslashes; it means the same path with slashes.
@@ -187,8 +180,8 @@ void TestProjectFolders::copyDirectoryReproducesTree()
     QVERIFY(QDir().mkpath(path("src/empty")));
 
     QVERIFY(copyDirectory(path("src"), path("dst"), false));
-    QCOMPARE(tree(path("dst")), (QStringList{"Home.db3", "empty/", "photo_Room_1.png", "sub/", "sub/deeper/",
-                                             "sub/deeper/x.png"}));
+    QCOMPARE(tree(path("dst")),
+             (QStringList{"Home.db3", "empty/", "photo_Room_1.png", "sub/", "sub/deeper/", "sub/deeper/x.png"}));
     QCOMPARE(readAll(path("dst/sub/deeper/x.png")), QByteArray("x"));
 
     // With overwrite, existing files are replaced.
@@ -257,8 +250,7 @@ void TestProjectFolders::compressNeverTouchesProjectFolders()
     // Projects named after the time of day, around now, must survive packing.
     const QTime now = QTime::currentTime();
     QStringList names;
-    for (int s = -2; s <= 5; ++s)
-    {
+    for (int s = -2; s <= 5; ++s) {
         const QString name = now.addSecs(s).toString("hhmmss");
         names << name;
         writeFile(projectFolderPath(name) + '/' + name + ".db3", name.toUtf8());
@@ -266,8 +258,7 @@ void TestProjectFolders::compressNeverTouchesProjectFolders()
     writeFile(projectFolderPath("P") + "/P.db3", "p");
 
     QVERIFY(compressProjects({"P"}, path("out.zip")));
-    for (const QString &name : names)
-    {
+    for (const QString &name : names) {
         QCOMPARE(readAll(projectFolderPath(name) + '/' + name + ".db3"), name.toUtf8());
     }
     QCOMPARE(JlCompress::getFileList(path("out.zip")).count(), 2);

@@ -290,8 +290,7 @@ void TestProjectList::listIsReplacedNotTruncated()
     QCOMPARE(old.readAll(), QByteArray(kDefaultList));
     QVERIFY(projectExists("Second"));
 
-    const QStringList leftovers =
-        QDir(gAppDirPath + "/database").entryList(QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList leftovers = QDir(gAppDirPath + "/database").entryList(QDir::Files | QDir::Hidden | QDir::System);
     QCOMPARE(leftovers, QStringList{"project.xml"});
 }
 

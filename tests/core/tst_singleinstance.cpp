@@ -40,10 +40,8 @@ void TestSingleInstance::initTestCase()
 
 void TestSingleInstance::cleanup()
 {
-    for (auto &process : m_processes)
-    {
-        if (process->state() != QProcess::NotRunning)
-        {
+    for (auto &process : m_processes) {
+        if (process->state() != QProcess::NotRunning) {
             process->kill();
             process->waitForFinished(5000);
         }
@@ -55,14 +53,12 @@ void TestSingleInstance::cleanup()
 QString TestSingleInstance::startHolder(QProcess &process)
 {
     process.start(GUARD_HOLDER, QStringList());
-    if (!process.waitForStarted(10000))
-    {
+    if (!process.waitForStarted(10000)) {
         return "not started";
     }
     QElapsedTimer timer;
     timer.start();
-    while (!process.canReadLine() && timer.elapsed() < 10000)
-    {
+    while (!process.canReadLine() && timer.elapsed() < 10000) {
         process.waitForReadyRead(100);
     }
     return QString::fromUtf8(process.readLine()).trimmed();

@@ -56,8 +56,7 @@ void TestStartup::init()
 
 void TestStartup::cleanup()
 {
-    if (m_holder.state() != QProcess::NotRunning)
-    {
+    if (m_holder.state() != QProcess::NotRunning) {
         m_holder.kill();
         m_holder.waitForFinished(5000);
     }
@@ -72,18 +71,15 @@ bool TestStartup::runStationUntilSettled()
 {
     QProcess station;
     station.start(m_station, QStringList());
-    if (!station.waitForStarted(10000))
-    {
+    if (!station.waitForStarted(10000)) {
         return false;
     }
     QElapsedTimer timer;
     timer.start();
-    while (station.state() != QProcess::NotRunning && !settingsWritten() && timer.elapsed() < 20000)
-    {
+    while (station.state() != QProcess::NotRunning && !settingsWritten() && timer.elapsed() < 20000) {
         station.waitForFinished(50);
     }
-    if (station.state() != QProcess::NotRunning)
-    {
+    if (station.state() != QProcess::NotRunning) {
         station.kill();
         station.waitForFinished(5000);
         return settingsWritten();
@@ -94,14 +90,12 @@ bool TestStartup::runStationUntilSettled()
 QString TestStartup::holdGuard(QProcess &holder)
 {
     holder.start(GUARD_HOLDER, QStringList());
-    if (!holder.waitForStarted(10000))
-    {
+    if (!holder.waitForStarted(10000)) {
         return "not started";
     }
     QElapsedTimer timer;
     timer.start();
-    while (!holder.canReadLine() && timer.elapsed() < 10000)
-    {
+    while (!holder.canReadLine() && timer.elapsed() < 10000) {
         holder.waitForReadyRead(100);
     }
     return QString::fromUtf8(holder.readLine()).trimmed();
