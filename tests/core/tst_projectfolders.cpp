@@ -99,6 +99,7 @@ private slots:
     void compressNeverTouchesProjectFolders();
     void compressSkipsInvalidNames();
     void compressThenExtractRoundTrip();
+    void compressToUnwritablePlaceFails();
     void extractMissingArchiveTouchesNothing();
     void extractReplacesContent();
     void extractDamagedArchiveTouchesNothing();
@@ -287,6 +288,17 @@ void TestProjectFolders::compressThenExtractRoundTrip()
     QCOMPARE(tree(path("in")), (QStringList{"A/", "A/A.db3", "A/photo_Mood_2.png", "B/", "B/B.db3"}));
     QCOMPARE(readAll(path("in/A/photo_Mood_2.png")), QByteArray("mood"));
     QCOMPARE(readAll(path("in/B/B.db3")), QByteArray("b-db"));
+}
+
+void TestProjectFolders::compressToUnwritablePlaceFails()
+{
+    writeFile(projectFolderPath("A") + "/A.db3", "a");
+    // A folder stands where the archive should go.
+    QVERIFY(QDir().mkpath(path("taken.zip")));
+    QVERIFY(!compressProjects({"A"}, path("taken.zip")));
+    QVERIFY(QFileInfo(path("taken.zip")).isDir());
+    QVERIFY(stagingFolders().isEmpty());
+    QCOMPARE(readAll(projectFolderPath("A") + "/A.db3"), QByteArray("a"));
 }
 
 void TestProjectFolders::extractMissingArchiveTouchesNothing()
