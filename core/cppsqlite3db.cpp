@@ -27,8 +27,7 @@ void CppSQLite3DB::open()
     m_connectionName = QString::asprintf("default_%d", n);
     *m_handle = QSqlDatabase::addDatabase("QSQLITE", m_connectionName);
     m_handle->setDatabaseName(m_path);
-    if (!m_handle->open())
-    {
+    if (!m_handle->open()) {
         qDebug() << "database open error.";
         m_lastOpenError = m_handle->lastError();
     }
@@ -59,12 +58,9 @@ QSqlQuery CppSQLite3DB::runStatement(const QString &sql, const QVariantList &val
     openOnDemand();
     QSqlQuery query(*m_handle);
     bool done = query.prepare(sql);
-    if (done)
-    {
-        if (bind)
-        {
-            for (const QVariant &value : values)
-            {
+    if (done) {
+        if (bind) {
+            for (const QVariant &value : values) {
                 // A null QString would be stored as SQL NULL; the texts of the project are never NULL, an
                 // empty one is ''. An untyped QVariant() still binds NULL for a caller that means it.
                 if (value.userType() == QMetaType::QString && value.isNull())
@@ -116,8 +112,7 @@ bool CppSQLite3DB::isColumnExist(const QString &table, const QString &column)
     openOnDemand();
     QSqlQuery query(*m_handle);
     const QString sql = "PRAGMA table_info(" + table + ")";
-    if (!query.prepare(sql) || !query.exec())
-    {
+    if (!query.prepare(sql) || !query.exec()) {
         qDebug() << "Error: Fail to exec sql." << query.lastError();
         return false;
     }
@@ -174,8 +169,7 @@ bool CppSQLite3DB::commitTransaction()
 {
     if (m_transactionDepth <= 0)
         return false;
-    if (!execSql(QString("RELEASE SAVEPOINT station_tx_%1").arg(m_transactionDepth)))
-    {
+    if (!execSql(QString("RELEASE SAVEPOINT station_tx_%1").arg(m_transactionDepth))) {
         rollbackTransaction();
         return false;
     }

@@ -1,0 +1,214 @@
+#include "core/queryhelpers.h"
+
+#include "core/cppsqlite3db.h"
+#include "core/globals.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+QSqlQuery run(const QString &sql, const QVariantList *values)
+{
+    return values ? gDatabase.querySql(sql, *values) : gDatabase.querySql(sql);
+}
+
+// A column the result does not have reads as an empty value, without the SQL module's warning.
+QVariant columnValue(const QSqlQuery &query, const QString &column)
+{
+    const int index = query.record().indexOf(column);
+    return index < 0 ? QVariant() : query.value(index);
+}
+
+int toInt(const QVariant &value)
+{
+    if (value.isNull())
+        return 0;
+    if (value.userType() == QMetaType::QString)
+        return value.toString().toInt(nullptr, 10);
+    return value.toInt();
+}
+
+double toDouble(const QVariant &value)
+{
+    return value.isNull() ? 0.0 : value.toDouble();
+}
+
+bool hasRecord(const QString &sql, const QVariantList *values)
+{
+    QSqlQuery query = run(sql, values);
+    const bool found = query.next();
+    query.finish();
+    return found;
+}
+
+bool stringValue(const QString &sql, const QVariantList *values, const QString &column, QString &value)
+{
+    QSqlQuery query = run(sql, values);
+    const bool found = query.next();
+    if (found)
+        value = columnValue(query, column).toString();
+    query.finish();
+    return found;
+}
+
+int intValue(const QString &sql, const QVariantList *values, const QString &column)
+{
+    QSqlQuery query = run(sql, values);
+    const int result = query.next() ? toInt(columnValue(query, column)) : 0;
+    query.finish();
+    return result;
+}
+
+double doubleValue(const QString &sql, const QVariantList *values, const QString &column)
+{
+    QSqlQuery query = run(sql, values);
+    const double result = query.next() ? toDouble(columnValue(query, column)) : 0.0;
+    query.finish();
+    return result;
+}
+
+int stringList(const QString &sql, const QVariantList *bindValues, const QString &column, QStringList &values,
+               bool asInt)
+{
+    values.clear();
+    QSqlQuery query = run(sql, bindValues);
+    while (query.next()) {
+        const QVariant value = columnValue(query, column);
+        values.append(asInt ? QString::number(toInt(value)) : value.toString());
+    }
+    query.finish();
+    return values.size();
+}
+
+} // namespace
+
+bool queryHasRecord(const QString &sql)
+{
+    return hasRecord(sql, nullptr);
+}
+
+bool queryHasRecord(const QString &sql, const QVariantList &values)
+{
+    return hasRecord(sql, &values);
+}
+
+bool queryStringValue(const QString &sql, const QString &column, QString &value)
+{
+    return stringValue(sql, nullptr, column, value);
+}
+
+bool queryStringValue(const QString &sql, const QVariantList &values, const QString &column, QString &value)
+{
+    return stringValue(sql, &values, column, value);
+}
+
+int queryIntValue(const QString &sql, const QString &column)
+{
+    return intValue(sql, nullptr, column);
+}
+
+int queryIntValue(const QString &sql, const QVariantList &values, const QString &column)
+{
+    return intValue(sql, &values, column);
+}
+
+double queryDoubleValue(const QString &sql, const QString &column)
+{
+    return doubleValue(sql, nullptr, column);
+}
+
+double queryDoubleValue(const QString &sql, const QVariantList &values, const QString &column)
+{
+    return doubleValue(sql, &values, column);
+}
+
+int queryStringList(const QString &sql, const QString &column, QStringList &values)
+{
+    return stringList(sql, nullptr, column, values, false);
+}
+
+int queryStringList(const QString &sql, const QVariantList &bindValues, const QString &column, QStringList &values)
+{
+    return stringList(sql, &bindValues, column, values, false);
+}
+
+int queryIntStringList(const QString &sql, const QString &column, QStringList &values)
+{
+    return stringList(sql, nullptr, column, values, true);
+}
+
+int queryIntStringList(const QString &sql, const QVariantList &bindValues, const QString &column, QStringList &values)
+{
+    return stringList(sql, &bindValues, column, values, true);
+}
+
+int copyDeviceText(char *dst, const quint8 *src, int length, bool printableOnly)
+{
+    if (length <= 0)
+        return 0;
+    // Devices fill an unset text field with 0xFF.
+    bool allFF = true;
+    for (int i = 0; i < length && allFF; ++i)
+        allFF = src[i] == 0xFF;
+    if (allFF)
+        return 0;
+    for (int i = 0; i < length; ++i) {
+        if (printableOnly && (src[i] < 0x20 || src[i] > 0x7E))
+            return i;
+        dst[i] = static_cast<char>(src[i]);
+    }
+    return 0;
+}
+
+int celsiusToFahrenheit(int celsius)
+{
+    return static_cast<int>(std::lround(celsius * 1.8 + 32.0));
+}
+
+int fahrenheitToCelsius(int fahrenheit)
+{
+    return static_cast<int>(std::lround((fahrenheit - 32) * 5.0 / 9.0));
+}
+
+bool hasEightDashFields(QString text)
+{
+    int count = 0;
+    int dash;
+    while ((dash = text.indexOf('-')) >= 0) {
+        if (dash > 0)
+            ++count;
+        text = text.mid(dash + 1);
+    }
+    if (!text.isEmpty())
+        ++count;
+    return count == 8;
+}
+
+bool isAsciiDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+float parseDecimalNumber(const QString &text)
+{
+    char work[128];
+    std::memset(work, 0, sizeof work);
+    const QByteArray utf8 = text.toUtf8();
+    std::memcpy(work, utf8.constData(), static_cast<size_t>(qMin(utf8.size(), 127)));
+
+    for (int point = 1; point < 127; ++point) {
+        if (work[point] != '.' || !isAsciiDigit(work[point - 1]) || !isAsciiDigit(work[point + 1]))
+            continue;
+        int start = point - 1;
+        if (start > 0 && isAsciiDigit(work[start - 1]))
+            --start;
+        int end = point + 2;
+        if (end < 127 && isAsciiDigit(work[end]))
+            ++end;
+        return QByteArray(work + start, end - start).toFloat();
+    }
+    return 0.0f;
+}

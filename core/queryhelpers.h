@@ -1,0 +1,55 @@
+#pragma once
+// Free functions that run one statement on gDatabase and hand back one answer, and the small conversions used
+// by the device panels.
+//
+// Each query helper comes in two forms: one taking a complete SQL text, for statements that hold only numbers
+// and fixed words, and one taking the values for the statement's `?` placeholders right after the SQL. Any text
+// that comes from a user, a device, a file or a peer goes through the second form:
+//     queryHasRecord("select id from tbl_region where region_name=?", {regionName});
+//     queryIntValue("select * from tbl_room where room_name=? and floor_id=?", {roomName, floorId}, "room_id");
+//
+// A statement that fails is logged by the connection and behaves like one without rows. A column name that the
+// result lacks reads as an empty value. Every helper finishes its query before returning.
+
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+#include <QtGlobal>
+
+bool queryHasRecord(const QString &sql);
+bool queryHasRecord(const QString &sql, const QVariantList &values);
+
+// True when a first row exists; value is then that row's column as text, else left exactly as passed in.
+bool queryStringValue(const QString &sql, const QString &column, QString &value);
+bool queryStringValue(const QString &sql, const QVariantList &values, const QString &column, QString &value);
+
+// The first row's column as an integer; 0 without a row, for NULL and for text that is not a decimal integer.
+int queryIntValue(const QString &sql, const QString &column);
+int queryIntValue(const QString &sql, const QVariantList &values, const QString &column);
+
+double queryDoubleValue(const QString &sql, const QString &column);
+double queryDoubleValue(const QString &sql, const QVariantList &values, const QString &column);
+
+// values is replaced by the column of every row, in the statement's order; returns the row count.
+int queryStringList(const QString &sql, const QString &column, QStringList &values);
+int queryStringList(const QString &sql, const QVariantList &bindValues, const QString &column, QStringList &values);
+
+// As queryStringList, each value first read as an integer and stored as its decimal text ('007' becomes '7',
+// NULL or a non-number '0').
+int queryIntStringList(const QString &sql, const QString &column, QStringList &values);
+int queryIntStringList(const QString &sql, const QVariantList &bindValues, const QString &column, QStringList &values);
+
+// Copies a text field of a received frame into dst without a terminator (callers clear dst, length + 1 bytes).
+// A field of nothing but 0xFF counts as empty. With printableOnly the copy stops at the first byte outside
+// 0x20..0x7E and answers its index; otherwise, or when every byte was copied, it answers 0.
+int copyDeviceText(char *dst, const quint8 *src, int length, bool printableOnly);
+
+// Rounded to the nearest degree, halves away from zero.
+int celsiusToFahrenheit(int celsius);
+int fahrenheitToCelsius(int fahrenheit);
+
+// True when the text holds exactly eight non-empty pieces between dashes.
+bool hasEightDashFields(QString text);
+bool isAsciiDigit(char c);
+// The first number of the form d.d found in the text (up to two digits on each side of the point); 0 when none.
+float parseDecimalNumber(const QString &text);

@@ -1,0 +1,570 @@
+// Opening a project database: creation with every seed row, repair and upgrade of an older file without losing
+// its rows, retention purge, gateway list trimming, validation and new empty projects.
+
+#include "core/cppsqlite3db.h"
+#include "core/databaseinit.h"
+#include "core/databaseschema.h"
+#include "core/globals.h"
+#include "core/projectlist.h"
+#include "core/queryhelpers.h"
+#include "tests/support/testenv.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+int rowCount(const QString &table)
+{
+    return queryIntValue("select count(*) as n from " + table, "n");
+}
+
+QString timeText(const QDateTime &time)
+{
+    return time.toString("yyyy-MM-dd HH:mm:ss");
+}
+
+// An older project as an earlier release left it: version 3.07, a network table without the gateway's server
+// settings, a gateway list without times, occupancy switches without their kind, and project rows to keep.
+void writeOlderProject(const QString &path)
+{
+    gDatabase.close();
+    gDatabase.setDatabaseName(path);
+    const char *statements[] = {
+        "create table tbl_version(id integer primary key,name nvarchar,version nvarchar,date nvarchar)",
+        "insert into tbl_version(name,version,date) values('Zoduv','3.07','2020-01-01')",
+        "create table tbl_network(id integer primary key,ip_port_mac nvarchar,password nvarchar,"
+        "server_ip nvarchar,domain_name nvarchar,host_ip nvarchar)",
+        "insert into tbl_network(ip_port_mac,password,server_ip,domain_name,host_ip) "
+        "values('AA-BB-CC-DD-EE-FF-00-11','se''cret','198.51.100.7','hotel.example.invalid','127.0.0.1')",
+        "create table tbl_ip_port_mac(id integer primary key,ip_port_mac nvarchar,password nvarchar)",
+        "insert into tbl_ip_port_mac(ip_port_mac,password) values('gw1','p1')",
+        "insert into tbl_ip_port_mac(ip_port_mac,password) values('gw2','p2')",
+        "create table tbl_occupation(id integer primary key,subnet_id integer,device_id integer,channel integer,"
+        "status integer,room_id integer)",
+        "insert into tbl_occupation(subnet_id,device_id,channel,status,room_id) values(1,20,3,1,7)",
+        "create table tbl_room(id integer primary key,room_name nvarchar,icon_name nvarchar,room_id integer,"
+        "floor_id integer,region_id integer,room_template_id integer)",
+        "insert into tbl_room(room_name,icon_name,room_id,floor_id,region_id,room_template_id) "
+        "values('101','room1',7,1,1,1)",
+        "create table tbl_log_type(id integer primary key,log_type integer,log_type_name nvarchar)",
+        "insert into tbl_log_type(log_type,log_type_name) values(0,'changed by hand')",
+        "insert into tbl_log_type(log_type,log_type_name) values(5,'added by hand')",
+    };
+    for (const char *sql : statements)
+        QVERIFY2(gDatabase.execSql(sql), sql);
+    gDatabase.close();
+}
+
+} // namespace
+
+class TestDatabaseInit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void firstStartCreatesTheCurrentProject();
+    void createStatementsAreKeptAsWritten();
+    void seedVocabularies();
+    void secondStartDoesNotReseed();
+    void olderProjectIsRepairedAndUpgraded();
+    void versionCheck_data();
+    void versionCheck();
+    void databaseWithoutVersionRowIsLeftAlone();
+    void retentionCutoffText_data();
+    void retentionCutoffText();
+    void purgeRemovesRowsPastRetention();
+    void retentionThatIsNoNumberPurgesNothing_data();
+    void retentionThatIsNoNumberPurgesNothing();
+    void retentionZeroPurgesUpToNow();
+    void gatewayListKeepsTenNewest();
+    void networkRowIsLoaded();
+    void isProjectDatabase_data();
+    void isProjectDatabase();
+    void emptyProjectFromCurrent();
+    void emptyProjectInPlace();
+    void emptyProjectFailureLeavesNoCopy();
+
+private:
+    QString projectFile(const QString &name) const;
+    QTemporaryDir m_home;
+    QScopedPointer<QTemporaryDir> m_app;
+};
+
+QString TestDatabaseInit::projectFile(const QString &name) const
+{
+    return gAppDirPath + "/database/" + name + "/" + name + ".db3";
+}
+
+void TestDatabaseInit::initTestCase()
+{
+    testenv::useFreshHome(m_home);
+}
+
+void TestDatabaseInit::init()
+{
+    m_app.reset(new QTemporaryDir);
+    QVERIFY(m_app->isValid());
+    gAppDirPath = m_app->path();
+    gRetainDays = "30";
+    gHostIp.clear();
+}
+
+void TestDatabaseInit::cleanup()
+{
+    gDatabase.close();
+}
+
+void TestDatabaseInit::firstStartCreatesTheCurrentProject()
+{
+    QVERIFY(!QDir(gAppDirPath + "/database").exists());
+    initDatabase();
+
+    QVERIFY(QDir(gAppDirPath + "/database/Home").exists());
+    QString current;
+    QVERIFY(getCurrentProjectName(current));
+    QCOMPARE(current, QString("Home"));
+    QVERIFY(QFile::exists(projectFile("Home")));
+    QCOMPARE(gDatabase.databaseName(), projectFile("Home"));
+
+    QStringList created;
+    queryStringList("select name from sqlite_master where type='table' order by rowid", "name", created);
+    QStringList expected;
+    for (const SchemaTable &table : DatabaseSchema::tables())
+        expected.append(table.name);
+    QCOMPARE(created.size(), 34);
+    QCOMPARE(created, expected);
+
+    const QMap<QString, int> seeded = {{"tbl_log_type", 2},  {"tbl_message_type", 2}, {"tbl_message_status", 5},
+                                       {"tbl_server_ip", 4}, {"tbl_domain", 3},       {"tbl_fnt_type", 51},
+                                       {"tbl_fnt_prm1", 48}, {"tbl_comp2_item", 127}, {"tbl_comp3_item", 124},
+                                       {"tbl_network", 1},   {"tbl_version", 1}};
+    for (const QString &table : expected)
+        QCOMPARE(rowCount(table), seeded.value(table, 0));
+
+    QSqlQuery version = gDatabase.querySql("select * from tbl_version");
+    QVERIFY(version.next());
+    QCOMPARE(version.value("id").toInt(), 1);
+    QCOMPARE(version.value("name").toString(), QString("Zoduv"));
+    QCOMPARE(version.value("version").toString(), QString("3.08"));
+    QCOMPARE(version.value("date").toString(), QDate::currentDate().toString("yyyy-MM-dd"));
+    version.finish();
+
+    QSqlQuery network = gDatabase.querySql("select * from tbl_network");
+    QVERIFY(network.next());
+    QCOMPARE(network.value("subnet_id").toInt(), 0);
+    QCOMPARE(network.value("server_type").toInt(), 0);
+    for (const char *column :
+         {"ip_port_mac", "password", "server_ip", "domain_name", "host_ip", "static_server_ip", "static_domain"}) {
+        QVERIFY2(!network.value(column).isNull(), column);
+        QVERIFY2(network.value(column).toString().isEmpty(), column);
+    }
+    network.finish();
+
+    QVERIFY(::isProjectDatabase(projectFile("Home")));
+}
+
+void TestDatabaseInit::createStatementsAreKeptAsWritten()
+{
+    initDatabase();
+    // SQLite keeps the statement as written, except that it spells the leading "create table" in capitals.
+    const auto stored = [](const char *table) {
+        QString sql;
+        queryStringValue("select sql from sqlite_master where name=?", {QString(table)}, "sql", sql);
+        return sql.startsWith("CREATE TABLE ") ? "create table " + sql.mid(13) : sql;
+    };
+    QCOMPARE(stored("tbl_fnt_type"),
+             QString("create table tbl_fnt_type(id integer primary key,[index] integer,flag integer,"
+                     "value integer,item nvarchar,policy integer)"));
+    QCOMPARE(stored("tbl_network"),
+             QString("create table tbl_network(id integer primary key,subnet_id integer,device_id integer,"
+                     "ip_port_mac nvarchar,password nvarchar,server_ip nvarchar,domain_name nvarchar,"
+                     "host_ip nvarchar,server_type integer,static_server_ip nvarchar,static_domain nvarchar)"));
+    QVERIFY(stored("tbl_air_conditioner").endsWith("original_type integer,version nvarchar,room_id integer)"));
+    for (const SchemaTable &table : DatabaseSchema::tables())
+        QCOMPARE(stored(table.name), QString(table.createSql));
+}
+
+void TestDatabaseInit::seedVocabularies()
+{
+    initDatabase();
+    QStringList list;
+    queryStringList("select item from tbl_fnt_type where policy=1 and value !=117 and value !=118 order by [index] asc",
+                    "item", list);
+    QCOMPARE(list.size(), 17);
+    QCOMPARE(list.first(), QString("Invalid Switch"));
+    QCOMPARE(list.last(), QString("Zigbee Channel"));
+
+    queryStringList("select item from tbl_fnt_type where policy=1 and value=85 order by [index]", "item", list);
+    QCOMPARE(list, QStringList({"Scene Switch", "Broadcast Scene"}));
+    QCOMPARE(queryIntValue("select flag from tbl_fnt_type where item='Broadcast Scene' and policy=1", "flag"), 1);
+    QCOMPARE(queryIntValue("select count(*) as n from tbl_fnt_type where policy=2", "n"), 16);
+
+    QCOMPARE(queryIntValue("select value from tbl_fnt_prm1 where policy=2 and item='Panel AC x'", "value"), 45);
+    QCOMPARE(queryIntValue("select value from tbl_fnt_prm1 where policy=2 and item='Panel FH x'", "value"), 46);
+    QCOMPARE(queryIntValue("select [index] from tbl_fnt_prm1 where policy=2 and item='Panel AC 8'", "index"), 32);
+    QCOMPARE(queryIntValue("select value from tbl_fnt_prm1 where policy=3 and item='Play Specify Song'", "value"), 6);
+
+    QCOMPARE(queryIntValue("select value from tbl_comp2_item where policy=3 and item=?", {QString::fromUtf8("25°C")},
+                           "value"),
+             25);
+    QCOMPARE(queryIntValue("select value from tbl_comp2_item where policy=1 and item='On'", "value"), 255);
+    QCOMPARE(queryIntValue("select value from tbl_comp2_item where policy=8 and item='CO-AXIAL'", "value"), 10);
+
+    QStringList items, values;
+    queryStringList("select item from tbl_comp3_item where policy=4 order by [index] asc", "item", items);
+    queryIntStringList("select value from tbl_comp3_item where policy=4 order by [index] asc", "value", values);
+    QCOMPARE(items.size(), 80);
+    QCOMPARE(items.at(0), QString("VOL:0%"));
+    QCOMPARE(items.at(2), QString("VOL:3%"));
+    QCOMPARE(items.at(39), QString("VOL:49%"));
+    QCOMPARE(items.at(40), QString("VOL:51%"));
+    QCOMPARE(items.at(79), QString("VOL:100%"));
+    QCOMPARE(QSet<QString>(items.begin(), items.end()).size(), 80);
+    for (int i = 0; i < 80; ++i)
+        QCOMPARE(values.at(i).toInt(), 79 - i);
+    QCOMPARE(queryIntValue("select value from tbl_comp3_item where policy=3 and item='Zone4 Mute'", "value"), 34);
+    QCOMPARE(queryIntValue("select value from tbl_comp3_item where policy=6 and item='Open'", "value"), 187);
+
+    QStringList ids;
+    queryIntStringList("select id from tbl_comp2_item order by id", "id", ids);
+    QCOMPARE(ids.first(), QString("1"));
+    QCOMPARE(ids.last(), QString("127"));
+
+    queryStringList("select ip from tbl_server_ip order by id", "ip", list);
+    for (const QString &ip : list)
+        QVERIFY2(ip.startsWith("192.0.2.") || ip.startsWith("198.51.100.") || ip.startsWith("203.0.113."),
+                 qPrintable(ip));
+    queryStringList("select domain from tbl_domain order by id", "domain", list);
+    for (const QString &domain : list)
+        QVERIFY(domain.endsWith(".invalid"));
+    queryStringList("select message_status_name from tbl_message_status order by message_status", "message_status_name",
+                    list);
+    QCOMPARE(list, QStringList({"suspend", "user cancel", "processing", "processed", "secured"}));
+}
+
+void TestDatabaseInit::secondStartDoesNotReseed()
+{
+    initDatabase();
+    QVERIFY(gDatabase.execSql("update tbl_message_type set message_type_name='mine' where message_type=0"));
+    QVERIFY(gDatabase.execSql("insert into tbl_region(region_name,region_id) values('A',1)"));
+    initDatabase();
+    QString name;
+    queryStringValue("select message_type_name from tbl_message_type where message_type=0", "message_type_name", name);
+    QCOMPARE(name, QString("mine"));
+    QCOMPARE(rowCount("tbl_region"), 1);
+    QCOMPARE(rowCount("tbl_network"), 1);
+    QCOMPARE(rowCount("tbl_version"), 1);
+}
+
+void TestDatabaseInit::olderProjectIsRepairedAndUpgraded()
+{
+    const QString path = QDir(gAppDirPath).filePath("older.db3");
+    writeOlderProject(path);
+    gHostIp = "127.0.0.9";
+    createDatabaseTables(path);
+
+    QCOMPARE(gDatabase.tables().size(), 34);
+
+    // The network row survives with its gateway, server and domain settings; the new columns read their defaults.
+    QCOMPARE(rowCount("tbl_network"), 1);
+    QSqlQuery network = gDatabase.querySql("select * from tbl_network");
+    QVERIFY(network.next());
+    QCOMPARE(network.value("server_ip").toString(), QString("198.51.100.7"));
+    QCOMPARE(network.value("password").toString(), QString("se'cret"));
+    QCOMPARE(network.value("subnet_id").toInt(), 0);
+    QCOMPARE(network.value("server_type").toInt(), 0);
+    QVERIFY(!network.value("static_domain").isNull());
+    QCOMPARE(network.value("static_domain").toString(), QString());
+    network.finish();
+    QCOMPARE(gServerIp, QString("198.51.100.7"));
+    QCOMPARE(gDomainName, QString("hotel.example.invalid"));
+    QCOMPARE(gPassword, QString("se'cret"));
+    QCOMPARE(gIpPortMac, QString("AA-BB-CC-DD-EE-FF-00-11"));
+    QCOMPARE(gHostIp, QString("127.0.0.1"));
+
+    // The gateway list keeps its rows and gains the time column.
+    QVERIFY(gDatabase.isColumnExist("tbl_ip_port_mac", "update_time"));
+    QCOMPARE(rowCount("tbl_ip_port_mac"), 2);
+
+    QCOMPARE(queryIntValue("select occupation_type from tbl_occupation where room_id=7", "occupation_type"), 0);
+    QCOMPARE(queryIntValue("select device_id from tbl_occupation where room_id=7", "device_id"), 20);
+    QCOMPARE(rowCount("tbl_room"), 1);
+
+    // The vocabularies are reseeded: the hand-made rows are gone, the names restored.
+    QStringList names;
+    queryStringList("select log_type_name from tbl_log_type order by id", "log_type_name", names);
+    QCOMPARE(names, QStringList({"device status", "device alert"}));
+    QString version;
+    queryStringValue("select * from tbl_version", "version", version);
+    QCOMPARE(version, QString("3.08"));
+    QString date;
+    queryStringValue("select * from tbl_version", "date", date);
+    QCOMPARE(date, QDate::currentDate().toString("yyyy-MM-dd"));
+    QVERIFY(::isProjectDatabase(path));
+}
+
+void TestDatabaseInit::versionCheck_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("upgraded");
+    QTest::newRow("3.07") << "3.07" << true;
+    QTest::newRow("3.08") << "3.08" << false;
+    QTest::newRow("3.1") << "3.1" << false;
+    QTest::newRow("not a number") << "abc" << true;
+}
+
+void TestDatabaseInit::versionCheck()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, upgraded);
+    const QString path = QDir(gAppDirPath).filePath("v.db3");
+    createDatabaseTables(path);
+    QVERIFY(gDatabase.execSql("update tbl_version set version=?,date='2001-02-03'", {stored}));
+    QVERIFY(gDatabase.execSql("update tbl_comp2_item set item='changed' where id=1"));
+    createDatabaseTables(path);
+    QString version, item;
+    queryStringValue("select version from tbl_version", "version", version);
+    queryStringValue("select item from tbl_comp2_item where id=1", "item", item);
+    QCOMPARE(version, upgraded ? QString("3.08") : stored);
+    QCOMPARE(item, upgraded ? QString("Off") : QString("changed"));
+    QCOMPARE(rowCount("tbl_comp2_item"), 127);
+}
+
+void TestDatabaseInit::databaseWithoutVersionRowIsLeftAlone()
+{
+    const QString path = QDir(gAppDirPath).filePath("norow.db3");
+    createDatabaseTables(path);
+    QVERIFY(gDatabase.execSql("delete from tbl_version"));
+    createDatabaseTables(path);
+    QCOMPARE(rowCount("tbl_version"), 0);
+    QVERIFY(!::isProjectDatabase(path));
+}
+
+void TestDatabaseInit::retentionCutoffText_data()
+{
+    QTest::addColumn<QString>("days");
+    QTest::addColumn<int>("offset");
+    QTest::newRow("30") << "30" << 30;
+    QTest::newRow("0") << "0" << 0;
+    QTest::newRow("leading zero") << "07" << 7;
+}
+
+void TestDatabaseInit::retentionCutoffText()
+{
+    QFETCH(QString, days);
+    QFETCH(int, offset);
+    // The clock may tick between the two readings; one of the two neighbouring seconds matches.
+    const QDateTime before = QDateTime::currentDateTime().addDays(-offset);
+    const QString cutoff = retentionCutoff(days);
+    const QDateTime after = QDateTime::currentDateTime().addDays(-offset);
+    QVERIFY2(cutoff == timeText(before) || cutoff == timeText(after), qPrintable(cutoff));
+}
+
+void TestDatabaseInit::purgeRemovesRowsPastRetention()
+{
+    initDatabase();
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime edge = now.addDays(-30);
+    const QStringList times = {timeText(edge.addSecs(-3600)), timeText(edge.addSecs(-1)), timeText(edge.addSecs(3600)),
+                               timeText(now)};
+    for (const QString &time : times) {
+        QVERIFY(gDatabase.execSql("insert into tbl_log(log_type,log_time) values(0,?)", {time}));
+        QVERIFY(gDatabase.execSql("insert into tbl_message_log(message_id,recv_time) values(1,?)", {time}));
+    }
+    gRetainDays = "30";
+    initDatabase();
+    QStringList left;
+    queryStringList("select log_time from tbl_log order by log_time", "log_time", left);
+    QCOMPARE(left, times.mid(2));
+    queryStringList("select recv_time from tbl_message_log order by recv_time", "recv_time", left);
+    QCOMPARE(left, times.mid(2));
+}
+
+void TestDatabaseInit::retentionThatIsNoNumberPurgesNothing_data()
+{
+    QTest::addColumn<QString>("days");
+    QTest::newRow("letters") << "abc";
+    QTest::newRow("negative") << "-5";
+    QTest::newRow("fraction") << "3.5";
+    QTest::newRow("blank around") << " 30 ";
+    QTest::newRow("empty") << "";
+    QTest::newRow("trailing letters") << "30d";
+}
+
+void TestDatabaseInit::retentionThatIsNoNumberPurgesNothing()
+{
+    QFETCH(QString, days);
+    initDatabase();
+    const QString old = timeText(QDateTime::currentDateTime().addDays(-400));
+    QVERIFY(gDatabase.execSql("insert into tbl_log(log_type,log_time) values(0,?)", {old}));
+    QVERIFY(gDatabase.execSql("insert into tbl_message_log(message_id,recv_time) values(1,?)", {old}));
+    QVERIFY(retentionCutoff(days).isEmpty());
+    gRetainDays = days;
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^retain_days .* no records purged\\."));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^retain_days .* no records purged\\."));
+    initDatabase();
+    QCOMPARE(rowCount("tbl_log"), 1);
+    QCOMPARE(rowCount("tbl_message_log"), 1);
+}
+
+void TestDatabaseInit::retentionZeroPurgesUpToNow()
+{
+    initDatabase();
+    const QDateTime now = QDateTime::currentDateTime();
+    QVERIFY(gDatabase.execSql("insert into tbl_log(log_type,log_time) values(0,?)", {timeText(now.addSecs(-5))}));
+    QVERIFY(gDatabase.execSql("insert into tbl_log(log_type,log_time) values(0,?)", {timeText(now.addSecs(3600))}));
+    gRetainDays = "0";
+    initDatabase();
+    QCOMPARE(rowCount("tbl_log"), 1);
+}
+
+void TestDatabaseInit::gatewayListKeepsTenNewest()
+{
+    initDatabase();
+    for (int i = 1; i <= 12; ++i)
+        QVERIFY(gDatabase.execSql("insert into tbl_ip_port_mac(ip_port_mac,password,update_time) values(?,?,?)",
+                                  {QString("gw%1").arg(i), QString(), QString::asprintf("202401%02d120000", i)}));
+    initDatabase();
+    QStringList left;
+    queryStringList("select ip_port_mac from tbl_ip_port_mac order by update_time", "ip_port_mac", left);
+    QCOMPARE(left.size(), 10);
+    QCOMPARE(left.first(), QString("gw3"));
+
+    // Rows that share one of the ten newest times all stay, even past ten.
+    QVERIFY(gDatabase.execSql("insert into tbl_ip_port_mac(ip_port_mac,update_time) values('twin','20240103120000')"));
+    initDatabase();
+    QCOMPARE(rowCount("tbl_ip_port_mac"), 11);
+}
+
+void TestDatabaseInit::networkRowIsLoaded()
+{
+    initDatabase();
+    const QString mac = QString::fromUtf8("MAC 'ü' 100%");
+    QVERIFY(
+        gDatabase.execSql("update tbl_network set ip_port_mac=?,password=?,server_ip=?,domain_name=?,host_ip=?",
+                          {mac, QString("pa'ss"), QString("203.0.113.5"), QString("d.invalid"), QString("127.0.0.2")}));
+    loadNetworkSettings();
+    QCOMPARE(gIpPortMac, mac);
+    QCOMPARE(gPassword, QString("pa'ss"));
+    QCOMPARE(gServerIp, QString("203.0.113.5"));
+    QCOMPARE(gDomainName, QString("d.invalid"));
+    QCOMPARE(gHostIp, QString("127.0.0.2"));
+
+    QVERIFY(gDatabase.execSql("delete from tbl_network"));
+    loadNetworkSettings();
+    QVERIFY(gIpPortMac.isEmpty() && gPassword.isEmpty() && gServerIp.isEmpty() && gDomainName.isEmpty() &&
+            gHostIp.isEmpty());
+    // A project whose network row went missing gets a default one at the next opening.
+    initDatabase();
+    QCOMPARE(rowCount("tbl_network"), 1);
+}
+
+void TestDatabaseInit::isProjectDatabase_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<bool>("expected");
+    QTest::newRow("project") << "" << true;
+    QTest::newRow("lower-case name") << "update tbl_version set name='zoduv'" << false;
+    QTest::newRow("other name") << "update tbl_version set name='hotel'" << false;
+    QTest::newRow("no row") << "delete from tbl_version" << false;
+    QTest::newRow("no table") << "drop table tbl_version" << false;
+    QTest::newRow("no name column") << "alter table tbl_version rename column name to title" << false;
+    QTest::newRow("older version") << "update tbl_version set version='2.50'" << true;
+}
+
+void TestDatabaseInit::isProjectDatabase()
+{
+    QFETCH(QString, setup);
+    QFETCH(bool, expected);
+    const QString path = QDir(gAppDirPath).filePath("p.db3");
+    createDatabaseTables(path);
+    if (!setup.isEmpty())
+        QVERIFY(gDatabase.execSql(setup));
+    QCOMPARE(::isProjectDatabase(path), expected);
+    QCOMPARE(gDatabase.databaseName(), path);
+
+    const QString missing = QDir(gAppDirPath).filePath("missing.db3");
+    QVERIFY(!::isProjectDatabase(missing));
+    QVERIFY(QFile::exists(missing));
+}
+
+void TestDatabaseInit::emptyProjectFromCurrent()
+{
+    initDatabase();
+    const QString home = projectFile("Home");
+    QVERIFY(gDatabase.execSql("insert into tbl_room(room_name,room_id) values('101',1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_log(log_type,log_time) values(0,?)",
+                              {timeText(QDateTime::currentDateTime())}));
+    QVERIFY(gDatabase.execSql("insert into tbl_ip_port_mac(ip_port_mac,update_time) values('gw','20240101000000')"));
+    QVERIFY(gDatabase.execSql("insert into tbl_last_update(last_update_id) values('x')"));
+    QVERIFY(gDatabase.execSql("update tbl_network set server_ip='203.0.113.1'"));
+    QVERIFY(gDatabase.execSql("update tbl_version set date='2001-01-01'"));
+    gDatabase.close();
+
+    QDir().mkpath(gAppDirPath + "/database/New");
+    const QString fresh = projectFile("New");
+    gHostIp = "127.0.0.5";
+    QVERIFY(createEmptyProjectDatabase(fresh));
+    QCOMPARE(gDatabase.databaseName(), fresh);
+    QCOMPARE(rowCount("tbl_room"), 0);
+    QCOMPARE(rowCount("tbl_log"), 0);
+    QCOMPARE(rowCount("tbl_last_update"), 0);
+    QCOMPARE(rowCount("tbl_ip_port_mac"), 1);
+    QCOMPARE(rowCount("tbl_fnt_type"), 51);
+    QCOMPARE(rowCount("tbl_network"), 1);
+    QString text;
+    queryStringValue("select * from tbl_network", "server_ip", text);
+    QVERIFY(text.isEmpty());
+    queryStringValue("select * from tbl_network", "host_ip", text);
+    QCOMPARE(text, QString("127.0.0.5"));
+    queryStringValue("select * from tbl_version", "date", text);
+    QCOMPARE(text, QDate::currentDate().toString("yyyy-MM-dd"));
+    QVERIFY(::isProjectDatabase(fresh));
+
+    // The source project is untouched.
+    gDatabase.close();
+    gDatabase.setDatabaseName(home);
+    QCOMPARE(rowCount("tbl_room"), 1);
+}
+
+void TestDatabaseInit::emptyProjectInPlace()
+{
+    initDatabase();
+    QVERIFY(gDatabase.execSql("insert into tbl_room(room_name,room_id) values(?,1)", {QString("It's 100%")}));
+    QVERIFY(createEmptyProjectDatabase(projectFile("Home")));
+    QCOMPARE(rowCount("tbl_room"), 0);
+    QCOMPARE(rowCount("tbl_version"), 1);
+    QCOMPARE(rowCount("tbl_comp3_item"), 124);
+}
+
+void TestDatabaseInit::emptyProjectFailureLeavesNoCopy()
+{
+    initDatabase();
+    QVERIFY(gDatabase.execSql("insert into tbl_room(room_name,room_id) values('101',1)"));
+    // A damaged current project: one of the tables to empty is gone, so the emptying cannot complete.
+    QVERIFY(gDatabase.execSql("drop table tbl_master"));
+    gDatabase.close();
+    QDir().mkpath(gAppDirPath + "/database/New");
+    const QString fresh = projectFile("New");
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
+    QVERIFY(!createEmptyProjectDatabase(fresh));
+    QVERIFY(!QFile::exists(fresh));
+
+    // In place, the file stays whole: nothing of the half-done emptying remains.
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
+    QVERIFY(!createEmptyProjectDatabase(projectFile("Home")));
+    QVERIFY(QFile::exists(projectFile("Home")));
+    QCOMPARE(rowCount("tbl_room"), 1);
+}
+
+QTEST_GUILESS_MAIN(TestDatabaseInit)
+#include "tst_databaseinit.moc"
