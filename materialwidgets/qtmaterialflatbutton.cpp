@@ -128,7 +128,13 @@ QtMaterialFlatButton::QtMaterialFlatButton(QtMaterialFlatButtonPrivate &d, QWidg
     applyPreset(preset);
 }
 
-QtMaterialFlatButton::~QtMaterialFlatButton() = default;
+QtMaterialFlatButton::~QtMaterialFlatButton()
+{
+    // The machine filters this button's events and reads its private data; it must not see the
+    // events of the widget teardown that follows.
+    delete d_func()->stateMachine;
+    d_func()->stateMachine = nullptr;
+}
 
 void QtMaterialFlatButton::applyPreset(int preset)
 {
