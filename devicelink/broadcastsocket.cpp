@@ -237,8 +237,10 @@ bool BroadcastSocket::connectNetwork()
         connect(tcpSocket, &QTcpSocket::disconnected, this, &BroadcastSocket::disconnected);
         tcpSocket->connectToHost(serverAddressText, tcpPortNumber, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
         if (!tcpSocket->waitForConnected(connectTimeoutMs)) {
-            // A connect left pending could still complete later and carry frames nobody expects.
+            // A connect left pending could still complete later and carry frames nobody expects. A refused
+            // connect is already unconnected, which abort() ignores, so the device is closed as well.
             tcpSocket->abort();
+            tcpSocket->close();
             report(QString::asprintf("failed to connect to %s!", serverAddressText.toUtf8().constData()));
             return false;
         }
