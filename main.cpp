@@ -1,4 +1,5 @@
 #include "core/appsettings.h"
+#include "core/databaseinit.h"
 #include "core/globals.h"
 #include "core/singleinstance.h"
 
@@ -32,6 +33,7 @@ int main(int argc, char **argv)
     loadAppSettings();
 
     // The current project's database is prepared here, before the main window exists.
+    initDatabase();
 
     // The main window is created and shown here; the event loop's result becomes the exit code.
     return 0;
