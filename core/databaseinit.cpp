@@ -197,6 +197,9 @@ void createDatabaseTables(const QString &path)
     gDatabase.close();
     gDatabase.setDatabaseName(path);
 
+    // The whole opening commits once, which spares a disk sync per statement; each table's step still undoes
+    // only itself when it fails.
+    const bool grouped = gDatabase.beginTransaction();
     for (const SchemaTable &entry : DatabaseSchema::tables()) {
         const QString table = QString::fromLatin1(entry.name);
         if (!gDatabase.isTableExist(table)) {
@@ -209,6 +212,8 @@ void createDatabaseTables(const QString &path)
         maintainTable(table);
     }
     checkVersion();
+    if (grouped && !gDatabase.commitTransaction())
+        qDebug() << "Could not store the opening of" << path;
 }
 
 bool isProjectDatabase(const QString &path)

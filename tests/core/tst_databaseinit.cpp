@@ -54,9 +54,16 @@ void writeOlderProject(const QString &path)
         "create table tbl_log_type(id integer primary key,log_type integer,log_type_name nvarchar)",
         "insert into tbl_log_type(log_type,log_type_name) values(0,'changed by hand')",
         "insert into tbl_log_type(log_type,log_type_name) values(5,'added by hand')",
+        "create table tbl_log(id integer primary key,log_type integer,log_address nvarchar,log_device nvarchar,"
+        "log_event nvarchar,log_time nvarchar)",
     };
     for (const char *sql : statements)
         QVERIFY2(gDatabase.execSql(sql), sql);
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const QDateTime &time : {now.addDays(-400), now.addDays(-1)})
+        QVERIFY(gDatabase.execSql("insert into tbl_log(log_type,log_address,log_device,log_event,log_time) "
+                                  "values(0,'A-1-101','master',?,?)",
+                                  {QString("it's 50% 開"), timeText(time)}));
     gDatabase.close();
 }
 
@@ -267,10 +274,15 @@ void TestDatabaseInit::secondStartDoesNotReseed()
 
 void TestDatabaseInit::olderProjectIsRepairedAndUpgraded()
 {
-    const QString path = QDir(gAppDirPath).filePath("older.db3");
+    // The current project was left by an earlier release; the next start brings it up to date.
+    initDatabase();
+    const QString path = projectFile("Home");
+    gDatabase.close();
+    QVERIFY(QFile::remove(path));
     writeOlderProject(path);
     gHostIp = "127.0.0.9";
-    createDatabaseTables(path);
+    initDatabase();
+    QCOMPARE(gDatabase.databaseName(), path);
 
     QCOMPARE(gDatabase.tables().size(), 34);
 
@@ -298,6 +310,10 @@ void TestDatabaseInit::olderProjectIsRepairedAndUpgraded()
     QCOMPARE(queryIntValue("select occupation_type from tbl_occupation where room_id=7", "occupation_type"), 0);
     QCOMPARE(queryIntValue("select device_id from tbl_occupation where room_id=7", "device_id"), 20);
     QCOMPARE(rowCount("tbl_room"), 1);
+    QString event;
+    QVERIFY(queryStringValue("select * from tbl_log", "log_event", event));
+    QCOMPARE(event, QString("it's 50% 開"));
+    QCOMPARE(rowCount("tbl_log"), 1);
 
     // The vocabularies are reseeded: the hand-made rows are gone, the names restored.
     QStringList names;
