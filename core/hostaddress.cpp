@@ -11,8 +11,8 @@ const QHostAddress limitedBroadcast(QHostAddress::Broadcast);
 
 bool qualifies(const QHostAddress &address)
 {
-    return address.protocol() == QAbstractSocket::IPv4Protocol && !address.isNull()
-        && address != QHostAddress(QHostAddress::LocalHost);
+    return address.protocol() == QAbstractSocket::IPv4Protocol && !address.isNull() &&
+           address != QHostAddress(QHostAddress::LocalHost);
 }
 
 } // namespace

@@ -95,8 +95,7 @@ void parseDottedQuad(const QString &text, int parts[4])
     }
 }
 
-BroadcastSocket::BroadcastSocket()
-    : QObject(nullptr)
+BroadcastSocket::BroadcastSocket() : QObject(nullptr)
 {
     registerMessageRecordTypes();
     liveInstances().append(this);
@@ -235,7 +234,8 @@ bool BroadcastSocket::connectNetwork()
         tcpSocket = new QTcpSocket(this);
         connect(tcpSocket, &QTcpSocket::readyRead, this, &BroadcastSocket::readyRead);
         connect(tcpSocket, &QTcpSocket::disconnected, this, &BroadcastSocket::disconnected);
-        tcpSocket->connectToHost(serverAddressText, tcpPortNumber, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
+        tcpSocket->connectToHost(serverAddressText, tcpPortNumber, QIODevice::ReadWrite,
+                                 QAbstractSocket::AnyIPProtocol);
         if (!tcpSocket->waitForConnected(connectTimeoutMs)) {
             // A connect left pending could still complete later and carry frames nobody expects. A refused
             // connect is already unconnected, which abort() ignores, so the device is closed as well.
@@ -360,8 +360,8 @@ void BroadcastSocket::sendCommand(quint8 lengthByte, quint16 opcode, quint8 targ
         return;
     }
     if (lengthByte != quint8(11 + payloadLength))
-        qDebug() << "length byte" << lengthByte << "for opcode" << QString::number(opcode, 16)
-                 << "replaced by" << 11 + payloadLength;
+        qDebug() << "length byte" << lengthByte << "for opcode" << QString::number(opcode, 16) << "replaced by"
+                 << 11 + payloadLength;
     sendBuffer();
 }
 
@@ -471,7 +471,8 @@ void BroadcastSocket::sendRawData(const char *data, qint64 length)
         sent += n;
     }
     if (sent != length)
-        qDebug() << QString("failed to send data to %1:%2 [%3]").arg(targetAddress.toString()).arg(udpPortNumber).arg(sent);
+        qDebug()
+            << QString("failed to send data to %1:%2 [%3]").arg(targetAddress.toString()).arg(udpPortNumber).arg(sent);
 }
 
 void BroadcastSocket::sendRawDataTo(const char *data, qint64 length, const QHostAddress &address, quint16 port)
@@ -498,9 +499,11 @@ void BroadcastSocket::slotsKeepAlive()
 
 void BroadcastSocket::readyRead()
 {
-    if (gNetworkType == CloudServer)
+    // Dispatched by the socket that signals, so that a style changed without a reopen cannot leave
+    // data unread on the socket of the old style.
+    if (tcpSocket && sender() == tcpSocket)
         readTcp();
-    else
+    else if (udpSocket && sender() == udpSocket)
         readUdp();
 }
 
@@ -546,8 +549,8 @@ void BroadcastSocket::readUdp()
         std::memset(buffer, 0, sizeof buffer);
         QHostAddress senderAddress;
         quint16 senderPort = 0;
-        const qint64 got = socket->readDatagram(reinterpret_cast<char *>(buffer), PacketBufferSize, &senderAddress,
-                                                &senderPort);
+        const qint64 got =
+            socket->readDatagram(reinterpret_cast<char *>(buffer), PacketBufferSize, &senderAddress, &senderPort);
         if (got < 0)
             break;
         if (got > 0 && isAcceptedSource(senderAddress, buffer, got))

@@ -26,8 +26,7 @@ class BroadcastSocket : public QObject
     Q_OBJECT
 
 public:
-    enum
-    {
+    enum {
         PacketBufferSize = 8192,
         HeaderLength = 16,       // source IPv4, lead-in text and start mark
         MinimumFrameLength = 27, // a frame without payload
@@ -64,8 +63,7 @@ public:
 
     // Outgoing frame assembly in the shared buffer.
     void initPacketHeader();
-    bool buildPacket(quint16 opcode, quint8 targetSubnet, quint8 targetDevice, const char *payload,
-                     int payloadLength);
+    bool buildPacket(quint16 opcode, quint8 targetSubnet, quint8 targetDevice, const char *payload, int payloadLength);
     void resetPacket();
     bool appendByte(quint8 value);
     bool appendBytes(const quint8 *command, int length);

@@ -8,22 +8,22 @@
 
 struct airConditionerRecord; // panels/devicerecords.h
 
-void sendReadDeviceInfo(int subnet, int device);                                         // 0xEFFD
-void sendReadChannelStatus(int subnet, int device);                                      // 0x0033
-void sendSingleChannelControl(int subnet, int device, int channel, int level);           // 0x0031
-void sendReadColorStatus(int subnet, int device, int channel);                           // 0x2036
+void sendReadDeviceInfo(int subnet, int device);                                                // 0xEFFD
+void sendReadChannelStatus(int subnet, int device);                                             // 0x0033
+void sendSingleChannelControl(int subnet, int device, int channel, int level);                  // 0x0031
+void sendReadColorStatus(int subnet, int device, int channel);                                  // 0x2036
 void sendColorControl(int subnet, int device, int channel, int level, int hue, int saturation); // 0x2034
-void sendSceneControl(int subnet, int device, int area, int scene);                      // 0x0002
-void sendLightCommandF03C(int subnet, int device, int channel, bool up);                 // 0xF03C
-void sendReadOccupation(int subnet, int device);                                         // 0x012C
+void sendSceneControl(int subnet, int device, int area, int scene);                             // 0x0002
+void sendLightCommandF03C(int subnet, int device, int channel, bool up);                        // 0xF03C
+void sendReadOccupation(int subnet, int device);                                                // 0x012C
 
 // Air conditioners: the forms with a channel byte serve the second and later channels of a controller.
-void sendAcQueryE120(int subnet, int device);                    // 0xE120 temperature unit
-void sendAcQueryE124(int subnet, int device, int channelIndex);  // 0xE124 supported modes and speeds
+void sendAcQueryE120(int subnet, int device);                   // 0xE120 temperature unit
+void sendAcQueryE124(int subnet, int device, int channelIndex); // 0xE124 supported modes and speeds
 void sendAcQueryE124NoChannel(int subnet, int device);
-void sendAcQuery1900(int subnet, int device, int channelIndex);  // 0x1900 set-point limits
+void sendAcQuery1900(int subnet, int device, int channelIndex); // 0x1900 set-point limits
 void sendAcQuery1900NoChannel(int subnet, int device);
-void sendAcQueryE0EC(int subnet, int device, int channelIndex);  // 0xE0EC status
+void sendAcQueryE0EC(int subnet, int device, int channelIndex); // 0xE0EC status
 void sendAcQueryE0ECNoChannel(int subnet, int device);
 void sendAcControl(int subnet, int device, int channelIndex, const airConditionerRecord &ac); // 0xE0EE
 void sendAcControlNoChannel(int subnet, int device, const airConditionerRecord &ac);
@@ -42,8 +42,8 @@ quint8 irAcFanSpeedKey(int acIndex, int mode, int speed);
 quint8 irAcTemperatureKey(int acIndex, int mode, int temperature);
 
 // Floor heatings: channelIndex above 0 selects the second-channel form.
-void sendFloorHeatQueryA13E(int subnet, int device, int channelIndex); // 0xA13E limits
-void sendFloorHeatQuery1944(int subnet, int device, int channelIndex); // 0x1944 status
+void sendFloorHeatQueryA13E(int subnet, int device, int channelIndex);                  // 0xA13E limits
+void sendFloorHeatQuery1944(int subnet, int device, int channelIndex);                  // 0x1944 status
 void sendFloorHeatControl14(int subnet, int device, int channelIndex, int status);      // 0xE3D8 power
 void sendFloorHeatControl18(int subnet, int device, int channelIndex, int temperature); // 0xE3D8 set point
 

@@ -4,76 +4,39 @@
 #include <QtGlobal>
 
 // Text fields are fixed arrays holding NUL-terminated UTF-8; the array keeps room for the terminator.
-enum
-{
-    DeviceRecordLongText = 128,  // texts of at most 127 bytes
-    DeviceRecordShortText = 64,  // texts of at most 63 bytes
-    LightRecordRows = 4,         // a light's own row and up to three further channel rows
+enum {
+    DeviceRecordLongText = 128, // texts of at most 127 bytes
+    DeviceRecordShortText = 64, // texts of at most 63 bytes
+    LightRecordRows = 4,        // a light's own row and up to three further channel rows
 };
 
-enum LightType
-{
-    LightOnOff = 0,
-    LightDimmer = 1,
-    LightRgb = 2,
-    LightHsbRgb = 6,
-    LightScene = 7,
-    LightDaliDt8 = 8
-};
+enum LightType { LightOnOff = 0, LightDimmer = 1, LightRgb = 2, LightHsbRgb = 6, LightScene = 7, LightDaliDt8 = 8 };
 
-enum AirConditionerType
-{
-    AirConditionerTwoWay = 0,
-    AirConditionerInfrared = 1
-};
+enum AirConditionerType { AirConditionerTwoWay = 0, AirConditionerInfrared = 1 };
 
-enum AirConditionerMode
-{
-    ModeCool = 0,
-    ModeHeat = 1,
-    ModeFan = 2,
-    ModeAuto = 3,
-    ModeDry = 4
-};
+enum AirConditionerMode { ModeCool = 0, ModeHeat = 1, ModeFan = 2, ModeAuto = 3, ModeDry = 4 };
 
-enum FanSpeed
-{
-    FanSpeedAuto = 0,
-    FanSpeedHigh = 1,
-    FanSpeedMedium = 2,
-    FanSpeedLow = 3
-};
+enum FanSpeed { FanSpeedAuto = 0, FanSpeedHigh = 1, FanSpeedMedium = 2, FanSpeedLow = 3 };
 
-enum OccupationType
-{
-    OccupationUniversalSwitch = 0,
-    OccupationRelayChannel = 1
-};
+enum OccupationType { OccupationUniversalSwitch = 0, OccupationRelayChannel = 1 };
 
-enum OccupationMasterStatus
-{
+enum OccupationMasterStatus {
     OccupationMasterUnknown = 0,
     OccupationMasterOff = 1, // master off, or room unoccupied
     OccupationMasterOn = 2   // master on, or room occupied
 };
 
-enum RoomItemMode
-{
-    RoomItemLights = 0,
-    RoomItemAirConditioners = 1,
-    RoomItemFloorHeatings = 2,
-    RoomItemMoods = 3
-};
+enum RoomItemMode { RoomItemLights = 0, RoomItemAirConditioners = 1, RoomItemFloorHeatings = 2, RoomItemMoods = 3 };
 
 // One row of tbl_air_conditioner: air_conditioner_no 0 and 1 are air conditioners, 2 and 3 floor heatings.
 struct airConditionerRecord
 {
-    qint32 temperature_unit;   // 0 Celsius, above 0 Fahrenheit
-    qint32 modeSupported[4];   // runtime: per mode 0-3, non-zero when the device supports it
-    qint32 speedSupported[5];  // runtime: per fan-speed code 0-4
-    qint32 status;             // 0 off, above 0 on
-    qint32 mode;               // AirConditionerMode
-    qint32 speed;              // FanSpeed
+    qint32 temperature_unit;    // 0 Celsius, above 0 Fahrenheit
+    qint32 modeSupported[4];    // runtime: per mode 0-3, non-zero when the device supports it
+    qint32 speedSupported[5];   // runtime: per fan-speed code 0-4
+    qint32 status;              // 0 off, above 0 on
+    qint32 mode;                // AirConditionerMode
+    qint32 speed;               // FanSpeed
     qint32 current_temperature; // set point of a floor heating
     qint32 current_cool_temperature;
     qint32 current_heat_temperature;

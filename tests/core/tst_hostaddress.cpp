@@ -97,13 +97,19 @@ void TestHostAddress::broadcast_data()
 {
     QTest::addColumn<QString>("hostIp");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("carried") << "192.168.1.20" << "192.168.1.255";
-    QTest::newRow("second interface") << "10.0.0.5" << "10.255.255.255";
-    QTest::newRow("carried by no entry") << "172.16.0.9" << "255.255.255.255";
-    QTest::newRow("empty") << "" << "255.255.255.255";
-    QTest::newRow("loopback skipped") << "127.0.0.1" << "255.255.255.255";
+    QTest::newRow("carried") << "192.168.1.20"
+                             << "192.168.1.255";
+    QTest::newRow("second interface") << "10.0.0.5"
+                                      << "10.255.255.255";
+    QTest::newRow("carried by no entry") << "172.16.0.9"
+                                         << "255.255.255.255";
+    QTest::newRow("empty") << ""
+                           << "255.255.255.255";
+    QTest::newRow("loopback skipped") << "127.0.0.1"
+                                      << "255.255.255.255";
     // A point-to-point entry has no broadcast address; frames must still go somewhere.
-    QTest::newRow("entry without broadcast") << "100.64.0.7" << "255.255.255.255";
+    QTest::newRow("entry without broadcast") << "100.64.0.7"
+                                             << "255.255.255.255";
 }
 
 void TestHostAddress::broadcast()
@@ -111,7 +117,7 @@ void TestHostAddress::broadcast()
     QFETCH(QString, hostIp);
     QFETCH(QString, expected);
     const QList<QNetworkAddressEntry> entries = {
-        entry("127.0.0.1", "127.255.255.255"), entry("::1", ""),       entry("192.168.1.20", "192.168.1.255"),
+        entry("127.0.0.1", "127.255.255.255"), entry("::1", ""),        entry("192.168.1.20", "192.168.1.255"),
         entry("10.0.0.5", "10.255.255.255"),   entry("100.64.0.7", ""),
     };
     QCOMPARE(findBroadcastAddress(hostIp, entries), QHostAddress(expected));

@@ -7,6 +7,7 @@
 #include "tests/support/simulatedcloudserver.h"
 #include "tests/support/simulateddevice.h"
 
+#include <QNetworkDatagram>
 #include <QNetworkInterface>
 #include <QSignalSpy>
 #include <QTcpSocket>
@@ -111,6 +112,7 @@ private slots:
     void sendBeforeFirstOpenDoesNothing();
     void localNetworkRoundTrip();
     void localNetworkKeepAlive();
+    void rawDataToGivenAddress();
     void localNetworkBindFailures_data();
     void localNetworkBindFailures();
     void unusableDatagramsAreDroppedAndReceptionGoesOn();
@@ -226,13 +228,31 @@ void TestBroadcastSocket::localNetworkKeepAlive()
     QCOMPARE(spy.count(), before);
 }
 
+void TestBroadcastSocket::rawDataToGivenAddress()
+{
+    QUdpSocket peer;
+    QVERIFY(peer.bind(QHostAddress(QStringLiteral("127.0.0.1")), 0));
+    link->sendRawDataTo("early", 5, QHostAddress(QStringLiteral("127.0.0.1")), peer.localPort());
+    QVERIFY(link->connectNetwork());
+    link->sendRawDataTo("hello", 5, QHostAddress(QStringLiteral("127.0.0.1")), peer.localPort());
+    QTRY_VERIFY(peer.hasPendingDatagrams());
+    QNetworkDatagram d = peer.receiveDatagram();
+    QCOMPARE(d.data(), QByteArray("hello"));
+    QCOMPARE(d.senderPort(), int(udpPort));
+    QTest::qWait(50);
+    QVERIFY(!peer.hasPendingDatagrams());
+}
+
 void TestBroadcastSocket::localNetworkBindFailures_data()
 {
     QTest::addColumn<QString>("hostIp");
     QTest::addColumn<QString>("text");
-    QTest::newRow("empty host address") << "" << "failed to bind :16000!";
-    QTest::newRow("address of no interface") << "10.9.9.9" << "failed to bind 10.9.9.9:16000!";
-    QTest::newRow("not an address") << "gateway" << "failed to bind gateway:16000!";
+    QTest::newRow("empty host address") << ""
+                                        << "failed to bind :16000!";
+    QTest::newRow("address of no interface") << "10.9.9.9"
+                                             << "failed to bind 10.9.9.9:16000!";
+    QTest::newRow("not an address") << "gateway"
+                                    << "failed to bind gateway:16000!";
 }
 
 void TestBroadcastSocket::localNetworkBindFailures()
@@ -327,9 +347,14 @@ void TestBroadcastSocket::dnsFailures_data()
     QTest::addColumn<QString>("domain");
     QTest::addColumn<QString>("mac");
     QTest::addColumn<QString>("text");
-    QTest::newRow("no domain") << "" << "" << "invalid domain name by router!";
-    QTest::newRow("no mac") << "127.0.0.1" << "" << "invalid mac address!";
-    QTest::newRow("unresolved") << "router.invalid" << "01-02-03-04-05-06-07-08"
+    QTest::newRow("no domain") << ""
+                               << ""
+                               << "invalid domain name by router!";
+    QTest::newRow("no mac") << "127.0.0.1"
+                            << ""
+                            << "invalid mac address!";
+    QTest::newRow("unresolved") << "router.invalid"
+                                << "01-02-03-04-05-06-07-08"
                                 << "failed to parse host name router.invalid!";
 }
 
@@ -393,9 +418,14 @@ void TestBroadcastSocket::cloudFailures_data()
     QTest::addColumn<QString>("server");
     QTest::addColumn<QString>("mac");
     QTest::addColumn<QString>("text");
-    QTest::newRow("no server, no mac") << "" << "" << "invalid server ip or domain name!";
-    QTest::newRow("no mac") << "127.0.0.1" << "" << "invalid mac address!";
-    QTest::newRow("unresolved") << "cloud.invalid" << "01-02-03-04-05-06-07-08"
+    QTest::newRow("no server, no mac") << ""
+                                       << ""
+                                       << "invalid server ip or domain name!";
+    QTest::newRow("no mac") << "127.0.0.1"
+                            << ""
+                            << "invalid mac address!";
+    QTest::newRow("unresolved") << "cloud.invalid"
+                                << "01-02-03-04-05-06-07-08"
                                 << "failed to parse host name cloud.invalid!";
 }
 

@@ -115,75 +115,123 @@ void TestBusCommands::frames_data()
     auto row = [](const char *name, Builder b, int opcode, int subnet, int device, const char *payload) {
         QTest::newRow(name) << b << opcode << subnet << device << hex(payload);
     };
-    row("read device info", [] { sendReadDeviceInfo(1, 10); }, 0xEFFD, 1, 10, "");
-    row("read channel status", [] { sendReadChannelStatus(2, 11); }, 0x0033, 2, 11, "");
-    row("single channel control", [] { sendSingleChannelControl(1, 10, 1, 100); }, 0x0031, 1, 10, "01640000");
-    row("single channel control, low bytes", [] { sendSingleChannelControl(257, 266, 259, -1); }, 0x0031, 1, 10,
+    row(
+        "read device info", [] { sendReadDeviceInfo(1, 10); }, 0xEFFD, 1, 10, "");
+    row(
+        "read channel status", [] { sendReadChannelStatus(2, 11); }, 0x0033, 2, 11, "");
+    row(
+        "single channel control", [] { sendSingleChannelControl(1, 10, 1, 100); }, 0x0031, 1, 10, "01640000");
+    row(
+        "single channel control, low bytes", [] { sendSingleChannelControl(257, 266, 259, -1); }, 0x0031, 1, 10,
         "03FF0000");
-    row("read colour status", [] { sendReadColorStatus(1, 10, 3); }, 0x2036, 1, 10, "03");
-    row("colour control", [] { sendColorControl(1, 10, 2, 80, 120, 200); }, 0x2034, 1, 10, "025078 00C8");
-    row("scene control", [] { sendSceneControl(1, 10, 4, 9); }, 0x0002, 1, 10, "0409");
-    row("scene up", [] { sendLightCommandF03C(1, 10, 5, true); }, 0xF03C, 1, 10, "0587");
-    row("scene down", [] { sendLightCommandF03C(1, 10, 5, false); }, 0xF03C, 1, 10, "0507");
-    row("read occupation", [] { sendReadOccupation(3, 4); }, 0x012C, 3, 4, "");
-    row("ac unit query", [] { sendAcQueryE120(1, 10); }, 0xE120, 1, 10, "");
-    row("ac capabilities", [] { sendAcQueryE124(1, 10, 1); }, 0xE124, 1, 10, "01");
-    row("ac capabilities, no channel", [] { sendAcQueryE124NoChannel(1, 10); }, 0xE124, 1, 10, "");
-    row("ac limits", [] { sendAcQuery1900(1, 10, 2); }, 0x1900, 1, 10, "02");
-    row("ac limits, no channel", [] { sendAcQuery1900NoChannel(1, 10); }, 0x1900, 1, 10, "");
-    row("ac status", [] { sendAcQueryE0EC(1, 10, 1); }, 0xE0EC, 1, 10, "01");
-    row("ac status, no channel", [] { sendAcQueryE0ECNoChannel(1, 10); }, 0xE0EC, 1, 10, "");
-    row("ac control", [] { sendAcControl(1, 10, 1, acRecord()); }, 0xE0EE, 1, 10, "01 01 18 32 01 1A 19 17 00");
-    row("ac control, no channel", [] { sendAcControlNoChannel(1, 10, acRecord()); }, 0xE0EE, 1, 10,
+    row(
+        "read colour status", [] { sendReadColorStatus(1, 10, 3); }, 0x2036, 1, 10, "03");
+    row(
+        "colour control", [] { sendColorControl(1, 10, 2, 80, 120, 200); }, 0x2034, 1, 10, "025078 00C8");
+    row(
+        "scene control", [] { sendSceneControl(1, 10, 4, 9); }, 0x0002, 1, 10, "0409");
+    row(
+        "scene up", [] { sendLightCommandF03C(1, 10, 5, true); }, 0xF03C, 1, 10, "0587");
+    row(
+        "scene down", [] { sendLightCommandF03C(1, 10, 5, false); }, 0xF03C, 1, 10, "0507");
+    row(
+        "read occupation", [] { sendReadOccupation(3, 4); }, 0x012C, 3, 4, "");
+    row(
+        "ac unit query", [] { sendAcQueryE120(1, 10); }, 0xE120, 1, 10, "");
+    row(
+        "ac capabilities", [] { sendAcQueryE124(1, 10, 1); }, 0xE124, 1, 10, "01");
+    row(
+        "ac capabilities, no channel", [] { sendAcQueryE124NoChannel(1, 10); }, 0xE124, 1, 10, "");
+    row(
+        "ac limits", [] { sendAcQuery1900(1, 10, 2); }, 0x1900, 1, 10, "02");
+    row(
+        "ac limits, no channel", [] { sendAcQuery1900NoChannel(1, 10); }, 0x1900, 1, 10, "");
+    row(
+        "ac status", [] { sendAcQueryE0EC(1, 10, 1); }, 0xE0EC, 1, 10, "01");
+    row(
+        "ac status, no channel", [] { sendAcQueryE0ECNoChannel(1, 10); }, 0xE0EC, 1, 10, "");
+    row(
+        "ac control", [] { sendAcControl(1, 10, 1, acRecord()); }, 0xE0EE, 1, 10, "01 01 18 32 01 1A 19 17 00");
+    row(
+        "ac control, no channel", [] { sendAcControlNoChannel(1, 10, acRecord()); }, 0xE0EE, 1, 10,
         "01 18 32 01 1A 19 17 00");
-    row("ir room temperature", [] { sendAcQueryE3E7(1, 10); }, 0xE3E7, 1, 10, "00");
-    row("ir power on", [] { sendIrAcPower(1, 10, 0, 1); }, 0xE01C, 1, 10, "0BFF");
-    row("ir mode heat, second unit", [] { sendIrAcMode(1, 10, 1, ModeHeat); }, 0xE01C, 1, 10, "84FF");
-    row("ir fan low in cool", [] { sendIrAcFanSpeed(1, 10, 0, ModeCool, FanSpeedLow); }, 0xE01C, 1, 10, "0DFF");
-    row("ir set point 25 auto, second unit", [] { sendIrAcTemperature(1, 10, 1, ModeAuto, 25); }, 0xE01C, 1, 10,
+    row(
+        "ir room temperature", [] { sendAcQueryE3E7(1, 10); }, 0xE3E7, 1, 10, "00");
+    row(
+        "ir power on", [] { sendIrAcPower(1, 10, 0, 1); }, 0xE01C, 1, 10, "0BFF");
+    row(
+        "ir mode heat, second unit", [] { sendIrAcMode(1, 10, 1, ModeHeat); }, 0xE01C, 1, 10, "84FF");
+    row(
+        "ir fan low in cool", [] { sendIrAcFanSpeed(1, 10, 0, ModeCool, FanSpeedLow); }, 0xE01C, 1, 10, "0DFF");
+    row(
+        "ir set point 25 auto, second unit", [] { sendIrAcTemperature(1, 10, 1, ModeAuto, 25); }, 0xE01C, 1, 10,
         "A5FF");
-    row("floor heat limits, first channel", [] { sendFloorHeatQueryA13E(1, 10, 0); }, 0xA13E, 1, 10, "");
-    row("floor heat limits, second channel", [] { sendFloorHeatQueryA13E(1, 10, 1); }, 0xA13E, 1, 10, "01");
-    row("floor heat status, first channel", [] { sendFloorHeatQuery1944(1, 10, 0); }, 0x1944, 1, 10, "");
-    row("floor heat status, second channel", [] { sendFloorHeatQuery1944(1, 10, 1); }, 0x1944, 1, 10, "01");
-    row("floor heat power, first channel", [] { sendFloorHeatControl14(1, 10, 0, 1); }, 0xE3D8, 1, 10,
+    row(
+        "floor heat limits, first channel", [] { sendFloorHeatQueryA13E(1, 10, 0); }, 0xA13E, 1, 10, "");
+    row(
+        "floor heat limits, second channel", [] { sendFloorHeatQueryA13E(1, 10, 1); }, 0xA13E, 1, 10, "01");
+    row(
+        "floor heat status, first channel", [] { sendFloorHeatQuery1944(1, 10, 0); }, 0x1944, 1, 10, "");
+    row(
+        "floor heat status, second channel", [] { sendFloorHeatQuery1944(1, 10, 1); }, 0x1944, 1, 10, "01");
+    row(
+        "floor heat power, first channel", [] { sendFloorHeatControl14(1, 10, 0, 1); }, 0xE3D8, 1, 10,
         "14 01 00 00 01");
-    row("floor heat power, second channel", [] { sendFloorHeatControl14(1, 10, 1, 1); }, 0xE3D8, 1, 10, "23 14 01");
-    row("floor heat power, channel index 2", [] { sendFloorHeatControl14(1, 10, 2, 0); }, 0xE3D8, 1, 10, "23 14 00");
-    row("floor heat set point, first channel", [] { sendFloorHeatControl18(1, 10, 0, 28); }, 0xE3D8, 1, 10,
+    row(
+        "floor heat power, second channel", [] { sendFloorHeatControl14(1, 10, 1, 1); }, 0xE3D8, 1, 10, "23 14 01");
+    row(
+        "floor heat power, channel index 2", [] { sendFloorHeatControl14(1, 10, 2, 0); }, 0xE3D8, 1, 10, "23 14 00");
+    row(
+        "floor heat set point, first channel", [] { sendFloorHeatControl18(1, 10, 0, 28); }, 0xE3D8, 1, 10,
         "18 1C 00 00 01");
-    row("floor heat set point, second channel", [] { sendFloorHeatControl18(1, 10, 1, 28); }, 0xE3D8, 1, 10,
+    row(
+        "floor heat set point, second channel", [] { sendFloorHeatControl18(1, 10, 1, 28); }, 0xE3D8, 1, 10,
         "23 18 1C");
-    row("read server info", [] { sendReadServerInfo(1, 10); }, 0x2024, 1, 10, "08");
-    row("write server info", [] { sendWriteServerInfo(1, 10, "192.168.1.9", "1234", 6010, 1); }, 0x2024, 1, 10,
+    row(
+        "read server info", [] { sendReadServerInfo(1, 10); }, 0x2024, 1, 10, "08");
+    row(
+        "write server info", [] { sendWriteServerInfo(1, 10, "192.168.1.9", "1234", 6010, 1); }, 0x2024, 1, 10,
         "09 C0A80109 177A 31323334 01");
-    row("write server info, empty address, short password",
-        [] { sendWriteServerInfo(1, 10, "", "ab", 6010, 2); }, 0x2024, 1, 10, "09 00000000 177A 61620000 02");
-    row("write server info, long password", [] { sendWriteServerInfo(1, 10, "10.1.2", "abcdef", 80, 0); }, 0x2024, 1,
+    row(
+        "write server info, empty address, short password", [] { sendWriteServerInfo(1, 10, "", "ab", 6010, 2); },
+        0x2024, 1, 10, "09 00000000 177A 61620000 02");
+    row(
+        "write server info, long password", [] { sendWriteServerInfo(1, 10, "10.1.2", "abcdef", 80, 0); }, 0x2024, 1,
         10, "09 0A010200 0050 61626364 00");
-    row("read server domain", [] { sendReadServerDomain(1, 10); }, 0x2024, 1, 10, "BC01");
+    row(
+        "read server domain", [] { sendReadServerDomain(1, 10); }, 0x2024, 1, 10, "BC01");
     {
         QByteArray domain = hex("BD01") + QByteArray("hotel.home") + QByteArray(38, '\0');
-        QTest::newRow("write server domain") << Builder([] { sendWriteServerDomain(1, 10, "hotel.home"); }) << 0x2024
-                                             << 1 << 10 << domain;
+        QTest::newRow("write server domain")
+            << Builder([] { sendWriteServerDomain(1, 10, "hotel.home"); }) << 0x2024 << 1 << 10 << domain;
         const QString longName = QString("d").repeated(60);
         QTest::newRow("write server domain, cut to 48")
             << Builder([longName] { sendWriteServerDomain(1, 10, longName); }) << 0x2024 << 1 << 10
             << (hex("BD01") + QByteArray(48, 'd'));
     }
-    row("project download beacon", [] { sendProjectDownloadRequest(4321, "192.168.1.20", 8080); }, 0x2025, 255, 255,
+    row(
+        "project download beacon", [] { sendProjectDownloadRequest(4321, "192.168.1.20", 8080); }, 0x2025, 255, 255,
         "38 10E1 C0A80114 1F90");
-    row("gateway query 38", [] { sendGatewayQuery38(); }, 0x2024, 255, 255, "38");
-    row("gateway query 34", [] { sendGatewayQuery34(1, 10); }, 0x2024, 1, 10, "34");
-    row("gateway command 22", [] { sendGatewayCommand22(1, 10, 7); }, 0x2024, 1, 10, "22FF07");
-    row("gateway command 28", [] { sendGatewayCommand28(1, 10, 1, 2); }, 0x2024, 1, 10, "280102");
-    row("gateway command 2A", [] { sendGatewayCommand2A(1, 10, 3, 4); }, 0x2024, 1, 10, "2A0304");
-    row("gateway command 30", [] { sendGatewayCommand30(1, 10, 5, false); }, 0x2024, 1, 10, "300400");
-    row("gateway command 32", [] { sendGatewayCommand30(1, 10, 5, true); }, 0x2024, 1, 10, "320400");
-    row("gateway command 30, value 0", [] { sendGatewayCommand30(1, 10, 0, false); }, 0x2024, 1, 10, "30FF00");
-    row("gateway command, free bytes", [] { sendGatewayCommand(1, 10, "\x01\x02\x03", 3); }, 0x2024, 1, 10,
-        "010203");
-    row("gateway command, no bytes", [] { sendGatewayCommand(1, 10, nullptr, 0); }, 0x2024, 1, 10, "");
+    row(
+        "gateway query 38", [] { sendGatewayQuery38(); }, 0x2024, 255, 255, "38");
+    row(
+        "gateway query 34", [] { sendGatewayQuery34(1, 10); }, 0x2024, 1, 10, "34");
+    row(
+        "gateway command 22", [] { sendGatewayCommand22(1, 10, 7); }, 0x2024, 1, 10, "22FF07");
+    row(
+        "gateway command 28", [] { sendGatewayCommand28(1, 10, 1, 2); }, 0x2024, 1, 10, "280102");
+    row(
+        "gateway command 2A", [] { sendGatewayCommand2A(1, 10, 3, 4); }, 0x2024, 1, 10, "2A0304");
+    row(
+        "gateway command 30", [] { sendGatewayCommand30(1, 10, 5, false); }, 0x2024, 1, 10, "300400");
+    row(
+        "gateway command 32", [] { sendGatewayCommand30(1, 10, 5, true); }, 0x2024, 1, 10, "320400");
+    row(
+        "gateway command 30, value 0", [] { sendGatewayCommand30(1, 10, 0, false); }, 0x2024, 1, 10, "30FF00");
+    row(
+        "gateway command, free bytes", [] { sendGatewayCommand(1, 10, "\x01\x02\x03", 3); }, 0x2024, 1, 10, "010203");
+    row(
+        "gateway command, no bytes", [] { sendGatewayCommand(1, 10, nullptr, 0); }, 0x2024, 1, 10, "");
     {
         const QByteArray largest(244, '\x66');
         QTest::newRow("gateway command, largest payload")
@@ -279,8 +327,7 @@ void TestBusCommands::replyComesBackAsNextOpcode()
     };
     QByteArray reply;
     auto connection = connect(&gBroadcastSocket, &BroadcastSocket::dataIsComming, this, [&](quint8 *buf, qlonglong n) {
-        if (gBroadcastSocket.checkPacket(buf, n) && buf[17] == 2 && buf[18] == 20 && buf[21] == 0xEF
-            && buf[22] == 0xFE)
+        if (gBroadcastSocket.checkPacket(buf, n) && buf[17] == 2 && buf[18] == 20 && buf[21] == 0xEF && buf[22] == 0xFE)
             reply = QByteArray(reinterpret_cast<const char *>(buf), int(n));
     });
     sendReadDeviceInfo(2, 20);

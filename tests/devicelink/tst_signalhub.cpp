@@ -68,7 +68,9 @@ void TestSignalHub::defaultedTextsAreEmpty()
     BroadcastSocket hub;
     QStringList got;
     connect(&hub, &BroadcastSocket::signalsPageIdChanged, this,
-            [&](QString id, QString name, QString prm1, QString prm2) { got = QStringList({id, name, prm1, prm2}); });
+            [&](QString id, QString name, QString prm1, QString prm2) {
+                got = QStringList({id, name, prm1, prm2});
+            });
     emit hub.signalsPageIdChanged("PageRooms", "Rooms");
     QCOMPARE(got, QStringList({"PageRooms", "Rooms", "", ""}));
     emit hub.signalsPageIdChanged("PageRoomOperate", "Room", "7");

@@ -9,8 +9,8 @@ bool inside();
 } // namespace privatenetwork
 
 // Skips the calling test function outside the private network, so that no broadcast can leave the machine.
-#define REQUIRE_PRIVATE_NETWORK()                                                                                    \
-    do {                                                                                                             \
-        if (!privatenetwork::inside())                                                                               \
-            QSKIP("socket test: run it through scripts/netns-run");                                                  \
+#define REQUIRE_PRIVATE_NETWORK()                                                                                      \
+    do {                                                                                                               \
+        if (!privatenetwork::inside())                                                                                 \
+            QSKIP("socket test: run it through scripts/netns-run");                                                    \
     } while (0)

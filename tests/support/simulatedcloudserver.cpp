@@ -7,8 +7,7 @@
 #include <QTcpSocket>
 
 SimulatedCloudServer::SimulatedCloudServer(quint16 port, QObject *parent)
-    : QObject(parent)
-    , server(new QTcpServer(this))
+    : QObject(parent), server(new QTcpServer(this))
 {
     server->listen(QHostAddress::LocalHost, port);
     connect(server, &QTcpServer::newConnection, this, &SimulatedCloudServer::onNewConnection);
@@ -69,8 +68,8 @@ void SimulatedCloudServer::onReadyRead()
                 return;
             const QByteArray packet = pending.left(n);
             pending.remove(0, n);
-            const bool crcGood = buspeer::crc16Bitwise(packet.constData(), n - 2)
-                == quint16((quint8(packet[n - 2]) << 8) | quint8(packet[n - 1]));
+            const bool crcGood = buspeer::crc16Bitwise(packet.constData(), n - 2) ==
+                                 quint16((quint8(packet[n - 2]) << 8) | quint8(packet[n - 1]));
             if (crcGood && quint8(packet[4]) == 0x00 && quint8(packet[5]) == 0xA2) {
                 emit loginReceived(packet);
                 QByteArray reply("\xCC\xCC\x00\x10\x00\xA3\x00\x00\x00\x00\x00\x00\x00", 13);
@@ -91,8 +90,8 @@ void SimulatedCloudServer::onReadyRead()
                 return;
             const QByteArray frame = pending.left(16 + l);
             pending.remove(0, 16 + l);
-            const bool crcGood = buspeer::crc16Bitwise(frame.constData() + 16, l - 2)
-                == quint16((quint8(frame[14 + l]) << 8) | quint8(frame[15 + l]));
+            const bool crcGood = buspeer::crc16Bitwise(frame.constData() + 16, l - 2) ==
+                                 quint16((quint8(frame[14 + l]) << 8) | quint8(frame[15 + l]));
             if (!crcGood)
                 continue;
             emit frameReceived(frame);

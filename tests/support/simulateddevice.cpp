@@ -28,12 +28,8 @@ QByteArray makeServerPacket(const QByteArray &withoutCrc)
 
 SimulatedDevice::SimulatedDevice(quint8 subnet, quint8 device, quint16 port, const QHostAddress &bindAddress,
                                  const QHostAddress &replyAddress, QObject *parent)
-    : QObject(parent)
-    , socket(new QUdpSocket(this))
-    , subnetId(subnet)
-    , deviceId(device)
-    , portNumber(port)
-    , replyTo(replyAddress)
+    : QObject(parent), socket(new QUdpSocket(this)), subnetId(subnet), deviceId(device), portNumber(port),
+      replyTo(replyAddress)
 {
     socket->bind(bindAddress, port, QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint);
     connect(socket, &QUdpSocket::readyRead, this, &SimulatedDevice::readPending);
@@ -70,9 +66,10 @@ void SimulatedDevice::readPending()
         const QByteArray &f = d.data;
 
         // DNS login: CC CC, length, opcode 0x00A5.
-        if (f.size() >= 9 && quint8(f[0]) == 0xCC && quint8(f[1]) == 0xCC && quint8(f[4]) == 0x00
-            && quint8(f[5]) == 0xA5 && buspeer::crc16Bitwise(f.constData(), f.size() - 2)
-                   == quint16((quint8(f[f.size() - 2]) << 8) | quint8(f[f.size() - 1]))) {
+        if (f.size() >= 9 && quint8(f[0]) == 0xCC && quint8(f[1]) == 0xCC && quint8(f[4]) == 0x00 &&
+            quint8(f[5]) == 0xA5 &&
+            buspeer::crc16Bitwise(f.constData(), f.size() - 2) ==
+                quint16((quint8(f[f.size() - 2]) << 8) | quint8(f[f.size() - 1]))) {
             if (answers) {
                 QByteArray reply("\xCC\xCC\x00\x0C\x00\xA4\x00\x00\x00", 9);
                 reply.append(char(dnsLoginResult));
