@@ -191,7 +191,9 @@ bool QtMaterialFlatButtonStateMachine::eventFilter(QObject *watched, QEvent *eve
     if (event->type() == QEvent::FocusIn) {
         auto *focusEvent = static_cast<QFocusEvent *>(event);
         if (focusEvent->reason() == Qt::MouseFocusReason) {
-            postEvent(new QtMaterialStateTransitionEvent(KindButtonPress));
+            if (isRunning()) {
+                postEvent(new QtMaterialStateTransitionEvent(KindButtonPress));
+            }
             return true;
         }
     }

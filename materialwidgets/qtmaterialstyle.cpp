@@ -29,7 +29,12 @@ QtMaterialStyle::QtMaterialStyle() : d(new QtMaterialStylePrivate(this))
     QFontDatabase::addApplicationFont(QStringLiteral(":/myFiles/fonts/roboto_regular"));
     QFontDatabase::addApplicationFont(QStringLiteral(":/myFiles/fonts/roboto_medium"));
     QFontDatabase::addApplicationFont(QStringLiteral(":/myFiles/fonts/roboto_bold"));
-    setTheme(new QtMaterialTheme);
+    // Widgets are not told about the first theme: a widget that reacts to the style change would ask
+    // for this very singleton while it is still being constructed. No widget can have used a theme yet.
+    auto *theme = new QtMaterialTheme;
+    d->theme = theme;
+    theme->setParent(this);
+    emit themeChanged();
 }
 
 QtMaterialStyle::~QtMaterialStyle() = default;

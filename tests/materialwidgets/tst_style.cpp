@@ -31,6 +31,7 @@ class TestStyle : public QObject
     Q_OBJECT
 
 private slots:
+    void firstUseWhileWidgetsReactToStyleChanges();
     void singleInstance();
     void answersThemeColorsAndFonts();
     void nullThemeIsIgnored();
@@ -39,6 +40,29 @@ private slots:
     void styleChangeSkipsWidgetsWithOwnStyle();
     void missingFontStillRenders();
 };
+
+void TestStyle::firstUseWhileWidgetsReactToStyleChanges()
+{
+    // A widget that reads theme values on every style change exists before the style does.
+    class ThemeReader : public QWidget
+    {
+    public:
+        QColor seen;
+
+    protected:
+        bool event(QEvent *event) override
+        {
+            if (event->type() == QEvent::StyleChange) {
+                seen = QtMaterialStyle::instance().themeColor(10);
+            }
+            return QWidget::event(event);
+        }
+    };
+    ThemeReader reader;
+    QCOMPARE(QtMaterialStyle::instance().themeColor(10).name(), QStringLiteral("#ffffff"));
+    QtMaterialStyle::instance().setTheme(QtMaterialStyle::instance().theme());
+    QCOMPARE(reader.seen.name(), QStringLiteral("#ffffff"));
+}
 
 void TestStyle::singleInstance()
 {
