@@ -1,0 +1,110 @@
+#include "materialwidgets/qtmaterialgroupbox.h"
+
+#include "materialwidgets/qtmaterialgroupbox_p.h"
+#include "materialwidgets/qtmaterialstyle.h"
+
+#include <QEvent>
+
+QtMaterialGroupBoxPrivate::QtMaterialGroupBoxPrivate(QtMaterialGroupBox *q) : q_ptr(q)
+{
+}
+
+QtMaterialGroupBoxPrivate::~QtMaterialGroupBoxPrivate() = default;
+
+void QtMaterialGroupBoxPrivate::init()
+{
+    fontIndex = 8;
+    useThemeColors = true;
+    applyPalette();
+    applyFont();
+}
+
+void QtMaterialGroupBoxPrivate::applyPalette()
+{
+    Q_Q(QtMaterialGroupBox);
+    // Children without a palette of their own inherit this text colour.
+    QPalette palette(q->palette());
+    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(q->textColor(), Qt::SolidPattern));
+    q->setPalette(palette);
+}
+
+void QtMaterialGroupBoxPrivate::applyFont()
+{
+    Q_Q(QtMaterialGroupBox);
+    q->setFont(QtMaterialStyle::instance().themeFont(fontIndex));
+}
+
+QtMaterialGroupBox::QtMaterialGroupBox(QWidget *parent)
+    : QGroupBox(parent), d_ptr(new QtMaterialGroupBoxPrivate(this))
+{
+    d_func()->init();
+}
+
+QtMaterialGroupBox::QtMaterialGroupBox(const QString &title, QWidget *parent)
+    : QGroupBox(title, parent), d_ptr(new QtMaterialGroupBoxPrivate(this))
+{
+    d_func()->init();
+}
+
+QtMaterialGroupBox::QtMaterialGroupBox(const QString &title, int fontIndex, QWidget *parent)
+    : QtMaterialGroupBox(title, parent)
+{
+    setFontIndex(fontIndex);
+}
+
+QtMaterialGroupBox::~QtMaterialGroupBox() = default;
+
+void QtMaterialGroupBox::setFontIndex(int index)
+{
+    Q_D(QtMaterialGroupBox);
+    d->fontIndex = index;
+    d->applyFont();
+}
+
+int QtMaterialGroupBox::fontIndex() const
+{
+    return d_func()->fontIndex;
+}
+
+void QtMaterialGroupBox::setUseThemeColors(bool value)
+{
+    Q_D(QtMaterialGroupBox);
+    if (d->useThemeColors == value) {
+        return;
+    }
+    d->useThemeColors = value;
+    d->applyPalette();
+    d->applyFont();
+}
+
+bool QtMaterialGroupBox::useThemeColors() const
+{
+    return d_func()->useThemeColors;
+}
+
+void QtMaterialGroupBox::setTextColor(const QColor &color)
+{
+    Q_D(QtMaterialGroupBox);
+    d->textColor = color;
+    d->useThemeColors = false;
+    d->applyPalette();
+}
+
+QColor QtMaterialGroupBox::textColor() const
+{
+    Q_D(const QtMaterialGroupBox);
+    if (!d->useThemeColors && d->textColor.isValid()) {
+        return d->textColor;
+    }
+    return QtMaterialStyle::instance().themeColor(10);
+}
+
+bool QtMaterialGroupBox::event(QEvent *event)
+{
+    if (event->type() == QEvent::StyleChange) {
+        Q_D(QtMaterialGroupBox);
+        d->applyPalette();
+        d->applyFont();
+    }
+    return QGroupBox::event(event);
+}
