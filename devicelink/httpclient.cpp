@@ -1,0 +1,125 @@
+#include "devicelink/httpclient.h"
+
+#include <QDebug>
+#include <QEventLoop>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkRequest>
+#include <QUrl>
+
+#include <memory>
+
+namespace {
+
+int percentOf(qlonglong done, qlonglong total)
+{
+    // The platform reports 0 or -1 while it does not know the size; the bar then shows full rather than stuck.
+    if (done <= 0 || total <= 0)
+        return 100;
+    return static_cast<int>(done * 100 / total);
+}
+
+} // namespace
+
+HttpClient::HttpClient(QObject *parent) : QObject(parent)
+{
+}
+
+void HttpClient::postJson(const QString &url, const QString &token)
+{
+    if (url.isEmpty())
+    {
+        // The caller waits for one of our signals; staying silent would leave its dialog busy for good.
+        emit signalsReplyErrorString(tr("No address to send to."));
+        return;
+    }
+    QJsonObject object;
+    object.insert(QStringLiteral("token"), token);
+    const QByteArray body = QJsonDocument(object).toJson(QJsonDocument::Indented);
+
+    QNetworkRequest request{QUrl(url)};
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
+    post(request, body, Progress::Download);
+}
+
+void HttpClient::uploadFile(const QString &url, const QString &filePath, int deviceType)
+{
+    if (url.isEmpty())
+    {
+        emit signalsReplyErrorString(tr("No address to send to."));
+        return;
+    }
+    if (filePath.isEmpty())
+    {
+        emit signalsReplyErrorString(tr("No file to send."));
+        return;
+    }
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
+    {
+        qDebug() << "file open failed";
+        emit signalsReplyErrorString(tr("file open failed"));
+        return;
+    }
+    const QByteArray data = file.readAll();
+    file.close();
+    if (data.isEmpty())
+    {
+        qDebug() << "file is empty";
+        emit signalsReplyErrorString(tr("file is empty"));
+        return;
+    }
+
+    QNetworkRequest request{QUrl(url)};
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/zip"));
+    request.setRawHeader(QByteArrayLiteral("deviceType"), QByteArray::number(deviceType));
+    post(request, data, Progress::Upload);
+}
+
+void HttpClient::post(QNetworkRequest &request, const QByteArray &body, Progress progress)
+{
+    // Without it a peer that accepts and then says nothing would keep the caller in the loop below forever.
+    request.setTransferTimeout(m_transferTimeoutMs);
+
+    std::unique_ptr<QNetworkAccessManager> manager(new QNetworkAccessManager);
+    connect(manager.get(), &QNetworkAccessManager::finished, this, &HttpClient::replyFinished);
+    QNetworkReply *reply = manager->post(request, body);
+    connect(reply, &QNetworkReply::errorOccurred, this, &HttpClient::upLoadError);
+    if (progress == Progress::Upload)
+        connect(reply, &QNetworkReply::uploadProgress, this, &HttpClient::loadProgress);
+    else
+        connect(reply, &QNetworkReply::downloadProgress, this, &HttpClient::downloadProgress);
+
+    // The manager's own handler of the reply was connected first, so replyFinished has run when this loop ends.
+    // The loop serves the whole user interface meanwhile.
+    QEventLoop loop;
+    connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    if (!reply->isFinished())
+        loop.exec();
+}
+
+void HttpClient::replyFinished(QNetworkReply *reply)
+{
+    if (reply->error() != QNetworkReply::NoError)
+        emit signalsReplyErrorString(reply->errorString());
+    else
+        emit signalsReplyFinished(reply->readAll());
+    reply->deleteLater();
+}
+
+void HttpClient::upLoadError(QNetworkReply::NetworkError errorcode)
+{
+    qDebug("QNetworkReply::NetworkError::%d", static_cast<int>(errorcode));
+}
+
+void HttpClient::loadProgress(qlonglong bytesSent, qlonglong bytesTotal)
+{
+    emit signalsReplyPercent(percentOf(bytesSent, bytesTotal));
+}
+
+void HttpClient::downloadProgress(qlonglong bytesReceived, qlonglong bytesTotal)
+{
+    emit signalsReplyPercent(percentOf(bytesReceived, bytesTotal));
+}

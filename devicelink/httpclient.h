@@ -1,0 +1,51 @@
+#pragma once
+// Posts a token or a project archive to a project-exchange server (or another station) and waits for the reply.
+
+#include <QNetworkReply>
+#include <QObject>
+
+class QNetworkRequest;
+
+class HttpClient : public QObject
+{
+    Q_OBJECT
+
+public:
+    // A transfer that moves no byte for this long is abandoned and reported as an error.
+    static constexpr int DefaultTransferTimeoutMs = 30000;
+
+    explicit HttpClient(QObject *parent = nullptr);
+
+    // POSTs {"token": token} as JSON; returns once the reply has finished and its outcome has been signalled.
+    void postJson(const QString &url, const QString &token);
+    // POSTs the whole file as a zip body; returns once the reply has finished and its outcome has been signalled.
+    void uploadFile(const QString &url, const QString &filePath, int deviceType);
+
+    // Tests shorten the stall timeout so that a silent peer does not hold them for half a minute.
+    void setTransferTimeout(int milliseconds) { m_transferTimeoutMs = milliseconds; }
+    int transferTimeout() const { return m_transferTimeoutMs; }
+
+signals:
+    // Emitted during a transfer: bytes moved so far against the total, in percent (100 when the total is unknown).
+    void signalsReplyPercent(int percent);
+    // Emitted once per request that succeeded, with the whole reply body.
+    void signalsReplyFinished(QByteArray data);
+    // Emitted once per request that failed or could not be sent, with a text for the user.
+    void signalsReplyErrorString(QString errorString);
+
+private slots:
+    void replyFinished(QNetworkReply *reply);
+    void upLoadError(QNetworkReply::NetworkError errorcode);
+    void loadProgress(qlonglong bytesSent, qlonglong bytesTotal);
+    void downloadProgress(qlonglong bytesReceived, qlonglong bytesTotal);
+
+private:
+    enum class Progress
+    {
+        Upload,
+        Download
+    };
+    void post(QNetworkRequest &request, const QByteArray &body, Progress progress);
+
+    int m_transferTimeoutMs = DefaultTransferTimeoutMs;
+};

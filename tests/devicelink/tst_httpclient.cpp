@@ -1,0 +1,345 @@
+// The project-exchange client against a small exchange server on 127.0.0.1.
+
+#include "devicelink/httpclient.h"
+#include "tests/support/exchangeserver.h"
+#include "tests/support/testarchive.h"
+#include "tests/support/testenv.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestHttpClient : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void postJsonSendsTheTokenAsJson();
+    void postJsonUnknownTokenReportsTheHttpError();
+    void uploadFileSendsTheArchiveAsItIs();
+    void uploadedArchiveComesBackByItsToken();
+    void httpErrorStatusReachesTheErrorSignal_data();
+    void httpErrorStatusReachesTheErrorSignal();
+    void refusedConnectionReachesTheErrorSignal();
+    void silentServerEndsInTheErrorSignal_data();
+    void silentServerEndsInTheErrorSignal();
+    void requestsThatCannotBeSentAreReported_data();
+    void requestsThatCannotBeSentAreReported();
+    void progressPercent_data();
+    void progressPercent();
+
+private:
+    QTemporaryDir m_home;
+    QString m_archivePath;
+    QByteArray m_archive;
+};
+
+void TestHttpClient::initTestCase()
+{
+    QVERIFY(m_home.isValid());
+    testenv::useFreshHome(m_home);
+    m_archivePath = testarchive::makeProjectArchive(m_home.path(), QStringLiteral("Seaside"), 3 * 1024 * 1024);
+    QVERIFY(!m_archivePath.isEmpty());
+    QFile file(m_archivePath);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    m_archive = file.readAll();
+    QVERIFY(m_archive.size() > 3 * 1024 * 1024);
+    QVERIFY(m_archive.contains('\0'));
+}
+
+void TestHttpClient::postJsonSendsTheTokenAsJson()
+{
+    ExchangeServer server;
+    QVERIFY(server.start());
+    server.storeArchive(QStringLiteral("0042"), m_archive);
+
+    HttpClient client;
+    QSignalSpy finished(&client, &HttpClient::signalsReplyFinished);
+    QSignalSpy failed(&client, &HttpClient::signalsReplyErrorString);
+    QSignalSpy percent(&client, &HttpClient::signalsReplyPercent);
+    client.postJson(server.url(QStringLiteral("/v1/dbDownload")), QStringLiteral("0042"));
+
+    // The outcome is known when the call returns: no waiting here.
+    QCOMPARE(failed.count(), 0);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.at(0).at(0).toByteArray(), m_archive);
+    QVERIFY(!percent.isEmpty());
+    QCOMPARE(percent.last().at(0).toInt(), 100);
+
+    QCOMPARE(server.requests().size(), 1);
+    const ExchangeRequest &request = server.requests().at(0);
+    QCOMPARE(request.method, QByteArray("POST"));
+    QCOMPARE(request.path, QByteArray("/v1/dbDownload"));
+    QCOMPARE(request.header("Content-Type"), QByteArray("application/json"));
+    QCOMPARE(request.header("Content-Length").toInt(), request.body.size());
+
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(request.body, &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QVERIFY(document.isObject());
+    const QJsonObject object = document.object();
+    QCOMPARE(object.keys(), QStringList{QStringLiteral("token")});
+    QVERIFY(object.value(QStringLiteral("token")).isString());
+    QCOMPARE(object.value(QStringLiteral("token")).toString(), QStringLiteral("0042"));
+    // The indented form of the JSON writer, as the exchange server has always received it.
+    QCOMPARE(request.body, QByteArray("{\n    \"token\": \"0042\"\n}\n"));
+}
+
+void TestHttpClient::postJsonUnknownTokenReportsTheHttpError()
+{
+    ExchangeServer server;
+    QVERIFY(server.start());
+
+    HttpClient client;
+    QSignalSpy finished(&client, &HttpClient::signalsReplyFinished);
+    QSignalSpy failed(&client, &HttpClient::signalsReplyErrorString);
+    client.postJson(server.url(QStringLiteral("/v1/dbDownload")), QStringLiteral("9999"));
+
+    QCOMPARE(finished.count(), 0);
+    QCOMPARE(failed.count(), 1);
+    QVERIFY(!failed.at(0).at(0).toString().isEmpty());
+}
+
+void TestHttpClient::uploadFileSendsTheArchiveAsItIs()
+{
+    ExchangeServer server;
+    QVERIFY(server.start());
+
+    HttpClient client;
+    QSignalSpy finished(&client, &HttpClient::signalsReplyFinished);
+    QSignalSpy failed(&client, &HttpClient::signalsReplyErrorString);
+    QSignalSpy percent(&client, &HttpClient::signalsReplyPercent);
+    client.uploadFile(server.url(QStringLiteral("/v1/dbUpload")), m_archivePath, 0);
+
+    QCOMPARE(failed.count(), 0);
+    QCOMPARE(finished.count(), 1);
+    const QJsonObject answer = QJsonDocument::fromJson(finished.at(0).at(0).toByteArray()).object();
+    QCOMPARE(answer.value(QStringLiteral("code")).toInt(-1), 0);
+    QCOMPARE(answer.value(QStringLiteral("data")).toObject().value(QStringLiteral("token")).toString(),
+             QStringLiteral("4711"));
+
+    QCOMPARE(server.requests().size(), 1);
+    const ExchangeRequest &request = server.requests().at(0);
+    QCOMPARE(request.method, QByteArray("POST"));
+    QCOMPARE(request.path, QByteArray("/v1/dbUpload"));
+    QCOMPARE(request.header("Content-Type"), QByteArray("application/zip"));
+    QCOMPARE(request.headerCount("deviceType"), 1);
+    QCOMPARE(request.header("deviceType"), QByteArray("0"));
+    QCOMPARE(request.header("Content-Length").toInt(), m_archive.size());
+    QVERIFY(request.body == m_archive);
+
+    // Upload progress climbs to 100 and never goes back.
+    QVERIFY(!percent.isEmpty());
+    int last = 0;
+    for (const QList<QVariant> &step : percent)
+    {
+        const int value = step.at(0).toInt();
+        QVERIFY2(value >= last && value <= 100, qPrintable(QString::number(value)));
+        last = value;
+    }
+    QCOMPARE(last, 100);
+}
+
+void TestHttpClient::uploadedArchiveComesBackByItsToken()
+{
+    ExchangeServer server;
+    QVERIFY(server.start());
+
+    HttpClient client;
+    QSignalSpy finished(&client, &HttpClient::signalsReplyFinished);
+    client.uploadFile(server.url(QStringLiteral("/v1/dbUpload")), m_archivePath, 0);
+    QCOMPARE(finished.count(), 1);
+    const QString token = QJsonDocument::fromJson(finished.at(0).at(0).toByteArray())
+                              .object()
+                              .value(QStringLiteral("data"))
+                              .toObject()
+                              .value(QStringLiteral("token"))
+                              .toString();
+    QVERIFY(!token.isEmpty());
+
+    client.postJson(server.url(QStringLiteral("/v1/dbDownload")), token);
+    QCOMPARE(finished.count(), 2);
+    QVERIFY(finished.at(1).at(0).toByteArray() == m_archive);
+}
+
+void TestHttpClient::httpErrorStatusReachesTheErrorSignal_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("upload");
+    QTest::newRow("download, 404") << 404 << false;
+    QTest::newRow("download, 500") << 500 << false;
+    QTest::newRow("upload, 403") << 403 << true;
+    QTest::newRow("upload, 503") << 503 << true;
+}
+
+void TestHttpClient::httpErrorStatusReachesTheErrorSignal()
+{
+    QFETCH(int, status);
+    QFETCH(bool, upload);
+    ExchangeServer server;
+    QVERIFY(server.start());
+    server.setMode(ExchangeServer::Mode::FixedStatus);
+    server.setFixedStatus(status);
+
+    HttpClient client;
+    QSignalSpy finished(&client, &HttpClient::signalsReplyFinished);
+    QSignalSpy failed(&client, &HttpClient::signalsReplyErrorString);
+    if (upload)
+        client.uploadFile(server.url(QStringLiteral("/v1/dbUpload")), m_archivePath, 0);
+    else
+        client.postJson(server.url(QStringLiteral("/v1/dbDownload")), QStringLiteral("1234"));
+
+    QCOMPARE(server.requests().size(), 1);
+    QCOMPARE(finished.count(), 0);
+    QCOMPARE(failed.count(), 1);
+    QVERIFY(!failed.at(0).at(0).toString().isEmpty());
+}
+
+void TestHttpClient::refusedConnectionReachesTheErrorSignal()
+{
+    // A port that was free a moment ago and that nobody listens on now.
+    QString url;
+    {
+        ExchangeServer probe;
+        QVERIFY(probe.start());
+        url = probe.url(QStringLiteral("/v1/dbUpload"));
+        probe.close();
+    }
+    HttpClient client;
+    QSignalSpy finished(&client, &HttpClient::signalsReplyFinished);
+    QSignalSpy failed(&client, &HttpClient::signalsReplyErrorString);
+    client.uploadFile(url, m_archivePath, 0);
+    QCOMPARE(finished.count(), 0);
+    QCOMPARE(failed.count(), 1);
+}
+
+void TestHttpClient::silentServerEndsInTheErrorSignal_data()
+{
+    QTest::addColumn<bool>("upload");
+    QTest::newRow("download") << false;
+    QTest::newRow("upload") << true;
+}
+
+void TestHttpClient::silentServerEndsInTheErrorSignal()
+{
+    QFETCH(bool, upload);
+    ExchangeServer server;
+    QVERIFY(server.start());
+    server.setMode(ExchangeServer::Mode::Silent);
+
+    HttpClient client;
+    QCOMPARE(client.transferTimeout(), 30000);
+    client.setTransferTimeout(300);
+    QSignalSpy finished(&client, &HttpClient::signalsReplyFinished);
+    QSignalSpy failed(&client, &HttpClient::signalsReplyErrorString);
+    QElapsedTimer clock;
+    clock.start();
+    if (upload)
+        client.uploadFile(server.url(QStringLiteral("/v1/dbUpload")), m_archivePath, 0);
+    else
+        client.postJson(server.url(QStringLiteral("/v1/dbDownload")), QStringLiteral("1234"));
+
+    // The whole request reached the server, which never said a word; the caller is let go all the same.
+    QCOMPARE(server.requests().size(), 1);
+    QCOMPARE(finished.count(), 0);
+    QCOMPARE(failed.count(), 1);
+    QVERIFY(!failed.at(0).at(0).toString().isEmpty());
+    QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestHttpClient::requestsThatCannotBeSentAreReported_data()
+{
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("file"); // "archive", "missing", "empty" or "" for no path
+    QTest::newRow("download without url") << "download" << "" << "";
+    QTest::newRow("upload without url") << "upload" << "" << "archive";
+    QTest::newRow("upload without path") << "upload" << "server" << "";
+    QTest::newRow("upload of a missing file") << "upload" << "server" << "missing";
+    QTest::newRow("upload of an empty file") << "upload" << "server" << "empty";
+    QTest::newRow("upload of a folder") << "upload" << "server" << "folder";
+}
+
+void TestHttpClient::requestsThatCannotBeSentAreReported()
+{
+    QFETCH(QString, call);
+    QFETCH(QString, url);
+    QFETCH(QString, file);
+    ExchangeServer server;
+    QVERIFY(server.start());
+    if (url == QLatin1String("server"))
+        url = server.url(QStringLiteral("/v1/dbUpload"));
+
+    QString path;
+    if (file == QLatin1String("archive"))
+        path = m_archivePath;
+    else if (file == QLatin1String("missing"))
+        path = m_home.filePath(QStringLiteral("no-such.zip"));
+    else if (file == QLatin1String("folder"))
+        path = m_home.path();
+    else if (file == QLatin1String("empty"))
+    {
+        path = m_home.filePath(QStringLiteral("empty.zip"));
+        QFile empty(path);
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+    }
+
+    HttpClient client;
+    QSignalSpy finished(&client, &HttpClient::signalsReplyFinished);
+    QSignalSpy failed(&client, &HttpClient::signalsReplyErrorString);
+    QSignalSpy percent(&client, &HttpClient::signalsReplyPercent);
+    if (call == QLatin1String("download"))
+        client.postJson(url, QStringLiteral("1234"));
+    else
+        client.uploadFile(url, path, 0);
+
+    QCOMPARE(finished.count(), 0);
+    QCOMPARE(percent.count(), 0);
+    QCOMPARE(failed.count(), 1);
+    QVERIFY(!failed.at(0).at(0).toString().isEmpty());
+    // Give a stray request every chance to arrive before looking: none must.
+    QTest::qWait(50);
+    QCOMPARE(server.requests().size(), 0);
+}
+
+void TestHttpClient::progressPercent_data()
+{
+    QTest::addColumn<QByteArray>("slot");
+    QTest::addColumn<qlonglong>("done");
+    QTest::addColumn<qlonglong>("total");
+    QTest::addColumn<int>("expected");
+    for (const QByteArray &slot : {QByteArray("loadProgress"), QByteArray("downloadProgress")})
+    {
+        const char *name = slot.constData();
+        QTest::addRow("%s 512 of 2048", name) << slot << 512LL << 2048LL << 25;
+        QTest::addRow("%s 1 of 3", name) << slot << 1LL << 3LL << 33;
+        QTest::addRow("%s all", name) << slot << 2048LL << 2048LL << 100;
+        QTest::addRow("%s total unknown", name) << slot << 512LL << -1LL << 100;
+        QTest::addRow("%s total zero", name) << slot << 512LL << 0LL << 100;
+        QTest::addRow("%s nothing yet", name) << slot << 0LL << 2048LL << 100;
+        QTest::addRow("%s 45 MB of 90 MB", name) << slot << 45000000LL << 90000000LL << 50;
+        QTest::addRow("%s 3 GB of 4 GB", name) << slot << 3000000000LL << 4000000000LL << 75;
+    }
+}
+
+void TestHttpClient::progressPercent()
+{
+    QFETCH(QByteArray, slot);
+    QFETCH(qlonglong, done);
+    QFETCH(qlonglong, total);
+    QFETCH(int, expected);
+    HttpClient client;
+    QSignalSpy percent(&client, &HttpClient::signalsReplyPercent);
+    QVERIFY(QMetaObject::invokeMethod(&client, slot.constData(), Q_ARG(qlonglong, done), Q_ARG(qlonglong, total)));
+    QCOMPARE(percent.count(), 1);
+    QCOMPARE(percent.at(0).at(0).toInt(), expected);
+}
+
+QTEST_GUILESS_MAIN(TestHttpClient)
+#include "tst_httpclient.moc"
