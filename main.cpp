@@ -1,4 +1,5 @@
 #include "core/appsettings.h"
+#include "core/cppsqlite3db.h"
 #include "core/databaseinit.h"
 #include "core/globals.h"
 #include "core/singleinstance.h"
@@ -35,6 +36,11 @@ int main(int argc, char **argv)
     // The current project's database is prepared here, before the main window exists.
     initDatabase();
 
-    // The main window is created and shown here; the event loop's result becomes the exit code.
-    return 0;
+    // The main window is created and shown here, and the event loop runs; its result becomes the exit code.
+    const int result = 0;
+
+    // The project database is let go while the SQL module still stands: the process-wide connection object
+    // outlives main, and by then the module's own registry may already have been torn down.
+    gDatabase.close();
+    return result;
 }

@@ -20,16 +20,19 @@ private slots:
     void init();
     void cleanup();
 
-    void firstStartCreatesSettings();
+    void firstStartCreatesSettingsAndProjectLayout();
+    void laterStartKeepsProjectList();
     void secondStartIsRefusedAndTouchesNothing();
     void startAfterKilledStationSucceeds();
 
 private:
     QString iniPath() const { return m_home.path() + "/.config/ORV/Zoduv.ini"; }
-    bool settingsWritten() const;
+    // Settings loaded and the current project's database written: start-up has got past both.
+    bool startupSettled(const QString &project) const;
+    QString databaseFolder() const { return m_appDir.path() + "/database"; }
     // Runs the station from its own application folder until it has loaded its settings, then ends it if it
     // is still running. Answers false when it crashed or never got that far.
-    bool runStationUntilSettled();
+    bool runStationUntilSettled(const QString &project = "Home");
     QString holdGuard(QProcess &holder);
 
     QTemporaryDir m_home;
@@ -64,12 +67,13 @@ void TestStartup::cleanup()
     }
 }
 
-bool TestStartup::settingsWritten() const
+bool TestStartup::startupSettled(const QString &project) const
 {
-    return QSettings(iniPath(), QSettings::IniFormat).contains("address/retain_days");
+    return QSettings(iniPath(), QSettings::IniFormat).contains("address/retain_days") &&
+           QFileInfo(databaseFolder() + '/' + project + '/' + project + ".db3").size() > 0;
 }
 
-bool TestStartup::runStationUntilSettled()
+bool TestStartup::runStationUntilSettled(const QString &project)
 {
     QProcess station;
     station.start(m_station, QStringList());
@@ -78,15 +82,20 @@ bool TestStartup::runStationUntilSettled()
     }
     QElapsedTimer timer;
     timer.start();
-    while (station.state() != QProcess::NotRunning && !settingsWritten() && timer.elapsed() < 20000) {
+    while (station.state() != QProcess::NotRunning && !startupSettled(project) && timer.elapsed() < 20000) {
         station.waitForFinished(50);
     }
     if (station.state() != QProcess::NotRunning) {
         station.kill();
         station.waitForFinished(5000);
-        return settingsWritten();
+        return startupSettled(project);
     }
-    return station.exitStatus() == QProcess::NormalExit && station.exitCode() == 0 && settingsWritten();
+    const bool ok = station.exitStatus() == QProcess::NormalExit && station.exitCode() == 0 && startupSettled(project);
+    if (!ok) {
+        qWarning() << "station ended with" << station.exitStatus() << station.exitCode() << "settled"
+                   << startupSettled(project) << station.readAllStandardError().right(2000);
+    }
+    return ok;
 }
 
 QString TestStartup::holdGuard(QProcess &holder)
@@ -103,7 +112,7 @@ QString TestStartup::holdGuard(QProcess &holder)
     return QString::fromUtf8(holder.readLine()).trimmed();
 }
 
-void TestStartup::firstStartCreatesSettings()
+void TestStartup::firstStartCreatesSettingsAndProjectLayout()
 {
     QVERIFY(runStationUntilSettled());
 
@@ -117,6 +126,41 @@ void TestStartup::firstStartCreatesSettings()
     QSettings native(m_home.path() + "/.config/ORV/Zoduv.conf", QSettings::IniFormat);
     QCOMPARE(native.value("applicationFilePath").toString(), m_station);
     QVERIFY(QFileInfo(m_appDir.path() + "/skin").isDir());
+
+    QFile list(databaseFolder() + "/project.xml");
+    QVERIFY(list.open(QIODevice::ReadOnly));
+    QCOMPARE(list.readAll(), QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                        "<general>\n"
+                                        "    <project>\n"
+                                        "        <name>Home</name>\n"
+                                        "        <indoor_temperature_low>20</indoor_temperature_low>\n"
+                                        "        <indoor_temperature_high>35</indoor_temperature_high>\n"
+                                        "        <network_type>0</network_type>\n"
+                                        "    </project>\n"
+                                        "    <current>\n"
+                                        "        <name>Home</name>\n"
+                                        "    </current>\n"
+                                        "</general>\n"));
+    QVERIFY(QFileInfo(databaseFolder() + "/Home").isDir());
+    QVERIFY(QFileInfo(databaseFolder() + "/Home/Home.db3").size() > 0);
+}
+
+void TestStartup::laterStartKeepsProjectList()
+{
+    QVERIFY(QDir().mkpath(databaseFolder()));
+    const QByteArray list = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<general>\n"
+                            "    <project>\n        <name>Home</name>\n    </project>\n"
+                            "    <project>\n        <name>Lake</name>\n    </project>\n"
+                            "    <current>\n        <name>Lake</name>\n    </current>\n</general>\n";
+    QFile file(databaseFolder() + "/project.xml");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(list);
+    file.close();
+
+    QVERIFY(runStationUntilSettled("Lake"));
+    QVERIFY(!QFileInfo::exists(databaseFolder() + "/Home"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), list);
 }
 
 void TestStartup::secondStartIsRefusedAndTouchesNothing()
@@ -134,6 +178,7 @@ void TestStartup::secondStartIsRefusedAndTouchesNothing()
     QVERIFY(!QFile::exists(iniPath()));
     QVERIFY(!QFile::exists(m_home.path() + "/.config/ORV/Zoduv.conf"));
     QVERIFY(!QFileInfo::exists(m_appDir.path() + "/skin"));
+    QVERIFY(!QFileInfo::exists(databaseFolder()));
     QCOMPARE(m_holder.state(), QProcess::Running);
     if (station.state() != QProcess::NotRunning) {
         station.kill();
