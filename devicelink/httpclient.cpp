@@ -23,14 +23,11 @@ int percentOf(qlonglong done, qlonglong total)
 
 } // namespace
 
-HttpClient::HttpClient(QObject *parent) : QObject(parent)
-{
-}
+HttpClient::HttpClient(QObject *parent) : QObject(parent) {}
 
 void HttpClient::postJson(const QString &url, const QString &token)
 {
-    if (url.isEmpty())
-    {
+    if (url.isEmpty()) {
         // The caller waits for one of our signals; staying silent would leave its dialog busy for good.
         emit signalsReplyErrorString(tr("No address to send to."));
         return;
@@ -46,27 +43,23 @@ void HttpClient::postJson(const QString &url, const QString &token)
 
 void HttpClient::uploadFile(const QString &url, const QString &filePath, int deviceType)
 {
-    if (url.isEmpty())
-    {
+    if (url.isEmpty()) {
         emit signalsReplyErrorString(tr("No address to send to."));
         return;
     }
-    if (filePath.isEmpty())
-    {
+    if (filePath.isEmpty()) {
         emit signalsReplyErrorString(tr("No file to send."));
         return;
     }
     QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
-    {
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0) {
         qDebug() << "file open failed";
         emit signalsReplyErrorString(tr("file open failed"));
         return;
     }
     const QByteArray data = file.readAll();
     file.close();
-    if (data.isEmpty())
-    {
+    if (data.isEmpty()) {
         qDebug() << "file is empty";
         emit signalsReplyErrorString(tr("file is empty"));
         return;

@@ -40,11 +40,7 @@ private slots:
     void downloadProgress(qlonglong bytesReceived, qlonglong bytesTotal);
 
 private:
-    enum class Progress
-    {
-        Upload,
-        Download
-    };
+    enum class Progress { Upload, Download };
     void post(QNetworkRequest &request, const QByteArray &body, Progress progress);
 
     int m_transferTimeoutMs = DefaultTransferTimeoutMs;

@@ -39,16 +39,13 @@ QByteArray HttpServer::replyText()
 
 void HttpServer::socketNewConnection()
 {
-    while (hasPendingConnections())
-    {
+    while (hasPendingConnections()) {
         QTcpSocket *socket = nextPendingConnection();
-        if (!socket)
-        {
+        if (!socket) {
             emit signalsReplyErrorString(tr("no clientSocket connect"));
             return;
         }
-        if (m_transfer)
-        {
+        if (m_transfer) {
             // One archive at a time: a second sender would otherwise interleave its bytes with the first.
             qDebug() << "HttpServer: busy, refusing" << socket->peerAddress().toString();
             socket->abort();
@@ -83,8 +80,7 @@ void HttpServer::connectionClosed(QTcpSocket *socket)
     if (socket->bytesAvailable() > 0)
         handleBytes(socket, socket->readAll());
     const auto it = m_connections.constFind(socket);
-    if (it != m_connections.constEnd())
-    {
+    if (it != m_connections.constEnd()) {
         const bool cutOff = it->headerDone && it->receivedBytes > 0;
         m_connections.erase(it);
         if (m_transfer == socket)
@@ -102,8 +98,7 @@ void HttpServer::handleBytes(QTcpSocket *socket, const QByteArray &bytes)
     const auto it = m_connections.find(socket);
     if (it == m_connections.end())
         return; // a connection already finished or refused: whatever else it sends is dropped
-    if (it->headerDone)
-    {
+    if (it->headerDone) {
         passBody(socket, bytes, false);
         return;
     }
@@ -111,25 +106,21 @@ void HttpServer::handleBytes(QTcpSocket *socket, const QByteArray &bytes)
     Connection &connection = *it;
     connection.header.append(bytes);
     const int known = qMin(connection.header.size(), RequestStart.size());
-    if (connection.header.left(known) != RequestStart.left(known))
-    {
+    if (connection.header.left(known) != RequestStart.left(known)) {
         refuse(socket, true);
         return;
     }
     const int headerEnd = connection.header.indexOf(HeaderEnd);
-    if (headerEnd < 0)
-    {
+    if (headerEnd < 0) {
         if (connection.header.size() > MaxHeaderBytes)
             refuse(socket, true);
         return;
     }
-    if (headerEnd + HeaderEnd.size() > MaxHeaderBytes)
-    {
+    if (headerEnd + HeaderEnd.size() > MaxHeaderBytes) {
         refuse(socket, true);
         return;
     }
-    if (m_transfer && m_transfer != socket)
-    {
+    if (m_transfer && m_transfer != socket) {
         refuse(socket, false);
         return;
     }
@@ -149,24 +140,19 @@ bool HttpServer::acceptHeader(QTcpSocket *socket, Connection &connection, int he
     bool deviceTypeSeen = false;
     quint32 contentLength = 0;
     const QList<QByteArray> lines = connection.header.left(headerEnd).split('\n');
-    for (int i = 1; i < lines.size(); ++i)
-    {
+    for (int i = 1; i < lines.size(); ++i) {
         QByteArray line = lines.at(i);
         if (line.endsWith('\r'))
             line.chop(1);
-        if (!lengthSeen && line.startsWith(ContentLengthField))
-        {
+        if (!lengthSeen && line.startsWith(ContentLengthField)) {
             lengthSeen = true;
             contentLength = line.mid(ContentLengthField.size()).trimmed().toUInt();
-        }
-        else if (!deviceTypeSeen && line.startsWith(DeviceTypeField))
-        {
+        } else if (!deviceTypeSeen && line.startsWith(DeviceTypeField)) {
             deviceTypeSeen = true;
             connection.deviceType = line.mid(DeviceTypeField.size()).trimmed().toInt();
         }
     }
-    if (contentLength == 0)
-    {
+    if (contentLength == 0) {
         // No "success" for a request whose body we could not take in.
         refuse(socket, true);
         return false;
@@ -199,8 +185,7 @@ void HttpServer::passBody(QTcpSocket *socket, QByteArray body, bool headerPiece)
         return;
     const quint32 room = it->contentLength - it->receivedBytes;
     bool surplus = false;
-    if (static_cast<quint32>(body.size()) > room)
-    {
+    if (static_cast<quint32>(body.size()) > room) {
         body.truncate(static_cast<int>(room));
         surplus = true;
     }
@@ -210,8 +195,7 @@ void HttpServer::passBody(QTcpSocket *socket, QByteArray body, bool headerPiece)
     const quint32 received = it->receivedBytes;
     const quint32 length = it->contentLength;
     const bool complete = received >= length;
-    if (complete)
-    {
+    if (complete) {
         // Done with this connection before anyone hears of it, so nothing said afterwards can reopen it.
         m_connections.erase(it);
         m_transfer = nullptr;

@@ -137,8 +137,7 @@ void TestHttpClient::uploadFileSendsTheArchiveAsItIs()
     // Upload progress climbs to 100 and never goes back.
     QVERIFY(!percent.isEmpty());
     int last = 0;
-    for (const QList<QVariant> &step : percent)
-    {
+    for (const QList<QVariant> &step : percent) {
         const int value = step.at(0).toInt();
         QVERIFY2(value >= last && value <= 100, qPrintable(QString::number(value)));
         last = value;
@@ -258,12 +257,24 @@ void TestHttpClient::requestsThatCannotBeSentAreReported_data()
     QTest::addColumn<QString>("call");
     QTest::addColumn<QString>("url");
     QTest::addColumn<QString>("file"); // "archive", "missing", "empty" or "" for no path
-    QTest::newRow("download without url") << "download" << "" << "";
-    QTest::newRow("upload without url") << "upload" << "" << "archive";
-    QTest::newRow("upload without path") << "upload" << "server" << "";
-    QTest::newRow("upload of a missing file") << "upload" << "server" << "missing";
-    QTest::newRow("upload of an empty file") << "upload" << "server" << "empty";
-    QTest::newRow("upload of a folder") << "upload" << "server" << "folder";
+    QTest::newRow("download without url") << "download"
+                                          << ""
+                                          << "";
+    QTest::newRow("upload without url") << "upload"
+                                        << ""
+                                        << "archive";
+    QTest::newRow("upload without path") << "upload"
+                                         << "server"
+                                         << "";
+    QTest::newRow("upload of a missing file") << "upload"
+                                              << "server"
+                                              << "missing";
+    QTest::newRow("upload of an empty file") << "upload"
+                                             << "server"
+                                             << "empty";
+    QTest::newRow("upload of a folder") << "upload"
+                                        << "server"
+                                        << "folder";
 }
 
 void TestHttpClient::requestsThatCannotBeSentAreReported()
@@ -283,8 +294,7 @@ void TestHttpClient::requestsThatCannotBeSentAreReported()
         path = m_home.filePath(QStringLiteral("no-such.zip"));
     else if (file == QLatin1String("folder"))
         path = m_home.path();
-    else if (file == QLatin1String("empty"))
-    {
+    else if (file == QLatin1String("empty")) {
         path = m_home.filePath(QStringLiteral("empty.zip"));
         QFile empty(path);
         QVERIFY(empty.open(QIODevice::WriteOnly));
@@ -314,8 +324,7 @@ void TestHttpClient::progressPercent_data()
     QTest::addColumn<qlonglong>("done");
     QTest::addColumn<qlonglong>("total");
     QTest::addColumn<int>("expected");
-    for (const QByteArray &slot : {QByteArray("loadProgress"), QByteArray("downloadProgress")})
-    {
+    for (const QByteArray &slot : {QByteArray("loadProgress"), QByteArray("downloadProgress")}) {
         const char *name = slot.constData();
         QTest::addRow("%s 512 of 2048", name) << slot << 512LL << 2048LL << 25;
         QTest::addRow("%s 1 of 3", name) << slot << 1LL << 3LL << 33;

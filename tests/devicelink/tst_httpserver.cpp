@@ -66,8 +66,7 @@ public:
     // True once the station closed the connection; received holds everything it wrote before.
     bool waitClosed(int timeout = 5000)
     {
-        if (socket.state() != QAbstractSocket::UnconnectedState)
-        {
+        if (socket.state() != QAbstractSocket::UnconnectedState) {
             QSignalSpy closed(&socket, &QTcpSocket::disconnected);
             if (!closed.wait(timeout) && socket.state() != QAbstractSocket::UnconnectedState)
                 return false;
@@ -196,8 +195,7 @@ void TestHttpServer::listensOnTheHostAddressOnly()
     QCOMPARE(m_server->serverAddress(), QHostAddress(QHostAddress::LocalHost));
 
     const QString saved = gHostIp;
-    for (const QString &bad : {QString(), QStringLiteral("station"), QStringLiteral("300.1.1.1")})
-    {
+    for (const QString &bad : {QString(), QStringLiteral("station"), QStringLiteral("300.1.1.1")}) {
         gHostIp = bad;
         HttpServer server;
         QVERIFY(!server.listenOnHost(0));
@@ -378,15 +376,12 @@ void TestHttpServer::headerSizeLimit()
     Sender sender(m_port);
     QVERIFY(sender.connected);
     sender.send(request + (terminated ? body : QByteArray()));
-    if (accepted)
-    {
+    if (accepted) {
         QTRY_COMPARE(record.finished, 1);
         QVERIFY(record.body == body);
         QVERIFY(sender.waitClosed());
         QCOMPARE(sender.received, ReplyBytes);
-    }
-    else
-    {
+    } else {
         QTRY_COMPARE(record.errors, QStringList{"Invalid data."});
         QVERIFY(record.pieces.isEmpty());
         QVERIFY(sender.waitClosed());
@@ -417,8 +412,7 @@ void TestHttpServer::bytesBeyondTheLengthAreDropped()
     Sender sender(m_port);
     QVERIFY(sender.connected);
     int offset = 0;
-    for (int i = 0; i < pieces.size(); ++i)
-    {
+    for (int i = 0; i < pieces.size(); ++i) {
         const int size = (i == pieces.size() - 1) ? sent.size() - offset : pieces.at(i);
         sender.send((i == 0 ? header(1000) : QByteArray()) + sent.mid(offset, size));
         offset += size;
@@ -454,8 +448,7 @@ void TestHttpServer::truncatedTransferIsReported()
     QCOMPARE(record.finished, 0);
 
     // A sender that gives up before its first body byte leaves nothing behind to discard.
-    for (const QByteArray &sent : {header(1000).left(30), header(1000)})
-    {
+    for (const QByteArray &sent : {header(1000).left(30), header(1000)}) {
         Sender sender(m_port);
         QVERIFY(sender.connected);
         sender.send(sent);
@@ -492,16 +485,14 @@ void TestHttpServer::secondSenderIsTurnedAway()
     Sender one(m_port);
     QVERIFY(one.connected);
     std::unique_ptr<Sender> two;
-    if (secondConnectsFirst)
-    {
+    if (secondConnectsFirst) {
         two = std::make_unique<Sender>(m_port);
         QVERIFY(two->connected);
         QTest::qWait(50);
     }
     one.send(header(3000) + first.left(1000));
     QTRY_COMPARE(record.percents.size(), 1);
-    if (!secondConnectsFirst)
-    {
+    if (!secondConnectsFirst) {
         two = std::make_unique<Sender>(m_port);
         QVERIFY(two->connected);
     }
@@ -581,8 +572,7 @@ void TestHttpServer::archiveFromThePlatformClient()
     if (!size)
         QVERIFY(record.pieces.size() > 1);
     int last = -1;
-    for (int percent : record.percents)
-    {
+    for (int percent : record.percents) {
         QVERIFY(percent >= last && percent <= 100);
         last = percent;
     }

@@ -7,8 +7,7 @@
 
 QByteArray ExchangeRequest::header(const QByteArray &name) const
 {
-    for (const auto &field : headers)
-    {
+    for (const auto &field : headers) {
         if (field.first.toLower() == name.toLower())
             return field.second;
     }
@@ -18,8 +17,7 @@ QByteArray ExchangeRequest::header(const QByteArray &name) const
 int ExchangeRequest::headerCount(const QByteArray &name) const
 {
     int count = 0;
-    for (const auto &field : headers)
-    {
+    for (const auto &field : headers) {
         if (field.first.toLower() == name.toLower())
             ++count;
     }
@@ -43,8 +41,7 @@ QString ExchangeServer::url(const QString &path) const
 
 void ExchangeServer::takeConnections()
 {
-    while (QTcpSocket *socket = nextPendingConnection())
-    {
+    while (QTcpSocket *socket = nextPendingConnection()) {
         m_buffers.insert(socket, QByteArray());
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { readFrom(socket); });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
@@ -70,8 +67,7 @@ void ExchangeServer::readFrom(QTcpSocket *socket)
     request.method = start.value(0);
     request.path = start.value(1);
     request.version = start.value(2);
-    for (int i = 1; i < lines.size(); ++i)
-    {
+    for (int i = 1; i < lines.size(); ++i) {
         const QByteArray line = lines.at(i).trimmed();
         const int colon = line.indexOf(':');
         if (colon > 0)
@@ -92,13 +88,11 @@ void ExchangeServer::answer(QTcpSocket *socket, const ExchangeRequest &request)
 {
     if (m_mode == Mode::Silent)
         return;
-    if (m_mode == Mode::FixedStatus)
-    {
+    if (m_mode == Mode::FixedStatus) {
         reply(socket, m_fixedStatus, "text/plain", "refused by test");
         return;
     }
-    if (request.method == "POST" && request.path == "/v1/dbUpload" && !request.body.isEmpty())
-    {
+    if (request.method == "POST" && request.path == "/v1/dbUpload" && !request.body.isEmpty()) {
         const QString token = QString::number(m_nextToken++);
         m_archives.insert(token, request.body);
         const QJsonObject data{{"token", token}};
@@ -106,12 +100,10 @@ void ExchangeServer::answer(QTcpSocket *socket, const ExchangeRequest &request)
         reply(socket, 200, "application/json", QJsonDocument(answer).toJson(QJsonDocument::Compact));
         return;
     }
-    if (request.method == "POST" && request.path == "/v1/dbDownload")
-    {
+    if (request.method == "POST" && request.path == "/v1/dbDownload") {
         const QJsonObject asked = QJsonDocument::fromJson(request.body).object();
         const QJsonValue token = asked.value("token");
-        if (token.isString() && m_archives.contains(token.toString()))
-        {
+        if (token.isString() && m_archives.contains(token.toString())) {
             reply(socket, 200, "application/zip", m_archives.value(token.toString()));
             return;
         }

@@ -29,8 +29,7 @@ class ExchangeServer : public QTcpServer
     Q_OBJECT
 
 public:
-    enum class Mode
-    {
+    enum class Mode {
         Serve,      // answer as a project-exchange server does
         Silent,     // read requests and never answer
         FixedStatus // answer every request with fixedStatus() and a short text
