@@ -9,6 +9,7 @@
 
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTcpSocket>
 #include <QUdpSocket>
@@ -117,6 +118,7 @@ private slots:
     void localNetworkBindFailures();
     void unusableDatagramsAreDroppedAndReceptionGoesOn();
     void localNetworkSourceFilter();
+    void randomDatagramsThroughTheSocket();
     void unknownStyleOpensNothing();
     void dnsFailures_data();
     void dnsFailures();
@@ -325,6 +327,43 @@ void TestBroadcastSocket::localNetworkSourceFilter()
     QTRY_COMPARE(received.blocks.size(), 2);
     QTest::qWait(50);
     QCOMPARE(received.blocks, QList<QByteArray>({serverPacket, frame + hex("01")}));
+}
+
+void TestBroadcastSocket::randomDatagramsThroughTheSocket()
+{
+    // Every block goes through the checks a receiver applies; the last, good frame must still arrive.
+    SimulatedDevice device(1, 10, udpPort);
+    QVERIFY(link->connectNetwork());
+    int accepted = 0;
+    connect(link.get(), &BroadcastSocket::dataIsComming, this, [&](quint8 *buf, qlonglong n) {
+        if (link->checkPacket(buf, n))
+            ++accepted;
+        link->checkShortPacket(buf, n);
+        link->checkLongPacket(buf, n);
+    });
+    QRandomGenerator rng(6000);
+    const QByteArray good = makeDeviceFrame(1, 10, 0x0032, 1, 254, hex("01F864"));
+    const QByteArray login = makeServerPacket(hex("CCCC 0010 00A3 00000000000000 00"));
+    for (int i = 0; i < 3000; ++i) {
+        QByteArray data;
+        if (i % 3 == 0) {
+            data.resize(int(rng.bounded(400)));
+            for (char &c : data)
+                c = char(rng.bounded(256));
+        } else {
+            data = (i % 3 == 1 ? good : login).left(int(rng.bounded(good.size())));
+            if (!data.isEmpty())
+                data[int(rng.bounded(data.size()))] = char(rng.bounded(256));
+        }
+        device.sendDatagram(data, broadcastAll, udpPort);
+        if (i % 200 == 0)
+            QCoreApplication::processEvents();
+    }
+    QTest::qWait(100); // let the station drain its queue, so the kernel keeps the marker
+    const QByteArray marker = good + hex("5A5A");
+    device.sendDatagram(marker, broadcastAll, udpPort);
+    QTRY_VERIFY_WITH_TIMEOUT(received.contains(marker), 10000);
+    QVERIFY(accepted >= 1);
 }
 
 void TestBroadcastSocket::unknownStyleOpensNothing()
