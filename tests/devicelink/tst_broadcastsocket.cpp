@@ -212,11 +212,15 @@ void TestBroadcastSocket::localNetworkRoundTrip()
 void TestBroadcastSocket::localNetworkKeepAlive()
 {
     SimulatedDevice device(1, 10, udpPort);
+    QCOMPARE(BroadcastSocket().keepAliveInterval(), 10000);
     link->setKeepAliveInterval(40);
+    QSignalSpy spy(&device, &SimulatedDevice::datagramReceived);
+    QElapsedTimer clock;
+    clock.start();
     QVERIFY(link->connectNetwork());
     QCOMPARE(link->keepAliveInterval(), 40);
-    QSignalSpy spy(&device, &SimulatedDevice::datagramReceived);
     QVERIFY(spy.wait(2000));
+    QVERIFY(clock.elapsed() >= 35); // one interval after the open, not at once
     QCOMPARE(spy[0][0].toByteArray(), QByteArray(BroadcastSocket::keepAliveText, 18));
     QCOMPARE(QByteArray(BroadcastSocket::keepAliveText).size(), 18);
     QTRY_VERIFY(spy.count() >= 3);
@@ -502,6 +506,7 @@ void TestBroadcastSocket::cloudConnectTimeoutIsAborted()
     QVERIFY(listener.open(tcpPort));
     gNetworkType = CloudServer;
     gServerIp = QStringLiteral("127.0.0.1");
+    QCOMPARE(BroadcastSocket().connectTimeout(), 3000);
     link->setConnectTimeout(300);
     QSignalSpy state(link.get(), &BroadcastSocket::signalsNetworkConnectState);
     QElapsedTimer clock;
