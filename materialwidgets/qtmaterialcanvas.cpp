@@ -20,9 +20,7 @@ public:
     QColor backgroundColor;
 };
 
-QtMaterialCanvas::QtMaterialCanvas(QWidget *parent) : QtMaterialCanvas(Qt::Vertical, parent)
-{
-}
+QtMaterialCanvas::QtMaterialCanvas(QWidget *parent) : QtMaterialCanvas(Qt::Vertical, parent) {}
 
 QtMaterialCanvas::QtMaterialCanvas(Qt::Orientation orientation, QWidget *parent)
     : QScrollArea(parent), d(new QtMaterialCanvasPrivate)

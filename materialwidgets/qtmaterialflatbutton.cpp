@@ -15,9 +15,7 @@
 #include <QState>
 #include <QStateMachine>
 
-QtMaterialFlatButtonPrivate::QtMaterialFlatButtonPrivate(QtMaterialFlatButton *q) : q_ptr(q)
-{
-}
+QtMaterialFlatButtonPrivate::QtMaterialFlatButtonPrivate(QtMaterialFlatButton *q) : q_ptr(q) {}
 
 QtMaterialFlatButtonPrivate::~QtMaterialFlatButtonPrivate() = default;
 
@@ -104,9 +102,7 @@ void QtMaterialFlatButtonPrivate::removeShadow()
     shadowEffect = nullptr;
 }
 
-QtMaterialFlatButton::QtMaterialFlatButton(QWidget *parent) : QtMaterialFlatButton(QString(), 0, parent)
-{
-}
+QtMaterialFlatButton::QtMaterialFlatButton(QWidget *parent) : QtMaterialFlatButton(QString(), 0, parent) {}
 
 QtMaterialFlatButton::QtMaterialFlatButton(const QString &text, int preset, QWidget *parent)
     : QPushButton(text, parent), d_ptr(new QtMaterialFlatButtonPrivate(this))
@@ -470,9 +466,8 @@ void QtMaterialFlatButton::mousePressEvent(QMouseEvent *event)
     Q_D(QtMaterialFlatButton);
 
     if (d->rippleStyle != Material::RippleDisabled) {
-        const QPoint pos = d->rippleStyle == Material::RippleAtCenter
-                               ? QPoint((width() - 1) / 2, (height() - 1) / 2)
-                               : event->localPos().toPoint();
+        const QPoint pos = d->rippleStyle == Material::RippleAtCenter ? QPoint((width() - 1) / 2, (height() - 1) / 2)
+                                                                      : event->localPos().toPoint();
         auto *ripple = new QtMaterialRipple(pos);
         ripple->radiusAnimation()->setEndValue(d->useFixedRippleRadius ? d->fixedRippleRadius : width() / 2.0);
         ripple->radiusAnimation()->setDuration(600);

@@ -24,10 +24,8 @@ QtMaterialFlatButtonStateMachine::QtMaterialFlatButtonStateMachine(QtMaterialFla
     : QStateMachine(parent), m_button(parent), m_topLevelState(new QState(QState::ParallelStates)),
       m_configState(new QState(m_topLevelState)), m_checkableState(new QState(m_topLevelState)),
       m_checkedState(namedState("checked", m_checkableState)),
-      m_uncheckedState(namedState("unchecked", m_checkableState)),
-      m_neutralState(namedState("neutral", m_configState)),
-      m_neutralFocusedState(namedState("focused", m_configState)),
-      m_hoveredState(namedState("hovered", m_configState)),
+      m_uncheckedState(namedState("unchecked", m_checkableState)), m_neutralState(namedState("neutral", m_configState)),
+      m_neutralFocusedState(namedState("focused", m_configState)), m_hoveredState(namedState("hovered", m_configState)),
       m_hoveredFocusedState(namedState("hoveredFocused", m_configState)),
       m_pressedState(namedState("pressed", m_configState)), m_haloAnimation(new QSequentialAnimationGroup(this))
 {

@@ -5,9 +5,7 @@
 
 #include <QEvent>
 
-QtMaterialGroupBoxPrivate::QtMaterialGroupBoxPrivate(QtMaterialGroupBox *q) : q_ptr(q)
-{
-}
+QtMaterialGroupBoxPrivate::QtMaterialGroupBoxPrivate(QtMaterialGroupBox *q) : q_ptr(q) {}
 
 QtMaterialGroupBoxPrivate::~QtMaterialGroupBoxPrivate() = default;
 
@@ -34,8 +32,7 @@ void QtMaterialGroupBoxPrivate::applyFont()
     q->setFont(QtMaterialStyle::instance().themeFont(fontIndex));
 }
 
-QtMaterialGroupBox::QtMaterialGroupBox(QWidget *parent)
-    : QGroupBox(parent), d_ptr(new QtMaterialGroupBoxPrivate(this))
+QtMaterialGroupBox::QtMaterialGroupBox(QWidget *parent) : QGroupBox(parent), d_ptr(new QtMaterialGroupBoxPrivate(this))
 {
     d_func()->init();
 }

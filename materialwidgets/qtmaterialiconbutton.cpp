@@ -8,9 +8,7 @@
 #include <QEvent>
 #include <QPainter>
 
-QtMaterialIconButtonPrivate::QtMaterialIconButtonPrivate(QtMaterialIconButton *q) : q_ptr(q)
-{
-}
+QtMaterialIconButtonPrivate::QtMaterialIconButtonPrivate(QtMaterialIconButton *q) : q_ptr(q) {}
 
 QtMaterialIconButtonPrivate::~QtMaterialIconButtonPrivate() = default;
 

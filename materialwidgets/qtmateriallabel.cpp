@@ -8,9 +8,7 @@
 #include <QEvent>
 #include <QMouseEvent>
 
-QtMaterialLabelPrivate::QtMaterialLabelPrivate(QtMaterialLabel *q) : q_ptr(q)
-{
-}
+QtMaterialLabelPrivate::QtMaterialLabelPrivate(QtMaterialLabel *q) : q_ptr(q) {}
 
 QtMaterialLabelPrivate::~QtMaterialLabelPrivate() = default;
 
@@ -71,8 +69,7 @@ QtMaterialLabel::QtMaterialLabel(const QString &text, QWidget *parent, Qt::Windo
     d_func()->init();
 }
 
-QtMaterialLabel::QtMaterialLabel(const QString &text, int fontIndex, QWidget *parent)
-    : QtMaterialLabel(text, parent)
+QtMaterialLabel::QtMaterialLabel(const QString &text, int fontIndex, QWidget *parent) : QtMaterialLabel(text, parent)
 {
     setFontIndex(fontIndex);
 }

@@ -12,8 +12,7 @@ class QtMaterialLabel : public QLabel
 
 public:
     explicit QtMaterialLabel(QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
-    explicit QtMaterialLabel(const QString &text, QWidget *parent = nullptr,
-                             Qt::WindowFlags flags = Qt::WindowFlags());
+    explicit QtMaterialLabel(const QString &text, QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
     QtMaterialLabel(const QString &text, int fontIndex, QWidget *parent = nullptr);
     ~QtMaterialLabel() override;
 

@@ -26,9 +26,7 @@ public:
     bool useThemeColors = true;
 };
 
-QtMaterialScrollBar::QtMaterialScrollBar(QWidget *parent) : QtMaterialScrollBar(Qt::Vertical, parent)
-{
-}
+QtMaterialScrollBar::QtMaterialScrollBar(QWidget *parent) : QtMaterialScrollBar(Qt::Vertical, parent) {}
 
 QtMaterialScrollBar::QtMaterialScrollBar(Qt::Orientation orientation, QWidget *parent)
     : QScrollBar(orientation, parent), d(new QtMaterialScrollBarPrivate)

@@ -2,9 +2,7 @@
 
 #include "materialwidgets/qtmaterialstatetransitionevent.h"
 
-QtMaterialStateTransition::QtMaterialStateTransition(int kind) : m_kind(kind)
-{
-}
+QtMaterialStateTransition::QtMaterialStateTransition(int kind) : m_kind(kind) {}
 
 bool QtMaterialStateTransition::eventTest(QEvent *event)
 {
@@ -14,6 +12,4 @@ bool QtMaterialStateTransition::eventTest(QEvent *event)
     return static_cast<QtMaterialStateTransitionEvent *>(event)->kind == m_kind;
 }
 
-void QtMaterialStateTransition::onTransition(QEvent *)
-{
-}
+void QtMaterialStateTransition::onTransition(QEvent *) {}

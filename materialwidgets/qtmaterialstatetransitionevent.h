@@ -3,8 +3,7 @@
 
 #include <QEvent>
 
-enum StateTransitionKind
-{
+enum StateTransitionKind {
     KindSnackbarReveal = 1,
     KindSnackbarDismiss = 2,
     KindSnackbarDrained = 3,

@@ -19,8 +19,8 @@ static void ensureMaterialIcons()
 class QtMaterialThemePrivate
 {
 public:
-    explicit QtMaterialThemePrivate(QtMaterialTheme *owner) : q(owner), colors(QtMaterialTheme::ColorCount),
-        fonts(QtMaterialTheme::FontCount)
+    explicit QtMaterialThemePrivate(QtMaterialTheme *owner)
+        : q(owner), colors(QtMaterialTheme::ColorCount), fonts(QtMaterialTheme::FontCount)
     {
     }
 
@@ -31,6 +31,7 @@ public:
 
 namespace {
 
+// clang-format off
 // Material colour palette (2014): sixteen hues of 14 shades (50-900, A100-A700), then brown, blue grey and grey
 // with ten shades each, then black and white.
 const QRgb kOpaquePalette[256] = {
@@ -113,6 +114,8 @@ const FontSpec kFonts[QtMaterialTheme::FontCount] = {
     {96, 25, -1.5, false}, {60, 25, -0.5, false}, {48, 50, 0, false},   {34, 50, 0.25, false}, {24, 50, 0, false},
     {20, 57, 0.15, false}, {16, 50, 0.15, false}, {14, 57, 0.1, false}, {16, 50, 0.5, false},  {14, 50, 0.25, false},
     {14, 57, 1.25, true},  {12, 50, 0.4, false},  {10, 50, 1.5, false}};
+
+// clang-format on
 
 const int kBodyFont = 8;
 

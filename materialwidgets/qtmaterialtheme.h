@@ -10,60 +10,25 @@
 namespace Material {
 Q_NAMESPACE
 
-enum Role
-{
-    NeutralRole = 0,
-    MainRole = 1,
-    ContrastRole = 2
-};
+enum Role { NeutralRole = 0, MainRole = 1, ContrastRole = 2 };
 Q_ENUM_NS(Role)
 
-enum ButtonType
-{
-    TextButton = 0,
-    OutlineButton = 1,
-    ShadowButton = 2,
-    FillButton = 3
-};
+enum ButtonType { TextButton = 0, OutlineButton = 1, ShadowButton = 2, FillButton = 3 };
 Q_ENUM_NS(ButtonType)
 
-enum OverlayStyle
-{
-    OverlayHidden = 0,
-    OverlayColored = 1,
-    OverlayGrayed = 2
-};
+enum OverlayStyle { OverlayHidden = 0, OverlayColored = 1, OverlayGrayed = 2 };
 Q_ENUM_NS(OverlayStyle)
 
-enum RippleStyle
-{
-    RippleAtCenter = 0,
-    RippleAtCursor = 1,
-    RippleDisabled = 2
-};
+enum RippleStyle { RippleAtCenter = 0, RippleAtCursor = 1, RippleDisabled = 2 };
 Q_ENUM_NS(RippleStyle)
 
-enum ButtonIconPlacement
-{
-    IconBeforeText = 0,
-    IconAfterText = 1
-};
+enum ButtonIconPlacement { IconBeforeText = 0, IconAfterText = 1 };
 Q_ENUM_NS(ButtonIconPlacement)
 
-enum NavIconType
-{
-    NavButtonHidden = 0,
-    NavButtonMenu = 1,
-    NavButtonBack = 2,
-    NavButtonCollapse = 3
-};
+enum NavIconType { NavButtonHidden = 0, NavButtonMenu = 1, NavButtonBack = 2, NavButtonCollapse = 3 };
 Q_ENUM_NS(NavIconType)
 
-enum ProgressType
-{
-    ProgressByValue = 0,
-    ProgressEndless = 1
-};
+enum ProgressType { ProgressByValue = 0, ProgressEndless = 1 };
 Q_ENUM_NS(ProgressType)
 
 } // namespace Material

@@ -141,9 +141,9 @@ void TestCanvas::overshootOnlyAlongOrientation()
     QCOMPARE(properties.scrollMetric(QScrollerProperties::HorizontalOvershootPolicy)
                  .value<QScrollerProperties::OvershootPolicy>(),
              QScrollerProperties::OvershootAlwaysOff);
-    for (auto metric : {QScrollerProperties::OvershootDragResistanceFactor,
-                        QScrollerProperties::OvershootDragDistanceFactor,
-                        QScrollerProperties::OvershootScrollDistanceFactor}) {
+    for (auto metric :
+         {QScrollerProperties::OvershootDragResistanceFactor, QScrollerProperties::OvershootDragDistanceFactor,
+          QScrollerProperties::OvershootScrollDistanceFactor}) {
         QCOMPARE(properties.scrollMetric(metric).toDouble(), 0.1);
     }
 
@@ -170,8 +170,7 @@ void TestCanvas::dragScrollsWithLeftButton()
     QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, pos);
     for (int i = 0; i < 20; ++i) {
         pos.ry() -= 10;
-        QMouseEvent move(QEvent::MouseMove, pos, canvas.mapToGlobal(pos), Qt::NoButton, Qt::LeftButton,
-                         Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, pos, canvas.mapToGlobal(pos), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QSpontaneKeyEvent::setSpontaneous(&move);
         QCoreApplication::sendEvent(window, &move);
         QTest::qWait(10);

@@ -163,18 +163,30 @@ void TestFlatButton::presets_data()
     QTest::addColumn<int>("role");
     QTest::addColumn<QString>("foreground");
     QTest::addColumn<QString>("background");
-    QTest::newRow("0") << 0 << 0 << 0 << "#212121" << "#212121";
-    QTest::newRow("1") << 1 << 0 << 1 << "#2196f3" << "#2196f3";
-    QTest::newRow("2") << 2 << 0 << 2 << "#ff9800" << "#ff9800";
-    QTest::newRow("3") << 3 << 1 << 0 << "#212121" << "#212121";
-    QTest::newRow("4") << 4 << 1 << 1 << "#2196f3" << "#2196f3";
-    QTest::newRow("5") << 5 << 1 << 2 << "#ff9800" << "#ff9800";
-    QTest::newRow("6") << 6 << 2 << 0 << "#ffffff" << "#212121";
-    QTest::newRow("7") << 7 << 2 << 1 << "#ffffff" << "#2196f3";
-    QTest::newRow("8") << 8 << 2 << 2 << "#ffffff" << "#ff9800";
-    QTest::newRow("9") << 9 << 3 << 0 << "#ffffff" << "#212121";
-    QTest::newRow("10") << 10 << 3 << 1 << "#ffffff" << "#2196f3";
-    QTest::newRow("11") << 11 << 3 << 2 << "#ffffff" << "#ff9800";
+    QTest::newRow("0") << 0 << 0 << 0 << "#212121"
+                       << "#212121";
+    QTest::newRow("1") << 1 << 0 << 1 << "#2196f3"
+                       << "#2196f3";
+    QTest::newRow("2") << 2 << 0 << 2 << "#ff9800"
+                       << "#ff9800";
+    QTest::newRow("3") << 3 << 1 << 0 << "#212121"
+                       << "#212121";
+    QTest::newRow("4") << 4 << 1 << 1 << "#2196f3"
+                       << "#2196f3";
+    QTest::newRow("5") << 5 << 1 << 2 << "#ff9800"
+                       << "#ff9800";
+    QTest::newRow("6") << 6 << 2 << 0 << "#ffffff"
+                       << "#212121";
+    QTest::newRow("7") << 7 << 2 << 1 << "#ffffff"
+                       << "#2196f3";
+    QTest::newRow("8") << 8 << 2 << 2 << "#ffffff"
+                       << "#ff9800";
+    QTest::newRow("9") << 9 << 3 << 0 << "#ffffff"
+                       << "#212121";
+    QTest::newRow("10") << 10 << 3 << 1 << "#ffffff"
+                        << "#2196f3";
+    QTest::newRow("11") << 11 << 3 << 2 << "#ffffff"
+                        << "#ff9800";
 }
 
 void TestFlatButton::presets()

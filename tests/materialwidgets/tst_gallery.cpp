@@ -66,15 +66,10 @@ void TestGallery::renderAll()
     layout->addLayout(buttons);
 
     auto *row = new QHBoxLayout;
-    const QList<QPair<QString, QString>> icons = {{"navigation", "close"},
-                                                  {"navigation", "menu"},
-                                                  {"navigation", "arrow_back"},
-                                                  {"content", "add"},
-                                                  {"content", "remove"},
-                                                  {"content", "clear"},
-                                                  {"file", "cloud_upload"},
-                                                  {"toggle", "check_box"},
-                                                  {"toggle", "radio_button_checked"}};
+    const QList<QPair<QString, QString>> icons = {
+        {"navigation", "close"},  {"navigation", "menu"},  {"navigation", "arrow_back"},
+        {"content", "add"},       {"content", "remove"},   {"content", "clear"},
+        {"file", "cloud_upload"}, {"toggle", "check_box"}, {"toggle", "radio_button_checked"}};
     for (const auto &icon : icons) {
         auto *button = new QtMaterialIconButton(QtMaterialTheme::icon(icon.first, icon.second), &page);
         button->setIconSize(QSize(24, 24));

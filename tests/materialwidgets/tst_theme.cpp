@@ -269,12 +269,20 @@ void TestTheme::iconsUsedBySystemAreCompiledIn_data()
 {
     QTest::addColumn<QString>("category");
     QTest::addColumn<QString>("name");
-    const QList<QPair<QString, QString>> icons = {
-        {"navigation", "close"},    {"navigation", "menu"},          {"navigation", "arrow_back"},
-        {"navigation", "expand_less"}, {"content", "add"},           {"content", "remove"},
-        {"content", "clear"},       {"content", "save"},             {"file", "cloud_upload"},
-        {"file", "cloud_download"}, {"toggle", "check_box"},         {"toggle", "check_box_outline_blank"},
-        {"toggle", "radio_button_checked"}, {"toggle", "radio_button_unchecked"}};
+    const QList<QPair<QString, QString>> icons = {{"navigation", "close"},
+                                                  {"navigation", "menu"},
+                                                  {"navigation", "arrow_back"},
+                                                  {"navigation", "expand_less"},
+                                                  {"content", "add"},
+                                                  {"content", "remove"},
+                                                  {"content", "clear"},
+                                                  {"content", "save"},
+                                                  {"file", "cloud_upload"},
+                                                  {"file", "cloud_download"},
+                                                  {"toggle", "check_box"},
+                                                  {"toggle", "check_box_outline_blank"},
+                                                  {"toggle", "radio_button_checked"},
+                                                  {"toggle", "radio_button_unchecked"}};
     for (const auto &icon : icons) {
         QTest::newRow(qPrintable(icon.first + "/" + icon.second)) << icon.first << icon.second;
     }
