@@ -1,0 +1,79 @@
+#pragma once
+// The application's only top-level window: menu bar, page host and message strip, the application's toast,
+// the page factory and navigation, and the receiver of the hub's navigation and network signals.
+
+#include "devicelink/messagerecords.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+
+class MenuBar;
+class MyDialog;
+class QtMaterialCanvas;
+class QtMaterialGroupBox;
+class QtMaterialSnackbar;
+
+namespace Ui
+{
+class MainWindow;
+}
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Makes sure that the page of id exists and carries name; an id outside the page table makes nothing.
+    void createPage(const QString &id, const QString &name);
+
+    // Read-only views for the tests and for the message handling that shares this window.
+    const QList<QPointer<MyDialog>> &createdPages() const { return pages; }
+    MyDialog *page(const QString &id) const;
+    MenuBar *menu() const { return menuBar; }
+    QtMaterialGroupBox *pageArea() const { return pageHost; }
+    QtMaterialSnackbar *toast() const { return snackbar; }
+    const QTimer &universalSwitchTimer() const { return switchTimer; }
+    const QTimer &networkConnectTimer() const { return connectTimer; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void dataIsComming(quint8 *recvBuff, qlonglong recvLength);
+    void slotsInformation(QString info);
+    void slotsConnectNetwork();
+    void slotsUniversalSwitch();
+    void slotsPageIdChanged(QString id, QString name, QString prm1, QString prm2);
+    void slotsNetworkSetting();
+    void slotsProjectSetting(QString projectName);
+    void slotsNetworkOpen();
+    void slotsNetworkConnectState(bool loginSuccess, QString msg);
+
+private:
+    void initHomePage();
+
+    QtMaterialSnackbar *snackbar = nullptr;
+    // Pages in creation order; they are children of the page host and live as long as the window.
+    QList<QPointer<MyDialog>> pages;
+    // Service requests waiting for their debounce.
+    QList<universalSwitchMessage> pendingSwitches;
+    MenuBar *menuBar = nullptr;
+    QtMaterialGroupBox *pageHost = nullptr;
+    QtMaterialCanvas *canvas = nullptr;
+    // The guest-message strip below the page host, shown on the Home page only; its row stays empty
+    // while there is no strip.
+    QWidget *messageBar = nullptr;
+    QTimer connectTimer;
+    QTimer switchTimer;
+    int connectTries = 0;
+    // Counts navigation requests, so that a request can tell when a newer one has taken over.
+    quint64 navigationRequest = 0;
+    Ui::MainWindow *ui = nullptr;
+};
