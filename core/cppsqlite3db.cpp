@@ -2,15 +2,44 @@
 
 #include "core/globals.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QSqlDatabase>
 #include <QSqlRecord>
+#include <QVector>
 
-CppSQLite3DB::CppSQLite3DB() = default;
+namespace {
+
+// Held on the heap and never freed: it must outlive every connection object, the process-wide one included.
+QVector<CppSQLite3DB *> &liveConnections()
+{
+    static auto *all = new QVector<CppSQLite3DB *>;
+    return *all;
+}
+
+QCoreApplication *closeRoutineOwner = nullptr;
+
+void closeAllConnections()
+{
+    for (CppSQLite3DB *db : liveConnections())
+        db->close();
+    closeRoutineOwner = nullptr;
+}
+
+} // namespace
+
+CppSQLite3DB::CppSQLite3DB()
+{
+    liveConnections().append(this);
+}
 
 CppSQLite3DB::~CppSQLite3DB()
 {
-    close();
+    liveConnections().removeOne(this);
+    // The process-wide connection is destroyed after main() has returned, when the SQL module's registry of
+    // connections may already be gone; it was closed when the application object went away.
+    if (QCoreApplication::instance())
+        close();
 }
 
 void CppSQLite3DB::setDatabaseName(const QString &path)
@@ -27,6 +56,11 @@ void CppSQLite3DB::open()
     m_connectionName = QString::asprintf("default_%d", n);
     *m_handle = QSqlDatabase::addDatabase("QSQLITE", m_connectionName);
     m_handle->setDatabaseName(m_path);
+    QCoreApplication *app = QCoreApplication::instance();
+    if (app && app != closeRoutineOwner) {
+        qAddPostRoutine(closeAllConnections);
+        closeRoutineOwner = app;
+    }
     if (!m_handle->open()) {
         qDebug() << "database open error.";
         m_lastOpenError = m_handle->lastError();

@@ -27,6 +27,7 @@ class QSqlDatabase;
 // The connection opens itself on demand: setDatabaseName() only stores the path; the next statement opens it
 // (creating an empty file when none exists). A project switch is close(), setDatabaseName(path), then statements.
 // Failures never raise: they go to the debug log and come back as false or as a query without rows.
+// Open connections are closed when the application object is destroyed, so a program may end without close().
 class CppSQLite3DB : public QObject
 {
     Q_OBJECT

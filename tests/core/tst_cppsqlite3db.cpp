@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -32,6 +33,7 @@ private slots:
     void transactionRollsBack();
     void nestedTransactionUndoesOnlyItsOwnPart();
     void closeWithoutHandleDoesNothing();
+    void processEndsCleanlyWithTheDatabaseOpen();
 
 private:
     QString dbPath(const QString &name = "test.db3") const { return QDir(m_dir->path()).filePath(name); }
@@ -220,6 +222,17 @@ void TestCppSQLite3DB::closeWithoutHandleDoesNothing()
     gDatabase.close();
     QVERIFY(!gDatabase.isOpen());
     QVERIFY(gDatabase.connectionName().isEmpty());
+}
+
+void TestCppSQLite3DB::processEndsCleanlyWithTheDatabaseOpen()
+{
+    QProcess process;
+    process.start(DATABASE_EXIT, {dbPath("exit.db3")});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    gDatabase.setDatabaseName(dbPath("exit.db3"));
+    QVERIFY(gDatabase.isTableExist("left_open"));
 }
 
 QTEST_GUILESS_MAIN(TestCppSQLite3DB)
