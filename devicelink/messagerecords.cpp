@@ -1,5 +1,8 @@
 #include "devicelink/messagerecords.h"
 
+#include <QByteArray>
+
+#include <cstring>
 #include <type_traits>
 
 static_assert(sizeof(universalSwitchMessage) == 11 * 4, "eleven 32-bit integers");
@@ -11,4 +14,19 @@ void registerMessageRecordTypes()
 {
     qRegisterMetaType<universalSwitchMessage>("universalSwitchMessage");
     qRegisterMetaType<messageRecord>("messageRecord");
+}
+
+void copyRecordText(char *field, int size, const QString &text)
+{
+    if (!field || size <= 0)
+        return;
+    std::memset(field, 0, size_t(size));
+    const QByteArray utf8 = text.toUtf8();
+    int length = qMin(utf8.size(), size - 1);
+    // Step back over continuation bytes (10xxxxxx) so that the cut falls on the start of a character.
+    if (length < utf8.size()) {
+        while (length > 0 && (quint8(utf8[length]) & 0xC0) == 0x80)
+            --length;
+    }
+    std::memcpy(field, utf8.constData(), size_t(length));
 }

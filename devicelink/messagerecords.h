@@ -2,6 +2,7 @@
 // Guest-request records that travel by value through the signal hub.
 
 #include <QMetaType>
+#include <QString>
 #include <QtGlobal>
 
 // One guest request raised or withdrawn at a wall panel's universal switch.
@@ -36,6 +37,16 @@ struct messageRecord
 
 Q_DECLARE_METATYPE(universalSwitchMessage)
 Q_DECLARE_METATYPE(messageRecord)
+
+// Copies text as UTF-8 into a fixed text field of size bytes. A text that does not fit is cut before the first
+// character that would not fit whole, so the field never ends in half a character; the field is always
+// NUL-terminated and zero after the text.
+void copyRecordText(char *field, int size, const QString &text);
+template <int N>
+inline void copyRecordText(char (&field)[N], const QString &text)
+{
+    copyRecordText(field, N, text);
+}
 
 // Registers both records with the meta-type system; safe to call more than once.
 void registerMessageRecordTypes();

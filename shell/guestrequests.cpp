@@ -1,0 +1,193 @@
+#include "shell/guestrequests.h"
+
+#include "core/cppsqlite3db.h"
+#include "core/globals.h"
+#include "core/queryhelpers.h"
+
+#include <QDateTime>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <cstring>
+
+namespace GuestRequests
+{
+
+namespace
+{
+
+std::function<qint64()> &clockFunction()
+{
+    static std::function<qint64()> clock;
+    return clock;
+}
+
+constexpr int alarmType = 1;
+constexpr int statusPending = 0;
+constexpr int statusCancelled = 1;
+
+} // namespace
+
+qint64 now()
+{
+    const std::function<qint64()> &clock = clockFunction();
+    return clock ? clock() : QDateTime::currentSecsSinceEpoch();
+}
+
+void setClock(const std::function<qint64()> &clock)
+{
+    clockFunction() = clock;
+}
+
+QString timeText(qint64 seconds)
+{
+    return QDateTime::fromSecsSinceEpoch(seconds, Qt::LocalTime).toString("yyyy-MM-dd HH:mm:ss");
+}
+
+QString dateText(qint64 seconds)
+{
+    return QDateTime::fromSecsSinceEpoch(seconds, Qt::LocalTime).toString("yyyy-MM-dd");
+}
+
+bool readSwitchFrame(const quint8 *frame, qint64 length, SwitchFrame &out)
+{
+    // The length byte at 16 counts from itself to the end of the CRC: 11 bytes without payload, and the
+    // switch number and state are the first two payload bytes.
+    if (!frame || length < 27)
+        return false;
+    const int lengthByte = frame[16];
+    if (lengthByte < 13 || 16 + lengthByte > length)
+        return false;
+    const quint16 opcode = quint16((frame[21] << 8) | frame[22]);
+    if (opcode != switchOpcode)
+        return false;
+    out.subnet = frame[17];
+    out.device = frame[18];
+    out.switchNo = frame[25];
+    out.state = frame[26] != 0 ? 1 : 0;
+    return true;
+}
+
+bool identify(quint8 subnet, quint8 device, int switchNo, int state, universalSwitchMessage &msg)
+{
+    msg = universalSwitchMessage();
+    const QString panelSql =
+        QString::asprintf("select* from tbl_panel where subnet_id=%d and device_id=%d", int(subnet), int(device));
+    if (!queryHasRecord(panelSql))
+        return false;
+    msg.subnet_id = subnet;
+    msg.device_id = device;
+    msg.universal_switch_no = switchNo & 0xFF;
+    msg.switch_state = state;
+    msg.recv_seconds = qint32(now());
+    msg.panel_id = queryIntValue(panelSql, "panel_id");
+    msg.room_id = queryIntValue(panelSql, "room_id");
+
+    const QString messageSql =
+        QString::asprintf("select * from tbl_message where universal_switch_no=%d", msg.universal_switch_no);
+    if (!queryHasRecord(messageSql))
+        return false;
+    msg.message_id = queryIntValue(messageSql, "message_id");
+    msg.message_type = queryIntValue(messageSql, "message_type");
+    if (isAlarm(msg))
+        msg.message_status = statusPending;
+    else
+        msg.message_status = state == 0 ? statusCancelled : statusPending;
+    return true;
+}
+
+bool isAlarm(const universalSwitchMessage &msg)
+{
+    return msg.message_type == alarmType;
+}
+
+void insertOpenRow(universalSwitchMessage &msg)
+{
+    const QString received = timeText(msg.recv_seconds);
+    const bool inserted = gDatabase.execSql(
+        "insert into tbl_message_log(message_id,message_type,message_status,panel_id,room_id,message_log_remark,"
+        "recv_time,deal_time)values(?,?,?,?,?,?,?,?)",
+        {msg.message_id, msg.message_type, statusPending, msg.panel_id, msg.room_id, QString(""), received,
+         QString("")});
+    if (!inserted)
+    {
+        msg.id = 0;
+        return;
+    }
+    // Two requests of one switch within the same second make rows that match alike; the newest is ours.
+    msg.id = queryIntValue("select id from tbl_message_log where message_id=? and message_type=? and message_status=?"
+                           " and panel_id=? and room_id=? and recv_time=? order by id desc",
+                           {msg.message_id, msg.message_type, statusPending, msg.panel_id, msg.room_id, received},
+                           "id");
+}
+
+void queue(QList<universalSwitchMessage> &pending, const universalSwitchMessage &msg)
+{
+    for (universalSwitchMessage &entry : pending)
+    {
+        if (entry.subnet_id == msg.subnet_id && entry.device_id == msg.device_id &&
+            entry.universal_switch_no == msg.universal_switch_no)
+        {
+            // A repeat of the same state must not put the debounce off; a change starts it again.
+            if (entry.switch_state != msg.switch_state)
+                entry = msg;
+            return;
+        }
+    }
+    pending.append(msg);
+}
+
+QList<universalSwitchMessage> takeDue(QList<universalSwitchMessage> &pending, qint64 now)
+{
+    QList<universalSwitchMessage> due;
+    for (int i = 0; i < pending.size();)
+    {
+        if (now - pending.at(i).recv_seconds >= debounceSeconds)
+            due.append(pending.takeAt(i));
+        else
+            ++i;
+    }
+    return due;
+}
+
+bool store(universalSwitchMessage &msg)
+{
+    const QVariantList day = {msg.message_id, msg.message_type, msg.panel_id, msg.room_id,
+                              dateText(msg.recv_seconds) + "%"};
+    const QString daySql = "select * from tbl_message_log where message_id=? and message_type=? and panel_id=? and"
+                           " room_id=? and recv_time like ? order by id";
+    if (queryHasRecord(daySql, day))
+    {
+        const int rowId = queryIntValue(daySql, day, "id");
+        const int rowStatus = queryIntValue(daySql, day, "message_status");
+        if (rowStatus == statusPending || rowStatus == statusCancelled)
+        {
+            msg.id = rowId;
+            gDatabase.execSql("update tbl_message_log set message_status=?,recv_time=? where id=?",
+                              {msg.message_status, timeText(msg.recv_seconds), rowId});
+            return true;
+        }
+    }
+    if (msg.switch_state == 0)
+        return false;
+    insertOpenRow(msg);
+    return true;
+}
+
+messageRecord recordFromRow(const QSqlQuery &query)
+{
+    messageRecord record;
+    std::memset(&record, 0, sizeof record);
+    record.id = query.value("id").toInt();
+    record.message_id = query.value("message_id").toInt();
+    record.message_type = query.value("message_type").toInt();
+    record.message_status = query.value("message_status").toInt();
+    record.panel_id = query.value("panel_id").toInt();
+    record.room_id = query.value("room_id").toInt();
+    copyRecordText(record.message_log_remark, query.value("message_log_remark").toString());
+    copyRecordText(record.recv_time, query.value("recv_time").toString());
+    copyRecordText(record.deal_time, query.value("deal_time").toString());
+    return record;
+}
+
+} // namespace GuestRequests

@@ -1,0 +1,77 @@
+#pragma once
+// Guest requests raised at the wall panels' universal switches: reading the switch frame, finding the panel
+// and the message, the pending list of service requests and their 20-second debounce, and the rows of the
+// message log that a request opens, re-opens or cancels.
+//
+// The main window owns the pending list and the switch timer and calls these functions; they keep no state
+// of their own apart from the clock seam.
+
+#include "devicelink/messagerecords.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class QSqlQuery;
+
+namespace GuestRequests
+{
+
+// A service request waits this long after the last change of its switch before it touches the message log.
+constexpr qint64 debounceSeconds = 20;
+
+// Opcodes of the universal-switch frame and of the station's answer to it.
+constexpr quint16 switchOpcode = 0xE01C;
+constexpr quint16 answerOpcode = 0xE01D;
+
+// The current time in whole seconds since 1970 (UTC). Tests replace the clock; an empty function restores
+// the platform clock.
+qint64 now();
+void setClock(const std::function<qint64()> &clock);
+
+// Local-time texts of the message log: "yyyy-MM-dd HH:mm:ss" and "yyyy-MM-dd".
+QString timeText(qint64 seconds);
+QString dateText(qint64 seconds);
+
+// The content of a universal-switch frame.
+struct SwitchFrame
+{
+    quint8 subnet = 0; // the panel's address, the frame's source
+    quint8 device = 0;
+    int switchNo = 0;
+    int state = 0; // 1 on, 0 off
+};
+
+// Reads a frame that checkPacket has accepted (length bytes received). False when it is no universal-switch
+// frame or too short to carry both the switch number and the state before its CRC.
+bool readSwitchFrame(const quint8 *frame, qint64 length, SwitchFrame &out);
+
+// Fills msg for a frame of the panel subnet/device: panel and room from tbl_panel, message and type from
+// tbl_message by the switch number, status 0 for alarms and for a service request switched on, 1 for one
+// switched off, the reception time from now(). False when the panel or the switch's message is not configured.
+bool identify(quint8 subnet, quint8 device, int switchNo, int state, universalSwitchMessage &msg);
+
+// True for a request that is logged at once instead of waiting for the debounce.
+bool isAlarm(const universalSwitchMessage &msg);
+
+// Inserts an open row (status 0, empty remark and deal time, received at msg.recv_seconds) and sets msg.id to
+// its id; msg.id is 0 when the row could not be written.
+void insertOpenRow(universalSwitchMessage &msg);
+
+// Puts a service request into the pending list: a request of the same panel switch in the same state keeps its
+// first reception time, one in the other state is replaced (its wait starts again), a new one is appended.
+void queue(QList<universalSwitchMessage> &pending, const universalSwitchMessage &msg);
+
+// Removes from the list, and answers in list order, every request whose debounce has run out at the time now.
+QList<universalSwitchMessage> takeDue(QList<universalSwitchMessage> &pending, qint64 now);
+
+// Applies a debounced service request to the first row of that message, panel and room of the day it was
+// received: an open or cancelled row is re-opened or cancelled, else a request switched on opens a new row.
+// True when a row was written; msg.id is then that row's id.
+bool store(universalSwitchMessage &msg);
+
+// The current row of a query on tbl_message_log as a record; texts are cut to fit their fields.
+messageRecord recordFromRow(const QSqlQuery &query);
+
+} // namespace GuestRequests

@@ -1,0 +1,377 @@
+#include "shell/manageritem.h"
+
+#include "core/cppsqlite3db.h"
+#include "core/globals.h"
+#include "core/projectlist.h"
+#include "core/queryhelpers.h"
+#include "devicelink/broadcastsocket.h"
+#include "materialwidgets/qtmaterialiconbutton.h"
+#include "materialwidgets/qtmaterialstyle.h"
+#include "materialwidgets/qtmaterialtheme.h"
+#include "shell/guestrequests.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QSqlQuery>
+
+namespace
+{
+
+int &rotationMs()
+{
+    static int ms = 3000;
+    return ms;
+}
+
+const QColor alarmColor(0xE3, 0x51, 0x51);
+const QColor serviceColor(0xAB, 0xD2, 0x65);
+const QColor addCircleColor(0x1F, 0x29, 0x33);
+
+} // namespace
+
+ManagerItem::ManagerItem(int type, int id, const QString &name, const QString &iconName, bool editable,
+                         const QColor &background, int width, int height, QWidget *parent)
+    : DynamicWidget(background, parent)
+    , m_type(type)
+    , m_id(id)
+    , m_name(name)
+    , m_iconName(iconName)
+    , m_editable(editable)
+{
+    if (m_editable)
+    {
+        m_deleteButton = new QtMaterialIconButton(QtMaterialTheme::icon("navigation", "close"));
+        m_deleteButton->setColor(QColor(0xFF, 0x00, 0x00));
+        connect(m_deleteButton, &QAbstractButton::clicked, this, &ManagerItem::pushButtonDelete_clicked);
+        auto *layout = new QGridLayout;
+        layout->setSizeConstraint(QLayout::SetNoConstraint);
+        layout->addWidget(m_deleteButton, 0, 0, Qt::AlignRight | Qt::AlignTop);
+        layout->setRowStretch(1, 1);
+        setLayout(layout);
+    }
+    else if (tracksMessages())
+    {
+        loadMessages();
+        connect(&m_rotationTimer, &QTimer::timeout, this, &ManagerItem::onPoll);
+        m_rotationTimer.start(rotationMs());
+    }
+    setFixedSize(width, height);
+
+    connect(this, &DynamicWidget::signalsPressed, this, &ManagerItem::slotsPressed);
+    connect(&gBroadcastSocket, &BroadcastSocket::signalsUpdateMessage, this, &ManagerItem::slotsUpdateMessage);
+    connect(&gBroadcastSocket, &BroadcastSocket::signalsAppendMessage, this, &ManagerItem::slotsAppendMessage);
+    connect(&gBroadcastSocket, &BroadcastSocket::signalsRemoveMessage, this, &ManagerItem::slotsRemoveMessage);
+}
+
+ManagerItem::~ManagerItem() = default;
+
+void ManagerItem::setRotationInterval(int milliseconds)
+{
+    rotationMs() = milliseconds;
+}
+
+int ManagerItem::rotationInterval()
+{
+    return rotationMs();
+}
+
+void ManagerItem::setIconName(const QString &iconName)
+{
+    m_iconName = iconName;
+    update();
+}
+
+bool ManagerItem::tracksMessages() const
+{
+    return m_type == RoomTile && !m_editable && m_id > 0;
+}
+
+void ManagerItem::loadMessages()
+{
+    // Only the requests received today count; the day stays the one of the card's construction.
+    const QString today = QDate::currentDate().toString("yyyy-MM-dd");
+    QSqlQuery query = gDatabase.querySql(
+        "select * from tbl_message_log where message_status=? and room_id=? and recv_time like ?",
+        {0, m_id, today + "%"});
+    while (query.next())
+        m_messages.append(GuestRequests::recordFromRow(query));
+}
+
+int ManagerItem::indexOfLogId(int logId) const
+{
+    for (int i = 0; i < m_messages.size(); ++i)
+    {
+        if (m_messages.at(i).id == logId)
+            return i;
+    }
+    return -1;
+}
+
+void ManagerItem::clampIndex()
+{
+    if (m_index >= m_messages.size())
+        m_index = 0;
+}
+
+void ManagerItem::onPoll()
+{
+    if (!tracksMessages())
+        return;
+    const int n = m_messages.size();
+    if (n == 0)
+        m_index = -1;
+    else if (m_index >= n)
+        m_index = 0;
+    else
+        m_index = (m_index + 1) % n;
+    update();
+}
+
+void ManagerItem::slotsPressed()
+{
+    emit signalsEdit(m_type, m_id);
+    emit signalsIconEdit(m_iconName);
+}
+
+void ManagerItem::pushButtonDelete_clicked()
+{
+    emit signalsDelete(m_type, m_id);
+}
+
+void ManagerItem::slotsAppendMessage(universalSwitchMessage msg)
+{
+    if (!tracksMessages() || msg.room_id != m_id)
+        return;
+    if (msg.message_status != 0)
+    {
+        // Withdrawn at the panel: no longer pending.
+        const int at = indexOfLogId(msg.id);
+        if (at >= 0)
+            m_messages.removeAt(at);
+        clampIndex();
+        update();
+        return;
+    }
+    QSqlQuery query = gDatabase.querySql("select * from tbl_message_log where id=?", {msg.id});
+    if (query.next())
+    {
+        const messageRecord record = GuestRequests::recordFromRow(query);
+        // A re-opened request comes back with the id of its row: the entry is refreshed, not listed twice.
+        const int at = indexOfLogId(record.id);
+        if (at >= 0)
+        {
+            m_messages[at] = record;
+            m_index = at;
+            update();
+            return;
+        }
+        m_messages.append(record);
+    }
+    m_index = m_messages.size() - 1;
+    update();
+}
+
+void ManagerItem::slotsRemoveMessage(int value, int type)
+{
+    if (!tracksMessages())
+        return;
+    switch (type)
+    {
+    case 1:
+    case 2:
+    case 3:
+        for (int i = m_messages.size() - 1; i >= 0; --i)
+        {
+            const messageRecord &m = m_messages.at(i);
+            const int field = type == 1 ? m.room_id : type == 2 ? m.panel_id : m.message_id;
+            if (field == value)
+                m_messages.removeAt(i);
+        }
+        break;
+    default: {
+        const int at = indexOfLogId(value);
+        if (at >= 0)
+            m_messages.removeAt(at);
+        break;
+    }
+    }
+    clampIndex();
+    update();
+}
+
+void ManagerItem::slotsUpdateMessage(messageRecord _messageRecord)
+{
+    if (!tracksMessages() || _messageRecord.room_id != m_id)
+        return;
+    const int at = indexOfLogId(_messageRecord.id);
+    if (at >= 0)
+    {
+        if (_messageRecord.message_status == 0)
+        {
+            messageRecord &entry = m_messages[at];
+            entry = _messageRecord;
+            // The sender may have filled a field to its last byte: keep the text whole characters and terminated.
+            for (char *field : {entry.message_log_remark, entry.recv_time, entry.deal_time})
+                copyRecordText(field, 256, QString::fromUtf8(field, int(qstrnlen(field, 256))));
+        }
+        else
+        {
+            m_messages.removeAt(at);
+        }
+    }
+    clampIndex();
+    update();
+}
+
+QString ManagerItem::picturePath() const
+{
+    switch (m_type)
+    {
+    case AddTile:
+        return tr(":/myImages/png/add_new_room.png");
+    case RoomTemplateTile:
+    case RoomTile:
+    case View3DTile:
+    case MoodTile: {
+        if (m_iconName.contains("photo"))
+        {
+            QString file = m_iconName;
+            if (!file.contains(".png"))
+                file += ".png";
+            QString project;
+            getCurrentProjectName(project);
+            const QString folder = gAppDirPath + "/database/" + project;
+            if (!QFileInfo(folder).isDir() || !QFileInfo::exists(folder + "/" + file))
+                return QString();
+            return folder + "/" + file;
+        }
+        QString folder;
+        QString extension;
+        if (m_type == View3DTile)
+        {
+            folder = tr(":/myImages/png/3d_view/");
+            extension = ".png";
+        }
+        else if (m_type == MoodTile)
+        {
+            folder = tr(":/myImages/jpg/moods/");
+            extension = ".jpg";
+        }
+        else
+        {
+            folder = tr(":/myImages/jpg/room/");
+            extension = ".jpg";
+        }
+        QString file = m_iconName;
+        if (!file.contains(extension))
+            file += extension;
+        return folder + file;
+    }
+    case MessageTile:
+    case LightTile: {
+        QString file = m_iconName;
+        if (!file.contains(".png"))
+            file += ".png";
+        return (m_type == MessageTile ? tr(":/myImages/png/message/") : tr(":/myImages/png/light/")) + file;
+    }
+    case AirConditionerTile:
+        return tr(":/myImages/png/edit_room/icon-room-ac.png");
+    case FloorHeatTile:
+        return tr(":/myImages/png/edit_room/icon-room-floorheat.png");
+    case PanelTile:
+        return tr(":/myImages/png/edit_room/icon-room-panel.png");
+    default:
+        return QString();
+    }
+}
+
+void ManagerItem::paintEvent(QPaintEvent *event)
+{
+    DynamicWidget::paintEvent(event);
+
+    const int w = width();
+    const int h = height();
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRect r(0, 0, w, h);
+    const QRect square((w - 96) / 2, (h - 96) / 2, 96, 96);
+    const QString path = picturePath();
+
+    switch (m_type)
+    {
+    case AddTile:
+        painter.setPen(addCircleColor);
+        painter.setBrush(addCircleColor);
+        painter.drawEllipse(square);
+        painter.drawPixmap(square.adjusted(15, 15, -15, -15), QPixmap(path));
+        break;
+    case RoomTemplateTile:
+    case RoomTile:
+    case MoodTile: {
+        painter.save();
+        QPainterPath clip;
+        clip.addRoundedRect(r, 10, 10, Qt::AbsoluteSize);
+        painter.setClipPath(clip);
+        if (!path.isEmpty())
+            painter.drawPixmap(r, QPixmap(path));
+        painter.restore();
+        if (m_type != MoodTile && tracksMessages() && m_index >= 0 && m_index < m_messages.size())
+            paintMessageLine(painter);
+        break;
+    }
+    case View3DTile:
+        if (!path.isEmpty())
+            painter.drawPixmap(r, QPixmap(path));
+        break;
+    case MessageTile:
+    case LightTile:
+    case AirConditionerTile:
+    case FloorHeatTile:
+    case PanelTile:
+        painter.drawPixmap(square, QPixmap(path));
+        break;
+    default:
+        break;
+    }
+
+    painter.setBrush(Qt::NoBrush);
+    painter.setFont(QtMaterialStyle::instance().themeFont(8));
+    painter.setPen(Qt::white);
+    if (m_type == RoomTemplateTile || m_type == RoomTile || m_type == View3DTile || m_type == MoodTile)
+    {
+        const QString text = painter.fontMetrics().elidedText(m_name, Qt::ElideRight, w - 10);
+        painter.drawText(QRect(10, 10, w - 10, h - 10), Qt::AlignLeft | Qt::AlignTop, text);
+    }
+    else
+    {
+        const QString text = painter.fontMetrics().elidedText(m_name, Qt::ElideRight, w);
+        painter.drawText(QRect(0, h - 31, w, 30), Qt::AlignHCenter | Qt::AlignBottom | Qt::AlignVCenter, text);
+    }
+}
+
+void ManagerItem::paintMessageLine(QPainter &painter)
+{
+    const messageRecord &entry = m_messages.at(m_index);
+    const QString sql = QString::asprintf("select * from tbl_message where message_id=%d", entry.message_id);
+    if (!queryHasRecord(sql))
+        return;
+    QString remark;
+    QString icon;
+    queryStringValue(sql, "message_remark", remark);
+    queryStringValue(sql, "icon_name", icon);
+    if (!icon.contains(".png"))
+        icon += ".png";
+    const int h = height();
+    const int w = width();
+    painter.drawPixmap(QRect(10, h - 31, 30, 30), QPixmap(tr(":/myImages/png/message/") + icon));
+    painter.setBrush(Qt::NoBrush);
+    painter.setFont(QtMaterialStyle::instance().themeFont(8));
+    painter.setPen(entry.message_type == 1 ? alarmColor : serviceColor);
+    const QString text = painter.fontMetrics().elidedText(remark, Qt::ElideRight, w);
+    painter.drawText(QRect(50, h - 31, w, 30), Qt::AlignLeft | Qt::AlignBottom, text);
+}

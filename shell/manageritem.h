@@ -1,0 +1,94 @@
+#pragma once
+// The picture tile of every grid: room and template cards, 3D-view cards, the device, mood, panel and message
+// tiles of the managers, the add tile and the icon picker's tiles. Room cards of the home and rooms pages also
+// show the room's pending guest messages of the day, one at a time.
+
+#include "devicelink/messagerecords.h"
+#include "shell/dynamicwidget.h"
+
+#include <QList>
+#include <QString>
+#include <QTimer>
+
+class QPainter;
+class QtMaterialIconButton;
+
+// What a tile stands for, and so what it paints.
+enum ManagerItemKind
+{
+    AddTile = 0,
+    RoomTemplateTile = 1,
+    RoomTile = 2,
+    View3DTile = 3,
+    MessageTile = 4,
+    LightTile = 5,
+    AirConditionerTile = 6,
+    FloorHeatTile = 7,
+    MoodTile = 8,
+    PanelTile = 9
+};
+
+class ManagerItem : public DynamicWidget
+{
+    Q_OBJECT
+
+public:
+    ManagerItem(int type, int id, const QString &name, const QString &iconName, bool editable,
+                const QColor &background, int width, int height, QWidget *parent);
+    ~ManagerItem() override;
+
+    int id() const { return m_id; }
+    int type() const { return m_type; }
+    QString name() const { return m_name; }
+    QString iconName() const { return m_iconName; }
+    void setIconName(const QString &iconName);
+
+    // A room card of the home or rooms page: the only tiles that keep and show guest messages.
+    bool tracksMessages() const;
+    QList<messageRecord> messages() const { return m_messages; }
+    // Index of the message shown, -1 for none.
+    int currentMessageIndex() const { return m_index; }
+    QtMaterialIconButton *deleteButton() const { return m_deleteButton; }
+
+    // The path the tile draws its picture from; empty when the kind has no picture or a user photo is missing.
+    QString picturePath() const;
+
+    // Test seam: the rotation period of room cards built afterwards (3000 ms normally).
+    static void setRotationInterval(int milliseconds);
+    static int rotationInterval();
+
+signals:
+    // The tile was clicked (then signalsIconEdit follows).
+    void signalsEdit(int type, int id);
+    // The tile was clicked, with the name of its picture.
+    void signalsIconEdit(QString iconName);
+    // The delete button of an editable tile was clicked.
+    void signalsDelete(int type, int id);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private slots:
+    void onPoll();
+    void slotsPressed();
+    void slotsUpdateMessage(messageRecord _messageRecord);
+    void slotsAppendMessage(universalSwitchMessage msg);
+    void slotsRemoveMessage(int value, int type);
+    void pushButtonDelete_clicked();
+
+private:
+    void loadMessages();
+    void clampIndex();
+    int indexOfLogId(int logId) const;
+    void paintMessageLine(QPainter &painter);
+
+    int m_type;
+    int m_id;
+    QString m_name;
+    QString m_iconName;
+    bool m_editable;
+    int m_index = -1;
+    QList<messageRecord> m_messages;
+    QTimer m_rotationTimer;
+    QtMaterialIconButton *m_deleteButton = nullptr;
+};
