@@ -3,9 +3,11 @@
 #include "core/databaseinit.h"
 #include "core/globals.h"
 #include "core/singleinstance.h"
+#include "shell/mainwindow.h"
+#include "shell/orvmessagebox.h"
+#include "resources/stationresources.h"
 
 #include <QApplication>
-#include <QDebug>
 #include <QScreen>
 
 int main(int argc, char **argv)
@@ -27,17 +29,23 @@ int main(int argc, char **argv)
 
     if (isAnotherInstanceRunning()) {
         // The second start reads and writes no setting and opens no database.
-        qDebug() << "The software has been opened!";
+        ORVMessageBox box(QObject::tr("The software has been opened!"), 300, 160, false, 0, nullptr);
+        box.exec();
         return 0;
     }
 
+    initStationResources();
     loadAppSettings();
 
     // The current project's database is prepared here, before the main window exists.
     initDatabase();
 
-    // The main window is created and shown here, and the event loop runs; its result becomes the exit code.
-    const int result = 0;
+    int result = 0;
+    {
+        MainWindow window(nullptr);
+        window.show();
+        result = app.exec();
+    }
 
     // The project database is let go while the SQL module still stands: the process-wide connection object
     // outlives main, and by then the module's own registry may already have been torn down.

@@ -2,6 +2,7 @@
 // runs, and a start after a station was killed.
 
 #include "core/singleinstance.h"
+#include "resources/stationresources.h"
 #include "tests/support/testenv.h"
 
 #include <QDir>
@@ -46,6 +47,7 @@ void TestStartup::initTestCase()
     QVERIFY(m_home.isValid());
     QVERIFY(m_appDir.isValid());
     testenv::useFreshHome(m_home);
+    initStationResources();
     // A copy of the program in a folder of its own: the station keeps its folders beside its program file.
     m_station = m_appDir.path() + "/zoduv";
     QVERIFY(QFile::copy(STATION_BINARY, m_station));
@@ -126,6 +128,11 @@ void TestStartup::firstStartCreatesSettingsAndProjectLayout()
     QSettings native(m_home.path() + "/.config/ORV/Zoduv.conf", QSettings::IniFormat);
     QCOMPARE(native.value("applicationFilePath").toString(), m_station);
     QVERIFY(QFileInfo(m_appDir.path() + "/skin").isDir());
+    QFile icon(m_appDir.path() + "/skin/logo.ico");
+    QFile builtIn(":/myImages/icons/logo.ico");
+    QVERIFY(icon.open(QIODevice::ReadOnly));
+    QVERIFY(builtIn.open(QIODevice::ReadOnly));
+    QCOMPARE(icon.readAll(), builtIn.readAll());
 
     QFile list(databaseFolder() + "/project.xml");
     QVERIFY(list.open(QIODevice::ReadOnly));
