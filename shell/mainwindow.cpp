@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QPainter>
+#include <QScreen>
 #include <QVBoxLayout>
 
 MainWindow::MainWindow(QWidget *parent)
@@ -71,6 +72,10 @@ MainWindow::MainWindow(QWidget *parent)
     connect(&gBroadcastSocket, &BroadcastSocket::signalsNetworkConnectState, this,
             &MainWindow::slotsNetworkConnectState);
 
+    // Maximising is the window manager's business; where there is none (a kiosk session, a bare X server) the
+    // window would stay at its form size, so it starts out covering the screen's available area already.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     showMaximized();
     setWindowTitle(tr("Zoduv"));
 
