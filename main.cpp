@@ -5,6 +5,7 @@
 #include "core/singleinstance.h"
 #include "shell/mainwindow.h"
 #include "shell/orvmessagebox.h"
+#include "resources/stationresources.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -33,6 +34,7 @@ int main(int argc, char **argv)
         return 0;
     }
 
+    initStationResources();
     loadAppSettings();
 
     // The current project's database is prepared here, before the main window exists.
