@@ -1,0 +1,91 @@
+#include "pages/settings/projectselectdlg.h"
+
+#include "core/projectlist.h"
+#include "materialwidgets/qtmaterialcanvas.h"
+#include "materialwidgets/qtmaterialgroupbox.h"
+#include "materialwidgets/qtmaterialiconbutton.h"
+#include "materialwidgets/qtmaterialtheme.h"
+#include "pages/settings/projectselectitem.h"
+
+#include <QGridLayout>
+#include <QStringList>
+
+namespace
+{
+ProjectSelectDlg::ExecHook &execHook()
+{
+    static ProjectSelectDlg::ExecHook hook;
+    return hook;
+}
+} // namespace
+
+ProjectSelectDlg::ProjectSelectDlg(QWidget *parent)
+    : MyDialog(parent)
+{
+    setObjectName("ProjectSelectDlg");
+    resize(400, 300);
+    makeFramelessPanel();
+
+    auto *closeButton = new QtMaterialIconButton(QtMaterialTheme::icon("navigation", "close"), nullptr);
+    closeButton->setObjectName("pushButtonClose");
+    closeButton->setColor(Qt::white);
+    connect(closeButton, &QtMaterialIconButton::clicked, this, &ProjectSelectDlg::close);
+
+    groupBox = new QtMaterialGroupBox(QString(), nullptr);
+    groupBox->setObjectName("groupBoxProjects");
+    groupBox->setStyleSheet("QGroupBox{border:none;}");
+    auto *canvas = new QtMaterialCanvas(this);
+    canvas->setBackgroundColor(panelColor);
+    canvas->setWidget(groupBox);
+    canvas->setWidgetResizable(true);
+
+    auto *layout = new QGridLayout;
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    layout->addWidget(closeButton, 0, 0, Qt::AlignRight | Qt::AlignTop);
+    layout->addWidget(canvas, 1, 0);
+    layout->setRowStretch(1, 1);
+    setLayout(layout);
+}
+
+void ProjectSelectDlg::initProjects()
+{
+    QStringList names;
+    getProjectNames(names);
+    QString current;
+    getCurrentProjectName(current);
+
+    auto *rows = new QGridLayout;
+    rows->setSizeConstraint(QLayout::SetNoConstraint);
+    for (int i = 0; i < names.size(); ++i)
+    {
+        auto *item = new ProjectSelectItem(names.at(i), names.at(i) == current, nullptr);
+        connect(item, &ProjectSelectItem::signalsProjectChanged, this, &ProjectSelectDlg::slotsProjectChanged);
+        rows->addWidget(item, i, 0);
+    }
+    rows->setRowStretch(names.size(), 1);
+    groupBox->setLayout(rows);
+}
+
+void ProjectSelectDlg::slotsProjectChanged(QString name)
+{
+    projectName = name;
+    accept();
+}
+
+int ProjectSelectDlg::exec()
+{
+    if (execHook())
+        return execHook()(*this);
+    return MyDialog::exec();
+}
+
+void ProjectSelectDlg::setExecHook(const ExecHook &hook)
+{
+    execHook() = hook;
+}
+
+void ProjectSelectDlg::paintEvent(QPaintEvent *event)
+{
+    paintPanel();
+    MyDialog::paintEvent(event);
+}
