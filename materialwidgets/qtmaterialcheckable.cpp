@@ -16,21 +16,7 @@
 #include <QState>
 #include <QStateMachine>
 
-namespace {
-
-// Building the style sends a style change to every widget, and ours answers by reading the style: make sure it
-// exists before this button does, or that answer would re-enter the style's construction.
-QWidget *withStyleReady(QWidget *parent)
-{
-    QtMaterialStyle::instance();
-    return parent;
-}
-
-} // namespace
-
-QtMaterialCheckablePrivate::QtMaterialCheckablePrivate(QtMaterialCheckable *q) : q_ptr(q)
-{
-}
+QtMaterialCheckablePrivate::QtMaterialCheckablePrivate(QtMaterialCheckable *q) : q_ptr(q) {}
 
 QtMaterialCheckablePrivate::~QtMaterialCheckablePrivate() = default;
 
@@ -118,13 +104,13 @@ QRect QtMaterialCheckablePrivate::rippleGeometry() const
 }
 
 QtMaterialCheckable::QtMaterialCheckable(QWidget *parent)
-    : QAbstractButton(withStyleReady(parent)), d_ptr(new QtMaterialCheckablePrivate(this))
+    : QAbstractButton(parent), d_ptr(new QtMaterialCheckablePrivate(this))
 {
     d_func()->init();
 }
 
 QtMaterialCheckable::QtMaterialCheckable(QtMaterialCheckablePrivate &d, QWidget *parent)
-    : QAbstractButton(withStyleReady(parent)), d_ptr(&d)
+    : QAbstractButton(parent), d_ptr(&d)
 {
     d_func()->init();
 }

@@ -22,11 +22,7 @@ class QtMaterialCheckable : public QAbstractButton
     Q_PROPERTY(QColor disabledColor READ disabledColor WRITE setDisabledColor)
 
 public:
-    enum LabelPosition
-    {
-        LabelOnLeft = 0,
-        LabelOnRight = 1
-    };
+    enum LabelPosition { LabelOnLeft = 0, LabelOnRight = 1 };
     Q_ENUM(LabelPosition)
 
     explicit QtMaterialCheckable(QWidget *parent = nullptr);

@@ -26,8 +26,7 @@ void QtMaterialRadioButtonPrivate::init()
 
     q->setAutoExclusive(true);
     q->setCheckedIcon(QIcon(":/myImages/icons/qtmaterial/toggle/svg/production/ic_radio_button_checked_24px.svg"));
-    q->setUncheckedIcon(
-        QIcon(":/myImages/icons/qtmaterial/toggle/svg/production/ic_radio_button_unchecked_24px.svg"));
+    q->setUncheckedIcon(QIcon(":/myImages/icons/qtmaterial/toggle/svg/production/ic_radio_button_unchecked_24px.svg"));
 
     uncheckedState->assignProperty(checkedIcon, "iconSize", 0);
     uncheckedState->assignProperty(uncheckedIcon, "iconSize", 24);

@@ -48,14 +48,6 @@ public:
 
 namespace {
 
-// Building the style sends a style change to every widget, and the slider answers by reading the style: make sure
-// it exists before this slider does, or that answer would re-enter the style's construction.
-QWidget *withStyleReady(QWidget *parent)
-{
-    QtMaterialStyle::instance();
-    return parent;
-}
-
 void applyOrientationPolicy(QtMaterialSlider *slider)
 {
     const bool horizontal = slider->orientation() == Qt::Horizontal;
@@ -91,9 +83,8 @@ QRectF QtMaterialSliderPrivate::trackBoundingRect() const
 {
     Q_Q(const QtMaterialSlider);
     const qreal half = trackWidth / 2.0;
-    return q->orientation() == Qt::Horizontal
-               ? QRectF(30, q->height() / 2 - half, q->width() - 60, trackWidth)
-               : QRectF(q->width() / 2 - half, 30, trackWidth, q->height() - 60);
+    return q->orientation() == Qt::Horizontal ? QRectF(30, q->height() / 2 - half, q->width() - 60, trackWidth)
+                                              : QRectF(q->width() / 2 - half, 30, trackWidth, q->height() - 60);
 }
 
 QRectF QtMaterialSliderPrivate::thumbBoundingRect() const
@@ -116,8 +107,7 @@ int QtMaterialSliderPrivate::valueFromPosition(const QPoint &pos) const
     const bool horizontal = q->orientation() == Qt::Horizontal;
     const int position = horizontal ? pos.x() : pos.y();
     const int span = horizontal ? q->width() - 60 : q->height() - 60;
-    return QStyle::sliderValueFromPosition(q->minimum(), q->maximum(), position - 30, span,
-                                           q->invertedAppearance());
+    return QStyle::sliderValueFromPosition(q->minimum(), q->maximum(), position - 30, span, q->invertedAppearance());
 }
 
 void QtMaterialSliderPrivate::setHovered(bool status)
@@ -137,8 +127,7 @@ void QtMaterialSliderPrivate::postKind(int kind)
     stateMachine->postEvent(new QtMaterialStateTransitionEvent(kind));
 }
 
-QtMaterialSlider::QtMaterialSlider(QWidget *parent)
-    : QAbstractSlider(withStyleReady(parent)), d_ptr(new QtMaterialSliderPrivate(this))
+QtMaterialSlider::QtMaterialSlider(QWidget *parent) : QAbstractSlider(parent), d_ptr(new QtMaterialSliderPrivate(this))
 {
     d_func()->init();
 }

@@ -14,10 +14,10 @@ QtMaterialSliderStateMachine::QtMaterialSliderStateMachine(QtMaterialSlider *sli
                                                            QtMaterialSliderTrack *track)
     : QStateMachine(slider), m_slider(slider), m_thumb(thumb), m_track(track),
       m_topState(new QState(QState::ParallelStates)), m_fstState(new QState(m_topState)),
-      m_sndState(new QState(m_topState)), m_inactiveState(new QState(m_fstState)),
-      m_focusState(new QState(m_fstState)), m_slidingState(new QState(m_fstState)),
-      m_pulseOutState(new QState(m_focusState)), m_pulseInState(new QState(m_focusState)),
-      m_minState(new QState(m_sndState)), m_normalState(new QState(m_sndState))
+      m_sndState(new QState(m_topState)), m_inactiveState(new QState(m_fstState)), m_focusState(new QState(m_fstState)),
+      m_slidingState(new QState(m_fstState)), m_pulseOutState(new QState(m_focusState)),
+      m_pulseInState(new QState(m_focusState)), m_minState(new QState(m_sndState)),
+      m_normalState(new QState(m_sndState))
 {
     addState(m_topState);
     setInitialState(m_topState);
@@ -75,8 +75,8 @@ QtMaterialSliderStateMachine::QtMaterialSliderStateMachine(QtMaterialSlider *sli
     withFocusAnimations(kindTransition(m_focusState, KindSliderHoverOut, m_inactiveState));
 
     // The halo breathes: each pulse state hands over to the other once its size is reached.
-    QSignalTransition *pulse = m_pulseOutState->addTransition(m_pulseOutState, &QState::propertiesAssigned,
-                                                              m_pulseInState);
+    QSignalTransition *pulse =
+        m_pulseOutState->addTransition(m_pulseOutState, &QState::propertiesAssigned, m_pulseInState);
     pulse->addAnimation(animation(thumb, "haloSize", 1000, QEasingCurve::InOutSine));
     pulse = m_pulseInState->addTransition(m_pulseInState, &QState::propertiesAssigned, m_pulseOutState);
     pulse->addAnimation(animation(thumb, "haloSize", 1000, QEasingCurve::InOutSine));
@@ -103,8 +103,8 @@ void QtMaterialSliderStateMachine::setupProperties()
 
     // The ring at the minimum is hollow: it is filled with whatever lies behind the slider.
     QWidget *parent = m_slider->parentWidget();
-    const QColor background = parent ? parent->palette().color(parent->backgroundRole())
-                                     : m_slider->palette().color(QPalette::Base);
+    const QColor background =
+        parent ? parent->palette().color(parent->backgroundRole()) : m_slider->palette().color(QPalette::Base);
 
     m_minState->assignProperty(m_thumb, "fillColor", background);
     m_minState->assignProperty(m_thumb, "haloColor", trackColor);

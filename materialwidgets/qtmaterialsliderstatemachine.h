@@ -13,8 +13,7 @@ class QtMaterialSliderStateMachine : public QStateMachine
     Q_OBJECT
 
 public:
-    QtMaterialSliderStateMachine(QtMaterialSlider *slider, QtMaterialSliderThumb *thumb,
-                                 QtMaterialSliderTrack *track);
+    QtMaterialSliderStateMachine(QtMaterialSlider *slider, QtMaterialSliderThumb *thumb, QtMaterialSliderTrack *track);
 
     // (Re)assigns the colours of the states from the slider's current colours.
     void setupProperties();

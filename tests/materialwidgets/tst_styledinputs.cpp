@@ -24,9 +24,9 @@ bool containsColor(const QImage &image, const QColor &color)
 // Widgets resolve a font against the application's, so compare what a reader sees rather than QFont identity.
 bool sameFont(const QFont &a, const QFont &b)
 {
-    return a.family() == b.family() && a.pointSizeF() == b.pointSizeF() && a.weight() == b.weight()
-           && a.letterSpacing() == b.letterSpacing() && a.letterSpacingType() == b.letterSpacingType()
-           && a.capitalization() == b.capitalization();
+    return a.family() == b.family() && a.pointSizeF() == b.pointSizeF() && a.weight() == b.weight() &&
+           a.letterSpacing() == b.letterSpacing() && a.letterSpacingType() == b.letterSpacingType() &&
+           a.capitalization() == b.capitalization();
 }
 
 QColor centre(QWidget &w)

@@ -260,8 +260,7 @@ private slots:
         QVERIFY(tab->hasIconPath());
         QCOMPARE(tab->iconPath(), path);
         QCOMPARE(tab->iconSize(), QSize(48, 48));
-        QCOMPARE(tab->sizeHint(),
-                 QSize(tab->fontMetrics().size(Qt::TextSingleLine, "Lighting").width() + 20, 94));
+        QCOMPARE(tab->sizeHint(), QSize(tab->fontMetrics().size(Qt::TextSingleLine, "Lighting").width() + 20, 94));
 
         tab->setFixedSize(200, 100);
         const QImage image = tab->grab().toImage();
