@@ -159,7 +159,7 @@ QString currentProjectDatabasePath()
 
 QString retentionCutoff(const QString &retainDays)
 {
-    static const QRegularExpression digits("^[0-9]+$");
+    static const QRegularExpression digits("^[0-9]+\\z");
     if (!digits.match(retainDays).hasMatch())
         return QString();
     bool ok = false;
@@ -252,10 +252,12 @@ void loadNetworkSettings()
 bool createEmptyProjectDatabase(const QString &newPath)
 {
     const QString source = currentProjectDatabasePath();
-    const bool copied = copyFileTo(source, newPath, true);
+    const bool sameFile = QFileInfo(source).absoluteFilePath() == QFileInfo(newPath).absoluteFilePath();
+    // The copy removes an existing target first; spelled differently, the current file itself would be that
+    // target and be gone before it could be copied.
+    const bool copied = sameFile || copyFileTo(source, newPath, true);
     gDatabase.close();
     gDatabase.setDatabaseName(newPath);
-    const bool sameFile = QFileInfo(source).absoluteFilePath() == QFileInfo(newPath).absoluteFilePath();
     if (!copied) {
         qDebug() << "Could not copy the current project's database to" << newPath;
         return false;

@@ -81,6 +81,9 @@ private slots:
     void firstStartCreatesTheCurrentProject();
     void createStatementsAreKeptAsWritten();
     void seedVocabularies();
+    void vocabularyListsInFull_data();
+    void vocabularyListsInFull();
+    void vocabularyRowsInListOrder();
     void secondStartDoesNotReseed();
     void olderProjectIsRepairedAndUpgraded();
     void versionCheck_data();
@@ -258,6 +261,186 @@ void TestDatabaseInit::seedVocabularies()
     QCOMPARE(list, QStringList({"suspend", "user cancel", "processing", "processed", "secured"}));
 }
 
+void TestDatabaseInit::vocabularyListsInFull_data()
+{
+    // Other stations read these rows by text and by value, so every entry is pinned as it must be stored.
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QList<int>>("values");
+    const auto addList = [](const char *table, int policy, const QStringList &items, const QList<int> &values) {
+        QTest::addRow("%s %d", table, policy)
+            << QString("select item as t,value as v from %1 where policy=%2 order by [index] asc")
+                   .arg(table)
+                   .arg(policy)
+            << items << values;
+    };
+    const auto addNamed = [](const char *table, const char *number, const QStringList &items,
+                             const QList<int> &values) {
+        QTest::newRow(table) << QString("select %1_name as t,%1 as v from %2 order by id").arg(number, table) << items
+                             << values;
+    };
+    addNamed("tbl_log_type", "log_type", {"device status", "device alert"}, {0, 1});
+    addNamed("tbl_message_type", "message_type", {"service message", "alarm message"}, {0, 1});
+    addNamed("tbl_message_status", "message_status", {"suspend", "user cancel", "processing", "processed", "secured"},
+             {0, 1, 2, 3, 4});
+    QTest::newRow("tbl_server_ip aliases")
+        << QString("select alias as t,id as v from tbl_server_ip order by id")
+        << QStringList({"ORV Server AUS", "ORV Server ASIA", "ORV Server USA", "ORV Server Europe"})
+        << QList<int>({1, 2, 3, 4});
+    // Stand-in host names, one per region in the order Australia, United States, Asia.
+    QTest::newRow("tbl_domain") << QString("select domain as t,id as v from tbl_domain order by id")
+                                << QStringList(
+                                       {"au.cloud.zoduv.invalid", "us.cloud.zoduv.invalid", "asia.cloud.zoduv.invalid"})
+                                << QList<int>({1, 2, 3});
+
+    addList("tbl_fnt_type", 1,
+            {"Invalid Switch", "Scene Switch", "Sequence Switch", "Universal Switch", "Single Channel Lighting",
+             "Curtain Switch", "SMS Control", "Panel Control", "Broadcast Scene", "Broadcast Channel",
+             "Security Module", "Audio Player", "UPB Channel", "UPB Scene", "Modbus Coil", "Modbus Register", "Dim Up",
+             "Dim Down", "Zigbee Channel"},
+            {0, 85, 86, 88, 89, 92, 94, 95, 85, 89, 102, 103, 112, 113, 115, 116, 117, 118, 121});
+    addList("tbl_fnt_type", 2,
+            {"Invalid Switch", "Sequence Switch", "Universal Switch", "Scene Switch", "Single Channel Lighting",
+             "Broadcast Scene", "Broadcast Channel", "Curtain Switch", "Infrared Control", "SMS Control",
+             "Panel Control", "Audio Player", "Reverse Control", "Security Module", "UPB Channel", "UPB Scene"},
+            {0, 1, 2, 3, 4, 5, 6, 7, 12, 13, 14, 18, 19, 20, 112, 113});
+    addList("tbl_fnt_type", 3,
+            {"Scene Switch", "Sequence Switch", "Universal Switch", "Invalid Switch", "Single Channel Lighting",
+             "Broadcast Scene", "Broadcast Channel", "Curtain Switch", "Broadcast Curtain", "SMS Control",
+             "Panel Control", "Security Module", "Audio Player", "Reverse Control", "UPB Channel", "UPB Scene"},
+            {0, 1, 2, 3, 4, 5, 6, 7, 11, 13, 14, 17, 18, 19, 112, 113});
+    addList("tbl_fnt_prm1", 1, {"Invalid", "Message", "Remote"}, {0, 1, 2});
+    addList("tbl_fnt_prm1", 2,
+            {"Invalid",
+             "IR Receiver",
+             "Lock Key Of Panel",
+             "AC Power",
+             "AC Cooling Setpoint",
+             "AC FAN Speed",
+             "AC Mode",
+             "AC Heating Setpoint",
+             "AC Auto Setpoint",
+             "Rise Temperature",
+             "Reduce Temperature",
+             "LCD Backlight",
+             "Lock AC Page",
+             "LCD Backlight New",
+             "LCD Status Light",
+             "Lock Button",
+             "Lock Page",
+             "Control Button Status",
+             "Control Button",
+             "Dry Temperature",
+             "Floor Heating Power",
+             "Floor Heating Mode",
+             "Goto Page",
+             "AC FAN Temperature",
+             "Floor Heating Setpoint",
+             "Panel AC 1",
+             "Panel AC 2",
+             "Panel AC 3",
+             "Panel AC 4",
+             "Panel AC 5",
+             "Panel AC 6",
+             "Panel AC 7",
+             "Panel AC 8",
+             "Panel AC All",
+             "Panel Heat 1",
+             "Panel Heat 2",
+             "Panel Heat All",
+             "Panel AC x",
+             "Panel FH x"},
+            {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19,
+             20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 45, 46});
+    addList("tbl_fnt_prm1", 3,
+            {"Source Control", "Play Mode", "Play List/Radio Channel", "Play Control", "Volume Control",
+             "Play Specify Song"},
+            {1, 2, 3, 4, 5, 6});
+    addList("tbl_comp2_item", 1, {"Off", "On"}, {0, 255});
+    addList("tbl_comp2_item", 2, {"Stop", "On", "Off"}, {0, 1, 2});
+    addList("tbl_comp2_item", 4, {"Auto", "High", "Medium", "Low"}, {0, 1, 2, 3});
+    addList("tbl_comp2_item", 5, {"Cool", "Heat", "FAN", "Auto", "Dry"}, {0, 1, 2, 3, 4});
+    addList("tbl_comp2_item", 6, {"Normal", "Day", "Night", "Away", "Auto"}, {1, 2, 3, 4, 5});
+    addList("tbl_comp2_item", 7,
+            {"Vacation", "Away", "Night", "Night With Guest", "Day", "Off/Disarm", "Emergency", "Fire", "Panic",
+             "Slient Panic"},
+            {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    addList("tbl_comp2_item", 8, {"SD CARD", "AUX1", "WIFI/FTP", "FM RADIO", "AUX2", "USB", "OPT", "CO-AXIAL"},
+            {1, 2, 3, 4, 7, 8, 9, 10});
+    addList("tbl_comp2_item", 9, {"No Repeat", "Repeat Song", "Continued", "Repeat All"}, {1, 2, 3, 4});
+    addList("tbl_comp2_item", 10,
+            {"PREV Play List", "Next Play List", "Specify Play List No", "PREV Radio Channel", "Next Radio Channel",
+             "Specify Radio Channel"},
+            {1, 2, 3, 4, 5, 6});
+    addList("tbl_comp2_item", 11, {"PREV Song", "Next Song", "Play", "Stop"}, {1, 2, 3, 4});
+    addList("tbl_comp2_item", 12, {"VOL", "TREBLE", "BASS"}, {1, 2, 3});
+    addList("tbl_comp2_item", 13, {"AC Power", "Set Temperature", "AC Speed", "AC Mode", "Rise", "Reduce"},
+            {3, 4, 5, 6, 9, 10});
+    addList("tbl_comp2_item", 14, {"Floor Heater Power", "Set Temperature"}, {20, 24});
+    addList("tbl_comp2_item", 15, {"Floor Heater Power", "Set Temperature", "Rise", "Reduce"}, {3, 4, 9, 10});
+    addList("tbl_comp3_item", 1, {"Invalid", "Valid"}, {0, 1});
+    addList("tbl_comp3_item", 2, {"Reduce VOL", "Raise VOL"}, {1, 2});
+    addList("tbl_comp3_item", 3,
+            {"Zone1 Reduce VOL", "Zone1 Raise VOL", "Zone1 VOL Value", "Zone1 Mute", "Zone2 Reduce VOL",
+             "Zone2 Raise VOL", "Zone2 VOL Value", "Zone2 Mute", "Zone3 Reduce VOL", "Zone3 Raise VOL",
+             "Zone3 VOL Value", "Zone3 Mute", "Zone4 Reduce VOL", "Zone4 Raise VOL", "Zone4 VOL Value", "Zone4 Mute"},
+            {1, 2, 3, 4, 11, 12, 13, 14, 21, 22, 23, 24, 31, 32, 33, 34});
+    addList("tbl_comp3_item", 5, {"OFF", "ON"}, {1, 0});
+
+    QStringList degrees, numbers;
+    QList<int> degreeValues, numberValues;
+    for (int t = 0; t <= 60; ++t) {
+        degrees.append(QString::number(t) + QString::fromUtf8("\xC2\xB0") + "C");
+        degreeValues.append(t);
+    }
+    addList("tbl_comp2_item", 3, degrees, degreeValues);
+    numbers.append("Close");
+    numberValues.append(0);
+    for (int i = 1; i <= 20; ++i) {
+        numbers.append(QString::number(i));
+        numberValues.append(i);
+    }
+    numbers.append("Open");
+    numberValues.append(187);
+    addList("tbl_comp3_item", 6, numbers, numberValues);
+}
+
+void TestDatabaseInit::vocabularyListsInFull()
+{
+    QFETCH(QString, sql);
+    QFETCH(QStringList, items);
+    QFETCH(QList<int>, values);
+    initDatabase();
+    QStringList storedItems, storedValues;
+    queryStringList(sql, "t", storedItems);
+    queryIntStringList(sql, "v", storedValues);
+    QCOMPARE(storedItems, items);
+    QList<int> numbers;
+    for (const QString &value : storedValues)
+        numbers.append(value.toInt());
+    QCOMPARE(numbers, values);
+}
+
+void TestDatabaseInit::vocabularyRowsInListOrder()
+{
+    initDatabase();
+    // Rows go in list by list and entry by entry, so the row ids follow (policy, [index]), and each list numbers
+    // its entries from 0 without gaps.
+    for (const char *table : {"tbl_fnt_type", "tbl_fnt_prm1", "tbl_comp2_item", "tbl_comp3_item"}) {
+        QStringList ids;
+        queryIntStringList(QString("select id from %1 order by policy,[index]").arg(table), "id", ids);
+        for (int i = 0; i < ids.size(); ++i)
+            QCOMPARE(ids.at(i).toInt(), i + 1);
+        QVERIFY(!queryHasRecord(QString("select policy from %1 group by policy "
+                                        "having min([index])<>0 or max([index])<>count(*)-1")
+                                    .arg(table)));
+    }
+    QStringList flagged;
+    queryStringList("select item from tbl_fnt_type where flag<>0 order by id", "item", flagged);
+    QCOMPARE(flagged, QStringList({"Broadcast Scene", "Broadcast Channel"}));
+    QCOMPARE(queryIntValue("select policy from tbl_fnt_type where flag=1 and [index]=8", "policy"), 1);
+}
+
 void TestDatabaseInit::secondStartDoesNotReseed()
 {
     initDatabase();
@@ -414,6 +597,7 @@ void TestDatabaseInit::retentionThatIsNoNumberPurgesNothing_data()
     QTest::newRow("blank around") << " 30 ";
     QTest::newRow("empty") << "";
     QTest::newRow("trailing letters") << "30d";
+    QTest::newRow("trailing newline") << "30\n";
 }
 
 void TestDatabaseInit::retentionThatIsNoNumberPurgesNothing()
@@ -560,6 +744,15 @@ void TestDatabaseInit::emptyProjectInPlace()
     QCOMPARE(rowCount("tbl_room"), 0);
     QCOMPARE(rowCount("tbl_version"), 1);
     QCOMPARE(rowCount("tbl_comp3_item"), 124);
+
+    // The same file under another spelling is emptied in place too, not removed by the copy onto itself.
+    QVERIFY(gDatabase.execSql("insert into tbl_room(room_name,room_id) values('101',1)"));
+    const QString spelledOtherwise = gAppDirPath + "/database//Home/./Home.db3";
+    QVERIFY(createEmptyProjectDatabase(spelledOtherwise));
+    QVERIFY(QFile::exists(projectFile("Home")));
+    QCOMPARE(rowCount("tbl_room"), 0);
+    QCOMPARE(rowCount("tbl_fnt_type"), 51);
+    QVERIFY(::isProjectDatabase(projectFile("Home")));
 }
 
 void TestDatabaseInit::emptyProjectFailureLeavesNoCopy()
