@@ -7,9 +7,7 @@
 const QColor DynamicWidget::pressColor(0x55, 0x7F, 0xA3);
 
 DynamicWidget::DynamicWidget(const QColor &background, QWidget *parent)
-    : QWidget(parent)
-    , baseColor(background)
-    , currentColor(background)
+    : QWidget(parent), baseColor(background), currentColor(background)
 {
 }
 
@@ -21,8 +19,7 @@ void DynamicWidget::setRound(bool value)
 
 void DynamicWidget::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-    {
+    if (event->button() == Qt::LeftButton) {
         pressed = true;
         currentColor = pressColor;
         update();
@@ -32,8 +29,7 @@ void DynamicWidget::mousePressEvent(QMouseEvent *event)
 
 void DynamicWidget::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (pressed && event->button() == Qt::LeftButton)
-    {
+    if (pressed && event->button() == Qt::LeftButton) {
         pressed = false;
         currentColor = baseColor;
         update();
@@ -51,13 +47,10 @@ void DynamicWidget::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(currentColor);
-    if (round)
-    {
+    if (round) {
         const int side = qMin(width(), height());
         painter.drawEllipse(QRect((width() - side) / 2, (height() - side) / 2, side, side));
-    }
-    else
-    {
+    } else {
         painter.drawRoundedRect(QRect(0, 0, width(), height()), 10, 10, Qt::AbsoluteSize);
     }
 }

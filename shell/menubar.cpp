@@ -11,8 +11,7 @@
 #include <QGridLayout>
 #include <QPixmap>
 
-MenuBar::MenuBar(QWidget *parent)
-    : QWidget(parent)
+MenuBar::MenuBar(QWidget *parent) : QWidget(parent)
 {
     initStationResources();
 
@@ -25,8 +24,8 @@ MenuBar::MenuBar(QWidget *parent)
     labelProjectIcon = iconLabel(":/myImages/png/icon-navigation-home.png", tr("Project"), "labelProjectIcon");
     labelProject = new QtMaterialLabel(QString(), this, Qt::WindowFlags());
     labelProject->setObjectName("labelProject");
-    labelLogo = iconLabel(":/myImages/png/ORV Logo.png", tr("The best display effect is 1920*1080 resolution"),
-                          "labelLogo");
+    labelLogo =
+        iconLabel(":/myImages/png/ORV Logo.png", tr("The best display effect is 1920*1080 resolution"), "labelLogo");
     labelLogo->setFixedSize(44, 16);
     labelMessage = iconLabel(":/myImages/png/icon-navigation-bell.png", tr("Message"), "labelMessage");
     labelLog = iconLabel(":/myImages/png/icon-system-log.png", tr("Log"), "labelLog");
@@ -35,8 +34,8 @@ MenuBar::MenuBar(QWidget *parent)
     labelTitle->setObjectName("labelTitle");
     labelHome = iconLabel(":/myImages/png/icon-navigation-home.png", tr("Home"), "labelHome");
     labelRooms = iconLabel(":/myImages/png/icon-navigation-rooms.png", tr("Rooms"), "labelRooms");
-    labelNetwork = iconLabel(":/myImages/png/network/icon-connection-localnetwork.png", tr("Local Network"),
-                             "labelNetwork");
+    labelNetwork =
+        iconLabel(":/myImages/png/network/icon-connection-localnetwork.png", tr("Local Network"), "labelNetwork");
     labelSetting = iconLabel(":/myImages/png/icon-remote-settings.png", tr("Setting"), "labelSetting");
 
     pushButtonMinimize = new QtMaterialIconButton(QtMaterialTheme::icon("content", "remove"), this);
@@ -101,10 +100,8 @@ MenuBar::MenuBar(QWidget *parent)
 
     connect(&gBroadcastSocket, &BroadcastSocket::signalsPageCurrent, this, &MenuBar::slotsPageCurrent);
     connect(&gBroadcastSocket, &BroadcastSocket::signalsPageBack, this, &MenuBar::labelBack_pressed);
-    connect(&gBroadcastSocket, &BroadcastSocket::signalsProjectStateChanged, this,
-            &MenuBar::slotsProjectStateChanged);
-    connect(&gBroadcastSocket, &BroadcastSocket::signalsNetworkStateChanged, this,
-            &MenuBar::slotsNetworkStateChanged);
+    connect(&gBroadcastSocket, &BroadcastSocket::signalsProjectStateChanged, this, &MenuBar::slotsProjectStateChanged);
+    connect(&gBroadcastSocket, &BroadcastSocket::signalsNetworkStateChanged, this, &MenuBar::slotsNetworkStateChanged);
 
     setHomeMode(true);
 }
@@ -150,37 +147,27 @@ void MenuBar::slotsPageCurrent(QString id, QString name, QString prm1, QString p
     for (const char *resetting : resettingIds)
         resets = resets || id == tr(resetting);
 
-    if (resets)
-    {
+    if (resets) {
         QList<pageRecord> fresh;
-        for (const pageRecord &entry : qAsConst(history))
-        {
-            if (entry.id == tr("Home"))
-            {
+        for (const pageRecord &entry : qAsConst(history)) {
+            if (entry.id == tr("Home")) {
                 fresh.append(entry);
                 break;
             }
         }
         fresh.append(current);
         history = fresh;
-    }
-    else
-    {
+    } else {
         int at = -1;
-        for (int i = 0; i < history.size(); ++i)
-        {
-            if (history.at(i).id == id)
-            {
+        for (int i = 0; i < history.size(); ++i) {
+            if (history.at(i).id == id) {
                 at = i;
                 break;
             }
         }
-        if (at >= 0)
-        {
+        if (at >= 0) {
             history[at] = current;
-        }
-        else
-        {
+        } else {
             history.append(current);
             at = history.size() - 1;
         }
@@ -203,8 +190,7 @@ void MenuBar::slotsNetworkStateChanged(bool loginSuccess)
 {
     QString picture;
     QString tooltip;
-    switch (gNetworkType)
-    {
+    switch (gNetworkType) {
     case CloudServer:
         picture = loginSuccess ? tr(":/myImages/png/network/icon-connection-cloudserver-active.png")
                                : tr(":/myImages/png/network/icon-connection-cloudserver.png");
@@ -264,8 +250,7 @@ void MenuBar::labelNetwork_pressed()
 
 void MenuBar::labelSetting_pressed()
 {
-    if (!unlocked)
-    {
+    if (!unlocked) {
         UnlockDlg dialog(nullptr);
         if (dialog.exec() != QDialog::Accepted)
             return;
@@ -278,10 +263,8 @@ void MenuBar::labelSetting_pressed()
 void MenuBar::labelBack_pressed()
 {
     int at = -1;
-    for (int i = 0; i < history.size(); ++i)
-    {
-        if (history.at(i).id == current.id)
-        {
+    for (int i = 0; i < history.size(); ++i) {
+        if (history.at(i).id == current.id) {
             at = i;
             break;
         }
@@ -291,8 +274,8 @@ void MenuBar::labelBack_pressed()
 
     const pageRecord previous = history.at(at - 1);
     // These pages rebuild themselves from scratch unless told to keep their state.
-    const bool keepsState = previous.id == tr("Edit Room") || previous.id == tr("Edit Template") ||
-                            previous.id == tr("Operate Room");
+    const bool keepsState =
+        previous.id == tr("Edit Room") || previous.id == tr("Edit Template") || previous.id == tr("Operate Room");
     requestPage(previous.id, previous.name, previous.prm1, keepsState ? QStringLiteral("0") : previous.prm2);
 }
 

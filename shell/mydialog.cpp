@@ -8,14 +8,12 @@
 const QColor MyDialog::backgroundColor(0x26, 0x34, 0x40);
 const QColor MyDialog::panelColor(0x1F, 0x29, 0x33);
 
-MyDialog::MyDialog(QWidget *parent)
-    : QDialog(parent)
+MyDialog::MyDialog(QWidget *parent) : QDialog(parent)
 {
     setUp(QString(), QString());
 }
 
-MyDialog::MyDialog(const QString &pageId, const QString &pageName, QWidget *parent)
-    : QDialog(parent)
+MyDialog::MyDialog(const QString &pageId, const QString &pageName, QWidget *parent) : QDialog(parent)
 {
     setUp(pageId, pageName);
 }
@@ -48,9 +46,7 @@ void MyDialog::setPageName(const QString &pageName)
     name = pageName;
 }
 
-void MyDialog::refresh()
-{
-}
+void MyDialog::refresh() {}
 
 void MyDialog::slotsInformation(QString info)
 {
@@ -63,8 +59,7 @@ void MyDialog::keyPressEvent(QKeyEvent *event)
 {
     // A dialog's Escape rejects it. A page is no dialog of its own: rejecting would hide it and leave the
     // page host empty until the next navigation, so a page lets the key pass like any other widget.
-    if (!id.isEmpty() && event->key() == Qt::Key_Escape)
-    {
+    if (!id.isEmpty() && event->key() == Qt::Key_Escape) {
         QWidget::keyPressEvent(event);
         return;
     }

@@ -1,7 +1,6 @@
 #include "shell/mywidget.h"
 
-MyWidget::MyWidget(QWidget *parent)
-    : QWidget(parent)
+MyWidget::MyWidget(QWidget *parent) : QWidget(parent)
 {
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -9,6 +8,4 @@ MyWidget::MyWidget(QWidget *parent)
     setPalette(pal);
 }
 
-void MyWidget::refresh()
-{
-}
+void MyWidget::refresh() {}

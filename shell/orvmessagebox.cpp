@@ -10,8 +10,7 @@
 
 #include <QGridLayout>
 
-namespace
-{
+namespace {
 ORVMessageBox::ExecHook &execHook()
 {
     static ORVMessageBox::ExecHook hook;
@@ -19,10 +18,8 @@ ORVMessageBox::ExecHook &execHook()
 }
 } // namespace
 
-ORVMessageBox::ORVMessageBox(const QString &text, int width, int height, bool showCheckBox, int type,
-                             QWidget *parent)
-    : MyDialog(parent)
-    , ui(new Ui::ORVMessageBox)
+ORVMessageBox::ORVMessageBox(const QString &text, int width, int height, bool showCheckBox, int type, QWidget *parent)
+    : MyDialog(parent), ui(new Ui::ORVMessageBox)
 {
     ui->setupUi(this);
     makeFramelessPanel();
@@ -43,16 +40,13 @@ ORVMessageBox::ORVMessageBox(const QString &text, int width, int height, bool sh
     auto *ok = new QtMaterialFlatButton(tr("Ok"), 7, nullptr);
     ok->setObjectName("pushButtonOk");
     connect(ok, &QtMaterialFlatButton::clicked, this, &ORVMessageBox::okPressed);
-    if (type == 1 || type == 2)
-    {
+    if (type == 1 || type == 2) {
         auto *cancel = new QtMaterialFlatButton(tr("Cancel"), 5, nullptr);
         cancel->setObjectName("pushButtonCancel");
         connect(cancel, &QtMaterialFlatButton::clicked, this, &ORVMessageBox::close);
         buttons->addWidget(type == 1 ? ok : cancel, 0, 0);
         buttons->addWidget(type == 1 ? cancel : ok, 0, 1);
-    }
-    else
-    {
+    } else {
         ok->setFixedWidth(100);
         buttons->addWidget(ok, 0, 0, Qt::AlignRight);
     }

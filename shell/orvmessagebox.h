@@ -8,8 +8,7 @@
 class QtMaterialCheckBox;
 class QtMaterialLabel;
 
-namespace Ui
-{
+namespace Ui {
 class ORVMessageBox;
 }
 

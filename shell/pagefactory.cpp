@@ -7,11 +7,9 @@
 
 // Page headers, one per page class of the table below.
 
-namespace
-{
+namespace {
 
-template <class Page>
-MyDialog *makePage(const QString &id, const QString &name)
+template <class Page> MyDialog *makePage(const QString &id, const QString &name)
 {
     return new Page(id, name, nullptr);
 }
@@ -22,8 +20,14 @@ struct PageEntry
     PageFactory::Creator creator;
 };
 
-#define PAGE(id, Class) {QT_TRANSLATE_NOOP("MainWindow", id), &makePage<Class>}
-#define PAGE_NOT_BUILT(id) {QT_TRANSLATE_NOOP("MainWindow", id), nullptr}
+#define PAGE(id, Class)                                                                                                \
+    {                                                                                                                  \
+        QT_TRANSLATE_NOOP("MainWindow", id), &makePage<Class>                                                          \
+    }
+#define PAGE_NOT_BUILT(id)                                                                                             \
+    {                                                                                                                  \
+        QT_TRANSLATE_NOOP("MainWindow", id), nullptr                                                                   \
+    }
 
 // The order is the order in which requests are matched. To add a page, include its header above and turn
 // its PAGE_NOT_BUILT line into PAGE("id", ClassName).
@@ -80,8 +84,7 @@ QString translated(const char *id)
 
 const PageEntry *findEntry(const QString &id)
 {
-    for (const PageEntry &entry : pageTable)
-    {
+    for (const PageEntry &entry : pageTable) {
         if (translated(entry.id) == id)
             return &entry;
     }
@@ -101,8 +104,7 @@ QStringList PageFactory::pageIds()
 QStringList PageFactory::missingPageIds()
 {
     QStringList ids;
-    for (const PageEntry &entry : pageTable)
-    {
+    for (const PageEntry &entry : pageTable) {
         if (!entry.creator)
             ids << QString::fromLatin1(entry.id);
     }

@@ -12,8 +12,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 
-namespace
-{
+namespace {
 UnlockDlg::ExecHook &execHook()
 {
     static UnlockDlg::ExecHook hook;
@@ -21,9 +20,7 @@ UnlockDlg::ExecHook &execHook()
 }
 } // namespace
 
-UnlockDlg::UnlockDlg(QWidget *parent)
-    : MyDialog(parent)
-    , ui(new Ui::UnlockDlg)
+UnlockDlg::UnlockDlg(QWidget *parent) : MyDialog(parent), ui(new Ui::UnlockDlg)
 {
     ui->setupUi(this);
     makeFramelessPanel();
@@ -87,8 +84,7 @@ void UnlockDlg::pushButtonOk_clicked()
 {
     const QString typed = passwordEdit->text();
     // An empty entry is refused before the comparison, so an empty lock password never unlocks.
-    if (typed.isEmpty())
-    {
+    if (typed.isEmpty()) {
         emit signalsInformation(tr("Please input the unlock password!"));
         return;
     }

@@ -7,8 +7,7 @@
 
 class QtMaterialLineEdit;
 
-namespace Ui
-{
+namespace Ui {
 class UnlockDlg;
 }
 

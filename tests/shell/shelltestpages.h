@@ -1,8 +1,8 @@
 #pragma once
 // Pages for the shell's own tests: every page id of the table gets a page that records what it receives.
 
-#include "devicelink/broadcastsocket.h"
 #include "core/globals.h"
+#include "devicelink/broadcastsocket.h"
 #include "shell/mydialog.h"
 #include "shell/pagefactory.h"
 
@@ -19,8 +19,7 @@ inline QStringList &eventLog()
 class RecordingPage : public MyDialog
 {
 public:
-    RecordingPage(const QString &id, const QString &name, QWidget *parent)
-        : MyDialog(id, name, parent)
+    RecordingPage(const QString &id, const QString &name, QWidget *parent) : MyDialog(id, name, parent)
     {
         connect(&gBroadcastSocket, &BroadcastSocket::signalsPageEnter, this, &RecordingPage::slotsPageEnter);
     }
@@ -44,8 +43,7 @@ public:
 // Hands every table id to RecordingPage.
 inline void useRecordingPages()
 {
-    for (const QString &id : PageFactory::pageIds())
-    {
+    for (const QString &id : PageFactory::pageIds()) {
         PageFactory::setCreator(id, [](const QString &pageId, const QString &name) -> MyDialog * {
             return new RecordingPage(pageId, name, nullptr);
         });

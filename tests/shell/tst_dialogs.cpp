@@ -44,8 +44,7 @@ private:
 };
 
 // Runs action once the dialog's event loop is running, then returns exec()'s result.
-template <class Dialog>
-static int runWith(Dialog &dialog, const std::function<void()> &action)
+template <class Dialog> static int runWith(Dialog &dialog, const std::function<void()> &action)
 {
     QTimer::singleShot(0, &dialog, [&dialog, action] {
         QVERIFY(dialog.isVisible());
@@ -105,13 +104,10 @@ void TestDialogs::messageBoxButtons()
     QVERIFY(ok);
     QCOMPARE(ok->text(), QString("Ok"));
     QCOMPARE(cancel != nullptr, hasCancel);
-    if (!hasCancel)
-    {
+    if (!hasCancel) {
         QCOMPARE(ok->width(), 100);
         QVERIFY(ok->geometry().right() > box.width() - 40); // aligned right
-    }
-    else
-    {
+    } else {
         QCOMPARE(cancel->text(), QString("Cancel"));
         QCOMPARE(ok->x() > cancel->x(), okOnTheRight);
     }
@@ -203,11 +199,21 @@ void TestDialogs::unlockRefusals_data()
     QTest::addColumn<QString>("lockPassword");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("toast");
-    QTest::newRow("empty entry") << "1234" << "" << "Please input the unlock password!";
-    QTest::newRow("letter case") << "Secret" << "secret" << "Password error!";
-    QTest::newRow("trailing space") << "1234" << "1234 " << "Password error!";
-    QTest::newRow("leading space") << "1234" << " 1234" << "Password error!";
-    QTest::newRow("empty lock password") << "" << "" << "Please input the unlock password!";
+    QTest::newRow("empty entry") << "1234"
+                                 << ""
+                                 << "Please input the unlock password!";
+    QTest::newRow("letter case") << "Secret"
+                                 << "secret"
+                                 << "Password error!";
+    QTest::newRow("trailing space") << "1234"
+                                    << "1234 "
+                                    << "Password error!";
+    QTest::newRow("leading space") << "1234"
+                                   << " 1234"
+                                   << "Password error!";
+    QTest::newRow("empty lock password") << ""
+                                         << ""
+                                         << "Please input the unlock password!";
 }
 
 void TestDialogs::unlockRefusals()

@@ -5,11 +5,13 @@
 
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
-#include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmaterialiconbutton.h"
+#include "materialwidgets/qtmateriallabel.h"
+#include "materialwidgets/qtmateriallineedit.h"
 #include "resources/stationresources.h"
 #include "tests/support/testenv.h"
 
+#include <QAbstractButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -44,6 +46,7 @@ private slots:
     void settingAsksForThePasswordOnce();
     void cancelledUnlockOpensNothing();
     void relockAfterTheInterval();
+    void settingRunsTheRealUnlockDialog();
 
     void networkIcon_data();
     void networkIcon();
@@ -139,10 +142,14 @@ void TestMenuBar::entriesRequestTheirPages_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("id");
-    QTest::newRow("message") << "labelMessage" << "Message";
-    QTest::newRow("log") << "labelLog" << "Log";
-    QTest::newRow("home") << "labelHome" << "Home";
-    QTest::newRow("rooms") << "labelRooms" << "Rooms";
+    QTest::newRow("message") << "labelMessage"
+                             << "Message";
+    QTest::newRow("log") << "labelLog"
+                         << "Log";
+    QTest::newRow("home") << "labelHome"
+                          << "Home";
+    QTest::newRow("rooms") << "labelRooms"
+                           << "Rooms";
 }
 
 void TestMenuBar::entriesRequestTheirPages()
@@ -202,38 +209,42 @@ void TestMenuBar::historyAndBack_data()
     QTest::addColumn<QStringList>("history");
     QTest::addColumn<QStringList>("back");
 
-    QTest::newRow("rooms, operate room")
-        << QList<QStringList>{{"Home", "Home", "", ""}, {"Rooms", "Rooms", "", ""},
-                              {"Operate Room", "A-1-101", "3", "1"}}
-        << QStringList{"Home", "Rooms", "Operate Room"} << QStringList{"Rooms", "Rooms", "", ""};
-    QTest::newRow("settings tree")
-        << QList<QStringList>{{"Home", "Home", "", ""}, {"Setting", "Setting", "", ""},
-                              {"Project Setting", "Project Setting", "", ""},
-                              {"Project Information", "Project Information", "Hotel A", ""}}
-        << QStringList{"Home", "Setting", "Project Setting", "Project Information"}
-        << QStringList{"Project Setting", "Project Setting", "", ""};
+    QTest::newRow("rooms, operate room") << QList<QStringList>{{"Home", "Home", "", ""},
+                                                               {"Rooms", "Rooms", "", ""},
+                                                               {"Operate Room", "A-1-101", "3", "1"}}
+                                         << QStringList{"Home", "Rooms", "Operate Room"}
+                                         << QStringList{"Rooms", "Rooms", "", ""};
+    QTest::newRow("settings tree") << QList<QStringList>{{"Home", "Home", "", ""},
+                                                         {"Setting", "Setting", "", ""},
+                                                         {"Project Setting", "Project Setting", "", ""},
+                                                         {"Project Information", "Project Information", "Hotel A", ""}}
+                                   << QStringList{"Home", "Setting", "Project Setting", "Project Information"}
+                                   << QStringList{"Project Setting", "Project Setting", "", ""};
     QTest::newRow("edit room keeps its state")
-        << QList<QStringList>{{"Home", "Home", "", ""}, {"Rooms Manager", "Rooms Manager", "", ""},
-                              {"Edit Room", "Edit Room", "5", "1"}, {"Light Information", "Light Information", "2", "5"}}
+        << QList<QStringList>{{"Home", "Home", "", ""},
+                              {"Rooms Manager", "Rooms Manager", "", ""},
+                              {"Edit Room", "Edit Room", "5", "1"},
+                              {"Light Information", "Light Information", "2", "5"}}
         << QStringList{"Home", "Rooms Manager", "Edit Room", "Light Information"}
         << QStringList{"Edit Room", "Edit Room", "5", "0"};
     QTest::newRow("edit template keeps its state")
-        << QList<QStringList>{{"Home", "Home", "", ""}, {"Edit Template", "Edit Template", "7", "1"},
+        << QList<QStringList>{{"Home", "Home", "", ""},
+                              {"Edit Template", "Edit Template", "7", "1"},
                               {"Template Light Information", "Light Information", "1", "7"}}
         << QStringList{"Home", "Edit Template", "Template Light Information"}
         << QStringList{"Edit Template", "Edit Template", "7", "0"};
-    QTest::newRow("operate room keeps its tabs")
-        << QList<QStringList>{{"Home", "Home", "", ""}, {"Operate Room", "A-1-101", "3", "1"},
-                              {"Operate Room 3D View", "A-1-101", "3", ""}}
-        << QStringList{"Home", "Operate Room", "Operate Room 3D View"}
-        << QStringList{"Operate Room", "A-1-101", "3", "0"};
-    QTest::newRow("rooms resets to home")
-        << QList<QStringList>{{"Home", "Home", "", ""}, {"Setting", "Setting", "", ""},
-                              {"About", "About", "", ""}, {"Rooms", "Rooms", "", ""}}
-        << QStringList{"Home", "Rooms"} << QStringList{"Home", "Home", "", ""};
-    QTest::newRow("reset without home")
-        << QList<QStringList>{{"Lighting", "Lighting", "", ""}, {"Log", "Log", "", ""}} << QStringList{"Log"}
-        << QStringList();
+    QTest::newRow("operate room keeps its tabs") << QList<QStringList>{{"Home", "Home", "", ""},
+                                                                       {"Operate Room", "A-1-101", "3", "1"},
+                                                                       {"Operate Room 3D View", "A-1-101", "3", ""}}
+                                                 << QStringList{"Home", "Operate Room", "Operate Room 3D View"}
+                                                 << QStringList{"Operate Room", "A-1-101", "3", "0"};
+    QTest::newRow("rooms resets to home") << QList<QStringList>{{"Home", "Home", "", ""},
+                                                                {"Setting", "Setting", "", ""},
+                                                                {"About", "About", "", ""},
+                                                                {"Rooms", "Rooms", "", ""}}
+                                          << QStringList{"Home", "Rooms"} << QStringList{"Home", "Home", "", ""};
+    QTest::newRow("reset without home") << QList<QStringList>{{"Lighting", "Lighting", "", ""}, {"Log", "Log", "", ""}}
+                                        << QStringList{"Log"} << QStringList();
 }
 
 void TestMenuBar::historyAndBack()
@@ -370,6 +381,28 @@ void TestMenuBar::relockAfterTheInterval()
     QCOMPARE(requests.size(), 3);
 }
 
+void TestMenuBar::settingRunsTheRealUnlockDialog()
+{
+    // The dialog the bar builds checks the lock password itself; the hook only types and presses.
+    gLockPassword = "qmv315";
+    QStringList typed;
+    UnlockDlg::setExecHook([&](UnlockDlg &dialog) {
+        for (const QString &entry : {QString("QMV315"), QString("qmv315")}) {
+            typed << entry;
+            dialog.passwordField()->setText(entry);
+            dialog.findChild<QAbstractButton *>("pushButtonOk")->click();
+            if (dialog.result() == QDialog::Accepted)
+                break;
+        }
+        return dialog.result();
+    });
+    MenuBar bar(nullptr);
+    press(label(bar, "labelSetting"));
+    QCOMPARE(typed, QStringList({"QMV315", "qmv315"}));
+    QVERIFY(bar.isUnlocked());
+    QCOMPARE(requests, QList<QStringList>({{"Setting", "Setting", "", ""}}));
+}
+
 void TestMenuBar::networkIcon_data()
 {
     QTest::addColumn<int>("style");
@@ -377,13 +410,20 @@ void TestMenuBar::networkIcon_data()
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QString>("tooltip");
     const QString base = ":/myImages/png/network/icon-connection-";
-    QTest::newRow("local down") << 0 << false << base + "localnetwork.png" << "Local Network";
-    QTest::newRow("local up") << 0 << true << base + "localnetwork-active.png" << "Local Network";
-    QTest::newRow("cloud down") << 1 << false << base + "cloudserver.png" << "Cloud Server";
-    QTest::newRow("cloud up") << 1 << true << base + "cloudserver-active.png" << "Cloud Server";
-    QTest::newRow("dns down") << 2 << false << base + "dnsserver.png" << "DNS Server";
-    QTest::newRow("dns up") << 2 << true << base + "dnsserver-active.png" << "DNS Server";
-    QTest::newRow("other style") << 9 << true << base + "localnetwork-active.png" << "Local Network";
+    QTest::newRow("local down") << 0 << false << base + "localnetwork.png"
+                                << "Local Network";
+    QTest::newRow("local up") << 0 << true << base + "localnetwork-active.png"
+                              << "Local Network";
+    QTest::newRow("cloud down") << 1 << false << base + "cloudserver.png"
+                                << "Cloud Server";
+    QTest::newRow("cloud up") << 1 << true << base + "cloudserver-active.png"
+                              << "Cloud Server";
+    QTest::newRow("dns down") << 2 << false << base + "dnsserver.png"
+                              << "DNS Server";
+    QTest::newRow("dns up") << 2 << true << base + "dnsserver-active.png"
+                            << "DNS Server";
+    QTest::newRow("other style") << 9 << true << base + "localnetwork-active.png"
+                                 << "Local Network";
 }
 
 void TestMenuBar::networkIcon()

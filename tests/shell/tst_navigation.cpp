@@ -35,6 +35,7 @@ private slots:
     void twoArgumentRequestEntersWithEmptyParameters();
     void requestFromEnterHandlerWins();
     void requestFromLeaveHandlerWins();
+    void backWalksThePagesShown();
 
 private:
     int visiblePages(const MainWindow &window) const;
@@ -107,8 +108,7 @@ void TestNavigation::startUpReadsTheNetworkStyle()
     QFETCH(QString, stored);
     QFETCH(int, expected);
     QFETCH(QString, project);
-    if (writeList)
-    {
+    if (writeList) {
         QVERIFY(createProjectXml());
         QVERIFY(setProjectProperty("Home", "network_type", stored));
     }
@@ -119,7 +119,8 @@ void TestNavigation::startUpReadsTheNetworkStyle()
     MainWindow window;
     QCOMPARE(gNetworkType, expected);
     const QStringList expectedLog = {"current:Home|Home||", QString("project:%1").arg(project), "network:0", "open"};
-    QCOMPARE(eventLog(), expectedLog);
+    // What follows "open" is the outcome of opening the network, which depends on the style.
+    QCOMPARE(eventLog().mid(0, expectedLog.size()), expectedLog);
 }
 
 void TestNavigation::firstRequestCreatesTheSecondReuses()
@@ -155,8 +156,7 @@ void TestNavigation::signalsComeInOrder()
     MainWindow window;
     logHubSignals(&window);
     emit gBroadcastSocket.signalsPageIdChanged("Rooms", "Rooms", "a", "b");
-    const QStringList expected = {"current:Rooms|Rooms|a|b", "leave:Home", "stop:0", "enter:a|b",
-                                  "page entered:Rooms"};
+    const QStringList expected = {"current:Rooms|Rooms|a|b", "leave:Home", "stop:0", "enter:a|b", "page entered:Rooms"};
     QCOMPARE(eventLog(), expected);
 }
 
@@ -168,8 +168,7 @@ void TestNavigation::requestingTheVisiblePageEntersItAgain()
     eventLog().clear();
     emit gBroadcastSocket.signalsPageIdChanged("Edit Room", "Edit Room", "6", "0");
     // The page connected to the hub before the log did, so it hears the enter first.
-    const QStringList expected = {"current:Edit Room|Edit Room|6|0", "stop:0", "page entered:Edit Room",
-                                  "enter:6|0"};
+    const QStringList expected = {"current:Edit Room|Edit Room|6|0", "stop:0", "page entered:Edit Room", "enter:6|0"};
     QCOMPARE(eventLog(), expected);
     QVERIFY(!window.page("Edit Room")->isHidden());
 }
@@ -229,8 +228,7 @@ void TestNavigation::requestFromEnterHandlerWins()
     MainWindow window;
     bool redirected = false;
     connect(&gBroadcastSocket, &BroadcastSocket::signalsPageEnter, &window, [&](QString, QString) {
-        if (!redirected && window.page("Setting") && !window.page("Setting")->isHidden())
-        {
+        if (!redirected && window.page("Setting") && !window.page("Setting")->isHidden()) {
             redirected = true;
             emit gBroadcastSocket.signalsPageIdChanged("About", "About");
         }
@@ -248,8 +246,7 @@ void TestNavigation::requestFromLeaveHandlerWins()
     emit gBroadcastSocket.signalsPageIdChanged("Rooms", "Rooms");
     bool redirected = false;
     connect(&gBroadcastSocket, &BroadcastSocket::signalsPageLeave, &window, [&](QString id) {
-        if (!redirected && id == "Rooms")
-        {
+        if (!redirected && id == "Rooms") {
             redirected = true;
             emit gBroadcastSocket.signalsPageIdChanged("Message", "Message", "m", "");
         }
@@ -264,6 +261,34 @@ void TestNavigation::requestFromLeaveHandlerWins()
     QVERIFY(eventLog().contains("enter:m|"));
     QVERIFY(!eventLog().contains("enter:l|"));
     QCOMPARE(static_cast<RecordingPage *>(window.page("Log"))->enters, 0);
+}
+
+void TestNavigation::backWalksThePagesShown()
+{
+    MainWindow window;
+    emit gBroadcastSocket.signalsPageIdChanged("Rooms", "Rooms");
+    emit gBroadcastSocket.signalsPageIdChanged("Operate Room", "A-1-101", "3", "1");
+    auto *back = window.menu()->findChild<QWidget *>("labelBack");
+    QVERIFY(back);
+
+    QTest::mouseClick(back, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    QVERIFY(!window.page("Rooms")->isHidden());
+    QCOMPARE(visiblePages(window), 1);
+    QVERIFY(!window.menu()->isHomeMode());
+
+    QTest::mouseClick(back, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    QVERIFY(!window.page("Home")->isHidden());
+    QVERIFY(window.menu()->isHomeMode());
+    QCOMPARE(window.menu()->pageHistory().size(), 1);
+
+    // Back into the room keeps its tabs.
+    emit gBroadcastSocket.signalsPageIdChanged("Operate Room", "A-1-101", "3", "1");
+    emit gBroadcastSocket.signalsPageIdChanged("Operate Room 3D View", "A-1-101", "3", "");
+    QTest::mouseClick(back, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    auto *operate = static_cast<RecordingPage *>(window.page("Operate Room"));
+    QVERIFY(!operate->isHidden());
+    QCOMPARE(operate->lastPrm1, QString("3"));
+    QCOMPARE(operate->lastPrm2, QString("0"));
 }
 
 QTEST_MAIN(TestNavigation)

@@ -82,11 +82,9 @@ void TestPageFactory::everyPageIdHasItsPage()
 {
     PageFactory::resetCreators();
     QStringList missing;
-    for (const QString &id : PageFactory::pageIds())
-    {
+    for (const QString &id : PageFactory::pageIds()) {
         MyDialog *page = PageFactory::create(id, id);
-        if (!page)
-        {
+        if (!page) {
             missing << id;
             continue;
         }
