@@ -80,6 +80,8 @@ private slots:
 
     void firstStartCreatesTheCurrentProject();
     void createStatementsAreKeptAsWritten();
+    void tablesAsExchanged_data();
+    void tablesAsExchanged();
     void seedVocabularies();
     void vocabularyListsInFull_data();
     void vocabularyListsInFull();
@@ -201,6 +203,159 @@ void TestDatabaseInit::createStatementsAreKeptAsWritten()
     QVERIFY(stored("tbl_air_conditioner").endsWith("original_type integer,version nvarchar,room_id integer)"));
     for (const SchemaTable &table : DatabaseSchema::tables())
         QCOMPARE(stored(table.name), QString(table.createSql));
+}
+
+void TestDatabaseInit::tablesAsExchanged_data()
+{
+    // Project files travel between stations: each table, its place in the creation order and its statement,
+    // word for word.
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("sql");
+    QTest::newRow("tbl_log_type")
+        << 1 << QString("create table tbl_log_type(id integer primary key,log_type integer,log_type_name nvarchar)");
+    QTest::newRow("tbl_log") << 2
+                             << QString("create table tbl_log(id integer primary key,log_type integer,log_address "
+                                        "nvarchar,log_device nvarchar,log_event nvarchar,log_time nvarchar)");
+    QTest::newRow("tbl_message_type")
+        << 3
+        << QString(
+               "create table tbl_message_type(id integer primary key,message_type integer,message_type_name nvarchar)");
+    QTest::newRow("tbl_message")
+        << 4
+        << QString("create table tbl_message(id integer primary key,message_id integer,message_type "
+                   "integer,message_remark nvarchar,icon_name nvarchar,universal_switch_no integer)");
+    QTest::newRow("tbl_message_status") << 5
+                                        << QString("create table tbl_message_status(id integer primary "
+                                                   "key,message_status integer,message_status_name nvarchar)");
+    QTest::newRow("tbl_message_log")
+        << 6
+        << QString("create table tbl_message_log(id integer primary key,message_id integer,message_type "
+                   "integer,message_status integer,panel_id integer,room_id integer,message_log_remark "
+                   "nvarchar,recv_time nvarchar,deal_time nvarchar)");
+    QTest::newRow("tbl_region")
+        << 7 << QString("create table tbl_region(id integer primary key,region_name nvarchar,region_id integer)");
+    QTest::newRow("tbl_floor")
+        << 8
+        << QString(
+               "create table tbl_floor(id integer primary key,floor_name nvarchar,floor_id integer,region_id integer)");
+    QTest::newRow("tbl_room_template")
+        << 9
+        << QString("create table tbl_room_template(id integer primary key,room_template_name "
+                   "nvarchar,room_template_icon_name nvarchar,room_template_id integer)");
+    QTest::newRow("tbl_room")
+        << 10
+        << QString("create table tbl_room(id integer primary key,room_name nvarchar,icon_name nvarchar,room_id "
+                   "integer,floor_id integer,region_id integer,room_template_id integer)");
+    QTest::newRow("tbl_3d_view_manager")
+        << 11 << QString("create table tbl_3d_view_manager(id integer primary key,icon_name nvarchar,room_id integer)");
+    QTest::newRow("tbl_3d_view_light") << 12
+                                       << QString("create table tbl_3d_view_light(id integer primary key,light_id "
+                                                  "integer,xp1 integer,yp1 integer,room_id integer)");
+    QTest::newRow("tbl_3d_air_conditioner")
+        << 13
+        << QString("create table tbl_3d_air_conditioner(id integer primary key,air_conditioner_no integer,xp1 "
+                   "integer,yp1 integer,room_id integer)");
+    QTest::newRow("tbl_light")
+        << 14
+        << QString("create table tbl_light(id integer primary key,light_id integer,light_type integer,light_remark "
+                   "nvarchar,subnet_id integer,device_id integer,channel integer,icon_name_of_light_on "
+                   "nvarchar,icon_name_of_light_off nvarchar,brightness integer,us_id integer,fade integer,rgb "
+                   "integer,original_type integer,version nvarchar,room_id integer)");
+    QTest::newRow("tbl_template_light")
+        << 15
+        << QString("create table tbl_template_light(id integer primary key,template_light_id integer,light_type "
+                   "integer,light_remark nvarchar,icon_name nvarchar,room_template_id integer)");
+    QTest::newRow("tbl_air_conditioner")
+        << 16
+        << QString("create table tbl_air_conditioner(id integer primary key,air_conditioner_no "
+                   "integer,air_conditioner_type integer,remark nvarchar,subnet_id integer,device_id integer,channel "
+                   "integer,status integer,mode integer,speed integer,current_temperature "
+                   "integer,current_cool_temperature integer,current_heat_temperature integer,current_auto_temperature "
+                   "integer,current_dry_temperature integer,temperature_unit integer,function nvarchar,high_limit "
+                   "nvarchar,low_limit nvarchar,room_temperature integer,room_temperature_type integer,original_type "
+                   "integer,version nvarchar,room_id integer)");
+    QTest::newRow("tbl_mood") << 17
+                              << QString(
+                                     "create table tbl_mood(id integer primary key,mood_id integer,mood_name "
+                                     "nvarchar,mood_icon_name nvarchar,light_bool integer,ac1_bool integer,ac2_bool "
+                                     "integer,floor_heat1_bool integer,floor_heat2_bool integer,curtain_bool "
+                                     "integer,audio_bool integer,diy_bool integer,room_id integer)");
+    QTest::newRow("tbl_mood_light_status")
+        << 18
+        << QString("create table tbl_mood_light_status(id integer primary key,mood_id integer,light_id "
+                   "integer,light_type integer,light_remark nvarchar,subnet_id integer,device_id integer,channel "
+                   "integer,icon_name_of_light_on nvarchar,icon_name_of_light_off nvarchar,brightness integer,us_id "
+                   "integer,fade integer,rgb integer,original_type integer,room_id integer)");
+    QTest::newRow("tbl_mood_air_conditioner_status")
+        << 19
+        << QString(
+               "create table tbl_mood_air_conditioner_status(id integer primary key,mood_id integer,air_conditioner_no "
+               "integer,air_conditioner_type integer,remark nvarchar,subnet_id integer,device_id integer,channel "
+               "integer,status integer,mode integer,speed integer,current_temperature integer,current_cool_temperature "
+               "integer,current_heat_temperature integer,current_auto_temperature integer,current_dry_temperature "
+               "integer,temperature_unit integer,original_type integer,room_id integer)");
+    QTest::newRow("tbl_mood_command")
+        << 20
+        << QString("create table tbl_mood_command(id integer primary key,command_id integer,mood_id integer,subnet_id "
+                   "integer,device_id integer,command_type integer,prm1 integer,prm2 integer,prm3 integer,prm4 "
+                   "integer,room_id integer)");
+    QTest::newRow("tbl_occupation")
+        << 21
+        << QString("create table tbl_occupation(id integer primary key,occupation_type integer,subnet_id "
+                   "integer,device_id integer,channel integer,status integer,room_id integer)");
+    QTest::newRow("tbl_master") << 22
+                                << QString("create table tbl_master(id integer primary key,subnet_id integer,device_id "
+                                           "integer,channel integer,status integer,room_id integer)");
+    QTest::newRow("tbl_panel") << 23
+                               << QString("create table tbl_panel(id integer primary key,panel_id integer,panel_remark "
+                                          "nvarchar,subnet_id integer,device_id integer,room_id integer)");
+    QTest::newRow("tbl_template_panel")
+        << 24
+        << QString("create table tbl_template_panel(id integer primary key,template_panel_id integer,panel_remark "
+                   "nvarchar,room_template_id integer)");
+    QTest::newRow("tbl_network")
+        << 25
+        << QString("create table tbl_network(id integer primary key,subnet_id integer,device_id integer,ip_port_mac "
+                   "nvarchar,password nvarchar,server_ip nvarchar,domain_name nvarchar,host_ip nvarchar,server_type "
+                   "integer,static_server_ip nvarchar,static_domain nvarchar)");
+    QTest::newRow("tbl_server_ip")
+        << 26 << QString("create table tbl_server_ip(id integer primary key,alias nvarchar,ip nvarchar)");
+    QTest::newRow("tbl_domain") << 27 << QString("create table tbl_domain(id integer primary key,domain nvarchar)");
+    QTest::newRow("tbl_ip_port_mac") << 28
+                                     << QString("create table tbl_ip_port_mac(id integer primary key,ip_port_mac "
+                                                "nvarchar,password nvarchar,update_time nvarchar)");
+    QTest::newRow("tbl_fnt_type") << 29
+                                  << QString("create table tbl_fnt_type(id integer primary key,[index] integer,flag "
+                                             "integer,value integer,item nvarchar,policy integer)");
+    QTest::newRow("tbl_fnt_prm1") << 30
+                                  << QString("create table tbl_fnt_prm1(id integer primary key,policy integer,[index] "
+                                             "integer,value integer,item nvarchar)");
+    QTest::newRow("tbl_comp2_item") << 31
+                                    << QString("create table tbl_comp2_item(id integer primary key,policy "
+                                               "integer,[index] integer,value integer,item nvarchar)");
+    QTest::newRow("tbl_comp3_item") << 32
+                                    << QString("create table tbl_comp3_item(id integer primary key,policy "
+                                               "integer,[index] integer,value integer,item nvarchar)");
+    QTest::newRow("tbl_last_update") << 33
+                                     << QString("create table tbl_last_update(id integer primary key,last_update_id "
+                                                "nvarchar,last_update_time nvarchar)");
+    QTest::newRow("tbl_version")
+        << 34
+        << QString("create table tbl_version(id integer primary key,name nvarchar,version nvarchar,date nvarchar)");
+}
+
+void TestDatabaseInit::tablesAsExchanged()
+{
+    QFETCH(int, position);
+    QFETCH(QString, sql);
+    initDatabase();
+    QStringList statements;
+    QCOMPARE(queryStringList("select sql from sqlite_master where type='table' order by rowid", "sql", statements), 34);
+    QString stored = statements.at(position - 1);
+    if (stored.startsWith("CREATE TABLE "))
+        stored = "create table " + stored.mid(13);
+    QCOMPARE(stored, sql);
+    QCOMPARE(DatabaseSchema::createStatement(QTest::currentDataTag()), sql);
 }
 
 void TestDatabaseInit::seedVocabularies()
