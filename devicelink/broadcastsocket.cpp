@@ -499,11 +499,11 @@ void BroadcastSocket::slotsKeepAlive()
 
 void BroadcastSocket::readyRead()
 {
-    // Dispatched by the socket that signals, so that a style changed without a reopen cannot leave
-    // data unread on the socket of the old style.
-    if (tcpSocket && sender() == tcpSocket)
+    // Only the socket of the current style is read: a socket left from another style carries nothing the
+    // receivers may act on, and the next open closes it.
+    if (gNetworkType == CloudServer)
         readTcp();
-    else if (udpSocket && sender() == udpSocket)
+    else
         readUdp();
 }
 

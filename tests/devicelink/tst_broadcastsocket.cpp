@@ -131,6 +131,7 @@ private slots:
     void cloudLargeBurstDeliveredInBlocks();
     void cloudDisconnectReported();
     void reopenDoesNotReportDisconnect();
+    void socketOfAnotherStyleIsNotRead();
 
 private:
     BroadcastSocket *makeLink();
@@ -621,6 +622,44 @@ void TestBroadcastSocket::reopenDoesNotReportDisconnect()
     QTest::qWait(100);
     QCOMPARE(state.count(), 0);
     QVERIFY(!link->isTcpConnected());
+}
+
+void TestBroadcastSocket::socketOfAnotherStyleIsNotRead()
+{
+    // The cloud connection is not read while the style is another one; its bytes wait for the cloud style.
+    SimulatedCloudServer server(tcpPort);
+    gNetworkType = CloudServer;
+    gServerIp = QStringLiteral("127.0.0.1");
+    QVERIFY(link->connectNetwork());
+    QTRY_VERIFY(server.hasClient());
+    const QByteArray first = makeDeviceFrame(1, 10, 0x0032, 1, 254, hex("01F864"));
+    const QByteArray second = makeDeviceFrame(1, 10, 0x0034, 1, 254, hex("0164"));
+    gNetworkType = LocalNetwork;
+    server.push(first);
+    QTest::qWait(200);
+    QCOMPARE(received.blocks.size(), 0);
+    gNetworkType = CloudServer;
+    server.push(second);
+    QTRY_COMPARE(received.blocks.join(), first + second);
+
+    // A datagram on the local-network socket is not delivered in the cloud style. It comes from an address
+    // other than the server's, which the local network would drop anyway.
+    QUdpSocket peer;
+    QVERIFY(peer.bind(QHostAddress(QStringLiteral("127.0.0.3")), 0));
+    gNetworkType = LocalNetwork;
+    QVERIFY(link->connectNetwork());
+    received.blocks.clear();
+    gNetworkType = CloudServer;
+    peer.writeDatagram(first, broadcastAll, udpPort);
+    QTest::qWait(200);
+    QCOMPARE(received.blocks.size(), 0);
+
+    // Reopened in the local network, reception goes on.
+    gNetworkType = LocalNetwork;
+    QVERIFY(link->connectNetwork());
+    peer.writeDatagram(second, broadcastAll, udpPort);
+    QTRY_VERIFY(received.contains(second));
+    QVERIFY(!received.contains(first));
 }
 
 QTEST_GUILESS_MAIN(TestBroadcastSocket)
