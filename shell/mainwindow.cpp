@@ -3,14 +3,21 @@
 #include "ui_mainwindow.h"
 
 #include "core/globals.h"
+#include "core/hostaddress.h"
 #include "core/projectlist.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialcanvas.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "materialwidgets/qtmaterialsnackbar.h"
+#include "pages/settings/networkstyledlg.h"
+#include "pages/settings/projectselectdlg.h"
+#include "shell/guestrequests.h"
 #include "shell/menubar.h"
 #include "shell/mydialog.h"
+#include "shell/orvmessagebox.h"
 #include "shell/pagefactory.h"
+#include "shell/projectswitch.h"
+#include "shell/serverlogin.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -18,10 +25,34 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <cstring>
+
+namespace {
+
+int connectIntervalMs = 1000;
+int switchIntervalMs = 1000;
+
+// A property of the project list read as a decimal number; 0 when it is empty or not a number.
+int projectNetworkType(const QString &projectName)
+{
+    QString text;
+    if (!projectName.isEmpty())
+        getProjectProperty(projectName, "network_type", text);
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? value : 0;
+}
+
+} // namespace
+
+void MainWindow::setTimerIntervals(int connectMilliseconds, int switchMilliseconds)
+{
+    connectIntervalMs = connectMilliseconds;
+    switchIntervalMs = switchMilliseconds;
+}
+
 MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent)
-    , snackbar(new QtMaterialSnackbar(nullptr))
-    , ui(new Ui::MainWindow)
+    : QMainWindow(parent), snackbar(new QtMaterialSnackbar(nullptr)), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
 
@@ -89,8 +120,7 @@ MainWindow::~MainWindow()
 
 MyDialog *MainWindow::page(const QString &id) const
 {
-    for (const QPointer<MyDialog> &p : pages)
-    {
+    for (const QPointer<MyDialog> &p : pages) {
         if (p && p->pageId() == id)
             return p;
     }
@@ -99,8 +129,7 @@ MyDialog *MainWindow::page(const QString &id) const
 
 void MainWindow::createPage(const QString &id, const QString &name)
 {
-    if (MyDialog *cached = page(id))
-    {
+    if (MyDialog *cached = page(id)) {
         cached->setPageName(name);
         return;
     }
@@ -111,8 +140,7 @@ void MainWindow::createPage(const QString &id, const QString &name)
     pages.append(created);
 
     auto *layout = qobject_cast<QVBoxLayout *>(pageHost->layout());
-    if (!layout)
-    {
+    if (!layout) {
         layout = new QVBoxLayout;
         layout->setSizeConstraint(QLayout::SetNoConstraint);
         layout->setSpacing(0);
@@ -142,12 +170,10 @@ void MainWindow::slotsPageIdChanged(QString id, QString name, QString prm1, QStr
 
     // Walk the pages as they were when this request began; the list only ever grows.
     const QList<QPointer<MyDialog>> snapshot = pages;
-    for (const QPointer<MyDialog> &p : snapshot)
-    {
+    for (const QPointer<MyDialog> &p : snapshot) {
         if (!p)
             continue;
-        if (!p->isHidden() && p->pageId() != id)
-        {
+        if (!p->isHidden() && p->pageId() != id) {
             emit gBroadcastSocket.signalsPageLeave(p->pageId());
             if (superseded())
                 return;
@@ -186,7 +212,7 @@ void MainWindow::initHomePage()
     emit gBroadcastSocket.signalsNetworkStateChanged(false);
     emit gBroadcastSocket.signalsNetworkOpen();
 
-    switchTimer.start(1000);
+    switchTimer.start(switchIntervalMs);
 }
 
 void MainWindow::slotsInformation(QString info)
@@ -210,40 +236,155 @@ void MainWindow::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
-// The network login, the received-frame dispatch, the guest-request debounce and the network-style and
-// project choosers are handled by the slots below once they are filled in; until then they leave the
-// window as it is.
-
 void MainWindow::dataIsComming(quint8 *recvBuff, qlonglong recvLength)
 {
-    Q_UNUSED(recvBuff)
-    Q_UNUSED(recvLength)
+    // The device link reuses its buffer for the next packet, and every check below must see only the bytes
+    // that arrived: the length received, never the size of the buffer.
+    quint8 buffer[BroadcastSocket::PacketBufferSize];
+    std::memset(buffer, 0, sizeof buffer);
+    const qint64 length = recvBuff ? qBound<qint64>(0, recvLength, BroadcastSocket::PacketBufferSize) : 0;
+    if (length > 0)
+        std::memcpy(buffer, recvBuff, size_t(length));
+
+    if (gBroadcastSocket.checkPacket(buffer, length)) {
+        GuestRequests::SwitchFrame frame;
+        if (GuestRequests::readSwitchFrame(buffer, length, frame)) {
+            // Answered at once and to all devices, before the panel is even looked up.
+            const char payload[2] = {char(frame.switchNo), char(frame.state)};
+            gBroadcastSocket.sendCommand(13, GuestRequests::answerOpcode, 255, 255, payload, 2);
+            handleUniversalSwitch(frame.subnet, frame.device, frame.switchNo, frame.state);
+        }
+        return;
+    }
+
+    if (gBroadcastSocket.checkShortPacket(buffer, length)) {
+        bool loginSuccess = false;
+        QString msg;
+        if (ServerLogin::readLoginReply(buffer, length, loginSuccess, msg)) {
+            emit gBroadcastSocket.signalsNetworkConnectState(loginSuccess, msg);
+            // Any answer ends the login; a refused one is not retried until the network is opened again.
+            connectTimer.stop();
+        }
+    }
 }
 
-void MainWindow::slotsConnectNetwork()
+void MainWindow::handleUniversalSwitch(quint8 subnet, quint8 device, int switchNo, int state)
 {
-    connectTimer.stop();
+    universalSwitchMessage msg;
+    if (!GuestRequests::identify(subnet, device, switchNo, state, msg))
+        return;
+    if (GuestRequests::isAlarm(msg)) {
+        GuestRequests::insertOpenRow(msg);
+        emit gBroadcastSocket.signalsAppendMessage(msg);
+        return;
+    }
+    GuestRequests::queue(pendingSwitches, msg);
 }
 
 void MainWindow::slotsUniversalSwitch()
 {
+    const QList<universalSwitchMessage> due = GuestRequests::takeDue(pendingSwitches, GuestRequests::now());
+    for (const universalSwitchMessage &msg : due)
+        saveSwitchMessage(msg);
 }
 
-void MainWindow::slotsNetworkSetting()
+void MainWindow::saveSwitchMessage(universalSwitchMessage msg)
 {
-}
-
-void MainWindow::slotsProjectSetting(QString projectName)
-{
-    Q_UNUSED(projectName)
+    if (GuestRequests::store(msg))
+        emit gBroadcastSocket.signalsAppendMessage(msg);
 }
 
 void MainWindow::slotsNetworkOpen()
 {
+    connectTimer.stop();
+    updateHostIp();
+    // A failed open has already reported its own text through signalsNetworkConnectState.
+    if (!gBroadcastSocket.connectNetwork())
+        return;
+    connectTries = 0;
+    connectTimer.start(connectIntervalMs);
+}
+
+void MainWindow::slotsConnectNetwork()
+{
+    if (connectTries > 9) {
+        if (gNetworkType == CloudServer)
+            emit gBroadcastSocket.signalsNetworkConnectState(false, tr("Failed to connect cloud server"));
+        else if (gNetworkType == DnsServer)
+            emit gBroadcastSocket.signalsNetworkConnectState(false, tr("Failed To connect dns server"));
+        connectTimer.stop();
+        return;
+    }
+
+    switch (gNetworkType) {
+    case LocalNetwork:
+        emit gBroadcastSocket.signalsNetworkConnectState(true, tr("Success"));
+        connectTimer.stop();
+        break;
+    case CloudServer: {
+        const QByteArray packet =
+            ServerLogin::cloudLoginPacket(gPassword, gIpPortMac, gSubId, gDevId, ServerLogin::stationMachineId());
+        gBroadcastSocket.sendRawData(packet.constData(), packet.size());
+        break;
+    }
+    case DnsServer: {
+        const QByteArray packet = ServerLogin::dnsLoginPacket(gPassword, gIpPortMac);
+        gBroadcastSocket.sendRawData(packet.constData(), packet.size());
+        break;
+    }
+    default:
+        break;
+    }
+    ++connectTries;
 }
 
 void MainWindow::slotsNetworkConnectState(bool loginSuccess, QString msg)
 {
-    Q_UNUSED(loginSuccess)
-    Q_UNUSED(msg)
+    emit gBroadcastSocket.signalsNetworkStateChanged(loginSuccess);
+    if (!loginSuccess)
+        emit gBroadcastSocket.signalsInformation(msg);
+}
+
+void MainWindow::slotsNetworkSetting()
+{
+    NetworkStyleDlg dialog(nullptr);
+    dialog.netStyle = NetStyle(gNetworkType);
+    dialog.initItems();
+    if (dialog.exec() != QDialog::Accepted || int(dialog.netStyle) == gNetworkType)
+        return;
+
+    gNetworkType = dialog.netStyle;
+    QString projectName;
+    getCurrentProjectName(projectName);
+    setProjectProperty(projectName, "network_type", QString::number(gNetworkType));
+    emit gBroadcastSocket.signalsNetworkStateChanged(false);
+    emit gBroadcastSocket.signalsNetworkOpen();
+}
+
+void MainWindow::slotsProjectSetting(QString projectName)
+{
+    ProjectSelectDlg dialog(nullptr);
+    dialog.projectName = projectName;
+    dialog.initProjects();
+    if (dialog.exec() != QDialog::Accepted || dialog.projectName == projectName)
+        return;
+    const QString chosen = dialog.projectName;
+
+    auto warn = [] {
+        ORVMessageBox box(tr("Illegally formatted databases,the database will be formatted!"), 450, 160, false, 0,
+                          nullptr);
+        box.exec();
+    };
+    QString error;
+    if (!ProjectSwitch::openDatabase(chosen, warn, error)) {
+        // The chosen project's file is kept as it was and the station stays on the project it had.
+        emit gBroadcastSocket.signalsInformation(error);
+        return;
+    }
+
+    setCurrentProjectName(chosen);
+    gNetworkType = projectNetworkType(chosen);
+    emit gBroadcastSocket.signalsProjectStateChanged(chosen);
+    emit gBroadcastSocket.signalsNetworkStateChanged(false);
+    emit gBroadcastSocket.signalsNetworkOpen();
 }

@@ -16,8 +16,7 @@ class QtMaterialCanvas;
 class QtMaterialGroupBox;
 class QtMaterialSnackbar;
 
-namespace Ui
-{
+namespace Ui {
 class MainWindow;
 }
 
@@ -40,6 +39,11 @@ public:
     QtMaterialSnackbar *toast() const { return snackbar; }
     const QTimer &universalSwitchTimer() const { return switchTimer; }
     const QTimer &networkConnectTimer() const { return connectTimer; }
+    const QList<universalSwitchMessage> &pendingGuestRequests() const { return pendingSwitches; }
+
+    // Test seam: the periods of the login attempts and of the guest-request check (1000 ms each) for windows
+    // built or logins started afterwards.
+    static void setTimerIntervals(int connectMilliseconds, int switchMilliseconds);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -58,6 +62,10 @@ private slots:
 
 private:
     void initHomePage();
+    // A wall panel's universal switch changed: log an alarm at once, queue a service request for its debounce.
+    void handleUniversalSwitch(quint8 subnet, quint8 device, int switchNo, int state);
+    // Writes a debounced service request to the message log and announces it.
+    void saveSwitchMessage(universalSwitchMessage msg);
 
     QtMaterialSnackbar *snackbar = nullptr;
     // Pages in creation order; they are children of the page host and live as long as the window.

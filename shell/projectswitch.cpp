@@ -1,0 +1,87 @@
+#include "shell/projectswitch.h"
+
+#include "core/cppsqlite3db.h"
+#include "core/databaseinit.h"
+#include "core/globals.h"
+#include "core/projectfolders.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace ProjectSwitch
+{
+
+QString databasePath(const QString &projectName)
+{
+    return projectFolderPath(projectName) + QString("/%1.db3").arg(projectName);
+}
+
+QString backupPath(const QString &file)
+{
+    QString candidate = file + ".invalid";
+    for (int n = 2; QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink(); ++n)
+        candidate = file + QString(".invalid-%1").arg(n);
+    return candidate;
+}
+
+bool openDatabase(const QString &projectName, const std::function<void()> &warn, QString &error)
+{
+    QDir().mkpath(projectFolderPath(projectName));
+    const QString file = databasePath(projectName);
+    const QString previous = gDatabase.databaseName();
+    // The validity check opens the file and so leaves an empty one where there was none.
+    const bool existed = QFileInfo::exists(file);
+
+    if (isProjectDatabase(file))
+    {
+        createDatabaseTables(file);
+        return true;
+    }
+
+    if (warn)
+        warn();
+    gDatabase.close();
+
+    auto stayOnPrevious = [&](const QString &why) {
+        gDatabase.close();
+        gDatabase.setDatabaseName(previous);
+        error = why;
+        qDebug() << "project switch to" << projectName << "refused:" << why;
+        return false;
+    };
+
+    QString backup;
+    if (existed)
+    {
+        backup = backupPath(file);
+        if (!QFile::rename(file, backup))
+            return stayOnPrevious(
+                QCoreApplication::translate("MainWindow", "The database of the project could not be formatted!"));
+    }
+    else
+    {
+        QFile::remove(file);
+    }
+
+    if (!createEmptyProjectDatabase(file))
+    {
+        gDatabase.close();
+        if (!backup.isEmpty())
+        {
+            QFile::remove(file);
+            if (!QFile::rename(backup, file))
+                qDebug() << "the invalid database of" << projectName << "stays at" << backup;
+        }
+        return stayOnPrevious(
+            QCoreApplication::translate("MainWindow", "The database of the project could not be formatted!"));
+    }
+    if (!backup.isEmpty())
+        qDebug() << "the invalid database of" << projectName << "was kept as" << backup;
+    loadNetworkSettings();
+    return true;
+}
+
+} // namespace ProjectSwitch
