@@ -72,6 +72,8 @@ void SimulatedCloudServer::onReadyRead()
                                  quint16((quint8(packet[n - 2]) << 8) | quint8(packet[n - 1]));
             if (crcGood && quint8(packet[4]) == 0x00 && quint8(packet[5]) == 0xA2) {
                 emit loginReceived(packet);
+                if (!answersLogin)
+                    continue;
                 QByteArray reply("\xCC\xCC\x00\x10\x00\xA3\x00\x00\x00\x00\x00\x00\x00", 13);
                 reply.append(char(loginResult));
                 socket->write(makeServerPacket(reply));

@@ -22,6 +22,8 @@ public:
     QByteArray received;
     // Result code of the 0x00A3 reply to a cloud login packet (0 success).
     int loginResult = 0;
+    // Off: login packets are recorded (loginReceived) but not answered.
+    bool answersLogin = true;
     // Device address that answers relayed bus frames.
     quint8 deviceSubnet = 1;
     quint8 deviceDevice = 10;
