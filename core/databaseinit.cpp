@@ -183,8 +183,20 @@ void initDatabase()
     if (names.isEmpty())
         createProjectXml();
 
+    // A list whose current name is missing or unusable as a folder name would open "database//.db3":
+    // fall back to the first listed project, or to a fresh default list.
     QString project;
-    getCurrentProjectName(project);
+    if (!getCurrentProjectName(project) || project.isEmpty()) {
+        names.clear();
+        getProjectNames(names);
+        if (names.isEmpty() || !setCurrentProjectName(names.first()))
+            createProjectXml();
+        project.clear();
+        if (!getCurrentProjectName(project) || project.isEmpty()) {
+            qDebug() << "The project list names no usable current project; opening" << "Home";
+            project = "Home";
+        }
+    }
     const QString projectFolder = projectFolderPath(project);
     if (!QDir(projectFolder).exists())
         QDir().mkdir(projectFolder);

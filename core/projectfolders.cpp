@@ -82,6 +82,10 @@ bool copyFileTo(const QString &source, QString target, bool overwrite)
     if (!sourceInfo.exists() || sourceInfo.isDir()) {
         return false;
     }
+    // The same file under another spelling ("a//b", "./", a link) must not be removed before it is copied.
+    if (sourceInfo.canonicalFilePath() == QFileInfo(target).canonicalFilePath()) {
+        return true;
+    }
     if (overwrite && QFile::exists(target)) {
         QFile::remove(target);
     }

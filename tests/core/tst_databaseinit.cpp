@@ -87,6 +87,7 @@ private slots:
     void vocabularyListsInFull();
     void vocabularyRowsInListOrder();
     void secondStartDoesNotReseed();
+    void unusableCurrentNameFallsBackToAListedProject();
     void olderProjectIsRepairedAndUpgraded();
     void versionCheck_data();
     void versionCheck();
@@ -608,6 +609,38 @@ void TestDatabaseInit::secondStartDoesNotReseed()
     QCOMPARE(rowCount("tbl_region"), 1);
     QCOMPARE(rowCount("tbl_network"), 1);
     QCOMPARE(rowCount("tbl_version"), 1);
+}
+
+void TestDatabaseInit::unusableCurrentNameFallsBackToAListedProject()
+{
+    QDir().mkpath(gAppDirPath + "/database");
+    QVERIFY(createProjectXml());
+    QVERIFY(addProject("Alpha"));
+    QVERIFY(removeProject("Home"));
+    // The current name is edited by hand into a path that climbs out of the database folder.
+    QFile list(projectXmlPath());
+    QVERIFY(list.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(list.readAll());
+    list.close();
+    const int at = text.lastIndexOf("<name>Home</name>");
+    QVERIFY(at > 0);
+    text.replace(at, int(qstrlen("<name>Home</name>")), "<name>../evil</name>");
+    QVERIFY(list.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    list.write(text.toUtf8());
+    list.close();
+
+    initDatabase();
+
+    QString current;
+    QVERIFY(getCurrentProjectName(current));
+    QCOMPARE(current, QString("Alpha"));
+    QCOMPARE(gDatabase.databaseName(), projectFile("Alpha"));
+    QVERIFY(QFile::exists(projectFile("Alpha")));
+    QVERIFY(!QFile::exists(gAppDirPath + "/database/.db3"));
+    QVERIFY(!QDir(gAppDirPath + "/evil").exists());
+    QStringList names;
+    QVERIFY(getProjectNames(names));
+    QCOMPARE(names, QStringList{"Alpha"});
 }
 
 void TestDatabaseInit::olderProjectIsRepairedAndUpgraded()
