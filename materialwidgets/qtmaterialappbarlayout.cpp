@@ -15,18 +15,14 @@ bool QtMaterialAppBarLayoutItem::isEmpty() const
     return !m_action || !m_action->isVisible();
 }
 
-QtMaterialAppBarLayout::QtMaterialAppBarLayout(QtMaterialAppBar *parent) : QLayout(parent), m_bar(parent)
-{
-}
+QtMaterialAppBarLayout::QtMaterialAppBarLayout(QtMaterialAppBar *parent) : QLayout(parent), m_bar(parent) {}
 
 QtMaterialAppBarLayout::~QtMaterialAppBarLayout()
 {
     qDeleteAll(m_items);
 }
 
-void QtMaterialAppBarLayout::addItem(QLayoutItem *)
-{
-}
+void QtMaterialAppBarLayout::addItem(QLayoutItem *) {}
 
 Qt::Orientations QtMaterialAppBarLayout::expandingDirections() const
 {

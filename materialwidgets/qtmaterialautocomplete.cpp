@@ -10,8 +10,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-QtMaterialAutoCompletePrivate::QtMaterialAutoCompletePrivate(QtMaterialAutoComplete *q)
-    : QtMaterialTextFieldPrivate(q)
+QtMaterialAutoCompletePrivate::QtMaterialAutoCompletePrivate(QtMaterialAutoComplete *q) : QtMaterialTextFieldPrivate(q)
 {
 }
 

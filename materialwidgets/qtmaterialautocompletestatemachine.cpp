@@ -7,8 +7,7 @@
 #include <QWidget>
 
 QtMaterialAutoCompleteStateMachine::QtMaterialAutoCompleteStateMachine(QWidget *menu)
-    : QStateMachine(menu), m_menu(menu), m_closedState(new QState), m_openState(new QState),
-      m_closingState(new QState)
+    : QStateMachine(menu), m_menu(menu), m_closedState(new QState), m_openState(new QState), m_closingState(new QState)
 {
     addState(m_closedState);
     addState(m_openState);

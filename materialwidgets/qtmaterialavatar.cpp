@@ -125,8 +125,7 @@ void QtMaterialAvatar::setSize(int size)
     Q_D(QtMaterialAvatar);
     d->size = size;
     if (!d->image.isNull()) {
-        d->pixmap = QPixmap::fromImage(
-            d->image.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        d->pixmap = QPixmap::fromImage(d->image.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
     QFont f(font());
     f.setPointSize(size * 16 / 40);

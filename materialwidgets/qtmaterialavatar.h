@@ -16,12 +16,7 @@ class QtMaterialAvatar : public QWidget
 
 public:
     // What the avatar shows.
-    enum Kind
-    {
-        ImageAvatar = 0,
-        IconAvatar = 1,
-        LetterAvatar = 2
-    };
+    enum Kind { ImageAvatar = 0, IconAvatar = 1, LetterAvatar = 2 };
 
     explicit QtMaterialAvatar(QWidget *parent = nullptr);
     explicit QtMaterialAvatar(const QIcon &icon, QWidget *parent = nullptr);

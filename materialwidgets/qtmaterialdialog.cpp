@@ -15,9 +15,7 @@
 #include <QStateMachine>
 #include <QVBoxLayout>
 
-QtMaterialDialogPrivate::QtMaterialDialogPrivate(QtMaterialDialog *q) : q_ptr(q)
-{
-}
+QtMaterialDialogPrivate::QtMaterialDialogPrivate(QtMaterialDialog *q) : q_ptr(q) {}
 
 QtMaterialDialogPrivate::~QtMaterialDialogPrivate() = default;
 

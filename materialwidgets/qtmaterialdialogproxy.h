@@ -14,12 +14,7 @@ class QtMaterialDialogProxy : public QWidget
     Q_PROPERTY(qreal opacity WRITE setOpacity READ opacity)
 
 public:
-    enum TransparencyMode
-    {
-        Transparent = 0,
-        SemiTransparent = 1,
-        Opaque = 2
-    };
+    enum TransparencyMode { Transparent = 0, SemiTransparent = 1, Opaque = 2 };
 
     QtMaterialDialogProxy(QtMaterialDialogWindow *source, QStackedLayout *layout, QtMaterialDialog *dialog,
                           QWidget *parent = nullptr);

@@ -5,9 +5,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-QtMaterialDrawerWidget::QtMaterialDrawerWidget(QWidget *parent) : QtMaterialOverlayWidget(parent)
-{
-}
+QtMaterialDrawerWidget::QtMaterialDrawerWidget(QWidget *parent) : QtMaterialOverlayWidget(parent) {}
 
 QtMaterialDrawerWidget::~QtMaterialDrawerWidget() = default;
 

@@ -11,13 +11,7 @@ class QtMaterialFloatingActionButtonPrivate : public QtMaterialFlatButtonPrivate
     Q_DECLARE_PUBLIC(QtMaterialFloatingActionButton)
 
 public:
-    enum
-    {
-        DefaultDiameter = 56,
-        MiniDiameter = 40,
-        DefaultIconSize = 24,
-        MiniIconSize = 18
-    };
+    enum { DefaultDiameter = 56, MiniDiameter = 40, DefaultIconSize = 24, MiniIconSize = 18 };
 
     explicit QtMaterialFloatingActionButtonPrivate(QtMaterialFloatingActionButton *q);
     ~QtMaterialFloatingActionButtonPrivate() override;

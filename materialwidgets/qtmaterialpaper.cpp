@@ -17,9 +17,7 @@ public:
     QColor backgroundColor;
 };
 
-QtMaterialPaper::QtMaterialPaper(QWidget *parent) : QWidget(parent), d_ptr(new QtMaterialPaperPrivate(this))
-{
-}
+QtMaterialPaper::QtMaterialPaper(QWidget *parent) : QWidget(parent), d_ptr(new QtMaterialPaperPrivate(this)) {}
 
 QtMaterialPaper::~QtMaterialPaper() = default;
 

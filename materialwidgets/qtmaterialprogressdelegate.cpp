@@ -2,8 +2,7 @@
 
 #include "materialwidgets/qtmaterialprogress.h"
 
-QtMaterialProgressDelegate::QtMaterialProgressDelegate(QtMaterialProgress *parent)
-    : QObject(parent), m_progress(parent)
+QtMaterialProgressDelegate::QtMaterialProgressDelegate(QtMaterialProgress *parent) : QObject(parent), m_progress(parent)
 {
 }
 

@@ -27,9 +27,7 @@ public:
 };
 
 QtMaterialSlideLayoutPrivate::QtMaterialSlideLayoutPrivate(QtMaterialSlideLayout *q)
-    : q_ptr(q),
-      outAnimation(new QPropertyAnimation(q)),
-      inAnimation(new QPropertyAnimation(q)),
+    : q_ptr(q), outAnimation(new QPropertyAnimation(q)), inAnimation(new QPropertyAnimation(q)),
       group(new QParallelAnimationGroup(q))
 {
     outAnimation->setPropertyName("pos");

@@ -14,9 +14,7 @@
 #include <QState>
 #include <QStateMachine>
 
-QtMaterialSwitchPrivate::QtMaterialSwitchPrivate(QtMaterialSwitch *q) : q_ptr(q)
-{
-}
+QtMaterialSwitchPrivate::QtMaterialSwitchPrivate(QtMaterialSwitch *q) : q_ptr(q) {}
 
 QtMaterialSwitchPrivate::~QtMaterialSwitchPrivate() = default;
 

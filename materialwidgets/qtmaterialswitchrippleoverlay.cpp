@@ -8,8 +8,8 @@
 #include <QEvent>
 #include <QPropertyAnimation>
 
-QtMaterialSwitchRippleOverlay::QtMaterialSwitchRippleOverlay(QtMaterialSwitchThumb *thumb,
-                                                             QtMaterialSwitchTrack *track, QtMaterialSwitch *parent)
+QtMaterialSwitchRippleOverlay::QtMaterialSwitchRippleOverlay(QtMaterialSwitchThumb *thumb, QtMaterialSwitchTrack *track,
+                                                             QtMaterialSwitch *parent)
     : QtMaterialRippleOverlay(parent->parentWidget()), m_switch(parent), m_thumb(thumb), m_track(track)
 {
     connect(parent, &QAbstractButton::toggled, this, &QtMaterialSwitchRippleOverlay::addSwitchRipple);

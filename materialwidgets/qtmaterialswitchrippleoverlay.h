@@ -12,8 +12,7 @@ class QtMaterialSwitchRippleOverlay : public QtMaterialRippleOverlay
     Q_OBJECT
 
 public:
-    QtMaterialSwitchRippleOverlay(QtMaterialSwitchThumb *thumb, QtMaterialSwitchTrack *track,
-                                  QtMaterialSwitch *parent);
+    QtMaterialSwitchRippleOverlay(QtMaterialSwitchThumb *thumb, QtMaterialSwitchTrack *track, QtMaterialSwitch *parent);
     ~QtMaterialSwitchRippleOverlay() override;
 
     QRect overlayGeometry() const override;

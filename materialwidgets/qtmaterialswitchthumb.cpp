@@ -67,6 +67,6 @@ void QtMaterialSwitchThumb::updateOffset()
 {
     const QSize s = size();
     m_offset = m_switch->orientation() == Qt::Horizontal ? (s.width() - s.height()) * m_shift
-                                                          : (s.height() - s.width()) * m_shift;
+                                                         : (s.height() - s.width()) * m_shift;
     update();
 }

@@ -4,9 +4,7 @@
 
 #include <QPainter>
 
-QtMaterialSwitchTrack::QtMaterialSwitchTrack(QtMaterialSwitch *parent) : QWidget(parent), m_switch(parent)
-{
-}
+QtMaterialSwitchTrack::QtMaterialSwitchTrack(QtMaterialSwitch *parent) : QWidget(parent), m_switch(parent) {}
 
 QtMaterialSwitchTrack::~QtMaterialSwitchTrack() = default;
 

@@ -30,8 +30,7 @@ public:
     QColor textColor;
 };
 
-QtMaterialSystemBar::QtMaterialSystemBar(QWidget *parent)
-    : QWidget(parent), d_ptr(new QtMaterialSystemBarPrivate(this))
+QtMaterialSystemBar::QtMaterialSystemBar(QWidget *parent) : QWidget(parent), d_ptr(new QtMaterialSystemBarPrivate(this))
 {
     Q_D(QtMaterialSystemBar);
     // Very coarse timers keep whole-second accuracy, so the clock still advances about once a second.

@@ -29,9 +29,7 @@ QPainterPath surfacePath(int w, int h)
 
 } // namespace
 
-QtMaterialTextFieldPrivate::QtMaterialTextFieldPrivate(QtMaterialTextField *q) : q_ptr(q)
-{
-}
+QtMaterialTextFieldPrivate::QtMaterialTextFieldPrivate(QtMaterialTextField *q) : q_ptr(q) {}
 
 QtMaterialTextFieldPrivate::~QtMaterialTextFieldPrivate() = default;
 
@@ -68,8 +66,7 @@ QtMaterialTextField::QtMaterialTextField(QWidget *parent)
     d_func()->init();
 }
 
-QtMaterialTextField::QtMaterialTextField(QtMaterialTextFieldPrivate &d, QWidget *parent)
-    : QLineEdit(parent), d_ptr(&d)
+QtMaterialTextField::QtMaterialTextField(QtMaterialTextFieldPrivate &d, QWidget *parent) : QLineEdit(parent), d_ptr(&d)
 {
     d_func()->init();
 }

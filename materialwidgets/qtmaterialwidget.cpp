@@ -17,9 +17,7 @@ public:
     QColor backgroundColor;
 };
 
-QtMaterialWidget::QtMaterialWidget(QWidget *parent) : QWidget(parent), d_ptr(new QtMaterialWidgetPrivate(this))
-{
-}
+QtMaterialWidget::QtMaterialWidget(QWidget *parent) : QWidget(parent), d_ptr(new QtMaterialWidgetPrivate(this)) {}
 
 QtMaterialWidget::~QtMaterialWidget() = default;
 

@@ -114,10 +114,10 @@ void TestAvatar::discAndIconPlaces()
     const QRect iconBounds = blueBounds(renderOf(&avatar));
     QVERIFY(!iconBounds.isEmpty());
     QVERIFY2(QRect(40, 15, 20, 20).contains(iconBounds), qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                                                         .arg(iconBounds.x())
-                                                                         .arg(iconBounds.y())
-                                                                         .arg(iconBounds.width())
-                                                                         .arg(iconBounds.height())));
+                                                                        .arg(iconBounds.x())
+                                                                        .arg(iconBounds.y())
+                                                                        .arg(iconBounds.width())
+                                                                        .arg(iconBounds.height())));
 }
 
 void TestAvatar::disabledDrawsOnlyTheDisc()

@@ -124,7 +124,14 @@ void TestBadge::coversTheParentAndCentresTheDisc()
     QVERIFY(disc.width() >= 20);
     const QRect icon = blueBounds(image);
     QVERIFY2(QRect(42, 22, 16, 16).contains(icon), qPrintable(QStringLiteral("%1,%2 %3x%4 disc %5,%6 %7x%8")
-        .arg(icon.x()).arg(icon.y()).arg(icon.width()).arg(icon.height()).arg(disc.x()).arg(disc.y()).arg(disc.width()).arg(disc.height())));
+                                                                  .arg(icon.x())
+                                                                  .arg(icon.y())
+                                                                  .arg(icon.width())
+                                                                  .arg(icon.height())
+                                                                  .arg(disc.x())
+                                                                  .arg(disc.y())
+                                                                  .arg(disc.width())
+                                                                  .arg(disc.height())));
     QVERIFY(!icon.isEmpty());
 }
 

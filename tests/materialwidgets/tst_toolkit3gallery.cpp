@@ -147,8 +147,8 @@ void TestToolkit3Gallery::renderSideBySide()
     auto *complete = new QtMaterialAutoComplete(completeBody);
     complete->setTextColor(Qt::white);
     complete->setGeometry(0, 0, 220, 40);
-    complete->setDataSource({QStringLiteral("Lobby"), QStringLiteral("Lounge"), QStringLiteral("Laundry"),
-                             QStringLiteral("Gym")});
+    complete->setDataSource(
+        {QStringLiteral("Lobby"), QStringLiteral("Lounge"), QStringLiteral("Laundry"), QStringLiteral("Gym")});
     checked << complete;
 
     // Avatars and a badge.
