@@ -127,7 +127,15 @@ bool QtMaterialDrawer::autoRaise() const
 
 void QtMaterialDrawer::setOverlayMode(bool value)
 {
-    d_func()->overlay = value;
+    Q_D(QtMaterialDrawer);
+    d->overlay = value;
+    // The mask of the other mode would otherwise stay until the next move or resize: a drawer turned to
+    // overlay mode would dim and take presses only within its panel's strip.
+    if (value) {
+        clearMask();
+    } else {
+        setMask(QRegion(QRect(QPoint(0, 0), d->widget->size())));
+    }
     update();
 }
 

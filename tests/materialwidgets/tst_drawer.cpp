@@ -26,6 +26,7 @@ private slots:
     void overlayDimsAndClickOutsideCloses_data();
     void overlayDimsAndClickOutsideCloses();
     void openDuringSlideOutEndsClosed();
+    void switchingToOverlayModeDimsTheWholeParent();
     void closedDrawerLetsPressesThrough_data();
     void closedDrawerLetsPressesThrough();
 
@@ -175,6 +176,24 @@ void TestDrawer::openDuringSlideOutEndsClosed()
     m_drawer->openDrawer();
     QTRY_VERIFY(m_drawer->stateMachine()->closedStateActive());
     QCOMPARE(m_drawer->panel()->offset(), -672);
+}
+
+void TestDrawer::switchingToOverlayModeDimsTheWholeParent()
+{
+    openFully();
+    QVERIFY(!m_drawer->mask().isEmpty());
+    m_drawer->setOverlayMode(true);
+    QVERIFY(m_drawer->mask().isEmpty());
+    const QColor dimmed(m_page->grab().toImage().pixel(500, 300));
+    QVERIFY(dimmed != m_page->palette().color(QPalette::Window));
+    QSignalSpy beside(m_beside, &QPushButton::clicked);
+    click(QPoint(650, 120));
+    QCOMPARE(beside.count(), 0);
+
+    m_drawer->setOverlayMode(false);
+    QCOMPARE(m_drawer->mask().boundingRect(), QRect(0, 0, 266, 600));
+    click(QPoint(650, 120));
+    QCOMPARE(beside.count(), 1);
 }
 
 void TestDrawer::closedDrawerLetsPressesThrough_data()
