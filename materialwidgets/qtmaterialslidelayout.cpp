@@ -1,6 +1,7 @@
 #include "materialwidgets/qtmaterialslidelayout.h"
 
 #include <QParallelAnimationGroup>
+#include <QPointer>
 #include <QPropertyAnimation>
 #include <QWidget>
 
@@ -13,13 +14,17 @@ public:
     explicit QtMaterialSlideLayoutPrivate(QtMaterialSlideLayout *q);
 
     void finishSlide();
+    void abandonSlide();
 
     QtMaterialSlideLayout *const q_ptr;
     QPropertyAnimation *outAnimation;
     QPropertyAnimation *inAnimation;
     QParallelAnimationGroup *group;
-    QWidget *fromWidget = nullptr;
-    QWidget *toWidget = nullptr;
+    // Either page may be deleted by its owner while it slides.
+    QPointer<QWidget> fromWidget;
+    QPointer<QWidget> toWidget;
+    QMetaObject::Connection fromGone;
+    QMetaObject::Connection toGone;
     int direction = 1;
     int animationDuration = 700;
     int animationType = QEasingCurve::OutBack;
@@ -40,12 +45,24 @@ QtMaterialSlideLayoutPrivate::QtMaterialSlideLayoutPrivate(QtMaterialSlideLayout
 void QtMaterialSlideLayoutPrivate::finishSlide()
 {
     Q_Q(QtMaterialSlideLayout);
-    if (fromWidget && toWidget) {
-        fromWidget->hide();
+    // An outgoing page deleted during the slide must not keep the incoming one from becoming current.
+    if (toWidget) {
+        if (fromWidget) {
+            fromWidget->hide();
+        }
         q->setCurrentWidget(toWidget);
-        fromWidget = nullptr;
-        toWidget = nullptr;
     }
+    fromWidget = nullptr;
+    toWidget = nullptr;
+    QObject::disconnect(fromGone);
+    QObject::disconnect(toGone);
+}
+
+void QtMaterialSlideLayoutPrivate::abandonSlide()
+{
+    // Animations without their page would keep running to no effect.
+    group->stop();
+    finishSlide();
 }
 
 QtMaterialSlideLayout::QtMaterialSlideLayout(QWidget *parent)
@@ -63,8 +80,8 @@ QtMaterialSlideLayout::~QtMaterialSlideLayout()
     Q_D(QtMaterialSlideLayout);
     // The animations are children of this layout and would otherwise still end a slide during its teardown.
     d->group->stop();
-    d->fromWidget = nullptr;
-    d->toWidget = nullptr;
+    QObject::disconnect(d->fromGone);
+    QObject::disconnect(d->toGone);
 }
 
 void QtMaterialSlideLayout::setAnimationDuration(uint duration)
@@ -154,6 +171,9 @@ void QtMaterialSlideLayout::slideToWidget(QWidget *widget)
     d->inAnimation->setDuration(d->animationDuration);
     d->inAnimation->setStartValue(QPoint(w * d->direction, 0));
     d->inAnimation->setEndValue(QPoint(0, 0));
+
+    d->fromGone = connect(d->fromWidget, &QObject::destroyed, this, [d] { d->abandonSlide(); });
+    d->toGone = connect(d->toWidget, &QObject::destroyed, this, [d] { d->abandonSlide(); });
 
     d->group->start();
     d->toWidget->raise();

@@ -20,6 +20,7 @@ private slots:
     void resizeDuringSlide();
     void withoutParentWidgetNothingHappens();
     void orientationDoesNotTurnSlides();
+    void pageDeletedDuringSlide();
 
 private:
     QWidget *m_host = nullptr;
@@ -162,6 +163,25 @@ void TestSlideLayout::orientationDoesNotTurnSlides()
     QCOMPARE(m_pages[0]->y(), 0);
     QCOMPARE(m_pages[1]->y(), 0);
     QTRY_COMPARE(m_layout->currentIndex(), 1);
+}
+
+void TestSlideLayout::pageDeletedDuringSlide()
+{
+    m_layout->setAnimationDuration(300);
+    m_layout->slideToIndex(1);
+    QTest::qWait(50);
+    delete m_pages.takeAt(0);
+    QTRY_COMPARE(m_layout->currentWidget(), m_pages.at(0));
+    QVERIFY(m_pages.at(0)->isVisible());
+
+    // The incoming page deleted: the slide ends without touching it.
+    m_layout->slideToIndex(1);
+    QTest::qWait(50);
+    delete m_pages.takeAt(1);
+    QTest::qWait(400);
+    QCOMPARE(m_layout->currentWidget(), m_pages.at(0));
+    m_layout->slideToIndex(0);
+    QCOMPARE(m_layout->currentWidget(), m_pages.at(0));
 }
 
 QTEST_MAIN(TestSlideLayout)
