@@ -10,11 +10,9 @@
 
 #include <cstring>
 
-namespace GuestRequests
-{
+namespace GuestRequests {
 
-namespace
-{
+namespace {
 
 std::function<qint64()> &clockFunction()
 {
@@ -109,25 +107,22 @@ void insertOpenRow(universalSwitchMessage &msg)
         "recv_time,deal_time)values(?,?,?,?,?,?,?,?)",
         {msg.message_id, msg.message_type, statusPending, msg.panel_id, msg.room_id, QString(""), received,
          QString("")});
-    if (!inserted)
-    {
+    if (!inserted) {
         msg.id = 0;
         return;
     }
     // Two requests of one switch within the same second make rows that match alike; the newest is ours.
-    msg.id = queryIntValue("select id from tbl_message_log where message_id=? and message_type=? and message_status=?"
-                           " and panel_id=? and room_id=? and recv_time=? order by id desc",
-                           {msg.message_id, msg.message_type, statusPending, msg.panel_id, msg.room_id, received},
-                           "id");
+    msg.id =
+        queryIntValue("select id from tbl_message_log where message_id=? and message_type=? and message_status=?"
+                      " and panel_id=? and room_id=? and recv_time=? order by id desc",
+                      {msg.message_id, msg.message_type, statusPending, msg.panel_id, msg.room_id, received}, "id");
 }
 
 void queue(QList<universalSwitchMessage> &pending, const universalSwitchMessage &msg)
 {
-    for (universalSwitchMessage &entry : pending)
-    {
+    for (universalSwitchMessage &entry : pending) {
         if (entry.subnet_id == msg.subnet_id && entry.device_id == msg.device_id &&
-            entry.universal_switch_no == msg.universal_switch_no)
-        {
+            entry.universal_switch_no == msg.universal_switch_no) {
             // A repeat of the same state must not put the debounce off; a change starts it again.
             if (entry.switch_state != msg.switch_state)
                 entry = msg;
@@ -140,8 +135,7 @@ void queue(QList<universalSwitchMessage> &pending, const universalSwitchMessage 
 QList<universalSwitchMessage> takeDue(QList<universalSwitchMessage> &pending, qint64 now)
 {
     QList<universalSwitchMessage> due;
-    for (int i = 0; i < pending.size();)
-    {
+    for (int i = 0; i < pending.size();) {
         if (now - pending.at(i).recv_seconds >= debounceSeconds)
             due.append(pending.takeAt(i));
         else
@@ -156,12 +150,10 @@ bool store(universalSwitchMessage &msg)
                               dateText(msg.recv_seconds) + "%"};
     const QString daySql = "select * from tbl_message_log where message_id=? and message_type=? and panel_id=? and"
                            " room_id=? and recv_time like ? order by id";
-    if (queryHasRecord(daySql, day))
-    {
+    if (queryHasRecord(daySql, day)) {
         const int rowId = queryIntValue(daySql, day, "id");
         const int rowStatus = queryIntValue(daySql, day, "message_status");
-        if (rowStatus == statusPending || rowStatus == statusCancelled)
-        {
+        if (rowStatus == statusPending || rowStatus == statusCancelled) {
             msg.id = rowId;
             gDatabase.execSql("update tbl_message_log set message_status=?,recv_time=? where id=?",
                               {msg.message_status, timeText(msg.recv_seconds), rowId});

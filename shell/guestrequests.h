@@ -15,8 +15,7 @@
 
 class QSqlQuery;
 
-namespace GuestRequests
-{
+namespace GuestRequests {
 
 // A service request waits this long after the last change of its switch before it touches the message log.
 constexpr qint64 debounceSeconds = 20;

@@ -19,8 +19,7 @@
 #include <QPixmap>
 #include <QSqlQuery>
 
-namespace
-{
+namespace {
 
 int &rotationMs()
 {
@@ -36,15 +35,10 @@ const QColor addCircleColor(0x1F, 0x29, 0x33);
 
 ManagerItem::ManagerItem(int type, int id, const QString &name, const QString &iconName, bool editable,
                          const QColor &background, int width, int height, QWidget *parent)
-    : DynamicWidget(background, parent)
-    , m_type(type)
-    , m_id(id)
-    , m_name(name)
-    , m_iconName(iconName)
-    , m_editable(editable)
+    : DynamicWidget(background, parent), m_type(type), m_id(id), m_name(name), m_iconName(iconName),
+      m_editable(editable)
 {
-    if (m_editable)
-    {
+    if (m_editable) {
         m_deleteButton = new QtMaterialIconButton(QtMaterialTheme::icon("navigation", "close"));
         m_deleteButton->setColor(QColor(0xFF, 0x00, 0x00));
         connect(m_deleteButton, &QAbstractButton::clicked, this, &ManagerItem::pushButtonDelete_clicked);
@@ -53,9 +47,7 @@ ManagerItem::ManagerItem(int type, int id, const QString &name, const QString &i
         layout->addWidget(m_deleteButton, 0, 0, Qt::AlignRight | Qt::AlignTop);
         layout->setRowStretch(1, 1);
         setLayout(layout);
-    }
-    else if (tracksMessages())
-    {
+    } else if (tracksMessages()) {
         loadMessages();
         connect(&m_rotationTimer, &QTimer::timeout, this, &ManagerItem::onPoll);
         m_rotationTimer.start(rotationMs());
@@ -95,17 +87,16 @@ void ManagerItem::loadMessages()
 {
     // Only the requests received today count; the day stays the one of the card's construction.
     const QString today = QDate::currentDate().toString("yyyy-MM-dd");
-    QSqlQuery query = gDatabase.querySql(
-        "select * from tbl_message_log where message_status=? and room_id=? and recv_time like ?",
-        {0, m_id, today + "%"});
+    QSqlQuery query =
+        gDatabase.querySql("select * from tbl_message_log where message_status=? and room_id=? and recv_time like ?",
+                           {0, m_id, today + "%"});
     while (query.next())
         m_messages.append(GuestRequests::recordFromRow(query));
 }
 
 int ManagerItem::indexOfLogId(int logId) const
 {
-    for (int i = 0; i < m_messages.size(); ++i)
-    {
+    for (int i = 0; i < m_messages.size(); ++i) {
         if (m_messages.at(i).id == logId)
             return i;
     }
@@ -147,8 +138,7 @@ void ManagerItem::slotsAppendMessage(universalSwitchMessage msg)
 {
     if (!tracksMessages() || msg.room_id != m_id)
         return;
-    if (msg.message_status != 0)
-    {
+    if (msg.message_status != 0) {
         // Withdrawn at the panel: no longer pending.
         const int at = indexOfLogId(msg.id);
         if (at >= 0)
@@ -158,13 +148,11 @@ void ManagerItem::slotsAppendMessage(universalSwitchMessage msg)
         return;
     }
     QSqlQuery query = gDatabase.querySql("select * from tbl_message_log where id=?", {msg.id});
-    if (query.next())
-    {
+    if (query.next()) {
         const messageRecord record = GuestRequests::recordFromRow(query);
         // A re-opened request comes back with the id of its row: the entry is refreshed, not listed twice.
         const int at = indexOfLogId(record.id);
-        if (at >= 0)
-        {
+        if (at >= 0) {
             m_messages[at] = record;
             m_index = at;
             update();
@@ -180,13 +168,11 @@ void ManagerItem::slotsRemoveMessage(int value, int type)
 {
     if (!tracksMessages())
         return;
-    switch (type)
-    {
+    switch (type) {
     case 1:
     case 2:
     case 3:
-        for (int i = m_messages.size() - 1; i >= 0; --i)
-        {
+        for (int i = m_messages.size() - 1; i >= 0; --i) {
             const messageRecord &m = m_messages.at(i);
             const int field = type == 1 ? m.room_id : type == 2 ? m.panel_id : m.message_id;
             if (field == value)
@@ -209,18 +195,14 @@ void ManagerItem::slotsUpdateMessage(messageRecord _messageRecord)
     if (!tracksMessages() || _messageRecord.room_id != m_id)
         return;
     const int at = indexOfLogId(_messageRecord.id);
-    if (at >= 0)
-    {
-        if (_messageRecord.message_status == 0)
-        {
+    if (at >= 0) {
+        if (_messageRecord.message_status == 0) {
             messageRecord &entry = m_messages[at];
             entry = _messageRecord;
             // The sender may have filled a field to its last byte: keep the text whole characters and terminated.
             for (char *field : {entry.message_log_remark, entry.recv_time, entry.deal_time})
                 copyRecordText(field, 256, QString::fromUtf8(field, int(qstrnlen(field, 256))));
-        }
-        else
-        {
+        } else {
             m_messages.removeAt(at);
         }
     }
@@ -230,16 +212,14 @@ void ManagerItem::slotsUpdateMessage(messageRecord _messageRecord)
 
 QString ManagerItem::picturePath() const
 {
-    switch (m_type)
-    {
+    switch (m_type) {
     case AddTile:
         return tr(":/myImages/png/add_new_room.png");
     case RoomTemplateTile:
     case RoomTile:
     case View3DTile:
     case MoodTile: {
-        if (m_iconName.contains("photo"))
-        {
+        if (m_iconName.contains("photo")) {
             QString file = m_iconName;
             if (!file.contains(".png"))
                 file += ".png";
@@ -252,18 +232,13 @@ QString ManagerItem::picturePath() const
         }
         QString folder;
         QString extension;
-        if (m_type == View3DTile)
-        {
+        if (m_type == View3DTile) {
             folder = tr(":/myImages/png/3d_view/");
             extension = ".png";
-        }
-        else if (m_type == MoodTile)
-        {
+        } else if (m_type == MoodTile) {
             folder = tr(":/myImages/jpg/moods/");
             extension = ".jpg";
-        }
-        else
-        {
+        } else {
             folder = tr(":/myImages/jpg/room/");
             extension = ".jpg";
         }
@@ -302,8 +277,7 @@ void ManagerItem::paintEvent(QPaintEvent *event)
     const QRect square((w - 96) / 2, (h - 96) / 2, 96, 96);
     const QString path = picturePath();
 
-    switch (m_type)
-    {
+    switch (m_type) {
     case AddTile:
         painter.setPen(addCircleColor);
         painter.setBrush(addCircleColor);
@@ -342,13 +316,10 @@ void ManagerItem::paintEvent(QPaintEvent *event)
     painter.setBrush(Qt::NoBrush);
     painter.setFont(QtMaterialStyle::instance().themeFont(8));
     painter.setPen(Qt::white);
-    if (m_type == RoomTemplateTile || m_type == RoomTile || m_type == View3DTile || m_type == MoodTile)
-    {
+    if (m_type == RoomTemplateTile || m_type == RoomTile || m_type == View3DTile || m_type == MoodTile) {
         const QString text = painter.fontMetrics().elidedText(m_name, Qt::ElideRight, w - 10);
         painter.drawText(QRect(10, 10, w - 10, h - 10), Qt::AlignLeft | Qt::AlignTop, text);
-    }
-    else
-    {
+    } else {
         const QString text = painter.fontMetrics().elidedText(m_name, Qt::ElideRight, w);
         painter.drawText(QRect(0, h - 31, w, 30), Qt::AlignHCenter | Qt::AlignBottom | Qt::AlignVCenter, text);
     }

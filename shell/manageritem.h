@@ -14,8 +14,7 @@ class QPainter;
 class QtMaterialIconButton;
 
 // What a tile stands for, and so what it paints.
-enum ManagerItemKind
-{
+enum ManagerItemKind {
     AddTile = 0,
     RoomTemplateTile = 1,
     RoomTile = 2,
@@ -33,8 +32,8 @@ class ManagerItem : public DynamicWidget
     Q_OBJECT
 
 public:
-    ManagerItem(int type, int id, const QString &name, const QString &iconName, bool editable,
-                const QColor &background, int width, int height, QWidget *parent);
+    ManagerItem(int type, int id, const QString &name, const QString &iconName, bool editable, const QColor &background,
+                int width, int height, QWidget *parent);
     ~ManagerItem() override;
 
     int id() const { return m_id; }

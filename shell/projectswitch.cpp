@@ -11,8 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace ProjectSwitch
-{
+namespace ProjectSwitch {
 
 QString databasePath(const QString &projectName)
 {
@@ -35,8 +34,7 @@ bool openDatabase(const QString &projectName, const std::function<void()> &warn,
     // The validity check opens the file and so leaves an empty one where there was none.
     const bool existed = QFileInfo::exists(file);
 
-    if (isProjectDatabase(file))
-    {
+    if (isProjectDatabase(file)) {
         createDatabaseTables(file);
         return true;
     }
@@ -54,23 +52,18 @@ bool openDatabase(const QString &projectName, const std::function<void()> &warn,
     };
 
     QString backup;
-    if (existed)
-    {
+    if (existed) {
         backup = backupPath(file);
         if (!QFile::rename(file, backup))
             return stayOnPrevious(
                 QCoreApplication::translate("MainWindow", "The database of the project could not be formatted!"));
-    }
-    else
-    {
+    } else {
         QFile::remove(file);
     }
 
-    if (!createEmptyProjectDatabase(file))
-    {
+    if (!createEmptyProjectDatabase(file)) {
         gDatabase.close();
-        if (!backup.isEmpty())
-        {
+        if (!backup.isEmpty()) {
             QFile::remove(file);
             if (!QFile::rename(backup, file))
                 qDebug() << "the invalid database of" << projectName << "stays at" << backup;

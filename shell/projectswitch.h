@@ -6,8 +6,7 @@
 
 #include <functional>
 
-namespace ProjectSwitch
-{
+namespace ProjectSwitch {
 
 // The path of a project's database file: database/<name>/<name>.db3 in the application folder.
 QString databasePath(const QString &projectName);

@@ -5,11 +5,9 @@
 
 #include <QCoreApplication>
 
-namespace ServerLogin
-{
+namespace ServerLogin {
 
-namespace
-{
+namespace {
 
 const char *const machineIdKey = "machineUniqueId";
 
@@ -75,22 +73,19 @@ QByteArray macBytes(const QString &macText)
 {
     QByteArray mac(8, '\0');
     int pos = 0;
-    for (int field = 0; field < 8; ++field)
-    {
+    for (int field = 0; field < 8; ++field) {
         while (pos < macText.size() && macText.at(pos).isSpace())
             ++pos;
         int value = 0;
         int digits = 0;
-        while (digits < 2 && pos < macText.size() && hexDigit(macText.at(pos)) >= 0)
-        {
+        while (digits < 2 && pos < macText.size() && hexDigit(macText.at(pos)) >= 0) {
             value = value * 16 + hexDigit(macText.at(pos++));
             ++digits;
         }
         if (digits == 0)
             break;
         mac[field] = char(value);
-        if (field < 7)
-        {
+        if (field < 7) {
             if (pos >= macText.size() || macText.at(pos) != '-')
                 break;
             ++pos;
@@ -111,8 +106,7 @@ QByteArray cloudLoginPacket(const QString &password, const QString &macText, con
     packet[20] = char(leadingInt(subnetId) & 0xFF);
     packet[21] = char(leadingInt(deviceId) & 0xFF);
     int at = 22;
-    for (const QChar c : machineId)
-    {
+    for (const QChar c : machineId) {
         if (at >= 22 + machineIdLength)
             break;
         if (c.isLetterOrNumber())
@@ -137,8 +131,7 @@ QString stationMachineId()
 {
     QString id;
     readRegistrySetting(machineIdKey, id);
-    if (id.isEmpty())
-    {
+    if (id.isEmpty()) {
         id = getMachineUniqueId();
         // An empty answer is not stored, so the next login asks the platform again.
         if (!id.isEmpty())
@@ -163,31 +156,52 @@ bool readLoginReply(const quint8 *packet, qint64 length, bool &loginSuccess, QSt
     if (resultAt >= length - 2)
         return false;
     const int result = packet[resultAt];
-    if (opcode == cloudReplyOpcode)
-    {
+    if (opcode == cloudReplyOpcode) {
         loginSuccess = result == 0;
-        switch (result)
-        {
-        case 0: msg = tr("Success"); break;
-        case 1: msg = tr("MAC Error"); break;
-        case 2: msg = tr("IPPORT Offline"); break;
-        case 3: msg = tr("Password Error"); break;
-        case 4: msg = tr("Firmware Version Too Low"); break;
-        default: msg = tr("Failed To Connect Server"); break;
+        switch (result) {
+        case 0:
+            msg = tr("Success");
+            break;
+        case 1:
+            msg = tr("MAC Error");
+            break;
+        case 2:
+            msg = tr("IPPORT Offline");
+            break;
+        case 3:
+            msg = tr("Password Error");
+            break;
+        case 4:
+            msg = tr("Firmware Version Too Low");
+            break;
+        default:
+            msg = tr("Failed To Connect Server");
+            break;
         }
-    }
-    else
-    {
+    } else {
         loginSuccess = result == 1;
-        switch (result)
-        {
-        case 1: msg = tr("Success"); break;
-        case 2: msg = tr("A2 trigger A4"); break;
-        case 3: msg = tr("Password Error"); break;
-        case 4: msg = tr("MAC Error"); break;
-        case 5: msg = tr("MAC And Password Error"); break;
-        case 6: msg = tr("Full"); break;
-        default: msg = tr("Failed To Connect IPPORT"); break;
+        switch (result) {
+        case 1:
+            msg = tr("Success");
+            break;
+        case 2:
+            msg = tr("A2 trigger A4");
+            break;
+        case 3:
+            msg = tr("Password Error");
+            break;
+        case 4:
+            msg = tr("MAC Error");
+            break;
+        case 5:
+            msg = tr("MAC And Password Error");
+            break;
+        case 6:
+            msg = tr("Full");
+            break;
+        default:
+            msg = tr("Failed To Connect IPPORT");
+            break;
         }
     }
     return true;

@@ -5,8 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace ServerLogin
-{
+namespace ServerLogin {
 
 constexpr int cloudLoginLength = 56;
 constexpr int dnsLoginLength = 23;

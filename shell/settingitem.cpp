@@ -12,11 +12,8 @@ const QColor SettingItem::tileColor(0x3D, 0x53, 0x66);
 
 SettingItem::SettingItem(const QString &pageId, const QString &iconPath, int iconWidth, int iconHeight, int width,
                          int height, QWidget *parent)
-    : DynamicWidget(tileColor, parent)
-    , m_pageId(pageId)
-    , iconPath(iconPath)
-    , iconWidth(iconWidth)
-    , iconHeight(iconHeight)
+    : DynamicWidget(tileColor, parent), m_pageId(pageId), iconPath(iconPath), iconWidth(iconWidth),
+      iconHeight(iconHeight)
 {
     setFixedSize(width, height);
     connect(this, &DynamicWidget::signalsPressed, this, &SettingItem::slotsPressed);

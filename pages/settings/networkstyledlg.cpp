@@ -8,8 +8,7 @@
 
 #include <QGridLayout>
 
-namespace
-{
+namespace {
 NetworkStyleDlg::ExecHook &execHook()
 {
     static NetworkStyleDlg::ExecHook hook;
@@ -17,8 +16,7 @@ NetworkStyleDlg::ExecHook &execHook()
 }
 } // namespace
 
-NetworkStyleDlg::NetworkStyleDlg(QWidget *parent)
-    : MyDialog(parent)
+NetworkStyleDlg::NetworkStyleDlg(QWidget *parent) : MyDialog(parent)
 {
     setObjectName("NetworkStyleDlg");
     resize(400, 300);
@@ -51,8 +49,7 @@ void NetworkStyleDlg::initItems()
     auto *rows = new QGridLayout;
     rows->setSizeConstraint(QLayout::SetNoConstraint);
     const NetStyle styles[] = {LocalNetwork, CloudServer, DnsServer};
-    for (int i = 0; i < 3; ++i)
-    {
+    for (int i = 0; i < 3; ++i) {
         auto *item = new NetworkStyleItem(styles[i], styles[i] == netStyle, nullptr);
         connect(item, &NetworkStyleItem::signalsNetworkChanged, this, &NetworkStyleDlg::slotsNetworkChanged);
         rows->addWidget(item, i, 0);

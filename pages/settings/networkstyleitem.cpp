@@ -7,9 +7,7 @@
 #include <QPixmap>
 
 NetworkStyleItem::NetworkStyleItem(NetStyle netStyle, bool selected, QWidget *parent)
-    : DynamicWidget(QColor(0x1F, 0x29, 0x33), parent)
-    , style(netStyle)
-    , selected(selected)
+    : DynamicWidget(QColor(0x1F, 0x29, 0x33), parent), style(netStyle), selected(selected)
 {
     setFixedHeight(40);
     connect(this, &DynamicWidget::signalsPressed, this, &NetworkStyleItem::slotsPressed);
@@ -17,8 +15,7 @@ NetworkStyleItem::NetworkStyleItem(NetStyle netStyle, bool selected, QWidget *pa
 
 QString NetworkStyleItem::styleText(int netStyle)
 {
-    switch (netStyle)
-    {
+    switch (netStyle) {
     case CloudServer:
         return tr("Cloud Server");
     case DnsServer:
@@ -30,8 +27,7 @@ QString NetworkStyleItem::styleText(int netStyle)
 
 QString NetworkStyleItem::stylePicture(int netStyle)
 {
-    switch (netStyle)
-    {
+    switch (netStyle) {
     case CloudServer:
         return ":/myImages/png/network/icon-connection-cloudserver.png";
     case DnsServer:

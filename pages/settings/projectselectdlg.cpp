@@ -10,8 +10,7 @@
 #include <QGridLayout>
 #include <QStringList>
 
-namespace
-{
+namespace {
 ProjectSelectDlg::ExecHook &execHook()
 {
     static ProjectSelectDlg::ExecHook hook;
@@ -19,8 +18,7 @@ ProjectSelectDlg::ExecHook &execHook()
 }
 } // namespace
 
-ProjectSelectDlg::ProjectSelectDlg(QWidget *parent)
-    : MyDialog(parent)
+ProjectSelectDlg::ProjectSelectDlg(QWidget *parent) : MyDialog(parent)
 {
     setObjectName("ProjectSelectDlg");
     resize(400, 300);
@@ -56,8 +54,7 @@ void ProjectSelectDlg::initProjects()
 
     auto *rows = new QGridLayout;
     rows->setSizeConstraint(QLayout::SetNoConstraint);
-    for (int i = 0; i < names.size(); ++i)
-    {
+    for (int i = 0; i < names.size(); ++i) {
         auto *item = new ProjectSelectItem(names.at(i), names.at(i) == current, nullptr);
         connect(item, &ProjectSelectItem::signalsProjectChanged, this, &ProjectSelectDlg::slotsProjectChanged);
         rows->addWidget(item, i, 0);

@@ -6,9 +6,7 @@
 #include <QPixmap>
 
 ProjectSelectItem::ProjectSelectItem(const QString &projectName, bool selected, QWidget *parent)
-    : DynamicWidget(QColor(0x1F, 0x29, 0x33), parent)
-    , name(projectName)
-    , selected(selected)
+    : DynamicWidget(QColor(0x1F, 0x29, 0x33), parent), name(projectName), selected(selected)
 {
     setFixedHeight(40);
     connect(this, &DynamicWidget::signalsPressed, this, &ProjectSelectItem::slotsPressed);

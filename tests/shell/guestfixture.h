@@ -9,8 +9,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
-namespace guestfixture
-{
+namespace guestfixture {
 
 // Points gDatabase at a new project database in dir.
 inline void openFreshDatabase(const QTemporaryDir &dir, const QString &file = "guest.db3")
@@ -22,14 +21,16 @@ inline void openFreshDatabase(const QTemporaryDir &dir, const QString &file = "g
 
 inline bool addPanel(int panelId, int subnet, int device, int roomId)
 {
-    return gDatabase.execSql("insert into tbl_panel(panel_id,panel_remark,subnet_id,device_id,room_id)values(?,?,?,?,?)",
-                             {panelId, QString("panel %1").arg(panelId), subnet, device, roomId});
+    return gDatabase.execSql(
+        "insert into tbl_panel(panel_id,panel_remark,subnet_id,device_id,room_id)values(?,?,?,?,?)",
+        {panelId, QString("panel %1").arg(panelId), subnet, device, roomId});
 }
 
 inline bool addMessage(int messageId, int type, const QString &remark, const QString &icon, int switchNo)
 {
     return gDatabase.execSql(
-        "insert into tbl_message(message_id,message_type,message_remark,icon_name,universal_switch_no)values(?,?,?,?,?)",
+        "insert into "
+        "tbl_message(message_id,message_type,message_remark,icon_name,universal_switch_no)values(?,?,?,?,?)",
         {messageId, type, remark, icon, switchNo});
 }
 

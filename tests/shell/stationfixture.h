@@ -13,8 +13,7 @@
 #include <QFile>
 #include <QString>
 
-namespace stationfixture
-{
+namespace stationfixture {
 
 // The station's host address inside the private network, and its bus address.
 const QString hostIp = QStringLiteral("127.0.0.2");
@@ -31,9 +30,9 @@ inline void prepareProject(const QString &appDir, int networkType)
     const QString path = ProjectSwitch::databasePath("Home");
     QFile::remove(path);
     createDatabaseTables(path);
-    gDatabase.execSql("update tbl_network set host_ip=?,server_ip=?,domain_name=?,ip_port_mac=?,password=?",
-                      {hostIp, QString("127.0.0.1"), QString("127.0.0.1"), QString("01-02-03-04-05-06-07-08"),
-                       QString("ab12")});
+    gDatabase.execSql(
+        "update tbl_network set host_ip=?,server_ip=?,domain_name=?,ip_port_mac=?,password=?",
+        {hostIp, QString("127.0.0.1"), QString("127.0.0.1"), QString("01-02-03-04-05-06-07-08"), QString("ab12")});
     loadNetworkSettings();
     gSubId = QString::number(stationSubnet);
     gDevId = QString::number(stationDevice);

@@ -18,8 +18,7 @@
 
 #include <cstring>
 
-namespace
-{
+namespace {
 constexpr int tick = 20;
 constexpr quint8 panelSubnet = 1;
 constexpr quint8 panelDevice = 20;
@@ -153,8 +152,7 @@ void TestGuestDispatch::alarmIsLoggedAtOnce()
     QTRY_COMPARE(answers.size(), 2);
 
     const QList<universalSwitchMessage> msgs = appended();
-    for (const universalSwitchMessage &m : msgs)
-    {
+    for (const universalSwitchMessage &m : msgs) {
         QVERIFY(m.id > 0);
         QCOMPARE(m.message_type, 1);
         QCOMPARE(m.message_status, 0);

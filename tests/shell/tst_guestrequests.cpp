@@ -77,8 +77,7 @@ void TestGuestRequests::switchFrame_data()
     QTest::newRow("longer payload") << makeDeviceFrame(1, 20, 0xE01C, 0, 0, QByteArray::fromHex("050100ff")) << true
                                     << 1;
     // One payload byte: the "state" would be a CRC byte.
-    QTest::newRow("no state byte") << makeDeviceFrame(1, 20, 0xE01C, 255, 255, QByteArray::fromHex("05")) << false
-                                   << 0;
+    QTest::newRow("no state byte") << makeDeviceFrame(1, 20, 0xE01C, 255, 255, QByteArray::fromHex("05")) << false << 0;
     QTest::newRow("no payload") << makeDeviceFrame(1, 20, 0xE01C, 255, 255, QByteArray()) << false << 0;
     QTest::newRow("other opcode") << makeDeviceFrame(1, 20, 0x0032, 255, 255, QByteArray::fromHex("0564")) << false
                                   << 0;
@@ -94,8 +93,7 @@ void TestGuestRequests::switchFrame()
     QFETCH(int, state);
     SwitchFrame f;
     QCOMPARE(readSwitchFrame(reinterpret_cast<const quint8 *>(frame.constData()), frame.size(), f), read);
-    if (read)
-    {
+    if (read) {
         QCOMPARE(int(f.subnet), 1);
         QCOMPARE(int(f.device), 20);
         QCOMPARE(f.switchNo, 5);
@@ -265,8 +263,7 @@ void TestGuestRequests::storeServiceRequest()
     QVERIFY(guestfixture::addLogRow(11, 0, 0, 7, 3, "2026-12-09 12:00:00"));
     const int yesterday = queryIntValue("select max(id) as id from tbl_message_log", "id");
     int existing = 0;
-    if (existingStatus >= 0)
-    {
+    if (existingStatus >= 0) {
         QVERIFY(guestfixture::addLogRow(11, 0, existingStatus, 7, 3, "2026-12-10 08:00:00", "it's 100% done"));
         existing = queryIntValue("select max(id) as id from tbl_message_log", "id");
     }

@@ -16,8 +16,7 @@
 
 #include <cstring>
 
-namespace
-{
+namespace {
 const QColor tileColor(0x3D, 0x53, 0x66);
 } // namespace
 
@@ -98,8 +97,8 @@ void TestManagerItem::roomCardRotatesTodaysMessages()
 {
     const int first = addTodaysRow(11, 0, 7, 3);
     const int second = addTodaysRow(12, 1, 7, 3);
-    addTodaysRow(11, 0, 7, 3, 3);  // processed
-    addTodaysRow(11, 0, 8, 4);     // another room
+    addTodaysRow(11, 0, 7, 3, 3); // processed
+    addTodaysRow(11, 0, 8, 4);    // another room
     guestfixture::addLogRow(11, 0, 0, 7, 3, "2020-01-01 08:00:00");
 
     ManagerItem::setRotationInterval(3600000);
@@ -112,8 +111,7 @@ void TestManagerItem::roomCardRotatesTodaysMessages()
     QCOMPARE(QString(card.messages().at(0).recv_time), today + " 08:00:00");
 
     QList<int> shown;
-    for (int i = 0; i < 3; ++i)
-    {
+    for (int i = 0; i < 3; ++i) {
         QMetaObject::invokeMethod(&card, "onPoll");
         shown << card.currentMessageIndex();
     }
@@ -282,17 +280,26 @@ void TestManagerItem::picturePaths_data()
     QTest::newRow("room photo") << int(RoomTile) << "photo_Room_4" << folder + "photo_Room_4.png";
     QTest::newRow("photo with extension") << int(MoodTile) << "photo_Mood_1.png" << folder + "photo_Mood_1.png";
     QTest::newRow("missing photo") << int(RoomTile) << "photo_Room_9" << QString();
-    QTest::newRow("built-in room") << int(RoomTile) << "room_3" << ":/myImages/jpg/room/room_3.jpg";
-    QTest::newRow("room with extension") << int(RoomTemplateTile) << "room_3.jpg" << ":/myImages/jpg/room/room_3.jpg";
-    QTest::newRow("3d view") << int(View3DTile) << "view_01" << ":/myImages/png/3d_view/view_01.png";
-    QTest::newRow("mood") << int(MoodTile) << "moods_01" << ":/myImages/jpg/moods/moods_01.jpg";
-    QTest::newRow("light") << int(LightTile) << "light_05_on" << ":/myImages/png/light/light_05_on.png";
-    QTest::newRow("message") << int(MessageTile) << "message_02.png" << ":/myImages/png/message/message_02.png";
+    QTest::newRow("built-in room") << int(RoomTile) << "room_3"
+                                   << ":/myImages/jpg/room/room_3.jpg";
+    QTest::newRow("room with extension") << int(RoomTemplateTile) << "room_3.jpg"
+                                         << ":/myImages/jpg/room/room_3.jpg";
+    QTest::newRow("3d view") << int(View3DTile) << "view_01"
+                             << ":/myImages/png/3d_view/view_01.png";
+    QTest::newRow("mood") << int(MoodTile) << "moods_01"
+                          << ":/myImages/jpg/moods/moods_01.jpg";
+    QTest::newRow("light") << int(LightTile) << "light_05_on"
+                           << ":/myImages/png/light/light_05_on.png";
+    QTest::newRow("message") << int(MessageTile) << "message_02.png"
+                             << ":/myImages/png/message/message_02.png";
     QTest::newRow("air conditioner") << int(AirConditionerTile) << "x"
                                      << ":/myImages/png/edit_room/icon-room-ac.png";
-    QTest::newRow("floor heating") << int(FloorHeatTile) << "" << ":/myImages/png/edit_room/icon-room-floorheat.png";
-    QTest::newRow("panel") << int(PanelTile) << "" << ":/myImages/png/edit_room/icon-room-panel.png";
-    QTest::newRow("add") << int(AddTile) << "" << ":/myImages/png/add_new_room.png";
+    QTest::newRow("floor heating") << int(FloorHeatTile) << ""
+                                   << ":/myImages/png/edit_room/icon-room-floorheat.png";
+    QTest::newRow("panel") << int(PanelTile) << ""
+                           << ":/myImages/png/edit_room/icon-room-panel.png";
+    QTest::newRow("add") << int(AddTile) << ""
+                         << ":/myImages/png/add_new_room.png";
     QTest::newRow("unknown kind") << 42 << "room_3" << QString();
 }
 
@@ -301,8 +308,7 @@ void TestManagerItem::picturePaths()
     QFETCH(int, type);
     QFETCH(QString, iconName);
     QFETCH(QString, path);
-    for (const QString &photo : {QString("photo_Room_4.png"), QString("photo_Mood_1.png")})
-    {
+    for (const QString &photo : {QString("photo_Room_4.png"), QString("photo_Mood_1.png")}) {
         QFile file(home.path() + "/database/Home/" + photo);
         QVERIFY(file.open(QIODevice::WriteOnly));
     }

@@ -15,8 +15,7 @@
 
 #include <QtTest>
 
-namespace
-{
+namespace {
 constexpr int tick = 20; // the login attempts' period in these tests
 const QString machineId = QStringLiteral("4c4c4544-0042-3510_8050");
 } // namespace

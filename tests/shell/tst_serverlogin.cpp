@@ -136,15 +136,20 @@ void TestServerLogin::replies_data()
     QTest::addColumn<QString>("msg");
 
     const QByteArray a3 = hex("CCCC001000A300000000000000");
-    const char *cloud[] = {"Success", "MAC Error", "IPPORT Offline", "Password Error", "Firmware Version Too Low",
+    const char *cloud[] = {"Success",
+                           "MAC Error",
+                           "IPPORT Offline",
+                           "Password Error",
+                           "Firmware Version Too Low",
                            "Failed To Connect Server"};
     for (int code = 0; code <= 5; ++code)
         QTest::addRow("A3 result %d", code) << makeServerPacket(a3 + char(code)) << (code == 0) << cloud[code];
     QTest::newRow("A3 result 200") << makeServerPacket(a3 + char(200)) << false << "Failed To Connect Server";
 
     const QByteArray a4 = hex("CCCC000C00A4000000");
-    const char *dns[] = {"Failed To Connect IPPORT", "Success", "A2 trigger A4", "Password Error", "MAC Error",
-                         "MAC And Password Error", "Full", "Failed To Connect IPPORT"};
+    const char *dns[] = {
+        "Failed To Connect IPPORT", "Success", "A2 trigger A4",           "Password Error", "MAC Error",
+        "MAC And Password Error",   "Full",    "Failed To Connect IPPORT"};
     for (int code = 0; code <= 7; ++code)
         QTest::addRow("A4 result %d", code) << makeServerPacket(a4 + char(code)) << (code == 1) << dns[code];
 }
@@ -181,9 +186,9 @@ void TestServerLogin::replyTooShortForItsResult()
     QFETCH(bool, read);
     bool success = false;
     QString text;
-    QCOMPARE(ServerLogin::readLoginReply(reinterpret_cast<const quint8 *>(packet.constData()), packet.size(), success,
-                                         text),
-             read);
+    QCOMPARE(
+        ServerLogin::readLoginReply(reinterpret_cast<const quint8 *>(packet.constData()), packet.size(), success, text),
+        read);
 }
 
 QTEST_MAIN(TestServerLogin)

@@ -154,8 +154,7 @@ void TestSwitching::pickProject(const QString &name)
     ProjectSelectDlg::setExecHook([name](ProjectSelectDlg &dialog) {
         if (name.isEmpty())
             return int(QDialog::Rejected);
-        for (ProjectSelectItem *row : dialog.findChildren<ProjectSelectItem *>())
-        {
+        for (ProjectSelectItem *row : dialog.findChildren<ProjectSelectItem *>()) {
             if (row->projectName() == name)
                 click(row);
         }

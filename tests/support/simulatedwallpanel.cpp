@@ -4,8 +4,8 @@
 
 SimulatedWallPanel::SimulatedWallPanel(quint8 subnet, quint8 device, quint16 port, const QHostAddress &target,
                                        QObject *parent)
-    : QObject(parent), device(new SimulatedDevice(subnet, device, port, QHostAddress(QHostAddress::AnyIPv4), target,
-                                                  this)),
+    : QObject(parent),
+      device(new SimulatedDevice(subnet, device, port, QHostAddress(QHostAddress::AnyIPv4), target, this)),
       subnetId(subnet), deviceId(device), portNumber(port), targetAddress(target)
 {
     this->device->answers = false;

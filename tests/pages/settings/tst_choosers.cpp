@@ -94,8 +94,7 @@ void TestChoosers::styleRowsMarkThePreset()
     dialog.initItems();
     const QList<NetworkStyleItem *> rows = dialog.findChildren<NetworkStyleItem *>();
     QCOMPARE(rows.size(), 3);
-    for (int i = 0; i < 3; ++i)
-    {
+    for (int i = 0; i < 3; ++i) {
         QCOMPARE(int(rows.at(i)->netStyle()), i);
         QCOMPARE(rows.at(i)->isSelected(), i == preset);
         QCOMPARE(rows.at(i)->height(), 40);
