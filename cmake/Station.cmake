@@ -27,9 +27,11 @@ function(station_library name)
     endif()
 endfunction()
 
-# station_add_test(folder name [LINK lib...]): tests/<folder>/tst_<name>.cpp as a CTest test.
+# station_add_test(folder name [NETWORK] [LINK lib...]): tests/<folder>/tst_<name>.cpp as a CTest test.
+# NETWORK marks a test that opens the station's own bus or transfer ports: such tests run one at a time,
+# since two stations on one loopback would both answer the same simulated peer.
 function(station_add_test folder name)
-    cmake_parse_arguments(ARG "" "TIMEOUT" "LINK" ${ARGN})
+    cmake_parse_arguments(ARG "NETWORK" "TIMEOUT" "LINK" ${ARGN})
     set(target tst_${folder}_${name})
     add_executable(${target} ${CMAKE_CURRENT_SOURCE_DIR}/tst_${name}.cpp)
     station_warnings(${target})
@@ -41,4 +43,7 @@ function(station_add_test folder name)
     set_tests_properties(${folder}/${name} PROPERTIES
         TIMEOUT ${ARG_TIMEOUT}
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.qpa.*=false")
+    if(ARG_NETWORK)
+        set_tests_properties(${folder}/${name} PROPERTIES RESOURCE_LOCK station-network-ports)
+    endif()
 endfunction()
