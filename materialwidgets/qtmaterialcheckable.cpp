@@ -38,9 +38,11 @@ void QtMaterialCheckablePrivate::init()
     labelPosition = QtMaterialCheckable::LabelOnRight;
     useThemeColors = true;
 
-    rippleOverlay = new QtMaterialRippleOverlay;
-    rippleOverlay->setParent(q->parentWidget());
-    rippleOverlay->installEventFilter(q);
+    auto *overlay = new QtMaterialRippleOverlay;
+    rippleOverlay = overlay;
+    rippleOverlayObject = overlay;
+    overlay->setParent(q->parentWidget());
+    overlay->installEventFilter(q);
 
     q->setCheckable(true);
     q->setFont(style.themeFont(8));
@@ -294,7 +296,7 @@ bool QtMaterialCheckable::event(QEvent *event)
 bool QtMaterialCheckable::eventFilter(QObject *obj, QEvent *event)
 {
     Q_D(QtMaterialCheckable);
-    if (obj == d->rippleOverlay && event->type() == QEvent::Resize)
+    if (obj == d->rippleOverlayObject && event->type() == QEvent::Resize)
         d->rippleOverlay->setGeometry(d->rippleGeometry());
     return QAbstractButton::eventFilter(obj, event);
 }

@@ -29,6 +29,9 @@ public:
     // Lives in the button's parent so the ripple may spread past the button's edges; guarded because the
     // parent may delete it before the button.
     QPointer<QtMaterialRippleOverlay> rippleOverlay;
+    // The same overlay as a plain object, so eventFilter can recognise it while it is being destroyed: converting
+    // the guarded pointer casts to the overlay's class, which a half-destroyed overlay no longer is.
+    QObject *rippleOverlayObject = nullptr;
     QtMaterialCheckableIcon *checkedIcon = nullptr;
     QtMaterialCheckableIcon *uncheckedIcon = nullptr;
     QStateMachine *stateMachine = nullptr;

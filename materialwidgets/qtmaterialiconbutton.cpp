@@ -17,8 +17,10 @@ void QtMaterialIconButtonPrivate::init()
     Q_Q(QtMaterialIconButton);
 
     useThemeColors = true;
-    rippleOverlay = new QtMaterialRippleOverlay(q->parentWidget());
-    rippleOverlay->installEventFilter(q);
+    auto *overlay = new QtMaterialRippleOverlay(q->parentWidget());
+    rippleOverlay = overlay;
+    rippleOverlayObject = overlay;
+    overlay->installEventFilter(q);
 
     q->setStyle(&QtMaterialStyle::instance());
 
@@ -138,7 +140,7 @@ bool QtMaterialIconButton::event(QEvent *event)
 bool QtMaterialIconButton::eventFilter(QObject *obj, QEvent *event)
 {
     Q_D(QtMaterialIconButton);
-    if (obj == d->rippleOverlay && event->type() == QEvent::Resize) {
+    if (obj == d->rippleOverlayObject && event->type() == QEvent::Resize) {
         d->updateRipple();
     }
     return QAbstractButton::eventFilter(obj, event);

@@ -24,5 +24,8 @@ public:
     QColor disabledColor;
     // Lives in the button's parent, so the parent may already have deleted it.
     QPointer<QtMaterialRippleOverlay> rippleOverlay;
+    // The same overlay as a plain object, so eventFilter can recognise it while it is being destroyed: converting
+    // the guarded pointer casts to the overlay's class, which a half-destroyed overlay no longer is.
+    QObject *rippleOverlayObject = nullptr;
     QtMaterialIconButton *const q_ptr;
 };

@@ -19,8 +19,10 @@ void QtMaterialLabelPrivate::init()
     fontIndex = 8;
     useThemeColors = true;
 
-    rippleOverlay = new QtMaterialRippleOverlay(q->parentWidget());
-    rippleOverlay->installEventFilter(q);
+    auto *overlay = new QtMaterialRippleOverlay(q->parentWidget());
+    rippleOverlay = overlay;
+    rippleOverlayObject = overlay;
+    overlay->installEventFilter(q);
 
     q->setStyle(&QtMaterialStyle::instance());
     QSizePolicy policy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -162,7 +164,7 @@ bool QtMaterialLabel::event(QEvent *event)
 bool QtMaterialLabel::eventFilter(QObject *obj, QEvent *event)
 {
     Q_D(QtMaterialLabel);
-    if (obj == d->rippleOverlay && event->type() == QEvent::Resize) {
+    if (obj == d->rippleOverlayObject && event->type() == QEvent::Resize) {
         d->updateRipple();
     }
     return QLabel::eventFilter(obj, event);
