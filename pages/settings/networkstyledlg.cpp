@@ -1,9 +1,7 @@
 #include "pages/settings/networkstyledlg.h"
 
-#include "materialwidgets/qtmaterialcanvas.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
-#include "materialwidgets/qtmaterialiconbutton.h"
-#include "materialwidgets/qtmaterialtheme.h"
+#include "pages/settings/chooserparts.h"
 #include "pages/settings/networkstyleitem.h"
 
 #include <QGridLayout>
@@ -22,25 +20,7 @@ NetworkStyleDlg::NetworkStyleDlg(QWidget *parent) : MyDialog(parent)
     resize(400, 300);
     makeFramelessPanel();
 
-    auto *closeButton = new QtMaterialIconButton(QtMaterialTheme::icon("navigation", "close"), nullptr);
-    closeButton->setObjectName("pushButtonClose");
-    closeButton->setColor(Qt::white);
-    connect(closeButton, &QtMaterialIconButton::clicked, this, &NetworkStyleDlg::close);
-
-    groupBox = new QtMaterialGroupBox(QString(), nullptr);
-    groupBox->setObjectName("groupBoxStyles");
-    groupBox->setStyleSheet("QGroupBox{border:none;}");
-    auto *canvas = new QtMaterialCanvas(this);
-    canvas->setBackgroundColor(panelColor);
-    canvas->setWidget(groupBox);
-    canvas->setWidgetResizable(true);
-
-    auto *layout = new QGridLayout;
-    layout->setSizeConstraint(QLayout::SetNoConstraint);
-    layout->addWidget(closeButton, 0, 0, Qt::AlignRight | Qt::AlignTop);
-    layout->addWidget(canvas, 1, 0);
-    layout->setRowStretch(1, 1);
-    setLayout(layout);
+    groupBox = addChooserFrame(this, "groupBoxStyles");
     setFixedHeight(240);
 }
 

@@ -1,10 +1,8 @@
 #include "pages/settings/networkstyleitem.h"
 
-#include "materialwidgets/qtmaterialstyle.h"
+#include "pages/settings/chooserparts.h"
 
 #include <QCoreApplication>
-#include <QPainter>
-#include <QPixmap>
 
 NetworkStyleItem::NetworkStyleItem(NetStyle netStyle, bool selected, QWidget *parent)
     : DynamicWidget(QColor(0x1F, 0x29, 0x33), parent), style(netStyle), selected(selected)
@@ -46,20 +44,5 @@ void NetworkStyleItem::paintEvent(QPaintEvent *event)
 {
     DynamicWidget::paintEvent(event);
 
-    const int w = width();
-    const int h = height();
-    const int y = (h - 24) / 2;
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.drawPixmap(QRect(20, y, 24, 24), QPixmap(stylePicture(style)));
-    if (selected)
-        painter.drawPixmap(QRect(w - 41, y, 24, 24), QPixmap(":/myImages/png/selected.png"));
-
-    painter.setFont(QtMaterialStyle::instance().themeFont(8));
-    painter.setPen(Qt::white);
-    const QString text = painter.fontMetrics().elidedText(styleText(style), Qt::ElideRight, w);
-    painter.drawText(QRect(60, 0, w, h), Qt::AlignLeft | Qt::AlignVCenter, text);
-
-    painter.setPen(Qt::lightGray);
-    painter.drawLine(0, h - 1, w - 1, h - 1);
+    paintChooserRow(this, stylePicture(style), styleText(style), selected);
 }

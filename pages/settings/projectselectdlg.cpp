@@ -1,10 +1,8 @@
 #include "pages/settings/projectselectdlg.h"
 
 #include "core/projectlist.h"
-#include "materialwidgets/qtmaterialcanvas.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
-#include "materialwidgets/qtmaterialiconbutton.h"
-#include "materialwidgets/qtmaterialtheme.h"
+#include "pages/settings/chooserparts.h"
 #include "pages/settings/projectselectitem.h"
 
 #include <QGridLayout>
@@ -24,25 +22,7 @@ ProjectSelectDlg::ProjectSelectDlg(QWidget *parent) : MyDialog(parent)
     resize(400, 300);
     makeFramelessPanel();
 
-    auto *closeButton = new QtMaterialIconButton(QtMaterialTheme::icon("navigation", "close"), nullptr);
-    closeButton->setObjectName("pushButtonClose");
-    closeButton->setColor(Qt::white);
-    connect(closeButton, &QtMaterialIconButton::clicked, this, &ProjectSelectDlg::close);
-
-    groupBox = new QtMaterialGroupBox(QString(), nullptr);
-    groupBox->setObjectName("groupBoxProjects");
-    groupBox->setStyleSheet("QGroupBox{border:none;}");
-    auto *canvas = new QtMaterialCanvas(this);
-    canvas->setBackgroundColor(panelColor);
-    canvas->setWidget(groupBox);
-    canvas->setWidgetResizable(true);
-
-    auto *layout = new QGridLayout;
-    layout->setSizeConstraint(QLayout::SetNoConstraint);
-    layout->addWidget(closeButton, 0, 0, Qt::AlignRight | Qt::AlignTop);
-    layout->addWidget(canvas, 1, 0);
-    layout->setRowStretch(1, 1);
-    setLayout(layout);
+    groupBox = addChooserFrame(this, "groupBoxProjects");
 }
 
 void ProjectSelectDlg::initProjects()
