@@ -229,7 +229,9 @@ bool removeProject(const QString &name)
     const QDomNodeList projects = doc.elementsByTagName("project");
     for (int i = 0; i < projects.count(); ++i) {
         QDomNode project = projects.at(i);
-        if (project.firstChildElement("name").text() == name) {
+        // A project without a name element is nobody's: not even an empty name removes it.
+        const QDomElement projectName = project.firstChildElement("name");
+        if (!projectName.isNull() && projectName.text() == name) {
             project.parentNode().removeChild(project);
             break;
         }

@@ -56,6 +56,7 @@ private slots:
     void currentProjectSwitches();
     void removeProjectLeavesCurrent();
     void removeUnknownRewritesUnchanged();
+    void removeChecksOnlyTheFirstNameOfEachProject();
     void duplicateNameReadsFirst();
     void elementsFoundAtAnyDepth();
     void unparsableFileCountsAsMissing();
@@ -222,6 +223,26 @@ void TestProjectList::removeUnknownRewritesUnchanged()
     QVERIFY(removeProject("Nowhere"));
     // A list read back and rewritten states its declaration with single quotes; the rest is the same text.
     QCOMPARE(readAll(projectXmlPath()), QByteArray(kDefaultList).replace('"', '\''));
+}
+
+void TestProjectList::removeChecksOnlyTheFirstNameOfEachProject()
+{
+    writeList("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<general><project><network_type>1</network_type></project>"
+              "<project><name>A</name><name>B</name></project>"
+              "<project><name></name><network_type>2</network_type></project>"
+              "<project><name>B</name></project></general>\n");
+    // A project without a name is not matched by the empty name; the project named so is.
+    QVERIFY(removeProject(""));
+    QByteArray content = readAll(projectXmlPath());
+    QVERIFY(content.contains("<network_type>1</network_type>"));
+    QVERIFY(!content.contains("<network_type>2</network_type>"));
+
+    // A second name element is not looked at: the project that starts with B goes, not the one with A.
+    QVERIFY(removeProject("B"));
+    QStringList names;
+    QVERIFY(getProjectNames(names));
+    QCOMPARE(names, QStringList{"A"});
 }
 
 void TestProjectList::duplicateNameReadsFirst()
