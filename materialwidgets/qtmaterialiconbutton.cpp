@@ -1,8 +1,6 @@
 #include "materialwidgets/qtmaterialiconbutton.h"
 
 #include "materialwidgets/qtmaterialiconbutton_p.h"
-#include "materialwidgets/qtmaterialrippleoverlay.h"
-#include "materialwidgets/qtmaterialrippleplacement.h"
 #include "materialwidgets/qtmaterialstyle.h"
 
 #include <QEvent>
@@ -17,28 +15,13 @@ void QtMaterialIconButtonPrivate::init()
     Q_Q(QtMaterialIconButton);
 
     useThemeColors = true;
-    auto *overlay = new QtMaterialRippleOverlay(q->parentWidget());
-    rippleOverlay = overlay;
-    rippleOverlayObject = overlay;
-    overlay->installEventFilter(q);
+    ripple.create(q);
 
     q->setStyle(&QtMaterialStyle::instance());
 
     QSizePolicy policy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     policy.setWidthForHeight(true);
     q->setSizePolicy(policy);
-
-    if (q->parentWidget()) {
-        rippleOverlay->show();
-    }
-}
-
-void QtMaterialIconButtonPrivate::updateRipple()
-{
-    Q_Q(QtMaterialIconButton);
-    if (rippleOverlay) {
-        rippleOverlay->setGeometry(doubledAround(q->geometry()));
-    }
 }
 
 QtMaterialIconButton::QtMaterialIconButton(const QIcon &icon, QWidget *parent)
@@ -58,7 +41,7 @@ QtMaterialIconButton::~QtMaterialIconButton()
 {
     // The overlay belongs to the parent; buttons of rebuilt rows and tiles would otherwise leave
     // one overlay behind per button.
-    delete d_func()->rippleOverlay;
+    d_func()->ripple.destroy();
 }
 
 QSize QtMaterialIconButton::sizeHint() const
@@ -117,32 +100,14 @@ QColor QtMaterialIconButton::disabledColor() const
 
 bool QtMaterialIconButton::event(QEvent *event)
 {
-    Q_D(QtMaterialIconButton);
-
-    switch (event->type()) {
-    case QEvent::Move:
-    case QEvent::Resize:
-        d->updateRipple();
-        break;
-    case QEvent::ParentChange:
-        if (QWidget *widget = parentWidget(); widget && d->rippleOverlay) {
-            d->rippleOverlay->setParent(widget);
-            d->rippleOverlay->show();
-            d->updateRipple();
-        }
-        break;
-    default:
-        break;
-    }
+    d_func()->ripple.widgetEvent(event);
     return QAbstractButton::event(event);
 }
 
 bool QtMaterialIconButton::eventFilter(QObject *obj, QEvent *event)
 {
     Q_D(QtMaterialIconButton);
-    if (obj == d->rippleOverlayObject && event->type() == QEvent::Resize) {
-        d->updateRipple();
-    }
+    d->ripple.overlayEvent(obj, event);
     return QAbstractButton::eventFilter(obj, event);
 }
 
@@ -152,10 +117,7 @@ void QtMaterialIconButton::mousePressEvent(QMouseEvent *event)
 
     QAbstractButton::mousePressEvent(event);
 
-    if (d->rippleOverlay) {
-        const QPoint center(qRound(d->rippleOverlay->width() / 2.0), qRound(d->rippleOverlay->height() / 2.0));
-        d->rippleOverlay->addRipple(center, iconSize().width());
-    }
+    d->ripple.addCentredRipple(iconSize().width());
 }
 
 void QtMaterialIconButton::mouseReleaseEvent(QMouseEvent *event)

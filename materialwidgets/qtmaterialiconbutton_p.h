@@ -1,11 +1,11 @@
 #pragma once
 // Private state of the icon button.
 
+#include "materialwidgets/qtmaterialrippleplacement.h"
+
 #include <QColor>
-#include <QPointer>
 
 class QtMaterialIconButton;
-class QtMaterialRippleOverlay;
 
 class QtMaterialIconButtonPrivate
 {
@@ -17,15 +17,11 @@ public:
     virtual ~QtMaterialIconButtonPrivate();
 
     void init();
-    void updateRipple();
 
     bool useThemeColors = true;
     QColor color;
     QColor disabledColor;
-    // Lives in the button's parent, so the parent may already have deleted it.
-    QPointer<QtMaterialRippleOverlay> rippleOverlay;
-    // The same overlay as a plain object, so eventFilter can recognise it while it is being destroyed: converting
-    // the guarded pointer casts to the overlay's class, which a half-destroyed overlay no longer is.
-    QObject *rippleOverlayObject = nullptr;
+    // The press ripple's overlay, laid around the widget in its parent.
+    QtMaterialRipplePlacement ripple;
     QtMaterialIconButton *const q_ptr;
 };

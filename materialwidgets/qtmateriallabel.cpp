@@ -1,8 +1,6 @@
 #include "materialwidgets/qtmateriallabel.h"
 
 #include "materialwidgets/qtmateriallabel_p.h"
-#include "materialwidgets/qtmaterialrippleoverlay.h"
-#include "materialwidgets/qtmaterialrippleplacement.h"
 #include "materialwidgets/qtmaterialstyle.h"
 
 #include <QEvent>
@@ -19,30 +17,15 @@ void QtMaterialLabelPrivate::init()
     fontIndex = 8;
     useThemeColors = true;
 
-    auto *overlay = new QtMaterialRippleOverlay(q->parentWidget());
-    rippleOverlay = overlay;
-    rippleOverlayObject = overlay;
-    overlay->installEventFilter(q);
+    ripple.create(q);
 
     q->setStyle(&QtMaterialStyle::instance());
     QSizePolicy policy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     policy.setWidthForHeight(true);
     q->setSizePolicy(policy);
 
-    if (q->parentWidget()) {
-        rippleOverlay->show();
-    }
-
     applyPalette();
     applyFont();
-}
-
-void QtMaterialLabelPrivate::updateRipple()
-{
-    Q_Q(QtMaterialLabel);
-    if (rippleOverlay) {
-        rippleOverlay->setGeometry(doubledAround(q->geometry()));
-    }
 }
 
 void QtMaterialLabelPrivate::applyPalette()
@@ -80,7 +63,7 @@ QtMaterialLabel::~QtMaterialLabel()
 {
     // The overlay belongs to the parent; labels of rebuilt rows and tiles would otherwise leave
     // one overlay behind per label.
-    delete d_func()->rippleOverlay;
+    d_func()->ripple.destroy();
 }
 
 void QtMaterialLabel::setFontIndex(int index)
@@ -139,24 +122,10 @@ bool QtMaterialLabel::event(QEvent *event)
 {
     Q_D(QtMaterialLabel);
 
-    switch (event->type()) {
-    case QEvent::Move:
-    case QEvent::Resize:
-        d->updateRipple();
-        break;
-    case QEvent::ParentChange:
-        if (QWidget *widget = parentWidget(); widget && d->rippleOverlay) {
-            d->rippleOverlay->setParent(widget);
-            d->rippleOverlay->show();
-            d->updateRipple();
-        }
-        break;
-    case QEvent::StyleChange:
+    d->ripple.widgetEvent(event);
+    if (event->type() == QEvent::StyleChange) {
         d->applyPalette();
         d->applyFont();
-        break;
-    default:
-        break;
     }
     return QLabel::event(event);
 }
@@ -164,9 +133,7 @@ bool QtMaterialLabel::event(QEvent *event)
 bool QtMaterialLabel::eventFilter(QObject *obj, QEvent *event)
 {
     Q_D(QtMaterialLabel);
-    if (obj == d->rippleOverlayObject && event->type() == QEvent::Resize) {
-        d->updateRipple();
-    }
+    d->ripple.overlayEvent(obj, event);
     return QLabel::eventFilter(obj, event);
 }
 
@@ -176,10 +143,7 @@ void QtMaterialLabel::mousePressEvent(QMouseEvent *event)
 
     QLabel::mousePressEvent(event);
 
-    if (d->rippleOverlay) {
-        const QPoint center(qRound(d->rippleOverlay->width() / 2.0), qRound(d->rippleOverlay->height() / 2.0));
-        d->rippleOverlay->addRipple(center, width());
-    }
+    d->ripple.addCentredRipple(width());
 
     if (event->button() == Qt::LeftButton && rect().contains(event->localPos().toPoint())) {
         m_pressed = true;

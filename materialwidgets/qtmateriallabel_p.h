@@ -1,11 +1,11 @@
 #pragma once
 // Private state of the label.
 
+#include "materialwidgets/qtmaterialrippleplacement.h"
+
 #include <QColor>
-#include <QPointer>
 
 class QtMaterialLabel;
-class QtMaterialRippleOverlay;
 
 class QtMaterialLabelPrivate
 {
@@ -17,17 +17,13 @@ public:
     virtual ~QtMaterialLabelPrivate();
 
     void init();
-    void updateRipple();
     void applyPalette();
     void applyFont();
 
     int fontIndex = 8;
     bool useThemeColors = true;
     QColor textColor;
-    // Lives in the label's parent, so the parent may already have deleted it.
-    QPointer<QtMaterialRippleOverlay> rippleOverlay;
-    // The same overlay as a plain object, so eventFilter can recognise it while it is being destroyed: converting
-    // the guarded pointer casts to the overlay's class, which a half-destroyed overlay no longer is.
-    QObject *rippleOverlayObject = nullptr;
+    // The press ripple's overlay, laid around the widget in its parent.
+    QtMaterialRipplePlacement ripple;
     QtMaterialLabel *const q_ptr;
 };
