@@ -278,6 +278,22 @@ void QtMaterialFlatButton::setForegroundColor(const QColor &color)
     update();
 }
 
+namespace
+{
+// The theme colour that stands for a button role when no colour of its own is set.
+QColor roleColor(int role)
+{
+    switch (role) {
+    case Material::MainRole:
+        return QtMaterialStyle::instance().themeColor(0);
+    case Material::ContrastRole:
+        return QtMaterialStyle::instance().themeColor(4);
+    default:
+        return QtMaterialStyle::instance().themeColor(8);
+    }
+}
+} // namespace
+
 QColor QtMaterialFlatButton::foregroundColor() const
 {
     Q_D(const QtMaterialFlatButton);
@@ -287,14 +303,7 @@ QColor QtMaterialFlatButton::foregroundColor() const
     if (d->type == Material::ShadowButton || d->type == Material::FillButton || d->type > Material::FillButton) {
         return QtMaterialStyle::instance().themeColor(10);
     }
-    switch (d->role) {
-    case Material::MainRole:
-        return QtMaterialStyle::instance().themeColor(0);
-    case Material::ContrastRole:
-        return QtMaterialStyle::instance().themeColor(4);
-    default:
-        return QtMaterialStyle::instance().themeColor(8);
-    }
+    return roleColor(d->role);
 }
 
 void QtMaterialFlatButton::setBackgroundColor(const QColor &color)
@@ -311,14 +320,7 @@ QColor QtMaterialFlatButton::backgroundColor() const
     if (!d->useThemeColors && d->backgroundColor.isValid()) {
         return d->backgroundColor;
     }
-    switch (d->role) {
-    case Material::MainRole:
-        return QtMaterialStyle::instance().themeColor(0);
-    case Material::ContrastRole:
-        return QtMaterialStyle::instance().themeColor(4);
-    default:
-        return QtMaterialStyle::instance().themeColor(8);
-    }
+    return roleColor(d->role);
 }
 
 void QtMaterialFlatButton::setOverlayColor(const QColor &color)
