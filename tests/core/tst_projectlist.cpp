@@ -11,19 +11,6 @@
 
 namespace {
 
-const char kDefaultList[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                            "<general>\n"
-                            "    <project>\n"
-                            "        <name>Home</name>\n"
-                            "        <indoor_temperature_low>20</indoor_temperature_low>\n"
-                            "        <indoor_temperature_high>35</indoor_temperature_high>\n"
-                            "        <network_type>0</network_type>\n"
-                            "    </project>\n"
-                            "    <current>\n"
-                            "        <name>Home</name>\n"
-                            "    </current>\n"
-                            "</general>\n";
-
 QByteArray readAll(const QString &path)
 {
     QFile file(path);
@@ -107,7 +94,7 @@ void TestProjectList::missingFileReadsNothingAndCreatesNothing()
 void TestProjectList::defaultListContent()
 {
     QVERIFY(createProjectXml());
-    QCOMPARE(readAll(projectXmlPath()), QByteArray(kDefaultList));
+    QCOMPARE(readAll(projectXmlPath()), QByteArray(testenv::defaultProjectList));
 
     QStringList names;
     QVERIFY(getProjectNames(names));
@@ -127,7 +114,7 @@ void TestProjectList::defaultListContent()
     // createProjectXml replaces whatever was there, it doesn't merge.
     QVERIFY(addProject("Second"));
     QVERIFY(createProjectXml());
-    QCOMPARE(readAll(projectXmlPath()), QByteArray(kDefaultList));
+    QCOMPARE(readAll(projectXmlPath()), QByteArray(testenv::defaultProjectList));
 }
 
 void TestProjectList::addedProjectFollowsCurrent()
@@ -222,7 +209,7 @@ void TestProjectList::removeUnknownRewritesUnchanged()
     QVERIFY(createProjectXml());
     QVERIFY(removeProject("Nowhere"));
     // A list read back and rewritten states its declaration with single quotes; the rest is the same text.
-    QCOMPARE(readAll(projectXmlPath()), QByteArray(kDefaultList).replace('"', '\''));
+    QCOMPARE(readAll(projectXmlPath()), QByteArray(testenv::defaultProjectList).replace('"', '\''));
 }
 
 void TestProjectList::removeChecksOnlyTheFirstNameOfEachProject()
@@ -308,7 +295,7 @@ void TestProjectList::listIsReplacedNotTruncated()
     QFile old(projectXmlPath());
     QVERIFY(old.open(QIODevice::ReadOnly));
     QVERIFY(addProject("Second"));
-    QCOMPARE(old.readAll(), QByteArray(kDefaultList));
+    QCOMPARE(old.readAll(), QByteArray(testenv::defaultProjectList));
     QVERIFY(projectExists("Second"));
 
     const QStringList leftovers = QDir(gAppDirPath + "/database").entryList(QDir::Files | QDir::Hidden | QDir::System);
@@ -366,7 +353,7 @@ void TestProjectList::invalidNamesAreRefused()
     QVERIFY(createProjectXml());
     QVERIFY(!addProject(name));
     QVERIFY(!setCurrentProjectName(name));
-    QCOMPARE(readAll(projectXmlPath()), QByteArray(kDefaultList));
+    QCOMPARE(readAll(projectXmlPath()), QByteArray(testenv::defaultProjectList));
 }
 
 void TestProjectList::invalidCurrentNameIsNoCurrentProject()

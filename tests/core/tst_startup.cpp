@@ -136,18 +136,7 @@ void TestStartup::firstStartCreatesSettingsAndProjectLayout()
 
     QFile list(databaseFolder() + "/project.xml");
     QVERIFY(list.open(QIODevice::ReadOnly));
-    QCOMPARE(list.readAll(), QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                        "<general>\n"
-                                        "    <project>\n"
-                                        "        <name>Home</name>\n"
-                                        "        <indoor_temperature_low>20</indoor_temperature_low>\n"
-                                        "        <indoor_temperature_high>35</indoor_temperature_high>\n"
-                                        "        <network_type>0</network_type>\n"
-                                        "    </project>\n"
-                                        "    <current>\n"
-                                        "        <name>Home</name>\n"
-                                        "    </current>\n"
-                                        "</general>\n"));
+    QCOMPARE(list.readAll(), QByteArray(testenv::defaultProjectList));
     QVERIFY(QFileInfo(databaseFolder() + "/Home").isDir());
     QVERIFY(QFileInfo(databaseFolder() + "/Home/Home.db3").size() > 0);
 }

@@ -18,4 +18,17 @@ void useFreshHome(const QTemporaryDir &dir)
     QCoreApplication::setApplicationName("Zoduv");
 }
 
+const char defaultProjectList[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                  "<general>\n"
+                                  "    <project>\n"
+                                  "        <name>Home</name>\n"
+                                  "        <indoor_temperature_low>20</indoor_temperature_low>\n"
+                                  "        <indoor_temperature_high>35</indoor_temperature_high>\n"
+                                  "        <network_type>0</network_type>\n"
+                                  "    </project>\n"
+                                  "    <current>\n"
+                                  "        <name>Home</name>\n"
+                                  "    </current>\n"
+                                  "</general>\n";
+
 } // namespace testenv

@@ -9,4 +9,7 @@ namespace testenv {
 // station does, so QSettings writes below dir. Call before the first settings access.
 void useFreshHome(const QTemporaryDir &dir);
 
+// The project list a first start writes, byte for byte.
+extern const char defaultProjectList[];
+
 } // namespace testenv
