@@ -47,3 +47,14 @@ function(station_add_test folder name)
         set_tests_properties(${folder}/${name} PROPERTIES RESOURCE_LOCK station-network-ports)
     endif()
 endfunction()
+
+include(${CMAKE_CURRENT_LIST_DIR}/IncludeDirection.cmake)
+
+# Stops the configure step when a source includes a folder above its own.
+function(station_check_include_direction)
+    station_upward_includes(${CMAKE_SOURCE_DIR} upward)
+    if(upward)
+        string(REPLACE ";" "\n" upward "${upward}")
+        message(FATAL_ERROR "Includes that run upward:\n${upward}")
+    endif()
+endfunction()

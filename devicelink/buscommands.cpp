@@ -2,7 +2,7 @@
 
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
-#include "panels/devicerecords.h"
+#include "devicelink/devicerecords.h"
 
 #include <cstring>
 #include <initializer_list>

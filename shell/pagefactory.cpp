@@ -5,70 +5,51 @@
 #include <QCoreApplication>
 #include <QHash>
 
-// Page headers, one per page class of the table below.
-
 namespace {
 
-template <class Page> MyDialog *makePage(const QString &id, const QString &name)
+// The order is the order in which requests are matched.
+const char *const pageTable[] = {
+    QT_TRANSLATE_NOOP("MainWindow", "Home"),
+    QT_TRANSLATE_NOOP("MainWindow", "Message"),
+    QT_TRANSLATE_NOOP("MainWindow", "Log"),
+    QT_TRANSLATE_NOOP("MainWindow", "Setting"),
+    QT_TRANSLATE_NOOP("MainWindow", "Rooms"),
+    QT_TRANSLATE_NOOP("MainWindow", "3D View"),
+    QT_TRANSLATE_NOOP("MainWindow", "Operate Room"),
+    QT_TRANSLATE_NOOP("MainWindow", "Operate Room 3D View"),
+    QT_TRANSLATE_NOOP("MainWindow", "Project Setting"),
+    QT_TRANSLATE_NOOP("MainWindow", "Project Information"),
+    QT_TRANSLATE_NOOP("MainWindow", "Room Template"),
+    QT_TRANSLATE_NOOP("MainWindow", "Edit Template"),
+    QT_TRANSLATE_NOOP("MainWindow", "Template Light Information"),
+    QT_TRANSLATE_NOOP("MainWindow", "Template Panel Information"),
+    QT_TRANSLATE_NOOP("MainWindow", "Rooms Manager"),
+    QT_TRANSLATE_NOOP("MainWindow", "Edit Room"),
+    QT_TRANSLATE_NOOP("MainWindow", "Message Manager"),
+    QT_TRANSLATE_NOOP("MainWindow", "Message Information"),
+    QT_TRANSLATE_NOOP("MainWindow", "Change Device Address"),
+    QT_TRANSLATE_NOOP("MainWindow", "Network Setting"),
+    QT_TRANSLATE_NOOP("MainWindow", "3D View Manager"),
+    QT_TRANSLATE_NOOP("MainWindow", "3D View Setting"),
+    QT_TRANSLATE_NOOP("MainWindow", "About"),
+    QT_TRANSLATE_NOOP("MainWindow", "Light Information"),
+    QT_TRANSLATE_NOOP("MainWindow", "AC Information"),
+    QT_TRANSLATE_NOOP("MainWindow", "Floor Heat Information"),
+    QT_TRANSLATE_NOOP("MainWindow", "Moods Information"),
+    QT_TRANSLATE_NOOP("MainWindow", "Diy Command"),
+    QT_TRANSLATE_NOOP("MainWindow", "Panel Information"),
+    QT_TRANSLATE_NOOP("MainWindow", "Lighting"),
+    QT_TRANSLATE_NOOP("MainWindow", "AC"),
+    QT_TRANSLATE_NOOP("MainWindow", "Floor Heat"),
+    QT_TRANSLATE_NOOP("MainWindow", "Moods"),
+};
+
+// Creators by untranslated id: what the program registered, and what a test put over it.
+QHash<QString, PageFactory::Creator> &registeredCreators()
 {
-    return new Page(id, name, nullptr);
+    static QHash<QString, PageFactory::Creator> creators;
+    return creators;
 }
-
-struct PageEntry
-{
-    const char *id;
-    PageFactory::Creator creator;
-};
-
-#define PAGE(id, Class)                                                                                                \
-    {                                                                                                                  \
-        QT_TRANSLATE_NOOP("MainWindow", id), &makePage<Class>                                                          \
-    }
-#define PAGE_NOT_BUILT(id)                                                                                             \
-    {                                                                                                                  \
-        QT_TRANSLATE_NOOP("MainWindow", id), nullptr                                                                   \
-    }
-
-// The order is the order in which requests are matched. To add a page, include its header above and turn
-// its PAGE_NOT_BUILT line into PAGE("id", ClassName).
-const PageEntry pageTable[] = {
-    PAGE_NOT_BUILT("Home"),                       // PageHome
-    PAGE_NOT_BUILT("Message"),                    // PageMessage
-    PAGE_NOT_BUILT("Log"),                        // PageLog
-    PAGE_NOT_BUILT("Setting"),                    // PageSetting
-    PAGE_NOT_BUILT("Rooms"),                      // PageRooms
-    PAGE_NOT_BUILT("3D View"),                    // Page3DView
-    PAGE_NOT_BUILT("Operate Room"),               // PageRoomOperate
-    PAGE_NOT_BUILT("Operate Room 3D View"),       // PageRoomOperate3DView
-    PAGE_NOT_BUILT("Project Setting"),            // PageSettingProject
-    PAGE_NOT_BUILT("Project Information"),        // PageSettingProjectInformation
-    PAGE_NOT_BUILT("Room Template"),              // PageSettingRoomTemplate
-    PAGE_NOT_BUILT("Edit Template"),              // PageSettingRoomTemplateEdit
-    PAGE_NOT_BUILT("Template Light Information"), // PageSettingRoomTemplateLightingInformation
-    PAGE_NOT_BUILT("Template Panel Information"), // PageSettingRoomTemplatePanelInformation
-    PAGE_NOT_BUILT("Rooms Manager"),              // PageSettingRoomManager
-    PAGE_NOT_BUILT("Edit Room"),                  // PageSettingRoomManagerEdit
-    PAGE_NOT_BUILT("Message Manager"),            // PageSettingMessageManager
-    PAGE_NOT_BUILT("Message Information"),        // PageSettingMessageManagerMessageInformation
-    PAGE_NOT_BUILT("Change Device Address"),      // PageSettingChangeDeviceAddress
-    PAGE_NOT_BUILT("Network Setting"),            // PageSettingNetwork
-    PAGE_NOT_BUILT("3D View Manager"),            // PageSetting3DViewManager
-    PAGE_NOT_BUILT("3D View Setting"),            // PageSetting3DViewManagerEdit
-    PAGE_NOT_BUILT("About"),                      // PageSettingAbout
-    PAGE_NOT_BUILT("Light Information"),          // PageSettingRoomManagerLightingInformation
-    PAGE_NOT_BUILT("AC Information"),             // PageSettingRoomManagerACInformation
-    PAGE_NOT_BUILT("Floor Heat Information"),     // PageSettingRoomManagerFloorHeatInformation
-    PAGE_NOT_BUILT("Moods Information"),          // PageSettingRoomManagerMoodsInformation
-    PAGE_NOT_BUILT("Diy Command"),                // PageSettingRoomManagerMoodsDiyCommand
-    PAGE_NOT_BUILT("Panel Information"),          // PageSettingRoomManagerPanelInformation
-    PAGE_NOT_BUILT("Lighting"),                   // PageDeviceOperateLighting
-    PAGE_NOT_BUILT("AC"),                         // PageDeviceOperateAC
-    PAGE_NOT_BUILT("Floor Heat"),                 // PageDeviceOperateFloorHeat
-    PAGE_NOT_BUILT("Moods"),                      // PageDeviceOperateMoods
-};
-
-#undef PAGE
-#undef PAGE_NOT_BUILT
 
 QHash<QString, PageFactory::Creator> &replacedCreators()
 {
@@ -82,13 +63,27 @@ QString translated(const char *id)
     return QCoreApplication::translate("MainWindow", id);
 }
 
-const PageEntry *findEntry(const QString &id)
+// The table entry of a translated id, or nullptr.
+const char *findEntry(const QString &id)
 {
-    for (const PageEntry &entry : pageTable) {
-        if (translated(entry.id) == id)
-            return &entry;
+    for (const char *entry : pageTable) {
+        if (translated(entry) == id)
+            return entry;
     }
     return nullptr;
+}
+
+bool putCreator(QHash<QString, PageFactory::Creator> &creators, const QString &id, const PageFactory::Creator &creator)
+{
+    const char *entry = findEntry(id);
+    if (!entry)
+        return false;
+    const QString key = QString::fromLatin1(entry);
+    if (creator)
+        creators.insert(key, creator);
+    else
+        creators.remove(key);
+    return true;
 }
 
 } // namespace
@@ -96,50 +91,47 @@ const PageEntry *findEntry(const QString &id)
 QStringList PageFactory::pageIds()
 {
     QStringList ids;
-    for (const PageEntry &entry : pageTable)
-        ids << QString::fromLatin1(entry.id);
+    for (const char *entry : pageTable)
+        ids << QString::fromLatin1(entry);
     return ids;
 }
 
 QStringList PageFactory::missingPageIds()
 {
     QStringList ids;
-    for (const PageEntry &entry : pageTable) {
-        if (!entry.creator)
-            ids << QString::fromLatin1(entry.id);
+    for (const char *entry : pageTable) {
+        if (!registeredCreators().contains(QString::fromLatin1(entry)))
+            ids << QString::fromLatin1(entry);
     }
     return ids;
 }
 
 QString PageFactory::tableId(const QString &id)
 {
-    const PageEntry *entry = findEntry(id);
-    return entry ? translated(entry->id) : QString();
+    const char *entry = findEntry(id);
+    return entry ? translated(entry) : QString();
 }
 
 MyDialog *PageFactory::create(const QString &id, const QString &name)
 {
-    const PageEntry *entry = findEntry(id);
+    const char *entry = findEntry(id);
     if (!entry)
         return nullptr;
-    const QString key = QString::fromLatin1(entry->id);
-    const Creator creator = replacedCreators().value(key, entry->creator);
+    const QString key = QString::fromLatin1(entry);
+    const Creator creator = replacedCreators().value(key, registeredCreators().value(key));
     if (!creator)
         return nullptr;
-    return creator(translated(entry->id), name);
+    return creator(translated(entry), name);
+}
+
+bool PageFactory::registerPage(const QString &id, const Creator &creator)
+{
+    return putCreator(registeredCreators(), id, creator);
 }
 
 bool PageFactory::setCreator(const QString &id, const Creator &creator)
 {
-    const PageEntry *entry = findEntry(id);
-    if (!entry)
-        return false;
-    const QString key = QString::fromLatin1(entry->id);
-    if (creator)
-        replacedCreators().insert(key, creator);
-    else
-        replacedCreators().remove(key);
-    return true;
+    return putCreator(replacedCreators(), id, creator);
 }
 
 void PageFactory::resetCreators()

@@ -3,7 +3,7 @@
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
 #include "devicelink/buscommands.h"
-#include "panels/devicerecords.h"
+#include "devicelink/devicerecords.h"
 #include "tests/support/buspeercrc.h"
 #include "tests/support/privatenetwork.h"
 #include "tests/support/simulateddevice.h"

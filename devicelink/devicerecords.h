@@ -1,5 +1,6 @@
 #pragma once
-// Plain per-device records of the control panels, zero-filled, copied by value, loaded from the project database.
+// Plain per-device records, zero-filled, copied by value: loaded from the project database by the control
+// panels and read by the command builders.
 
 #include <QtGlobal>
 

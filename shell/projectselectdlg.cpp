@@ -1,9 +1,9 @@
-#include "pages/settings/projectselectdlg.h"
+#include "shell/projectselectdlg.h"
 
 #include "core/projectlist.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
-#include "pages/settings/chooserparts.h"
-#include "pages/settings/projectselectitem.h"
+#include "shell/chooserparts.h"
+#include "shell/projectselectitem.h"
 
 #include <QGridLayout>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "pages/settings/networkstyleitem.h"
+#include "shell/networkstyleitem.h"
 
-#include "pages/settings/chooserparts.h"
+#include "shell/chooserparts.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "pages/settings/chooserparts.h"
+#include "shell/chooserparts.h"
 
 #include "materialwidgets/qtmaterialcanvas.h"
 #include "materialwidgets/qtmaterialgroupbox.h"

@@ -1,11 +1,12 @@
+#include "app/pagetable.h"
 #include "core/appsettings.h"
 #include "core/cppsqlite3db.h"
 #include "core/databaseinit.h"
 #include "core/globals.h"
 #include "core/singleinstance.h"
+#include "resources/stationresources.h"
 #include "shell/mainwindow.h"
 #include "shell/orvmessagebox.h"
-#include "resources/stationresources.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -39,6 +40,8 @@ int main(int argc, char **argv)
 
     // The current project's database is prepared here, before the main window exists.
     initDatabase();
+
+    registerStationPages();
 
     int result = 0;
     {

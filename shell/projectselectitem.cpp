@@ -1,6 +1,6 @@
-#include "pages/settings/projectselectitem.h"
+#include "shell/projectselectitem.h"
 
-#include "pages/settings/chooserparts.h"
+#include "shell/chooserparts.h"
 
 ProjectSelectItem::ProjectSelectItem(const QString &projectName, bool selected, QWidget *parent)
     : DynamicWidget(QColor(0x1F, 0x29, 0x33), parent), name(projectName), selected(selected)

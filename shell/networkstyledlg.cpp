@@ -1,8 +1,8 @@
-#include "pages/settings/networkstyledlg.h"
+#include "shell/networkstyledlg.h"
 
 #include "materialwidgets/qtmaterialgroupbox.h"
-#include "pages/settings/chooserparts.h"
-#include "pages/settings/networkstyleitem.h"
+#include "shell/chooserparts.h"
+#include "shell/networkstyleitem.h"
 
 #include <QGridLayout>
 
