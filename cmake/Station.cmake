@@ -32,7 +32,8 @@ endfunction()
 # since two stations on one loopback would both answer the same simulated peer.
 function(station_add_test folder name)
     cmake_parse_arguments(ARG "NETWORK" "TIMEOUT" "LINK" ${ARGN})
-    set(target tst_${folder}_${name})
+    # A page area's folder has a slash (pages/settings), which a target name may not hold.
+    string(REPLACE "/" "_" target tst_${folder}_${name})
     add_executable(${target} ${CMAKE_CURRENT_SOURCE_DIR}/tst_${name}.cpp)
     station_warnings(${target})
     target_link_libraries(${target} PRIVATE ${ARG_LINK} testsupport Qt5::Test)
