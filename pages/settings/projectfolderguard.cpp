@@ -34,14 +34,17 @@ bool isRemovableProjectFolder(const QString &projectName)
         return false;
     const QString canonical = folder.canonicalFilePath();
     const QString databaseFolder = QFileInfo(databaseFolderPath()).canonicalFilePath();
-    if (canonical.isEmpty() || databaseFolder.isEmpty() || QFileInfo(canonical).path() != databaseFolder)
+    // Where case is ignored, one folder may answer to paths spelled in different cases.
+    const Qt::CaseSensitivity cs = databaseFolderIgnoresCase() ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    const auto same = [cs](const QString &a, const QString &b) { return a.compare(b, cs) == 0; };
+    if (canonical.isEmpty() || databaseFolder.isEmpty() || !same(QFileInfo(canonical).path(), databaseFolder))
         return false;
 
     QString current;
-    if (getCurrentProjectName(current) && QFileInfo(projectFolderPath(current)).canonicalFilePath() == canonical)
+    if (getCurrentProjectName(current) && same(QFileInfo(projectFolderPath(current)).canonicalFilePath(), canonical))
         return false;
     const QString inUse = gDatabase.databaseName();
-    return inUse.isEmpty() || QFileInfo(QFileInfo(inUse).absolutePath()).canonicalFilePath() != canonical;
+    return inUse.isEmpty() || !same(QFileInfo(QFileInfo(inUse).absolutePath()).canonicalFilePath(), canonical);
 }
 
 bool removeProjectFolder(const QString &projectName)

@@ -89,6 +89,7 @@ private slots:
     void deleteRemovesEntryAndFolder();
     void deleteLeavesWhatIsNoProjectFolder();
     void deleteOfTheCurrentProjectDoesNothing();
+    void deleteSparesTheCurrentFolderWhereCaseIsIgnored();
     void rowPressOpensTheInformation();
     void uploadWantsACheckedRow();
     void addThroughThePageRebuildsTheList();
@@ -398,6 +399,24 @@ void TestProjects::deleteOfTheCurrentProjectDoesNothing()
     page.slotsProjectDelete("Nobody");
     QCOMPARE(snapshot(root->path()), before);
     QVERIFY(!ProjectFolderGuard::isRemovableProjectFolder("Home"));
+}
+
+void TestProjects::deleteSparesTheCurrentFolderWhereCaseIsIgnored()
+{
+    // On such a file system "home" would name the folder of "Home"; here the two are apart, and the seam
+    // makes the guard compare as it would there.
+    QVERIFY(QDir().mkpath(appDir() + "/database/home"));
+    QVERIFY(addProject("home"));
+    ProjectFolderGuard::setCaseProbe([] { return true; });
+    PageSettingProject page("Project Setting", "Project Setting", nullptr);
+    page.show();
+    emit gBroadcastSocket.signalsPageEnter("", "");
+    rowsOf(page).at(1)->deleteButton()->click();
+    QVERIFY(!projectExists("home"));
+    QVERIFY(QFileInfo::exists(appDir() + "/database/home"));
+
+    ProjectFolderGuard::setCaseProbe([] { return false; });
+    QVERIFY(ProjectFolderGuard::isRemovableProjectFolder("home"));
 }
 
 void TestProjects::rowPressOpensTheInformation()
