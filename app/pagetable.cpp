@@ -3,9 +3,21 @@
 #include "shell/pagefactory.h"
 
 // Page headers, one per page class registered below.
+#include "pages/roomconfig/pagesettingroomtemplate.h"
+#include "pages/roomconfig/pagesettingroomtemplateedit.h"
+#include "pages/roomconfig/pagesettingroomtemplatelightinginformation.h"
+#include "pages/roomconfig/pagesettingroomtemplatepanelinformation.h"
+#include "pages/settings/pagesetting.h"
 
 void registerStationPages()
 {
     // One line per page: PageFactory::registerPage("Id", PageFactory::creatorOf<PageClass>());
     // The ids still without a line are listed by PageFactory::missingPageIds().
+    PageFactory::registerPage("Setting", PageFactory::creatorOf<PageSetting>());
+    PageFactory::registerPage("Room Template", PageFactory::creatorOf<PageSettingRoomTemplate>());
+    PageFactory::registerPage("Edit Template", PageFactory::creatorOf<PageSettingRoomTemplateEdit>());
+    PageFactory::registerPage("Template Light Information",
+                              PageFactory::creatorOf<PageSettingRoomTemplateLightingInformation>());
+    PageFactory::registerPage("Template Panel Information",
+                              PageFactory::creatorOf<PageSettingRoomTemplatePanelInformation>());
 }
