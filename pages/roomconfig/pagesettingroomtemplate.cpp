@@ -72,8 +72,7 @@ void PageSettingRoomTemplate::slotsDelete(int type, int id)
         500, 160, false, 2, nullptr);
     if (box.exec() != QDialog::Accepted)
         return;
-    if (deleteTemplate(id))
-        deleteProjectPicture(PictureChoice::projectPictureName("Template", id));
+    deleteTemplate(id);
     refreshTemplateList();
 }
 
@@ -95,5 +94,8 @@ bool PageSettingRoomTemplate::deleteTemplate(int templateId)
         gDatabase.rollbackTransaction();
         return false;
     }
+    // The picture goes whether or not the template showed it, and only once its rooms and rows are gone for good.
+    gDatabase.afterCommit(
+        [templateId] { deleteProjectPicture(PictureChoice::projectPictureName("Template", templateId)); });
     return gDatabase.commitTransaction();
 }

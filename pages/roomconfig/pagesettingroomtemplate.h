@@ -23,7 +23,8 @@ private slots:
     void slotsDelete(int type, int id);
 
 private:
-    // Deletes the template, its rooms, lights and panels as one transaction; false when nothing was deleted.
+    // Deletes the template, its rooms, lights and panels as one transaction, then the pictures of the template and
+    // its rooms; false when nothing was deleted.
     bool deleteTemplate(int templateId);
 
     QtMaterialGroupBox *groupBox = nullptr;

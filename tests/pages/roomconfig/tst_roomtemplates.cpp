@@ -123,6 +123,7 @@ private slots:
     void deletedIdIsGivenAgain();
     void cancelledDeleteKeepsEverything();
     void deleteTakesTheRoomsBuiltFromTheTemplate();
+    void failedDeleteKeepsRoomsAndPictures();
     void hiddenPageIsNotRebuilt();
 
     void templateTileOpensTheEditorOnItsFirstTab();
@@ -379,6 +380,37 @@ void TestRoomTemplates::deleteTakesTheRoomsBuiltFromTheTemplate()
     QVERIFY(QFileInfo::exists(folder + "photo_Room_4.png"));
     QCOMPARE(removed.size(), 3);
     QCOMPARE(gDatabase.transactionDepth(), 0);
+    QCOMPARE(tilesOf(templatesPage()->grid()).size(), 2);
+}
+
+void TestRoomTemplates::failedDeleteKeepsRoomsAndPictures()
+{
+    addTemplate(1, "Suite");
+    addTemplateLight(1, 1, "lamp");
+    QVERIFY(gDatabase.execSql("insert into tbl_region(region_name,region_id) values('North',1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_floor(floor_name,floor_id,region_id) values('F1',1,1)"));
+    addRoom(1, 1, 1, 1);
+    const QString folder = home.path() + "/database/Home/";
+    for (const char *picture : {"photo_Template_1.png", "photo_Room_1.png"})
+        QVERIFY(QImage(4, 4, QImage::Format_RGB32).save(folder + picture));
+    // A damaged project: a step after the rooms' deletion fails.
+    QVERIFY(gDatabase.execSql("drop table tbl_template_panel"));
+
+    go("Room Template");
+    QSignalSpy removed(&gBroadcastSocket, &BroadcastSocket::signalsRemoveMessage);
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
+    tilesOf(templatesPage()->grid()).at(0)->deleteButton()->click();
+
+    QCOMPARE(gDatabase.transactionDepth(), 0);
+    QCOMPARE(rows("tbl_room"), 1);
+    QCOMPARE(rows("tbl_light"), 1);
+    QCOMPARE(rows("tbl_floor"), 1);
+    QCOMPARE(rows("tbl_region"), 1);
+    QCOMPARE(rows("tbl_template_light"), 1);
+    QCOMPARE(rows("tbl_room_template"), 1);
+    QVERIFY(QFileInfo::exists(folder + "photo_Template_1.png"));
+    QVERIFY(QFileInfo::exists(folder + "photo_Room_1.png"));
+    QCOMPARE(removed.size(), 0);
     QCOMPARE(tilesOf(templatesPage()->grid()).size(), 2);
 }
 
