@@ -1,8 +1,8 @@
 #include "pages/pickers/iconstyledlg.h"
 
 #include "materialwidgets/qtmaterialiconbutton.h"
-#include "materialwidgets/qtmaterialtheme.h"
 #include "pages/pickers/iconstyleitem.h"
+#include "shell/chooserparts.h"
 
 #include <QGridLayout>
 
@@ -20,10 +20,7 @@ IconStyleDlg::IconStyleDlg(QWidget *parent) : MyDialog(parent)
     setWindowTitle(tr("Picture"));
     makeFramelessPanel();
 
-    auto *closeButton = new QtMaterialIconButton(QtMaterialTheme::icon("navigation", "close"), nullptr);
-    closeButton->setObjectName("pushButtonClose");
-    closeButton->setColor(Qt::white);
-    connect(closeButton, &QtMaterialIconButton::clicked, this, &IconStyleDlg::close);
+    QtMaterialIconButton *closeButton = makeCloseButton(this);
 
     auto *layout = new QGridLayout;
     layout->setSizeConstraint(QLayout::SetNoConstraint);

@@ -9,6 +9,7 @@
 #include "materialwidgets/qtmaterialtabs.h"
 #include "pages/pickers/iconselectdlg.h"
 #include "pages/pickers/picturechoice.h"
+#include "pages/roomconfig/formgrid.h"
 #include "pages/roomconfig/pagesettingroomtemplatelighting.h"
 #include "pages/roomconfig/pagesettingroomtemplatepanel.h"
 #include "shell/manageritem.h"
@@ -16,18 +17,6 @@
 
 #include <QGridLayout>
 #include <QPixmap>
-
-namespace {
-
-QGridLayout *spacedGrid()
-{
-    auto *grid = new QGridLayout;
-    grid->setSizeConstraint(QLayout::SetNoConstraint);
-    grid->setSpacing(20);
-    return grid;
-}
-
-} // namespace
 
 PageSettingRoomTemplateEdit::PageSettingRoomTemplateEdit(const QString &id, const QString &name, QWidget *parent)
     : MyDialog(id, name, parent)
@@ -55,21 +44,21 @@ PageSettingRoomTemplateEdit::PageSettingRoomTemplateEdit(const QString &id, cons
     lightingTab->hide();
     panelTab->hide();
 
-    auto *nameGrid = spacedGrid();
+    auto *nameGrid = formGrid();
     nameGrid->addWidget(new QtMaterialLabel(tr("Template Name"), nullptr), 0, 0);
     nameGrid->addWidget(lineEditName, 1, 0);
     nameGrid->setRowStretch(2, 1);
-    auto *pictureGrid = spacedGrid();
+    auto *pictureGrid = formGrid();
     pictureGrid->addWidget(new QtMaterialLabel(tr("Template Picture"), nullptr), 0, 0);
     pictureGrid->addWidget(pictureTile, 1, 0);
     pictureGrid->addWidget(labelModifyIcon, 1, 1);
     pictureGrid->setColumnStretch(2, 1);
     pictureGrid->setRowStretch(2, 1);
-    auto *upper = spacedGrid();
+    auto *upper = formGrid();
     upper->addLayout(nameGrid, 0, 0);
     upper->addLayout(pictureGrid, 0, 1);
     upper->setRowStretch(1, 1);
-    auto *page = spacedGrid();
+    auto *page = formGrid();
     page->addLayout(upper, 0, 0);
     page->addWidget(tabs, 1, 0);
     page->addWidget(lightingTab, 2, 0);

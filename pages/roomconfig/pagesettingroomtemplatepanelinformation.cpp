@@ -7,6 +7,7 @@
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmateriallineedit.h"
 #include "materialwidgets/qtmaterialtheme.h"
+#include "pages/roomconfig/formgrid.h"
 
 #include <QGridLayout>
 #include <QSqlQuery>
@@ -25,9 +26,7 @@ PageSettingRoomTemplatePanelInformation::PageSettingRoomTemplatePanelInformation
     auto *save = new QtMaterialFlatButton(QtMaterialTheme::icon("content", "save"), tr("Save"), 7, nullptr);
     save->setObjectName("pushButtonSave");
 
-    auto *page = new QGridLayout;
-    page->setSizeConstraint(QLayout::SetNoConstraint);
-    page->setSpacing(20);
+    QGridLayout *page = formGrid();
     page->addWidget(save, 0, 0, Qt::AlignRight);
     page->addWidget(new QtMaterialLabel(tr("Name"), nullptr), 1, 0);
     page->addWidget(lineEditName, 2, 0);

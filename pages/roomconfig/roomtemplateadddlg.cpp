@@ -7,7 +7,7 @@
 #include "materialwidgets/qtmaterialiconbutton.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmateriallineedit.h"
-#include "materialwidgets/qtmaterialtheme.h"
+#include "shell/chooserparts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -26,10 +26,7 @@ RoomTemplateAddDlg::RoomTemplateAddDlg(QWidget *parent) : MyDialog(parent)
     setWindowTitle(tr("Add Room Template"));
     makeFramelessPanel();
 
-    auto *closeButton = new QtMaterialIconButton(QtMaterialTheme::icon("navigation", "close"), nullptr);
-    closeButton->setObjectName("pushButtonClose");
-    closeButton->setColor(Qt::white);
-    connect(closeButton, &QtMaterialIconButton::clicked, this, &RoomTemplateAddDlg::close);
+    QtMaterialIconButton *closeButton = makeCloseButton(this);
 
     auto *title = new QtMaterialLabel(tr("Add Room Template"), 5, nullptr);
     lineEditName = new QtMaterialLineEdit(nullptr);
