@@ -117,6 +117,8 @@ private slots:
 
     void emptyTableShowsOnlyTheAddTile();
     void tilesFollowTheTable();
+    void gridFollowsTheScreen_data();
+    void gridFollowsTheScreen();
     void addedTemplateIsStoredAsTyped_data();
     void addedTemplateIsStoredAsTyped();
     void emptyNameIsRefusedInTheDialog();
@@ -253,6 +255,36 @@ void TestRoomTemplates::tilesFollowTheTable()
     QVERIFY(tiles.at(0)->deleteButton());
     QCOMPARE(tiles.at(1)->id(), 2);
     QCOMPARE(tiles.at(2)->type(), int(AddTile));
+}
+
+void TestRoomTemplates::gridFollowsTheScreen_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("spacing");
+    QTest::addColumn<QPoint>("addCell");
+    QTest::newRow("1920") << 1920 << 6 << 17 << QPoint(0, 1);
+    QTest::newRow("1800, a multiple of the card") << 1800 << 5 << 50 << QPoint(1, 1);
+    QTest::newRow("narrow: one column") << 200 << 1 << 0 << QPoint(0, 6);
+}
+
+void TestRoomTemplates::gridFollowsTheScreen()
+{
+    QFETCH(int, width);
+    QFETCH(int, columns);
+    QFETCH(int, spacing);
+    QFETCH(QPoint, addCell);
+    gScreenWidth = width;
+    for (int id = 1; id <= 6; ++id)
+        addTemplate(id, QString("T%1").arg(id));
+    go("Room Template");
+    TileGrid *grid = templatesPage()->grid();
+    QCOMPARE(grid->columns(), columns);
+    QCOMPARE(grid->layout()->horizontalSpacing(), spacing);
+    int row, column, rowSpan, columnSpan;
+    grid->layout()->getItemPosition(grid->layout()->indexOf(grid->tiles().last()), &row, &column, &rowSpan,
+                                    &columnSpan);
+    QCOMPARE(QPoint(column, row), addCell);
 }
 
 void TestRoomTemplates::addedTemplateIsStoredAsTyped_data()
