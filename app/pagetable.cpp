@@ -3,6 +3,11 @@
 #include "shell/pagefactory.h"
 
 // Page headers, one per page class registered below.
+#include "pages/roomconfig/pagesettingroomtemplate.h"
+#include "pages/roomconfig/pagesettingroomtemplateedit.h"
+#include "pages/roomconfig/pagesettingroomtemplatelightinginformation.h"
+#include "pages/roomconfig/pagesettingroomtemplatepanelinformation.h"
+#include "pages/settings/pagesetting.h"
 #include "pages/settings/pagesettingabout.h"
 #include "pages/settings/pagesettingchangedeviceaddress.h"
 #include "pages/settings/pagesettingproject.h"
@@ -16,4 +21,11 @@ void registerStationPages()
     PageFactory::registerPage("About", PageFactory::creatorOf<PageSettingAbout>());
     PageFactory::registerPage("Project Setting", PageFactory::creatorOf<PageSettingProject>());
     PageFactory::registerPage("Project Information", PageFactory::creatorOf<PageSettingProjectInformation>());
+    PageFactory::registerPage("Setting", PageFactory::creatorOf<PageSetting>());
+    PageFactory::registerPage("Room Template", PageFactory::creatorOf<PageSettingRoomTemplate>());
+    PageFactory::registerPage("Edit Template", PageFactory::creatorOf<PageSettingRoomTemplateEdit>());
+    PageFactory::registerPage("Template Light Information",
+                              PageFactory::creatorOf<PageSettingRoomTemplateLightingInformation>());
+    PageFactory::registerPage("Template Panel Information",
+                              PageFactory::creatorOf<PageSettingRoomTemplatePanelInformation>());
 }

@@ -8,6 +8,9 @@
 #include <QSqlRecord>
 #include <QVector>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 // Held on the heap and never freed: it must outlive every connection object, the process-wide one included.
@@ -75,7 +78,9 @@ void CppSQLite3DB::close()
         m_handle->close();
     delete m_handle;
     m_handle = nullptr;
+    // Closing ends an open transaction without committing it.
     m_transactionDepth = 0;
+    m_afterCommit.clear();
     // The registration goes last: the SQL module only forgets a connection that no handle refers to.
     QSqlDatabase::removeDatabase(m_connectionName);
     m_connectionName.clear();
@@ -208,7 +213,22 @@ bool CppSQLite3DB::commitTransaction()
         return false;
     }
     --m_transactionDepth;
+    for (Deferred &deferred : m_afterCommit)
+        deferred.depth = qMin(deferred.depth, m_transactionDepth);
+    if (m_transactionDepth == 0) {
+        const QVector<Deferred> due = std::exchange(m_afterCommit, {});
+        for (const Deferred &deferred : due)
+            deferred.action();
+    }
     return true;
+}
+
+void CppSQLite3DB::afterCommit(const std::function<void()> &action)
+{
+    if (m_transactionDepth == 0)
+        action();
+    else
+        m_afterCommit.append({m_transactionDepth, action});
 }
 
 bool CppSQLite3DB::rollbackTransaction()
@@ -216,6 +236,10 @@ bool CppSQLite3DB::rollbackTransaction()
     if (m_transactionDepth <= 0)
         return false;
     const QString name = QString("station_tx_%1").arg(m_transactionDepth);
+    const int depth = m_transactionDepth;
+    m_afterCommit.erase(std::remove_if(m_afterCommit.begin(), m_afterCommit.end(),
+                                       [depth](const Deferred &deferred) { return deferred.depth >= depth; }),
+                        m_afterCommit.end());
     const bool undone = execSql("ROLLBACK TO SAVEPOINT " + name);
     const bool released = execSql("RELEASE SAVEPOINT " + name);
     --m_transactionDepth;

@@ -8,6 +8,9 @@
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
+#include <QVector>
+
+#include <functional>
 
 class QSqlDatabase;
 
@@ -67,6 +70,11 @@ public:
     bool rollbackTransaction();
     int transactionDepth() const { return m_transactionDepth; }
 
+    // Runs action once the changes made so far are committed for good: at once outside a transaction, else when
+    // the outermost transaction commits, in the order given. Rolling back the transaction it was given in drops it,
+    // and so does close(). For what cannot be undone with the rows: removing files, telling the rest of the station.
+    void afterCommit(const std::function<void()> &action);
+
 public slots:
     void close();
 
@@ -80,4 +88,10 @@ private:
     QString m_path;
     QString m_connectionName;
     int m_transactionDepth = 0;
+    struct Deferred
+    {
+        int depth;
+        std::function<void()> action;
+    };
+    QVector<Deferred> m_afterCommit;
 };

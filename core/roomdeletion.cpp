@@ -66,14 +66,14 @@ bool deleteRoom(int roomId)
         gDatabase.rollbackTransaction();
         return false;
     }
-    if (!gDatabase.commitTransaction())
-        return false;
-
-    // Files cannot be rolled back, so they go only once the rows that name them are gone for good.
-    for (const QString &picture : pictures)
-        deleteProjectPicture(picture);
-    emit gBroadcastSocket.signalsRemoveMessage(roomId, 1);
-    return true;
+    // Files cannot be rolled back, so they go only once the rows that name them are gone for good: when this
+    // deletion is part of a larger one, that is when the larger one commits.
+    gDatabase.afterCommit([pictures, roomId] {
+        for (const QString &picture : pictures)
+            deleteProjectPicture(picture);
+        emit gBroadcastSocket.signalsRemoveMessage(roomId, 1);
+    });
+    return gDatabase.commitTransaction();
 }
 
 void deleteProjectPicture(QString name)

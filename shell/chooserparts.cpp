@@ -11,12 +11,18 @@
 #include <QPainter>
 #include <QPixmap>
 
-QtMaterialGroupBox *addChooserFrame(QDialog *dialog, const QString &groupBoxName)
+QtMaterialIconButton *makeCloseButton(QDialog *dialog)
 {
     auto *closeButton = new QtMaterialIconButton(QtMaterialTheme::icon("navigation", "close"), nullptr);
     closeButton->setObjectName("pushButtonClose");
     closeButton->setColor(Qt::white);
     QObject::connect(closeButton, &QtMaterialIconButton::clicked, dialog, &QDialog::close);
+    return closeButton;
+}
+
+QtMaterialGroupBox *addChooserFrame(QDialog *dialog, const QString &groupBoxName)
+{
+    QtMaterialIconButton *closeButton = makeCloseButton(dialog);
 
     auto *groupBox = new QtMaterialGroupBox(QString(), nullptr);
     groupBox->setObjectName(groupBoxName);

@@ -4,6 +4,7 @@
 
 #include "shell/dynamicwidget.h"
 
+#include <QSize>
 #include <QString>
 
 class SettingItem : public DynamicWidget
@@ -15,6 +16,7 @@ public:
                 QWidget *parent);
 
     QString pageId() const { return m_pageId; }
+    QSize pictureSize() const { return QSize(iconWidth, iconHeight); }
 
     static const QColor tileColor; // #3D5366
     static const int captionBand = 30;

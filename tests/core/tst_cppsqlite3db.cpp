@@ -32,6 +32,8 @@ private slots:
     void bracketedIndexColumn();
     void transactionRollsBack();
     void nestedTransactionUndoesOnlyItsOwnPart();
+    void afterCommitWaitsForTheOutermostCommit();
+    void afterCommitIsDroppedWithItsTransaction();
     void closeWithoutHandleDoesNothing();
     void processEndsCleanlyWithTheDatabaseOpen();
 
@@ -214,6 +216,57 @@ void TestCppSQLite3DB::nestedTransactionUndoesOnlyItsOwnPart()
     QVERIFY(query.next());
     QCOMPARE(query.value(0).toString(), QString("1"));
     QVERIFY(!gDatabase.commitTransaction());
+}
+
+void TestCppSQLite3DB::afterCommitWaitsForTheOutermostCommit()
+{
+    QStringList done;
+    gDatabase.afterCommit([&done] { done << "outside"; });
+    QCOMPARE(done, QStringList("outside"));
+
+    done.clear();
+    QVERIFY(gDatabase.beginTransaction());
+    gDatabase.afterCommit([&done] { done << "outer"; });
+    QVERIFY(gDatabase.beginTransaction());
+    gDatabase.afterCommit([&done] { done << "inner"; });
+    QVERIFY(gDatabase.commitTransaction());
+    gDatabase.afterCommit([&done] { done << "outer again"; });
+    QVERIFY(done.isEmpty());
+    QVERIFY(gDatabase.commitTransaction());
+    QCOMPARE(done, QStringList({"outer", "inner", "outer again"}));
+
+    // Each runs once.
+    QVERIFY(gDatabase.beginTransaction());
+    QVERIFY(gDatabase.commitTransaction());
+    QCOMPARE(done.size(), 3);
+}
+
+void TestCppSQLite3DB::afterCommitIsDroppedWithItsTransaction()
+{
+    QStringList done;
+    QVERIFY(gDatabase.beginTransaction());
+    gDatabase.afterCommit([&done] { done << "outer"; });
+    QVERIFY(gDatabase.beginTransaction());
+    gDatabase.afterCommit([&done] { done << "inner"; });
+    QVERIFY(gDatabase.rollbackTransaction());
+    QVERIFY(gDatabase.commitTransaction());
+    QCOMPARE(done, QStringList("outer"));
+
+    // A committed inner part is still undone by the outer rollback, and so is what waited on it.
+    done.clear();
+    QVERIFY(gDatabase.beginTransaction());
+    QVERIFY(gDatabase.beginTransaction());
+    gDatabase.afterCommit([&done] { done << "inner"; });
+    QVERIFY(gDatabase.commitTransaction());
+    QVERIFY(gDatabase.rollbackTransaction());
+    QVERIFY(done.isEmpty());
+
+    QVERIFY(gDatabase.beginTransaction());
+    gDatabase.afterCommit([&done] { done << "closed"; });
+    gDatabase.close();
+    QVERIFY(gDatabase.beginTransaction());
+    QVERIFY(gDatabase.commitTransaction());
+    QVERIFY(done.isEmpty());
 }
 
 void TestCppSQLite3DB::closeWithoutHandleDoesNothing()

@@ -74,6 +74,8 @@ private slots:
     void floorAndRegionGoWhenUnused();
     void roomWithoutRowStillSignals();
     void failedStepUndoesEverything();
+    void insideALargerDeletionPicturesWaitForItsCommit_data();
+    void insideALargerDeletionPicturesWaitForItsCommit();
     void pictureNames_data();
     void pictureNames();
     void pictureOutsideTheProjectFolderIsRefused();
@@ -222,6 +224,34 @@ void TestRoomDeletion::failedStepUndoesEverything()
     QCOMPARE(rows("tbl_floor"), 1);
     QVERIFY(QFile::exists(homeFolder() + "/photo_Room_3.png"));
     QVERIFY(QFile::exists(homeFolder() + "/photo_Mood_4.png"));
+}
+
+void TestRoomDeletion::insideALargerDeletionPicturesWaitForItsCommit_data()
+{
+    QTest::addColumn<bool>("commit");
+    QTest::newRow("committed") << true;
+    QTest::newRow("rolled back") << false;
+}
+
+void TestRoomDeletion::insideALargerDeletionPicturesWaitForItsCommit()
+{
+    QFETCH(bool, commit);
+    QVERIFY(gDatabase.execSql("insert into tbl_region(region_name,region_id) values('A',1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_floor(floor_name,floor_id,region_id) values('1',1,1)"));
+    addRoom(3, 1, 1);
+    touch(homeFolder() + "/photo_Room_3.png");
+    QSignalSpy removed(&gBroadcastSocket, &BroadcastSocket::signalsRemoveMessage);
+
+    QVERIFY(gDatabase.beginTransaction());
+    QVERIFY(deleteRoom(3));
+    QCOMPARE(gDatabase.transactionDepth(), 1);
+    QVERIFY(QFile::exists(homeFolder() + "/photo_Room_3.png"));
+    QCOMPARE(removed.count(), 0);
+    QVERIFY(commit ? gDatabase.commitTransaction() : gDatabase.rollbackTransaction());
+
+    QCOMPARE(rows("tbl_room", "room_id=3"), commit ? 0 : 1);
+    QCOMPARE(QFile::exists(homeFolder() + "/photo_Room_3.png"), !commit);
+    QCOMPARE(removed.count(), commit ? 1 : 0);
 }
 
 void TestRoomDeletion::pictureNames_data()

@@ -1,0 +1,119 @@
+#include "pages/roomconfig/pagesettingroomtemplatelightinginformation.h"
+
+#include "core/cppsqlite3db.h"
+#include "core/globals.h"
+#include "devicelink/broadcastsocket.h"
+#include "materialwidgets/qtmaterialcombobox.h"
+#include "materialwidgets/qtmaterialflatbutton.h"
+#include "materialwidgets/qtmateriallabel.h"
+#include "materialwidgets/qtmateriallineedit.h"
+#include "materialwidgets/qtmaterialtheme.h"
+#include "pages/pickers/iconselectdlg.h"
+#include "pages/pickers/picturechoice.h"
+#include "pages/roomconfig/formgrid.h"
+#include "pages/roomconfig/lighttypes.h"
+#include "shell/manageritem.h"
+#include "shell/tilegrid.h"
+
+#include <QGridLayout>
+#include <QSqlQuery>
+
+PageSettingRoomTemplateLightingInformation::PageSettingRoomTemplateLightingInformation(const QString &id,
+                                                                                       const QString &name,
+                                                                                       QWidget *parent)
+    : MyDialog(id, name, parent)
+{
+    if (objectName().isEmpty())
+        setObjectName("PageSettingRoomTemplateLightingInformation");
+    resize(400, 300);
+    setWindowTitle("Dialog");
+
+    lineEditName = new QtMaterialLineEdit(nullptr);
+    lineEditName->setObjectName("lineEditName");
+    comboBoxType = new QtMaterialComboBox(nullptr);
+    comboBoxType->setObjectName("comboBoxType");
+    comboBoxType->setEditable(false);
+    fillLightTypes(comboBoxType);
+    pictureTile =
+        new ManagerItem(LightTile, 0, QString(), "light_01_on", false, TileGrid::itemColor, 192, 192, nullptr);
+    pictureTile->setObjectName("managerItemPicture");
+    auto *save = new QtMaterialFlatButton(QtMaterialTheme::icon("content", "save"), tr("Save"), 7, nullptr);
+    save->setObjectName("pushButtonSave");
+
+    auto *left = formGrid();
+    left->addWidget(new QtMaterialLabel(tr("Name"), nullptr), 0, 0);
+    left->addWidget(lineEditName, 1, 0);
+    left->addWidget(new QtMaterialLabel(tr("Type"), nullptr), 2, 0);
+    left->addWidget(comboBoxType, 3, 0);
+    left->setRowStretch(4, 1);
+    auto *right = formGrid();
+    right->addWidget(new QtMaterialLabel(tr("Icon"), nullptr), 0, 0);
+    right->addWidget(pictureTile, 1, 0);
+    right->setRowStretch(2, 1);
+    auto *upper = formGrid();
+    upper->addLayout(left, 0, 0);
+    upper->addLayout(right, 0, 1);
+    upper->setRowStretch(1, 1);
+    auto *page = formGrid();
+    page->addWidget(save, 0, 0, Qt::AlignRight);
+    page->addLayout(upper, 1, 0);
+    page->setRowStretch(2, 1);
+    setLayout(page);
+
+    connect(pictureTile, &ManagerItem::signalsIconEdit, this,
+            &PageSettingRoomTemplateLightingInformation::slotsIconEdit);
+    connect(save, &QtMaterialFlatButton::clicked, this,
+            &PageSettingRoomTemplateLightingInformation::pushButtonSave_clicked);
+    connect(&gBroadcastSocket, &BroadcastSocket::signalsPageEnter, this,
+            &PageSettingRoomTemplateLightingInformation::slotsPageEnter);
+}
+
+void PageSettingRoomTemplateLightingInformation::slotsPageEnter(QString template_light_id, QString room_template_id)
+{
+    if (!isVisible())
+        return;
+    exists = false;
+    templateLightId = template_light_id.toInt();
+    roomTemplateId = room_template_id.toInt();
+    lineEditName->clear();
+    pictureTile->setIconName("light_01_on");
+    comboBoxType->setCurrentIndex(0);
+
+    QSqlQuery query = gDatabase.querySql(
+        QString::asprintf("select * from tbl_template_light where template_light_id=%d and room_template_id=%d",
+                          templateLightId, roomTemplateId));
+    if (query.next()) {
+        exists = true;
+        lineEditName->setText(query.value("light_remark").toString());
+        pictureTile->setIconName(query.value("icon_name").toString());
+        selectLightType(comboBoxType, query.value("light_type").toInt());
+    }
+}
+
+void PageSettingRoomTemplateLightingInformation::slotsIconEdit(QString iconName)
+{
+    const std::optional<QString> chosen = PictureChoice::chooseBuiltIn(IconSelectLight);
+    if (chosen && *chosen != iconName)
+        pictureTile->setIconName(*chosen);
+}
+
+void PageSettingRoomTemplateLightingInformation::pushButtonSave_clicked()
+{
+    const QString name = lineEditName->text();
+    if (name.isEmpty()) {
+        emit gBroadcastSocket.signalsInformation(tr("Please input the complete content!"));
+        return;
+    }
+    const int type = selectedLightType(comboBoxType);
+    if (exists) {
+        gDatabase.execSql("update tbl_template_light set light_type=?,light_remark=?,icon_name=? where "
+                          "room_template_id=? and template_light_id=?",
+                          {type, name, pictureTile->iconName(), roomTemplateId, templateLightId});
+    } else {
+        gDatabase.execSql("insert into tbl_template_light(template_light_id,light_type,light_remark,icon_name,"
+                          "room_template_id) values(?,?,?,?,?)",
+                          {templateLightId, type, name, pictureTile->iconName(), roomTemplateId});
+    }
+    emit gBroadcastSocket.signalsPageIdChanged(tr("Edit Template"), tr("Edit Template"),
+                                               QString::asprintf("%d", roomTemplateId), tr("0"));
+}

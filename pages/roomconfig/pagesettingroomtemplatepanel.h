@@ -1,0 +1,14 @@
+#pragma once
+// The "Panel" tab of the template editor: the template's wall panels.
+
+#include "pages/roomconfig/devicelisttab.h"
+
+class PageSettingRoomTemplatePanel : public DeviceListTab
+{
+    Q_OBJECT
+
+public:
+    explicit PageSettingRoomTemplatePanel(QWidget *parent);
+
+    static const DeviceListKind &kind();
+};

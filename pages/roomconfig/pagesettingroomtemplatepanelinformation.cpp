@@ -1,0 +1,77 @@
+#include "pages/roomconfig/pagesettingroomtemplatepanelinformation.h"
+
+#include "core/cppsqlite3db.h"
+#include "core/globals.h"
+#include "devicelink/broadcastsocket.h"
+#include "materialwidgets/qtmaterialflatbutton.h"
+#include "materialwidgets/qtmateriallabel.h"
+#include "materialwidgets/qtmateriallineedit.h"
+#include "materialwidgets/qtmaterialtheme.h"
+#include "pages/roomconfig/formgrid.h"
+
+#include <QGridLayout>
+#include <QSqlQuery>
+
+PageSettingRoomTemplatePanelInformation::PageSettingRoomTemplatePanelInformation(const QString &id, const QString &name,
+                                                                                 QWidget *parent)
+    : MyDialog(id, name, parent)
+{
+    if (objectName().isEmpty())
+        setObjectName("PageSettingRoomTemplatePanelInformation");
+    resize(400, 300);
+    setWindowTitle("Dialog");
+
+    lineEditName = new QtMaterialLineEdit(nullptr);
+    lineEditName->setObjectName("lineEditName");
+    auto *save = new QtMaterialFlatButton(QtMaterialTheme::icon("content", "save"), tr("Save"), 7, nullptr);
+    save->setObjectName("pushButtonSave");
+
+    QGridLayout *page = formGrid();
+    page->addWidget(save, 0, 0, Qt::AlignRight);
+    page->addWidget(new QtMaterialLabel(tr("Name"), nullptr), 1, 0);
+    page->addWidget(lineEditName, 2, 0);
+    page->setRowStretch(3, 1);
+    setLayout(page);
+
+    connect(save, &QtMaterialFlatButton::clicked, this,
+            &PageSettingRoomTemplatePanelInformation::pushButtonSave_clicked);
+    connect(&gBroadcastSocket, &BroadcastSocket::signalsPageEnter, this,
+            &PageSettingRoomTemplatePanelInformation::slotsPageEnter);
+}
+
+void PageSettingRoomTemplatePanelInformation::slotsPageEnter(QString template_panel_id, QString room_template_id)
+{
+    if (!isVisible())
+        return;
+    exists = false;
+    templatePanelId = template_panel_id.toInt();
+    roomTemplateId = room_template_id.toInt();
+    lineEditName->clear();
+    QSqlQuery query = gDatabase.querySql(
+        QString::asprintf("select * from tbl_template_panel where room_template_id=%d and template_panel_id=%d",
+                          roomTemplateId, templatePanelId));
+    if (query.next()) {
+        exists = true;
+        lineEditName->setText(query.value("panel_remark").toString());
+    }
+}
+
+void PageSettingRoomTemplatePanelInformation::pushButtonSave_clicked()
+{
+    const QString name = lineEditName->text();
+    if (name.isEmpty()) {
+        emit gBroadcastSocket.signalsInformation(tr("Please input the complete content!"));
+        return;
+    }
+    if (exists) {
+        gDatabase.execSql(
+            "update tbl_template_panel set panel_remark=? where room_template_id=? and template_panel_id=?",
+            {name, roomTemplateId, templatePanelId});
+    } else {
+        gDatabase.execSql("insert into tbl_template_panel(template_panel_id,panel_remark,room_template_id) "
+                          "values(?,?,?)",
+                          {templatePanelId, name, roomTemplateId});
+    }
+    emit gBroadcastSocket.signalsPageIdChanged(tr("Edit Template"), tr("Edit Template"),
+                                               QString::asprintf("%d", roomTemplateId), tr("0"));
+}

@@ -1,0 +1,196 @@
+// The tile grid: columns and spacing from the width, tiles packed left to right with the add tile last, the
+// stretches that keep them at the top left, and rebuilds that keep the layout and defer the old tiles' deletion.
+
+#include "materialwidgets/qtmaterialgroupbox.h"
+#include "materialwidgets/qtmaterialiconbutton.h"
+#include "shell/manageritem.h"
+#include "shell/tilegrid.h"
+
+#include <QGridLayout>
+#include <QPointer>
+#include <QtTest>
+
+class TestTileGrid : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void metrics_data();
+    void metrics();
+    void tilesFillRowsWithTheAddTileLast_data();
+    void tilesFillRowsWithTheAddTileLast();
+    void rebuildKeepsTheLayoutAndDefersDeletion();
+    void deleteButtonTileSurvivesItsOwnRebuild();
+    void canvasHoldsABorderlessBox();
+};
+
+void TestTileGrid::metrics_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("tile");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("spacing");
+    QTest::newRow("templates 1920") << 1920 << 300 << 6 << 17;
+    QTest::newRow("templates 1800, a multiple") << 1800 << 300 << 5 << 50;
+    QTest::newRow("devices 1920") << 1920 << 192 << 9 << 19;
+    QTest::newRow("devices 1366") << 1366 << 192 << 7 << 2;
+    QTest::newRow("devices 1792") << 1792 << 192 << 9 << 6;
+    QTest::newRow("menu 1920") << 1920 << 256 << 7 << 16;
+    QTest::newRow("menu 1792, a multiple") << 1792 << 256 << 6 << 36;
+    QTest::newRow("picker cards") << 800 << 300 << 2 << 66;
+    QTest::newRow("picker squares") << 800 << 192 << 4 << 6;
+    QTest::newRow("narrow: one column") << 200 << 300 << 1 << 0;
+    QTest::newRow("narrow devices") << 200 << 192 << 1 << 4;
+    QTest::newRow("exactly one tile wide") << 256 << 256 << 1 << 0;
+    QTest::newRow("no width") << 0 << 192 << 1 << 0;
+}
+
+void TestTileGrid::metrics()
+{
+    QFETCH(int, width);
+    QFETCH(int, tile);
+    QFETCH(int, columns);
+    QFETCH(int, spacing);
+    QCOMPARE(TileGrid::columnsFor(width, tile), columns);
+    QCOMPARE(TileGrid::spacingFor(width, tile), spacing);
+
+    QtMaterialGroupBox box;
+    TileGrid grid(&box, tile, tile, nullptr);
+    grid.begin(width);
+    grid.addAddTile();
+    grid.finish();
+    QCOMPARE(grid.columns(), columns);
+    QCOMPARE(grid.layout()->horizontalSpacing(), spacing);
+    QCOMPARE(grid.layout()->verticalSpacing(), 20);
+    QCOMPARE(box.layout(), static_cast<QLayout *>(grid.layout()));
+}
+
+void TestTileGrid::tilesFillRowsWithTheAddTileLast_data()
+{
+    QTest::addColumn<int>("items");
+    QTest::addColumn<QPoint>("addCell");
+    QTest::addColumn<int>("stretchColumn");
+    QTest::addColumn<int>("stretchRow");
+    // 800 wide with 192 tiles: four columns.
+    QTest::newRow("only the add tile") << 0 << QPoint(0, 0) << 1 << 1;
+    QTest::newRow("one short row") << 2 << QPoint(2, 0) << 3 << 1;
+    QTest::newRow("one full row") << 3 << QPoint(3, 0) << 4 << 1;
+    QTest::newRow("second row started") << 4 << QPoint(0, 1) << 4 << 2;
+    QTest::newRow("two full rows") << 7 << QPoint(3, 1) << 4 << 2;
+}
+
+void TestTileGrid::tilesFillRowsWithTheAddTileLast()
+{
+    QFETCH(int, items);
+    QFETCH(QPoint, addCell);
+    QFETCH(int, stretchColumn);
+    QFETCH(int, stretchRow);
+
+    QtMaterialGroupBox box;
+    TileGrid grid(&box, 192, 192, nullptr);
+    grid.begin(800);
+    for (int i = 1; i <= items; ++i)
+        grid.addItemTile(LightTile, i, QString::number(i), "light_01_on", true);
+    ManagerItem *add = grid.addAddTile();
+    grid.finish();
+
+    QCOMPARE(grid.tiles().size(), items + 1);
+    QCOMPARE(grid.tiles().last(), static_cast<QWidget *>(add));
+    QCOMPARE(add->type(), int(AddTile));
+    QCOMPARE(add->id(), 0);
+    QVERIFY(!add->deleteButton());
+    QCOMPARE(add->color(), TileGrid::addColor);
+    QCOMPARE(add->size(), QSize(192, 192));
+    int row, column, rowSpan, columnSpan;
+    grid.layout()->getItemPosition(grid.layout()->indexOf(add), &row, &column, &rowSpan, &columnSpan);
+    QCOMPARE(QPoint(column, row), addCell);
+    for (int i = 0; i < items; ++i) {
+        auto *tile = static_cast<ManagerItem *>(grid.tiles().at(i));
+        QCOMPARE(tile->id(), i + 1);
+        QCOMPARE(tile->color(), TileGrid::itemColor);
+        QVERIFY(tile->deleteButton());
+        grid.layout()->getItemPosition(grid.layout()->indexOf(tile), &row, &column, &rowSpan, &columnSpan);
+        QCOMPARE(QPoint(column, row), QPoint(i % 4, i / 4));
+    }
+    QVERIFY(stretchColumn < grid.layout()->columnCount());
+    QVERIFY(stretchRow < grid.layout()->rowCount());
+    for (int c = 0; c < grid.layout()->columnCount(); ++c)
+        QCOMPARE(grid.layout()->columnStretch(c), c == stretchColumn ? 1 : 0);
+    for (int r = 0; r < grid.layout()->rowCount(); ++r)
+        QCOMPARE(grid.layout()->rowStretch(r), r == stretchRow ? 1 : 0);
+}
+
+void TestTileGrid::rebuildKeepsTheLayoutAndDefersDeletion()
+{
+    QtMaterialGroupBox box;
+    TileGrid grid(&box, 300, 160, nullptr);
+    grid.begin(1920);
+    for (int i = 1; i <= 7; ++i)
+        grid.addItemTile(RoomTemplateTile, i, "t", "room_1", true);
+    grid.addAddTile();
+    grid.finish();
+    QGridLayout *layout = grid.layout();
+    QCOMPARE(layout->rowStretch(2), 1);
+    QPointer<QWidget> old = grid.tiles().first();
+
+    // A second build with another width keeps the first build's layout, spacing and column count.
+    grid.begin(800);
+    grid.addAddTile();
+    grid.finish();
+    QCOMPARE(grid.layout(), layout);
+    QCOMPARE(grid.columns(), 6);
+    QCOMPARE(layout->horizontalSpacing(), 17);
+    QCOMPARE(grid.tiles().size(), 1);
+    QCOMPARE(layout->count(), 1);
+    QVERIFY(old);
+    QVERIFY(old->isHidden());
+    // The stretches follow the tiles: the earlier build's no longer apply.
+    QCOMPARE(layout->rowStretch(2), 0);
+    QCOMPARE(layout->columnStretch(6), 0);
+    QCOMPARE(layout->rowStretch(1), 1);
+    QCOMPARE(layout->columnStretch(1), 1);
+
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!old);
+}
+
+void TestTileGrid::deleteButtonTileSurvivesItsOwnRebuild()
+{
+    QtMaterialGroupBox box;
+    TileGrid grid(&box, 192, 192, nullptr);
+    auto build = [&grid](int count) {
+        grid.begin(1920);
+        for (int i = 1; i <= count; ++i)
+            grid.addItemTile(PanelTile, i, "p", QString(), true);
+        grid.addAddTile();
+        grid.finish();
+    };
+    build(2);
+    auto *first = static_cast<ManagerItem *>(grid.tiles().first());
+    QPointer<ManagerItem> watched = first;
+    bool stillThere = false;
+    connect(first, &ManagerItem::signalsDelete, this, [&](int, int id) {
+        build(1);
+        // The handler runs inside the pressed tile's click: it must still be usable here.
+        stillThere = watched && watched->id() == id;
+    });
+    first->deleteButton()->click();
+    QVERIFY(stillThere);
+    QCOMPARE(grid.tiles().size(), 2);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!watched);
+}
+
+void TestTileGrid::canvasHoldsABorderlessBox()
+{
+    QWidget page;
+    QtMaterialGroupBox *box = addTileCanvas(&page);
+    QVERIFY(box);
+    QCOMPARE(box->styleSheet(), QString("QGroupBox{border:none;}"));
+    QVERIFY(box->title().isEmpty());
+    QVERIFY(page.isAncestorOf(box));
+    QCOMPARE(page.layout()->count(), 1);
+}
+
+QTEST_MAIN(TestTileGrid)
+#include "tst_tilegrid.moc"
