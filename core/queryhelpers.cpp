@@ -10,18 +10,6 @@
 
 namespace {
 
-QSqlQuery run(const QString &sql, const QVariantList *values)
-{
-    return values ? gDatabase.querySql(sql, *values) : gDatabase.querySql(sql);
-}
-
-// A column the result does not have reads as an empty value, without the SQL module's warning.
-QVariant columnValue(const QSqlQuery &query, const QString &column)
-{
-    const int index = query.record().indexOf(column);
-    return index < 0 ? QVariant() : query.value(index);
-}
-
 int toInt(const QVariant &value)
 {
     if (value.isNull())
@@ -29,6 +17,32 @@ int toInt(const QVariant &value)
     if (value.userType() == QMetaType::QString)
         return value.toString().toInt(nullptr, 10);
     return value.toInt();
+}
+
+} // namespace
+
+// A column the result does not have reads as an empty value, without the SQL module's warning.
+QVariant queryColumnValue(const QSqlQuery &query, const QString &column)
+{
+    const int index = query.record().indexOf(column);
+    return index < 0 ? QVariant() : query.value(index);
+}
+
+int queryColumnInt(const QSqlQuery &query, const QString &column)
+{
+    return toInt(queryColumnValue(query, column));
+}
+
+QString queryColumnText(const QSqlQuery &query, const QString &column)
+{
+    return queryColumnValue(query, column).toString();
+}
+
+namespace {
+
+QSqlQuery run(const QString &sql, const QVariantList *values)
+{
+    return values ? gDatabase.querySql(sql, *values) : gDatabase.querySql(sql);
 }
 
 double toDouble(const QVariant &value)
@@ -49,7 +63,7 @@ bool stringValue(const QString &sql, const QVariantList *values, const QString &
     QSqlQuery query = run(sql, values);
     const bool found = query.next();
     if (found)
-        value = columnValue(query, column).toString();
+        value = queryColumnValue(query, column).toString();
     query.finish();
     return found;
 }
@@ -57,7 +71,7 @@ bool stringValue(const QString &sql, const QVariantList *values, const QString &
 int intValue(const QString &sql, const QVariantList *values, const QString &column)
 {
     QSqlQuery query = run(sql, values);
-    const int result = query.next() ? toInt(columnValue(query, column)) : 0;
+    const int result = query.next() ? toInt(queryColumnValue(query, column)) : 0;
     query.finish();
     return result;
 }
@@ -65,7 +79,7 @@ int intValue(const QString &sql, const QVariantList *values, const QString &colu
 double doubleValue(const QString &sql, const QVariantList *values, const QString &column)
 {
     QSqlQuery query = run(sql, values);
-    const double result = query.next() ? toDouble(columnValue(query, column)) : 0.0;
+    const double result = query.next() ? toDouble(queryColumnValue(query, column)) : 0.0;
     query.finish();
     return result;
 }
@@ -76,7 +90,7 @@ int stringList(const QString &sql, const QVariantList *bindValues, const QString
     values.clear();
     QSqlQuery query = run(sql, bindValues);
     while (query.next()) {
-        const QVariant value = columnValue(query, column);
+        const QVariant value = queryColumnValue(query, column);
         values.append(asInt ? QString::number(toInt(value)) : value.toString());
     }
     query.finish();

@@ -16,6 +16,8 @@
 #include <QVariantList>
 #include <QtGlobal>
 
+class QSqlQuery;
+
 bool queryHasRecord(const QString &sql);
 bool queryHasRecord(const QString &sql, const QVariantList &values);
 
@@ -38,6 +40,12 @@ int queryStringList(const QString &sql, const QVariantList &bindValues, const QS
 // NULL or a non-number '0').
 int queryIntStringList(const QString &sql, const QString &column, QStringList &values);
 int queryIntStringList(const QString &sql, const QVariantList &bindValues, const QString &column, QStringList &values);
+
+// One column of the row a query stands on, read by name with the rules above: a missing column is empty, and as
+// an integer NULL and text that is not a decimal integer give 0. For loops over the rows of a `select *`.
+QVariant queryColumnValue(const QSqlQuery &query, const QString &column);
+int queryColumnInt(const QSqlQuery &query, const QString &column);
+QString queryColumnText(const QSqlQuery &query, const QString &column);
 
 // Copies a text field of a received frame into dst without a terminator (callers clear dst, length + 1 bytes).
 // A field of nothing but 0xFF counts as empty. With printableOnly the copy stops at the first byte outside

@@ -1,0 +1,222 @@
+#include "panels/devicerecordloaders.h"
+
+#include "core/cppsqlite3db.h"
+#include "core/globals.h"
+#include "core/queryhelpers.h"
+#include "devicelink/messagerecords.h"
+
+#include <QSqlQuery>
+#include <cstring>
+
+namespace {
+
+template <typename Record> Record zeroed()
+{
+    Record record;
+    std::memset(&record, 0, sizeof record);
+    return record;
+}
+
+// The fields every row of tbl_air_conditioner fills, before the per-kind corrections.
+airConditionerRecord airConditionerFromRow(const QSqlQuery &q)
+{
+    auto ac = zeroed<airConditionerRecord>();
+    ac.temperature_unit = queryColumnInt(q, "temperature_unit");
+    ac.status = queryColumnInt(q, "status");
+    ac.mode = queryColumnInt(q, "mode");
+    ac.speed = queryColumnInt(q, "speed");
+    ac.current_temperature = queryColumnInt(q, "current_temperature");
+    ac.current_cool_temperature = queryColumnInt(q, "current_cool_temperature");
+    ac.current_heat_temperature = queryColumnInt(q, "current_heat_temperature");
+    ac.current_auto_temperature = queryColumnInt(q, "current_auto_temperature");
+    ac.current_dry_temperature = queryColumnInt(q, "current_dry_temperature");
+    ac.air_conditioner_type = queryColumnInt(q, "air_conditioner_type");
+    ac.original_type = queryColumnInt(q, "original_type");
+    ac.subnet_id = queryColumnInt(q, "subnet_id");
+    ac.device_id = queryColumnInt(q, "device_id");
+    ac.channel = queryColumnInt(q, "channel");
+    ac.air_conditioner_no = queryColumnInt(q, "air_conditioner_no");
+    ac.room_temperature = queryColumnInt(q, "room_temperature");
+    ac.room_temperature_type = queryColumnInt(q, "room_temperature_type");
+    ac.room_id = queryColumnInt(q, "room_id");
+    copyRecordText(ac.remark, queryColumnText(q, "remark"));
+    copyRecordText(ac.function, queryColumnText(q, "function"));
+    copyRecordText(ac.high_limit, queryColumnText(q, "high_limit"));
+    copyRecordText(ac.low_limit, queryColumnText(q, "low_limit"));
+    copyRecordText(ac.version, queryColumnText(q, "version"));
+    return ac;
+}
+
+void correctInfraredSetPoint(qint32 &setPoint)
+{
+    if (setPoint < 17 || setPoint > 30)
+        setPoint = 26;
+}
+
+} // namespace
+
+QList<airConditionerRecord> loadAirConditionerRecords(int roomId)
+{
+    QList<airConditionerRecord> records;
+    QSqlQuery q = gDatabase.querySql(QString::asprintf("select * from tbl_air_conditioner where room_id=%d and "
+                                                       "(air_conditioner_no=0 or air_conditioner_no=1) "
+                                                       "order by air_conditioner_no asc",
+                                                       roomId));
+    while (q.next()) {
+        airConditionerRecord ac = airConditionerFromRow(q);
+        const bool infrared = ac.air_conditioner_type == AirConditionerInfrared;
+        if (infrared) {
+            correctInfraredSetPoint(ac.current_cool_temperature);
+            correctInfraredSetPoint(ac.current_heat_temperature);
+            correctInfraredSetPoint(ac.current_auto_temperature);
+            correctInfraredSetPoint(ac.current_dry_temperature);
+        }
+        const int high = infrared ? 30 : 60;
+        const int low = infrared ? 17 : 0;
+        if (ac.high_limit[0] == '\0')
+            copyRecordText(ac.high_limit, QString::asprintf("%d-%d-%d", high, high, high));
+        if (ac.low_limit[0] == '\0')
+            copyRecordText(ac.low_limit, QString::asprintf("%d-%d-%d", low, low, low));
+        records.append(ac);
+    }
+    return records;
+}
+
+QList<airConditionerRecord> loadFloorHeatingRecords(int roomId)
+{
+    QList<airConditionerRecord> records;
+    QSqlQuery q = gDatabase.querySql(QString::asprintf("select * from tbl_air_conditioner where room_id=%d and "
+                                                       "(air_conditioner_no=2 or air_conditioner_no=3) "
+                                                       "order by air_conditioner_no asc",
+                                                       roomId));
+    while (q.next()) {
+        airConditionerRecord fh = airConditionerFromRow(q);
+        if (fh.high_limit[0] == '\0')
+            copyRecordText(fh.high_limit, QString::asprintf("%d", 60));
+        if (fh.low_limit[0] == '\0')
+            copyRecordText(fh.low_limit, QString::asprintf("%d", 0));
+        records.append(fh);
+    }
+    return records;
+}
+
+QList<lightRecord> loadLightRecords(int roomId)
+{
+    QList<lightRecord> records;
+    QSqlQuery q = gDatabase.querySql(QString::asprintf("select * from tbl_light where room_id=%d and (rgb=0 or rgb=1) "
+                                                       "and subnet_id >0 and device_id >0 order by light_id asc",
+                                                       roomId));
+    while (q.next()) {
+        auto light = zeroed<lightRecord>();
+        light.light_id = queryColumnInt(q, "light_id");
+        light.light_type = queryColumnInt(q, "light_type");
+        light.us_id = queryColumnInt(q, "us_id");
+        light.fade = queryColumnInt(q, "fade");
+        light.room_id = queryColumnInt(q, "room_id");
+        copyRecordText(light.light_remark, queryColumnText(q, "light_remark"));
+        copyRecordText(light.icon_name_of_light_on, queryColumnText(q, "icon_name_of_light_on"));
+        copyRecordText(light.icon_name_of_light_off, queryColumnText(q, "icon_name_of_light_off"));
+        light.rgb[0] = queryColumnInt(q, "rgb");
+        light.brightness[0] = queryColumnInt(q, "brightness");
+        light.subnet_id[0] = queryColumnInt(q, "subnet_id");
+        light.device_id[0] = queryColumnInt(q, "device_id");
+        light.channel[0] = queryColumnInt(q, "channel");
+        light.original_type[0] = queryColumnInt(q, "original_type");
+        copyRecordText(light.version[0], queryColumnText(q, "version"));
+
+        const int stored = light.brightness[0];
+        switch (light.light_type) {
+        case LightRgb:
+            for (int i = 1; i < LightRecordRows; ++i) {
+                const QString rowSql =
+                    QString::asprintf("select * from tbl_light where room_id=%d and light_id=%d and rgb=%d", roomId,
+                                      light.light_id, i + 1);
+                if (!queryHasRecord(rowSql))
+                    continue;
+                light.brightness[i] = queryIntValue(rowSql, "brightness");
+                light.rgb[i] = queryIntValue(rowSql, "rgb");
+                light.original_type[i] = queryIntValue(rowSql, "original_type");
+                light.subnet_id[i] = queryIntValue(rowSql, "subnet_id");
+                light.device_id[i] = queryIntValue(rowSql, "device_id");
+                light.channel[i] = queryIntValue(rowSql, "channel");
+                QString version;
+                queryStringValue(rowSql, "version", version);
+                copyRecordText(light.version[i], version);
+            }
+            break;
+        case LightHsbRgb:
+            light.brightness[0] = (stored / 65536) % 256;
+            light.brightness[1] = (stored / 256) % 256;
+            light.brightness[2] = stored % 256;
+            break;
+        case LightDaliDt8:
+            light.brightness[0] = (stored / 256) % 256;
+            light.brightness[1] = stored % 256;
+            break;
+        default:
+            break;
+        }
+        records.append(light);
+    }
+    return records;
+}
+
+QList<moodRecord> loadMoodRecords(int roomId)
+{
+    QList<moodRecord> records;
+    QSqlQuery q =
+        gDatabase.querySql(QString::asprintf("select * from tbl_mood where room_id=%d order by mood_id asc", roomId));
+    while (q.next()) {
+        auto mood = zeroed<moodRecord>();
+        mood.mood_id = queryColumnInt(q, "mood_id");
+        mood.light_bool = queryColumnInt(q, "light_bool");
+        mood.ac1_bool = queryColumnInt(q, "ac1_bool");
+        mood.ac2_bool = queryColumnInt(q, "ac2_bool");
+        mood.floor_heat1_bool = queryColumnInt(q, "floor_heat1_bool");
+        mood.floor_heat2_bool = queryColumnInt(q, "floor_heat2_bool");
+        mood.curtain_bool = queryColumnInt(q, "curtain_bool");
+        mood.audio_bool = queryColumnInt(q, "audio_bool");
+        mood.diy_bool = queryColumnInt(q, "diy_bool");
+        mood.room_id = queryColumnInt(q, "room_id");
+        copyRecordText(mood.mood_name, queryColumnText(q, "mood_name"));
+        copyRecordText(mood.mood_icon_name, queryColumnText(q, "mood_icon_name"));
+        records.append(mood);
+    }
+    return records;
+}
+
+occupationMasterRecord loadOccupationMasterRecord(int roomId)
+{
+    auto record = zeroed<occupationMasterRecord>();
+    record.room_id = roomId;
+    // A room should have one row of each; when an editor left more, the oldest row is the room's.
+    QSqlQuery occupation =
+        gDatabase.querySql(QString::asprintf("select * from tbl_occupation where room_id=%d order by id", roomId));
+    if (occupation.next()) {
+        record.occupation_type = quint8(queryColumnInt(occupation, "occupation_type"));
+        record.occupation_subnet_id = quint8(queryColumnInt(occupation, "subnet_id"));
+        record.occupation_device_id = quint8(queryColumnInt(occupation, "device_id"));
+        record.occupation_channel = quint8(queryColumnInt(occupation, "channel"));
+        record.occupation_status = quint8(queryColumnInt(occupation, "status"));
+    }
+    occupation.finish();
+    QSqlQuery master =
+        gDatabase.querySql(QString::asprintf("select * from tbl_master where room_id=%d order by id", roomId));
+    if (master.next()) {
+        record.master_subnet_id = quint8(queryColumnInt(master, "subnet_id"));
+        record.master_device_id = quint8(queryColumnInt(master, "device_id"));
+        record.master_channel = quint8(queryColumnInt(master, "channel"));
+        record.master_status = quint8(queryColumnInt(master, "status"));
+    }
+    return record;
+}
+
+int packHsbBrightness(int level, int hue, int saturation)
+{
+    return (level & 0xFF) * 65536 + (hue & 0xFF) * 256 + (saturation & 0xFF);
+}
+
+int packDt8Brightness(int level, int colourTemperature)
+{
+    return (level & 0xFF) * 256 + (colourTemperature & 0xFF);
+}
