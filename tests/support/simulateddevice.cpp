@@ -99,8 +99,15 @@ void SimulatedDevice::readPending()
             continue;
         const quint16 opcode = quint16((quint8(f[21]) << 8) | quint8(f[22]));
         const QByteArray payload = f.mid(25, l - 11);
-        const QByteArray replyBody = replyPayload ? replyPayload(opcode, payload) : payload;
-        sendDatagram(makeDeviceFrame(subnetId, deviceId, quint16(opcode + 1), quint8(f[17]), quint8(f[18]), replyBody),
+        if (silentOpcodes.contains(opcode))
+            continue;
+        QByteArray replyBody = payload;
+        if (replyPayloads.contains(opcode))
+            replyBody = replyPayloads.value(opcode);
+        else if (replyPayload)
+            replyBody = replyPayload(opcode, payload);
+        sendDatagram(makeDeviceFrame(subnetId, deviceId, quint16(opcode + 1), quint8(f[17]), quint8(f[18]), replyBody,
+                                     deviceType),
                      replyTo, portNumber);
     }
 }

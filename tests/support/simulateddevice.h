@@ -5,7 +5,9 @@
 #include <QByteArray>
 #include <QHostAddress>
 #include <QList>
+#include <QMap>
 #include <QObject>
+#include <QSet>
 #include <functional>
 
 class QUdpSocket;
@@ -43,8 +45,14 @@ public:
     QList<QByteArray> framesFromStation;
     // Off: the device listens but never answers.
     bool answers = true;
-    // Payload of the reply to a request with the given opcode and payload; by default the request's payload.
+    // Payload of the reply to a request with the given opcode and payload: the entry of replyPayloads for the
+    // request's opcode when there is one, else what replyPayload answers, else the request's own payload.
+    QMap<quint16, QByteArray> replyPayloads;
     std::function<QByteArray(quint16 opcode, const QByteArray &payload)> replyPayload;
+    // Requests with these opcodes are recorded but not answered.
+    QSet<quint16> silentOpcodes;
+    // The device type the replies carry in bytes 19 and 20.
+    quint16 deviceType = 0x0123;
     // Answers DNS login packets (CC CC, opcode 0x00A5) with 0x00A4 carrying this result code.
     int dnsLoginResult = 1;
 

@@ -1,0 +1,80 @@
+#pragma once
+// The panel of one light of a room: shows its name, its on or off picture and, by light type, a level slider, a
+// colour swatch, a colour-temperature slider or scene buttons; reads the light over the bus, sends the user's
+// press, slider move or colour choice until the device acknowledges it, and stores and logs what it reports.
+//
+// Light types: 0 on/off, 1 dimmer, 2 RGB (rows 0-2 red, green, blue and an optional white row 3, each possibly on
+// its own device), 6 HSB RGB, 7 scene, 8 DALI DT8 (level and colour temperature). Types 3 to 5 show only the
+// picture and send nothing. The white row of an RGB light takes part only when its subnet, device and channel
+// are all above 0.
+
+#include "devicelink/devicerecords.h"
+#include "panels/devicepanel.h"
+
+class BusFrame;
+class ColorLabel;
+class LightSliderCtrl;
+class QtMaterialLabel;
+
+class LightItem : public DevicePanelOf<lightRecord>
+{
+    Q_OBJECT
+
+public:
+    // alwaysListen: the panel hears its device also while hidden (the 3D room view's hidden panels).
+    LightItem(lightRecord record, bool alwaysListen, QWidget *parent);
+
+    // The light counts as on when its level (for an RGB light any of its four levels) is above 0.
+    bool isOn() const;
+
+    void frameReceived(const BusFrame &frame) override;
+
+public slots:
+    void updateStatus() override;
+    // The hub's "all on" (100) and "all off" (0); only a visible panel obeys.
+    void slotsLightStatus(int brightness);
+    // A move of the level or colour-temperature slider: sent one tick after the last move.
+    void valueChanged(int value);
+    // Scene step down and up (0xF03C), sent once.
+    void pushButtonSceneReduce_clicked();
+    void pushButtonSceneAdd_clicked();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+    void sendPollRequest() override;
+    void sendControlFrame() override;
+    QString deviceName() const override;
+    void showOffline(bool offline) override;
+
+private:
+    // The switch with memory: off keeps the levels, on brings them back (100 when none was kept).
+    void setLightLevel(int level);
+    void writeStatusLog();
+
+    bool hasWhiteRow() const;
+    // Rows that take part in reads and controls: 0 to 2 of an RGB light and its white row when present, else 0.
+    int rowCount() const;
+    // The first row from 0 whose bit in flags is clear; -1 when every row is marked.
+    int firstUnmarkedRow(quint8 flags) const;
+    bool allRowsMarked(quint8 flags) const { return firstUnmarkedRow(flags) < 0; }
+    void sendToRow(int row, quint16 opcode);
+
+    void storeDeviceInfo(int row, const BusFrame &frame);
+    // Statement A: the row's level; statement B: its device type and version. row -1 for a single-row light.
+    void storeBrightness(int value, int row = -1);
+    void storeDeviceInfoRow(int row, bool ofRgbLight);
+    void rgbCompletion(bool control);
+
+    QColor swatchColor() const;
+    QString picturePath(bool on) const;
+
+    QtMaterialLabel *offlineIcon;
+    QtMaterialLabel *offlineText;
+    QtMaterialLabel *remarkLabel;
+    QtMaterialLabel *iconLabel;
+    LightSliderCtrl *brightnessSlider = nullptr;
+    LightSliderCtrl *temperatureSlider = nullptr;
+    ColorLabel *colorSwatch = nullptr;
+};
