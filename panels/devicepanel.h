@@ -11,8 +11,10 @@
 // A panel derives from DevicePanelOf<Record> and supplies its steps: the request of the poll tick, the control
 // frame of the set tick, its reply handling (frameReceived, reached through FrameDispatcher once the panel has
 // named its device addresses with listenTo) and its repaint (updateStatus). Its reply handlers set `finished`,
-// `retries`, `infoFlags` and `stepFlags` as its own chain says, and send the next request themselves, but only
-// while readRuns() (a late or overheard reply is stored, yet never starts traffic of its own).
+// `retries`, `infoFlags` and `stepFlags` as its own chain says, and send the next request of a read chain only
+// while readRuns() and the next frame of a control chain only while controlRuns(): a reply that a panel running no
+// cycle overhears is stored, but starts no traffic. A late reply after the lost-connection toast still continues
+// its chain once, without a tick to repeat it.
 //
 // Controls: every entry point of a control calls beginControl(source) before it changes the record. A slider's
 // frame that still waits for its first send then goes out once at once, unless the new control is a further

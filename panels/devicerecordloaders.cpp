@@ -47,6 +47,19 @@ airConditionerRecord airConditionerFromRow(const QSqlQuery &q)
     return ac;
 }
 
+// Rows of tbl_air_conditioner with air_conditioner_no first or second, in that order.
+QList<airConditionerRecord> loadAirConditionerRows(int roomId, int first, int second)
+{
+    QList<airConditionerRecord> records;
+    QSqlQuery q = gDatabase.querySql(QString::asprintf("select * from tbl_air_conditioner where room_id=%d and "
+                                                       "(air_conditioner_no=%d or air_conditioner_no=%d) "
+                                                       "order by air_conditioner_no asc",
+                                                       roomId, first, second));
+    while (q.next())
+        records.append(airConditionerFromRow(q));
+    return records;
+}
+
 void correctInfraredSetPoint(qint32 &setPoint)
 {
     if (setPoint < 17 || setPoint > 30)
@@ -57,13 +70,8 @@ void correctInfraredSetPoint(qint32 &setPoint)
 
 QList<airConditionerRecord> loadAirConditionerRecords(int roomId)
 {
-    QList<airConditionerRecord> records;
-    QSqlQuery q = gDatabase.querySql(QString::asprintf("select * from tbl_air_conditioner where room_id=%d and "
-                                                       "(air_conditioner_no=0 or air_conditioner_no=1) "
-                                                       "order by air_conditioner_no asc",
-                                                       roomId));
-    while (q.next()) {
-        airConditionerRecord ac = airConditionerFromRow(q);
+    QList<airConditionerRecord> records = loadAirConditionerRows(roomId, 0, 1);
+    for (airConditionerRecord &ac : records) {
         const bool infrared = ac.air_conditioner_type == AirConditionerInfrared;
         if (infrared) {
             correctInfraredSetPoint(ac.current_cool_temperature);
@@ -77,25 +85,18 @@ QList<airConditionerRecord> loadAirConditionerRecords(int roomId)
             copyRecordText(ac.high_limit, QString::asprintf("%d-%d-%d", high, high, high));
         if (ac.low_limit[0] == '\0')
             copyRecordText(ac.low_limit, QString::asprintf("%d-%d-%d", low, low, low));
-        records.append(ac);
     }
     return records;
 }
 
 QList<airConditionerRecord> loadFloorHeatingRecords(int roomId)
 {
-    QList<airConditionerRecord> records;
-    QSqlQuery q = gDatabase.querySql(QString::asprintf("select * from tbl_air_conditioner where room_id=%d and "
-                                                       "(air_conditioner_no=2 or air_conditioner_no=3) "
-                                                       "order by air_conditioner_no asc",
-                                                       roomId));
-    while (q.next()) {
-        airConditionerRecord fh = airConditionerFromRow(q);
+    QList<airConditionerRecord> records = loadAirConditionerRows(roomId, 2, 3);
+    for (airConditionerRecord &fh : records) {
         if (fh.high_limit[0] == '\0')
             copyRecordText(fh.high_limit, QString::asprintf("%d", 60));
         if (fh.low_limit[0] == '\0')
             copyRecordText(fh.low_limit, QString::asprintf("%d", 0));
-        records.append(fh);
     }
     return records;
 }

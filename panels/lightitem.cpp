@@ -361,26 +361,12 @@ void LightItem::frameReceived(const BusFrame &frame)
 
     case ReadChannelStatusReply:
         if (type == LightOnOff || type == LightDimmer) {
-            if (!fromRow0 || channel0 > frame.byte(25))
-                return;
-            record.brightness[0] = frame.byte(25 + channel0);
-            finished = true;
-            retries = 0;
-            storeBrightness(record.brightness[0]);
-            updateStatus();
-            writeStatusLog();
+            if (fromRow0 && channel0 <= frame.byte(25))
+                acceptLevel(frame.byte(25 + channel0));
         } else if (type == LightRgb) {
-            bool matched = false;
-            for (int row = 0; row < rowCount(); ++row) {
-                if (!frame.isFrom(record.subnet_id[row], record.device_id[row]) || record.channel[row] > frame.byte(25))
-                    continue;
-                matched = true;
-                record.brightness[row] = frame.byte(25 + record.channel[row]);
-                stepFlags |= quint8(1u << row);
-                storeBrightness(record.brightness[row], row);
-            }
-            if (matched)
-                rgbCompletion(false);
+            acceptRgbLevels(
+                frame, [&](int row) { return record.channel[row] <= frame.byte(25); },
+                [&](int row) { return frame.byte(25 + record.channel[row]); }, false);
         }
         break;
 
@@ -388,27 +374,12 @@ void LightItem::frameReceived(const BusFrame &frame)
         if (frame.byte(26) != AckMarker)
             return;
         if (type == LightOnOff || type == LightDimmer) {
-            if (!fromRow0 || frame.byte(25) != channel0)
-                return;
-            record.brightness[0] = frame.byte(27);
-            finished = true;
-            retries = 0;
-            storeBrightness(record.brightness[0]);
-            updateStatus();
-            writeStatusLog();
+            if (fromRow0 && frame.byte(25) == channel0)
+                acceptLevel(frame.byte(27));
         } else if (type == LightRgb) {
-            bool matched = false;
-            for (int row = 0; row < rowCount(); ++row) {
-                if (!frame.isFrom(record.subnet_id[row], record.device_id[row]) ||
-                    frame.byte(25) != record.channel[row])
-                    continue;
-                matched = true;
-                record.brightness[row] = frame.byte(27);
-                stepFlags |= quint8(1u << row);
-                storeBrightness(record.brightness[row], row);
-            }
-            if (matched)
-                rgbCompletion(true);
+            acceptRgbLevels(
+                frame, [&](int row) { return frame.byte(25) == record.channel[row]; },
+                [&](int) { return frame.byte(27); }, true);
         } else if (type == LightDaliDt8) {
             if (!fromRow0)
                 return;
@@ -418,11 +389,7 @@ void LightItem::frameReceived(const BusFrame &frame)
                 record.brightness[1] = frame.byte(27);
             else
                 return;
-            finished = true;
-            retries = 0;
-            storeBrightness(packDt8Brightness(record.brightness[0], record.brightness[1]));
-            updateStatus();
-            writeStatusLog();
+            finishWith(packDt8Brightness(record.brightness[0], record.brightness[1]));
         }
         break;
 
@@ -444,16 +411,43 @@ void LightItem::frameReceived(const BusFrame &frame)
         record.brightness[0] = frame.byte(30);
         record.brightness[1] = frame.byte(31);
         record.brightness[2] = frame.byte(32);
-        finished = true;
-        retries = 0;
-        storeBrightness(packHsbBrightness(record.brightness[0], record.brightness[1], record.brightness[2]));
-        updateStatus();
-        writeStatusLog();
+        finishWith(packHsbBrightness(record.brightness[0], record.brightness[1], record.brightness[2]));
         break;
 
     default:
         break;
     }
+}
+
+void LightItem::acceptLevel(int level)
+{
+    record.brightness[0] = level;
+    finishWith(level);
+}
+
+void LightItem::finishWith(int storedBrightness)
+{
+    finished = true;
+    retries = 0;
+    storeBrightness(storedBrightness);
+    updateStatus();
+    writeStatusLog();
+}
+
+void LightItem::acceptRgbLevels(const BusFrame &frame, const std::function<bool(int row)> &accepts,
+                                const std::function<int(int row)> &level, bool control)
+{
+    bool matched = false;
+    for (int row = 0; row < rowCount(); ++row) {
+        if (!frame.isFrom(record.subnet_id[row], record.device_id[row]) || !accepts(row))
+            continue;
+        matched = true;
+        record.brightness[row] = level(row);
+        stepFlags |= quint8(1u << row);
+        storeBrightness(record.brightness[row], row);
+    }
+    if (matched)
+        rgbCompletion(control);
 }
 
 void LightItem::rgbCompletion(bool control)

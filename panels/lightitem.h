@@ -11,6 +11,8 @@
 #include "devicelink/devicerecords.h"
 #include "panels/devicepanel.h"
 
+#include <functional>
+
 class BusFrame;
 class ColorLabel;
 class LightSliderCtrl;
@@ -61,10 +63,22 @@ private:
     bool allRowsMarked(quint8 flags) const { return firstUnmarkedRow(flags) < 0; }
     void sendToRow(int row, quint16 opcode);
 
+    // The device type and version text of a 0xEFFE reply into the row's record fields.
     void storeDeviceInfo(int row, const BusFrame &frame);
-    // Statement A: the row's level; statement B: its device type and version. row -1 for a single-row light.
+    // The row's level into tbl_light (row -1: the light's rows, for a single-row light).
     void storeBrightness(int value, int row = -1);
+    // The row's device type and version into tbl_light, the RGB light's own row only when ofRgbLight.
     void storeDeviceInfoRow(int row, bool ofRgbLight);
+    // A level reply of a single-row light; it ends the read or the control.
+    void acceptLevel(int level);
+    // Ends the read or control with the reply's values in the record: stores, repaints and logs.
+    void finishWith(int storedBrightness);
+    // A level reply of an RGB light: every row the frame comes from and that accepts it takes its level; then the
+    // completion below. control: an acknowledgement (0x0032) rather than a read (0x0034).
+    void acceptRgbLevels(const BusFrame &frame, const std::function<bool(int row)> &accepts,
+                         const std::function<int(int row)> &level, bool control);
+    // Ends the light's read or control when every row is marked, else sends the next row's frame while its read
+    // or control runs.
     void rgbCompletion(bool control);
 
     QColor swatchColor() const;
