@@ -9,13 +9,12 @@
 #include "materialwidgets/qtmaterialcanvas.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "materialwidgets/qtmaterialsnackbar.h"
-#include "shell/networkstyledlg.h"
-#include "shell/projectselectdlg.h"
 #include "shell/guestrequests.h"
 #include "shell/menubar.h"
 #include "shell/mydialog.h"
-#include "shell/orvmessagebox.h"
+#include "shell/networkstyledlg.h"
 #include "shell/pagefactory.h"
+#include "shell/projectselectdlg.h"
 #include "shell/projectswitch.h"
 #include "shell/serverlogin.h"
 
@@ -31,17 +30,6 @@ namespace {
 
 int connectIntervalMs = 1000;
 int switchIntervalMs = 1000;
-
-// A property of the project list read as a decimal number; 0 when it is empty or not a number.
-int projectNetworkType(const QString &projectName)
-{
-    QString text;
-    if (!projectName.isEmpty())
-        getProjectProperty(projectName, "network_type", text);
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? value : 0;
-}
 
 } // namespace
 
@@ -368,23 +356,6 @@ void MainWindow::slotsProjectSetting(QString projectName)
     dialog.initProjects();
     if (dialog.exec() != QDialog::Accepted || dialog.projectName == projectName)
         return;
-    const QString chosen = dialog.projectName;
-
-    auto warn = [] {
-        ORVMessageBox box(tr("Illegally formatted databases,the database will be formatted!"), 450, 160, false, 0,
-                          nullptr);
-        box.exec();
-    };
-    QString error;
-    if (!ProjectSwitch::openDatabase(chosen, warn, error)) {
-        // The chosen project's file is kept as it was and the station stays on the project it had.
-        emit gBroadcastSocket.signalsInformation(error);
-        return;
-    }
-
-    setCurrentProjectName(chosen);
-    gNetworkType = projectNetworkType(chosen);
-    emit gBroadcastSocket.signalsProjectStateChanged(chosen);
-    emit gBroadcastSocket.signalsNetworkStateChanged(false);
-    emit gBroadcastSocket.signalsNetworkOpen();
+    // A refused switch has said why on the hub, and the station stays on the project it had.
+    ProjectSwitch::switchProject(dialog.projectName);
 }

@@ -4,12 +4,29 @@
 #include "core/databaseinit.h"
 #include "core/globals.h"
 #include "core/projectfolders.h"
+#include "core/projectlist.h"
+#include "devicelink/broadcastsocket.h"
+#include "shell/orvmessagebox.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+namespace {
+
+// The project's network_type read as a decimal number; 0 when it is missing or not a number.
+int projectNetworkType(const QString &projectName)
+{
+    QString text;
+    getProjectProperty(projectName, "network_type", text);
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? value : 0;
+}
+
+} // namespace
 
 namespace ProjectSwitch {
 
@@ -74,6 +91,30 @@ bool openDatabase(const QString &projectName, const std::function<void()> &warn,
     if (!backup.isEmpty())
         qDebug() << "the invalid database of" << projectName << "was kept as" << backup;
     loadNetworkSettings();
+    return true;
+}
+
+bool switchProject(const QString &projectName, const std::function<void()> &switched)
+{
+    auto warn = [] {
+        ORVMessageBox box(
+            QCoreApplication::translate("MainWindow", "Illegally formatted databases,the database will be formatted!"),
+            450, 160, false, 0, nullptr);
+        box.exec();
+    };
+    QString error;
+    if (!openDatabase(projectName, warn, error)) {
+        emit gBroadcastSocket.signalsInformation(error);
+        return false;
+    }
+
+    setCurrentProjectName(projectName);
+    gNetworkType = projectNetworkType(projectName);
+    if (switched)
+        switched();
+    emit gBroadcastSocket.signalsProjectStateChanged(projectName);
+    emit gBroadcastSocket.signalsNetworkStateChanged(false);
+    emit gBroadcastSocket.signalsNetworkOpen();
     return true;
 }
 

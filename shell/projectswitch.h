@@ -1,6 +1,6 @@
 #pragma once
-// Opening the database of the project chosen in the project switch, and the care taken with a file that is
-// not a project database of this station.
+// The project switch: opening the database of the chosen project, the care taken with a file that is not a
+// project database of this station, and the announcement of the new project.
 
 #include <QString>
 
@@ -20,5 +20,14 @@ QString backupPath(const QString &file);
 // False when the file can be neither moved aside nor replaced: gDatabase is then back on the database it
 // was on, the file is where it was, and error says so.
 bool openDatabase(const QString &projectName, const std::function<void()> &warn, QString &error);
+
+// The project switch of the menu bar and of the network settings page, in one order for both: the database
+// of the project (openDatabase, warning with the box "Illegally formatted databases,..." before a file that is
+// not a project database is kept aside and replaced), the current project of the project list, gNetworkType
+// from the project's network_type, then switched() (a caller that shows project data reloads it there), and
+// last the hub's signalsProjectStateChanged(name), signalsNetworkStateChanged(false), signalsNetworkOpen().
+// False when the file could be neither moved aside nor replaced: the station stays on the project it had,
+// nothing is announced but the reason, as a toast on the hub.
+bool switchProject(const QString &projectName, const std::function<void()> &switched = {});
 
 } // namespace ProjectSwitch
