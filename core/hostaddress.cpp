@@ -30,6 +30,16 @@ QString chooseHostIp(const QString &current, const QList<QHostAddress> &machineA
     return QString();
 }
 
+QStringList hostAddressTexts(const QList<QHostAddress> &machineAddresses)
+{
+    QStringList texts;
+    for (const QHostAddress &address : machineAddresses) {
+        if (qualifies(address))
+            texts << address.toString();
+    }
+    return texts;
+}
+
 void updateHostIp()
 {
     const QString chosen = chooseHostIp(gHostIp, QNetworkInterface::allAddresses());

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QNetworkAddressEntry>
 #include <QString>
+#include <QStringList>
 
 // Keeps gHostIp while the machine still carries it, else takes the first qualifying address and stores it
 // in the project's network row.
@@ -15,4 +16,6 @@ QHostAddress getBroadcastAddress();
 // The same choices over given address lists, so that they can be checked without the machine's interfaces.
 // Answers the new host address, or an empty text when gHostIp is to stay.
 QString chooseHostIp(const QString &current, const QList<QHostAddress> &machineAddresses);
+// The addresses that may serve as the host address (IPv4, neither null nor loopback), as texts in list order.
+QStringList hostAddressTexts(const QList<QHostAddress> &machineAddresses);
 QHostAddress findBroadcastAddress(const QString &hostIp, const QList<QNetworkAddressEntry> &entries);

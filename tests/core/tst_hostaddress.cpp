@@ -45,6 +45,7 @@ private slots:
     void cleanupTestCase();
     void choose_data();
     void choose();
+    void candidates();
     void broadcast_data();
     void broadcast();
     void updateOnThisMachine();
@@ -91,6 +92,13 @@ void TestHostAddress::choose()
     QFETCH(QStringList, machine);
     QFETCH(QString, chosen);
     QCOMPARE(chooseHostIp(current, addresses(machine)), chosen);
+}
+
+void TestHostAddress::candidates()
+{
+    const QStringList machine = {"fe80::1", "127.0.0.1", "10.0.0.5", "::1", "127.0.0.2", "192.168.1.20"};
+    QCOMPARE(hostAddressTexts(addresses(machine)), QStringList({"10.0.0.5", "127.0.0.2", "192.168.1.20"}));
+    QCOMPARE(hostAddressTexts({}), QStringList());
 }
 
 void TestHostAddress::broadcast_data()
