@@ -10,6 +10,7 @@
 #include "pages/settings/pagesetting.h"
 #include "pages/settings/pagesettingabout.h"
 #include "pages/settings/pagesettingchangedeviceaddress.h"
+#include "pages/settings/pagesettingnetwork.h"
 #include "pages/settings/pagesettingproject.h"
 #include "pages/settings/pagesettingprojectinformation.h"
 
@@ -28,4 +29,5 @@ void registerStationPages()
                               PageFactory::creatorOf<PageSettingRoomTemplateLightingInformation>());
     PageFactory::registerPage("Template Panel Information",
                               PageFactory::creatorOf<PageSettingRoomTemplatePanelInformation>());
+    PageFactory::registerPage("Network Setting", PageFactory::creatorOf<PageSettingNetwork>());
 }
