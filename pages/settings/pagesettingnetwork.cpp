@@ -291,26 +291,26 @@ void PageSettingNetwork::loadNetworkFromDatabase()
 
     QSqlQuery row = gDatabase.querySql("select * from tbl_network");
     if (row.next()) {
-        const int subnet = row.value("subnet_id").toInt();
-        const int device = row.value("device_id").toInt();
+        const int subnet = queryColumnInt(row, "subnet_id");
+        const int device = queryColumnInt(row, "device_id");
         if (subnet > 0)
             subnetEdit->setText(QString::number(subnet));
         if (device > 0)
             deviceEdit->setText(QString::number(device));
-        const QString mac = row.value("ip_port_mac").toString();
+        const QString mac = queryColumnText(row, "ip_port_mac");
         if (!mac.isEmpty())
             selectOrAppend(macCombo, mac);
-        passwordEdit->setText(row.value("password").toString());
-        const int type = row.value("server_type").toInt();
+        passwordEdit->setText(queryColumnText(row, "password"));
+        const int type = queryColumnInt(row, "server_type");
         if (type == ServerIp)
             serverIpRadio->setChecked(true);
         else if (type == Domain)
             domainRadio->setChecked(true);
         else
             disableRadio->setChecked(true);
-        const QString staticServer = row.value("static_server_ip").toString();
-        const QString staticDomain = row.value("static_domain").toString();
-        routerDomainEdit->setText(row.value("domain_name").toString());
+        const QString staticServer = queryColumnText(row, "static_server_ip");
+        const QString staticDomain = queryColumnText(row, "static_domain");
+        routerDomainEdit->setText(queryColumnText(row, "domain_name"));
         row.finish();
         if (!staticServer.isEmpty()) {
             const QString alias = aliasOfAddress(staticServer);
