@@ -32,6 +32,12 @@ namespace {
 int connectIntervalMs = 1000;
 int switchIntervalMs = 1000;
 
+MainWindow::MessageBarMaker &messageBarMaker()
+{
+    static MainWindow::MessageBarMaker maker;
+    return maker;
+}
+
 // A property of the project list read as a decimal number; 0 when it is empty or not a number.
 int projectNetworkType(const QString &projectName)
 {
@@ -49,6 +55,11 @@ void MainWindow::setTimerIntervals(int connectMilliseconds, int switchMillisecon
 {
     connectIntervalMs = connectMilliseconds;
     switchIntervalMs = switchMilliseconds;
+}
+
+void MainWindow::setMessageBarMaker(const MessageBarMaker &maker)
+{
+    messageBarMaker() = maker;
 }
 
 MainWindow::MainWindow(QWidget *parent)
@@ -80,7 +91,8 @@ MainWindow::MainWindow(QWidget *parent)
     canvas->setWidget(pageHost);
     canvas->setWidgetResizable(true);
 
-    // The guest-message strip is created here once it exists; until then row 2 stays empty.
+    if (messageBarMaker())
+        messageBar = messageBarMaker()();
 
     auto *grid = new QGridLayout;
     grid->setSizeConstraint(QLayout::SetNoConstraint);
