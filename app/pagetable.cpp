@@ -1,5 +1,7 @@
 #include "app/pagetable.h"
 
+#include "pages/messages/messagebar.h"
+#include "shell/mainwindow.h"
 #include "shell/pagefactory.h"
 
 // Page headers, one per page class registered below.
@@ -28,4 +30,6 @@ void registerStationPages()
                               PageFactory::creatorOf<PageSettingRoomTemplateLightingInformation>());
     PageFactory::registerPage("Template Panel Information",
                               PageFactory::creatorOf<PageSettingRoomTemplatePanelInformation>());
+
+    MainWindow::setMessageBarMaker([] { return new MessageBar(nullptr); });
 }
