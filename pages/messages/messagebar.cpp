@@ -22,6 +22,9 @@ const QColor stripColor(61, 83, 102);
 
 MessageBar::MessageBar(QWidget *parent) : QWidget(parent), alarmDlg(nullptr)
 {
+    // A top-level window of its own: left open, it would keep the station running after its main window closed.
+    alarmDlg.setAttribute(Qt::WA_QuitOnClose, false);
+
     rowsBox = new QtMaterialGroupBox(QString(), nullptr);
     rowsBox->setStyleSheet("QGroupBox{border:none;}");
     canvas = new QtMaterialCanvas(nullptr);

@@ -5,8 +5,10 @@
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
 #include "devicelink/messagerecords.h"
+#include "resources/stationresources.h"
 #include "shell/guestrequests.h"
 #include "tests/support/guestfixture.h"
+#include "tests/support/testenv.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -35,6 +37,23 @@ inline void fill()
     QVERIFY(guestfixture::addPanel(panelB, 1, 21, roomB));
     QVERIFY(guestfixture::addMessage(serviceMessage, 0, "Clean the room", "message_01", serviceSwitch));
     QVERIFY(guestfixture::addMessage(alarmMessage, 1, "Emergency", "message_02", alarmSwitch));
+}
+
+// Once per test program: a fresh home, the pictures and tones, and the records the hub carries.
+inline void prepareTestProgram(const QTemporaryDir &home)
+{
+    testenv::useFreshHome(home);
+    gAppDirPath = home.path();
+    gRetainDays = "30";
+    initStationResources();
+    registerMessageRecordTypes();
+}
+
+// A fresh project database holding what fill() adds.
+inline void openFreshProject(const QTemporaryDir &home)
+{
+    guestfixture::openFreshDatabase(home);
+    fill();
 }
 
 // Inserts an open row and answers its id.

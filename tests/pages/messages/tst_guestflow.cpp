@@ -10,7 +10,6 @@
 #include "pages/messages/messagedlg.h"
 #include "pages/messages/messageform.h"
 #include "pages/messages/messageitem.h"
-#include "resources/stationresources.h"
 #include "shell/mainwindow.h"
 #include "shell/pagefactory.h"
 #include "tests/pages/messages/messagefixture.h"
@@ -18,7 +17,6 @@
 #include "tests/support/privatenetwork.h"
 #include "tests/support/simulatedwallpanel.h"
 #include "tests/support/stationfixture.h"
-#include "tests/support/testenv.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -70,9 +68,7 @@ private:
 
 void TestGuestFlow::initTestCase()
 {
-    testenv::useFreshHome(home);
-    initStationResources();
-    registerMessageRecordTypes();
+    prepareTestProgram(home);
     MainWindow::setTimerIntervals(tick, tick);
     MainWindow::setMessageBarMaker([] { return new MessageBar(nullptr); });
     clock = QDateTime(QDate(2026, 12, 10), QTime(12, 0, 0), Qt::LocalTime).toSecsSinceEpoch();

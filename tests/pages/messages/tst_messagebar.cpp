@@ -6,9 +6,7 @@
 #include "materialwidgets/qtmateriallabel.h"
 #include "pages/messages/messagebar.h"
 #include "pages/messages/messageitem.h"
-#include "resources/stationresources.h"
 #include "tests/pages/messages/messagefixture.h"
-#include "tests/support/testenv.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -57,17 +55,12 @@ private:
 
 void TestMessageBar::initTestCase()
 {
-    testenv::useFreshHome(home);
-    gAppDirPath = home.path();
-    gRetainDays = "30";
-    initStationResources();
-    registerMessageRecordTypes();
+    prepareTestProgram(home);
 }
 
 void TestMessageBar::init()
 {
-    guestfixture::openFreshDatabase(home);
-    fill();
+    openFreshProject(home);
     tones.clear();
     MessageTone::setHook([this](const QString &tone) { tones << tone; });
     bar.reset(new MessageBar(nullptr));
@@ -162,6 +155,7 @@ void TestMessageBar::alarmOpensTheDialog()
     announce(first, 1, 0);
     AlarmDlg &dialog = bar->alarmDialog();
     QVERIFY(dialog.isVisible());
+    QVERIFY(!dialog.testAttribute(Qt::WA_QuitOnClose));
     QCOMPARE(dialog.findChild<QLabel *>("labelMessagePos")->text(), QString("1/1"));
     QCOMPARE(bar->rows().at(0)->textColor(), QColor(227, 81, 81));
     QCOMPARE(tones, QStringList({alarmTone}));

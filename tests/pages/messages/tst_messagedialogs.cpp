@@ -9,9 +9,7 @@
 #include "pages/messages/alarmdlg.h"
 #include "pages/messages/messagedlg.h"
 #include "pages/messages/messageform.h"
-#include "resources/stationresources.h"
 #include "tests/pages/messages/messagefixture.h"
-#include "tests/support/testenv.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -58,17 +56,12 @@ private:
 
 void TestMessageDialogs::initTestCase()
 {
-    testenv::useFreshHome(home);
-    gAppDirPath = home.path();
-    gRetainDays = "30";
-    initStationResources();
-    registerMessageRecordTypes();
+    prepareTestProgram(home);
 }
 
 void TestMessageDialogs::init()
 {
-    guestfixture::openFreshDatabase(home);
-    fill();
+    openFreshProject(home);
     updates.reset(new QSignalSpy(&gBroadcastSocket, &BroadcastSocket::signalsUpdateMessage));
 }
 

@@ -7,9 +7,7 @@
 #include "pages/messages/messagedlg.h"
 #include "pages/messages/messageform.h"
 #include "pages/messages/messageitem.h"
-#include "resources/stationresources.h"
 #include "tests/pages/messages/messagefixture.h"
-#include "tests/support/testenv.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -47,17 +45,12 @@ private:
 
 void TestMessageItem::initTestCase()
 {
-    testenv::useFreshHome(home);
-    gAppDirPath = home.path();
-    gRetainDays = "30";
-    initStationResources();
-    registerMessageRecordTypes();
+    prepareTestProgram(home);
 }
 
 void TestMessageItem::init()
 {
-    guestfixture::openFreshDatabase(home);
-    fill();
+    openFreshProject(home);
 }
 
 void TestMessageItem::cleanup()
