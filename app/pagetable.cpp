@@ -1,5 +1,7 @@
 #include "app/pagetable.h"
 
+#include "pages/messages/messagebar.h"
+#include "shell/mainwindow.h"
 #include "shell/pagefactory.h"
 
 // Page headers, one per page class registered below.
@@ -29,5 +31,6 @@ void registerStationPages()
                               PageFactory::creatorOf<PageSettingRoomTemplateLightingInformation>());
     PageFactory::registerPage("Template Panel Information",
                               PageFactory::creatorOf<PageSettingRoomTemplatePanelInformation>());
-    PageFactory::registerPage("Network Setting", PageFactory::creatorOf<PageSettingNetwork>());
+
+    MainWindow::setMessageBarMaker([] { return new MessageBar(nullptr); });
 }

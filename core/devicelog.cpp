@@ -3,34 +3,16 @@
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
 #include "core/queryhelpers.h"
+#include "core/roomname.h"
 
 #include <QDateTime>
 
 void addDeviceLog(const QString &device, const QString &event, int roomId, int logType)
 {
-    const QString roomSql =
-        QString::asprintf("select room_name,floor_id,region_id from tbl_room where room_id=%d", roomId);
-    if (!queryHasRecord(roomSql))
+    const RoomNameParts names = roomNameParts(roomId);
+    if (!names.complete())
         return;
-    QString roomName;
-    queryStringValue(roomSql, "room_name", roomName);
-    const int regionId = queryIntValue(roomSql, "region_id");
-    const int floorId = queryIntValue(roomSql, "floor_id");
-
-    const QString regionSql = QString::asprintf("select region_name from tbl_region where region_id=%d", regionId);
-    if (!queryHasRecord(regionSql))
-        return;
-    QString regionName;
-    queryStringValue(regionSql, "region_name", regionName);
-
-    const QString floorSql =
-        QString::asprintf("select floor_name from tbl_floor where floor_id=%d and region_id=%d", floorId, regionId);
-    if (!queryHasRecord(floorSql))
-        return;
-    QString floorName;
-    queryStringValue(floorSql, "floor_name", floorName);
-
-    const QString address = regionName + "-" + floorName + "-" + roomName;
+    const QString address = names.joined();
 
     // Several entries can share one second; the id breaks the tie so the latest insert is the one compared.
     const QString lastSql = "select log_event from tbl_log where log_type=? and log_address=? and log_device=? "

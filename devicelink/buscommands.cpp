@@ -223,6 +223,11 @@ quint8 irAcTemperatureKey(int acIndex, int mode, int temperature)
     return unitKey(acIndex, temperature + offset);
 }
 
+void sendUniversalSwitch(int subnet, int device, int switchNo, bool on)
+{
+    send(0xE01C, subnet, device, {switchNo, on ? 0xFF : 0x00});
+}
+
 void sendIrAcPower(int subnet, int device, int acIndex, int status)
 {
     sendIrKey(subnet, device, irAcPowerKey(acIndex, status));

@@ -29,6 +29,10 @@ void sendAcControl(int subnet, int device, int channelIndex, const airConditione
 void sendAcControlNoChannel(int subnet, int device, const airConditionerRecord &ac);
 void sendAcQueryE3E7(int subnet, int device); // 0xE3E7 room temperature of an infra-red unit
 
+// A wall panel's universal switch, set on (0xFF) or off (0x00): tells the panel whether its guest request is
+// still pending.
+void sendUniversalSwitch(int subnet, int device, int switchNo, bool on); // 0xE01C
+
 // Infra-red units: universal-switch key 0xE01C [key, 0xFF]; acIndex 0 first unit, 1 second; key 0 where no
 // key is learned for the combination.
 void sendIrAcPower(int subnet, int device, int acIndex, int status);

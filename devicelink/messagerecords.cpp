@@ -30,3 +30,11 @@ void copyRecordText(char *field, int size, const QString &text)
     }
     std::memcpy(field, utf8.constData(), size_t(length));
 }
+
+void terminateRecordTexts(messageRecord &record)
+{
+    for (char *field : {record.message_log_remark, record.recv_time, record.deal_time}) {
+        constexpr int size = int(sizeof(record.recv_time));
+        copyRecordText(field, size, QString::fromUtf8(field, int(qstrnlen(field, size))));
+    }
+}

@@ -42,11 +42,14 @@ Q_DECLARE_METATYPE(messageRecord)
 // character that would not fit whole, so the field never ends in half a character; the field is always
 // NUL-terminated and zero after the text.
 void copyRecordText(char *field, int size, const QString &text);
-template <int N>
-inline void copyRecordText(char (&field)[N], const QString &text)
+template <int N> inline void copyRecordText(char (&field)[N], const QString &text)
 {
     copyRecordText(field, N, text);
 }
+
+// Makes the three texts of a record received from elsewhere whole characters and NUL-terminated, as
+// copyRecordText leaves them, so a sender that filled a field to its last byte cannot make a reader run on.
+void terminateRecordTexts(messageRecord &record);
 
 // Registers both records with the meta-type system; safe to call more than once.
 void registerMessageRecordTypes();

@@ -31,12 +31,23 @@ namespace {
 int connectIntervalMs = 1000;
 int switchIntervalMs = 1000;
 
+MainWindow::MessageBarMaker &messageBarMaker()
+{
+    static MainWindow::MessageBarMaker maker;
+    return maker;
+}
+
 } // namespace
 
 void MainWindow::setTimerIntervals(int connectMilliseconds, int switchMilliseconds)
 {
     connectIntervalMs = connectMilliseconds;
     switchIntervalMs = switchMilliseconds;
+}
+
+void MainWindow::setMessageBarMaker(const MessageBarMaker &maker)
+{
+    messageBarMaker() = maker;
 }
 
 MainWindow::MainWindow(QWidget *parent)
@@ -68,7 +79,8 @@ MainWindow::MainWindow(QWidget *parent)
     canvas->setWidget(pageHost);
     canvas->setWidgetResizable(true);
 
-    // The guest-message strip is created here once it exists; until then row 2 stays empty.
+    if (messageBarMaker())
+        messageBar = messageBarMaker()();
 
     auto *grid = new QGridLayout;
     grid->setSizeConstraint(QLayout::SetNoConstraint);

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
+
 class MenuBar;
 class MyDialog;
 class QtMaterialCanvas;
@@ -45,6 +47,13 @@ public:
     // built or logins started afterwards.
     static void setTimerIntervals(int connectMilliseconds, int switchMilliseconds);
 
+    // The guest-message strip lives above the shell, so the program's top hands the shell a maker for it before
+    // the first window is built, as it registers the pages. Each window then makes its one strip; without a
+    // maker the strip's row stays empty. An empty maker takes it back.
+    using MessageBarMaker = std::function<QWidget *()>;
+    static void setMessageBarMaker(const MessageBarMaker &maker);
+    QWidget *messageStrip() const { return messageBar; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -75,8 +84,7 @@ private:
     MenuBar *menuBar = nullptr;
     QtMaterialGroupBox *pageHost = nullptr;
     QtMaterialCanvas *canvas = nullptr;
-    // The guest-message strip below the page host, shown on the Home page only; its row stays empty
-    // while there is no strip.
+    // The guest-message strip below the page host, shown on the Home page only.
     QWidget *messageBar = nullptr;
     QTimer connectTimer;
     QTimer switchTimer;

@@ -197,11 +197,8 @@ void ManagerItem::slotsUpdateMessage(messageRecord _messageRecord)
     const int at = indexOfLogId(_messageRecord.id);
     if (at >= 0) {
         if (_messageRecord.message_status == 0) {
-            messageRecord &entry = m_messages[at];
-            entry = _messageRecord;
-            // The sender may have filled a field to its last byte: keep the text whole characters and terminated.
-            for (char *field : {entry.message_log_remark, entry.recv_time, entry.deal_time})
-                copyRecordText(field, 256, QString::fromUtf8(field, int(qstrnlen(field, 256))));
+            m_messages[at] = _messageRecord;
+            terminateRecordTexts(m_messages[at]);
         } else {
             m_messages.removeAt(at);
         }

@@ -158,6 +158,10 @@ void TestBusCommands::frames_data()
     row(
         "ir room temperature", [] { sendAcQueryE3E7(1, 10); }, 0xE3E7, 1, 10, "00");
     row(
+        "universal switch on", [] { sendUniversalSwitch(1, 20, 6, true); }, 0xE01C, 1, 20, "06FF");
+    row(
+        "universal switch off", [] { sendUniversalSwitch(1, 20, 261, false); }, 0xE01C, 1, 20, "0500");
+    row(
         "ir power on", [] { sendIrAcPower(1, 10, 0, 1); }, 0xE01C, 1, 10, "0BFF");
     row(
         "ir mode heat, second unit", [] { sendIrAcMode(1, 10, 1, ModeHeat); }, 0xE01C, 1, 10, "84FF");

@@ -5,13 +5,13 @@
 #include "core/queryhelpers.h"
 #include "shell/guestrequests.h"
 #include "shell/mainwindow.h"
-#include "tests/shell/guestfixture.h"
 #include "tests/shell/shelltestpages.h"
-#include "tests/shell/stationfixture.h"
 #include "tests/support/buspeercrc.h"
+#include "tests/support/guestfixture.h"
 #include "tests/support/privatenetwork.h"
 #include "tests/support/simulateddevice.h"
 #include "tests/support/simulatedwallpanel.h"
+#include "tests/support/stationfixture.h"
 #include "tests/support/testenv.h"
 
 #include <QtTest>

@@ -3,7 +3,7 @@
 
 #include "core/queryhelpers.h"
 #include "shell/guestrequests.h"
-#include "tests/shell/guestfixture.h"
+#include "tests/support/guestfixture.h"
 #include "tests/support/simulateddevice.h"
 #include "tests/support/testenv.h"
 

@@ -8,7 +8,7 @@
 #include "materialwidgets/qtmaterialiconbutton.h"
 #include "resources/stationresources.h"
 #include "shell/manageritem.h"
-#include "tests/shell/guestfixture.h"
+#include "tests/support/guestfixture.h"
 #include "tests/support/testenv.h"
 
 #include <QPainter>

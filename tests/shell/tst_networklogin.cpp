@@ -7,10 +7,10 @@
 #include "shell/menubar.h"
 #include "shell/serverlogin.h"
 #include "tests/shell/shelltestpages.h"
-#include "tests/shell/stationfixture.h"
 #include "tests/support/privatenetwork.h"
 #include "tests/support/simulatedcloudserver.h"
 #include "tests/support/simulateddevice.h"
+#include "tests/support/stationfixture.h"
 #include "tests/support/testenv.h"
 
 #include <QtTest>

@@ -13,7 +13,7 @@
 #include "shell/orvmessagebox.h"
 #include "shell/projectswitch.h"
 #include "tests/shell/shelltestpages.h"
-#include "tests/shell/stationfixture.h"
+#include "tests/support/stationfixture.h"
 #include "tests/support/privatenetwork.h"
 #include "tests/support/testenv.h"
 

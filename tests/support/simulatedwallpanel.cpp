@@ -13,6 +13,10 @@ SimulatedWallPanel::SimulatedWallPanel(quint8 subnet, quint8 device, quint16 por
         if (frame.size() > 22 && quint8(frame[21]) == 0xE0 && quint8(frame[22]) == 0x1D) {
             answers.append(frame);
             emit answerReceived(frame);
+        } else if (frame.size() > 24 && quint8(frame[21]) == 0xE0 && quint8(frame[22]) == 0x1C &&
+                   quint8(frame[23]) == subnetId && quint8(frame[24]) == deviceId) {
+            switchSettings.append(frame);
+            emit switchSettingReceived(frame);
         }
     });
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A wall panel in a guest room on loopback UDP: raises and withdraws guest requests with universal-switch
-// frames (0xE01C) and records the station's answers (0xE01D).
+// frames (0xE01C) and records the station's answers (0xE01D) and the switch settings the station sends it
+// (0xE01C addressed to the panel) once staff have dealt with a request.
 
 #include <QByteArray>
 #include <QHostAddress>
@@ -29,9 +30,12 @@ public:
 
     // The station's answers (0xE01D) received so far, whole frames from the source address on.
     QList<QByteArray> answers;
+    // The station's 0xE01C frames addressed to this panel, whole frames from the source address on.
+    QList<QByteArray> switchSettings;
 
 signals:
     void answerReceived(QByteArray frame);
+    void switchSettingReceived(QByteArray frame);
 
 private:
     SimulatedDevice *device;

@@ -12,7 +12,7 @@
 #include "shell/settingitem.h"
 #include "shell/tilegrid.h"
 #include "shell/unlockdlg.h"
-#include "tests/shell/stationfixture.h"
+#include "tests/support/stationfixture.h"
 #include "tests/support/privatenetwork.h"
 #include "tests/support/testenv.h"
 

@@ -19,6 +19,16 @@ inline void openFreshDatabase(const QTemporaryDir &dir, const QString &file = "g
     createDatabaseTables(QDir(dir.path()).filePath(file));
 }
 
+// A room with a region and floor of its own, each row numbered like the room.
+inline bool addRoom(int roomId, const QString &region, const QString &floor, const QString &room)
+{
+    return gDatabase.execSql("insert into tbl_region(region_name,region_id) values(?,?)", {region, roomId}) &&
+           gDatabase.execSql("insert into tbl_floor(floor_name,floor_id,region_id) values(?,?,?)",
+                             {floor, roomId, roomId}) &&
+           gDatabase.execSql("insert into tbl_room(room_name,room_id,floor_id,region_id) values(?,?,?,?)",
+                             {room, roomId, roomId, roomId});
+}
+
 inline bool addPanel(int panelId, int subnet, int device, int roomId)
 {
     return gDatabase.execSql(

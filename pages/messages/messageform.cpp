@@ -1,0 +1,159 @@
+#include "pages/messages/messageform.h"
+
+#include "core/queryhelpers.h"
+#include "core/roomname.h"
+#include "materialwidgets/qtmaterialcombobox.h"
+#include "materialwidgets/qtmaterialiconbutton.h"
+#include "materialwidgets/qtmateriallabel.h"
+#include "materialwidgets/qtmateriallineedit.h"
+#include "materialwidgets/qtmaterialtheme.h"
+#include "shell/mydialog.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPixmap>
+#include <QStringList>
+
+namespace {
+
+const QString initialPicture = QStringLiteral(":/myImages/png/message/message_01.png");
+
+} // namespace
+
+MessageForm::MessageForm(const char *context, int pictureSize, QObject *parent) : QObject(parent)
+{
+    auto text = [context](const char *source) { return QCoreApplication::translate(context, source); };
+
+    picture = new QtMaterialLabel(nullptr, Qt::WindowFlags());
+    picture->setObjectName("labelPicture");
+    picture->setFixedSize(pictureSize, pictureSize);
+    picture->setScaledContents(true);
+    picture->setPixmap(QPixmap(initialPicture));
+
+    auto field = [](const char *name, bool enabled) {
+        auto *edit = new QtMaterialLineEdit(nullptr);
+        edit->setObjectName(name);
+        edit->setEnabled(enabled);
+        return edit;
+    };
+    recvTime = field("lineEditRecvTime", false);
+    roomName = field("lineEditRoomName", false);
+    panelName = field("lineEditPanelName", false);
+    messageName = field("lineEditMessageName", false);
+    remark = field("lineEditMessageRemark", true);
+    connect(remark, &QLineEdit::textChanged, this, &MessageForm::limitRemark);
+
+    status = new QtMaterialComboBox(nullptr);
+    status->setObjectName("comboBoxMessageStatus");
+    status->setEditable(false);
+    QStringList names;
+    queryStringList("select message_status_name from tbl_message_status order by message_status asc",
+                    "message_status_name", names);
+    status->addItems(names);
+
+    layout = new QGridLayout;
+    layout->setSpacing(20);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    layout->addWidget(picture, 0, 0, 1, 2, Qt::AlignCenter);
+    const QList<QPair<const char *, QWidget *>> rows = {{"Recv Time:", recvTime},    {"Room Name:", roomName},
+                                                        {"Panel Name:", panelName},  {"Message Name:", messageName},
+                                                        {"Message Status:", status}, {"Message Remark:", remark}};
+    int row = 1;
+    for (const auto &entry : rows) {
+        layout->addWidget(new QtMaterialLabel(text(entry.first), nullptr, Qt::WindowFlags()), row, 0);
+        layout->addWidget(entry.second, row, 1);
+        ++row;
+    }
+}
+
+void MessageForm::installIn(MyDialog *dialog, const QString &objectName, const QString &title, QHBoxLayout *buttons)
+{
+    dialog->setObjectName(objectName);
+    dialog->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    dialog->setAttribute(Qt::WA_TranslucentBackground);
+    dialog->resize(400, 300);
+    dialog->setMinimumSize(800, 600);
+    dialog->setWindowTitle(title);
+
+    auto *close = new QtMaterialIconButton(QtMaterialTheme::icon("navigation", "close"), nullptr);
+    close->setObjectName("pushButtonClose");
+    close->setColor(Qt::white);
+    connect(close, &QAbstractButton::clicked, dialog, &QWidget::close);
+
+    auto *titleLabel = new QtMaterialLabel(title, nullptr, Qt::WindowFlags());
+    titleLabel->setObjectName("labelTitle");
+    titleLabel->setFontIndex(5);
+
+    buttons->setSizeConstraint(QLayout::SetNoConstraint);
+    auto *outer = new QGridLayout;
+    outer->setSpacing(20);
+    outer->setSizeConstraint(QLayout::SetNoConstraint);
+    outer->addWidget(close, 0, 0, Qt::AlignRight | Qt::AlignTop);
+    outer->addWidget(titleLabel, 1, 0, Qt::AlignCenter);
+    outer->addLayout(layout, 2, 0);
+    outer->addLayout(buttons, 3, 0);
+    outer->setRowStretch(4, 1);
+    dialog->setLayout(outer);
+}
+
+QString MessageForm::fitRemark(const QString &text)
+{
+    char field[sizeof(messageRecord::message_log_remark)];
+    copyRecordText(field, text);
+    return QString::fromUtf8(field);
+}
+
+void MessageForm::limitRemark()
+{
+    const QString typed = remark->text();
+    if (typed.toUtf8().size() <= remarkBytes)
+        return;
+    const int cursor = remark->cursorPosition();
+    const QString fitted = fitRemark(typed);
+    remark->setText(fitted);
+    remark->setCursorPosition(qMin(cursor, fitted.size()));
+}
+
+void MessageForm::show(const messageRecord &record)
+{
+    recvTime->setText(QString::fromUtf8(record.recv_time));
+    remark->setText(QString::fromUtf8(record.message_log_remark));
+
+    QString statusName;
+    queryStringValue(QString::asprintf("select message_status_name from tbl_message_status where message_status=%d",
+                                       record.message_status),
+                     "message_status_name", statusName);
+    status->setCurrentText(statusName);
+
+    const QString messageSql = QString::asprintf("select * from tbl_message where message_id=%d", record.message_id);
+    if (!queryHasRecord(messageSql)) {
+        picture->setPixmap(QPixmap(initialPicture));
+        roomName->clear();
+        panelName->clear();
+        messageName->clear();
+        return;
+    }
+    QString messageRemark;
+    QString iconName;
+    queryStringValue(messageSql, "message_remark", messageRemark);
+    queryStringValue(messageSql, "icon_name", iconName);
+    QString panelRemark;
+    queryStringValue(QString::asprintf("select panel_remark from tbl_panel where panel_id=%d", record.panel_id),
+                     "panel_remark", panelRemark);
+    if (!iconName.contains(".png"))
+        iconName += ".png";
+    picture->setPixmap(QPixmap(":/myImages/png/message/" + iconName));
+    roomName->setText(roomFullName(record.room_id));
+    panelName->setText(panelRemark);
+    messageName->setText(messageRemark);
+}
+
+void MessageForm::collect(messageRecord &record) const
+{
+    record.message_status = queryIntValue("select message_status from tbl_message_status where message_status_name=?",
+                                          {status->currentText()}, "message_status");
+    copyRecordText(record.deal_time, QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss"));
+    copyRecordText(record.message_log_remark, remark->text());
+}

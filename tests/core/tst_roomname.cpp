@@ -1,0 +1,67 @@
+// The room's full name "region-floor-room": each part from its own table, an empty part where a row is missing.
+
+#include "core/cppsqlite3db.h"
+#include "core/databaseinit.h"
+#include "core/globals.h"
+#include "core/roomname.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestRoomName : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void joinsTheThreeNames_data();
+    void joinsTheThreeNames();
+
+private:
+    QScopedPointer<QTemporaryDir> m_dir;
+};
+
+void TestRoomName::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    gAppDirPath = m_dir->path();
+    createDatabaseTables(QDir(m_dir->path()).filePath("names.db3"));
+    // Floor 1 exists in two regions: the floor is found by both ids.
+    QVERIFY(gDatabase.execSql("insert into tbl_region(region_id,region_name) values(1,'East'),(2,'West')"));
+    QVERIFY(gDatabase.execSql("insert into tbl_floor(floor_id,region_id,floor_name) values(1,1,'Ground'),"
+                              "(1,2,'Lobby')"));
+    QVERIFY(gDatabase.execSql("insert into tbl_room(room_id,room_name,floor_id,region_id) values"
+                              "(1,'101',1,1),(2,'Guest''s 7',1,2),(3,'301',9,1),(4,'401',1,9)"));
+}
+
+void TestRoomName::cleanup()
+{
+    gDatabase.close();
+}
+
+void TestRoomName::joinsTheThreeNames_data()
+{
+    QTest::addColumn<int>("roomId");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("complete");
+    QTest::newRow("all rows") << 1 << "East-Ground-101" << true;
+    QTest::newRow("floor of the room's own region") << 2 << "West-Lobby-Guest's 7" << true;
+    QTest::newRow("floor row missing") << 3 << "East--301" << false;
+    QTest::newRow("region row missing") << 4 << "--401" << false;
+    QTest::newRow("room row missing") << 99 << "--" << false;
+}
+
+void TestRoomName::joinsTheThreeNames()
+{
+    QFETCH(int, roomId);
+    QFETCH(QString, name);
+    QFETCH(bool, complete);
+    QCOMPARE(roomFullName(roomId), name);
+    QCOMPARE(roomNameParts(roomId).complete(), complete);
+}
+
+QTEST_GUILESS_MAIN(TestRoomName)
+#include "tst_roomname.moc"
