@@ -148,6 +148,34 @@ void checkVersion()
         qDebug() << "The vocabularies could not be upgraded from version" << text;
 }
 
+// The default list is written only over a file that has been set aside first: a list this start cannot use
+// may still name projects someone can recover by hand. False when the file could not be kept; it then stays.
+bool keepProjectListAside()
+{
+    const QString path = projectXmlPath();
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return true;
+    for (int n = 0; n < 1000; ++n) {
+        const QString backup = n == 0 ? path + ".bak" : QString("%1.%2.bak").arg(path).arg(n);
+        if (QFileInfo(backup).exists() || QFileInfo(backup).isSymLink())
+            continue;
+        if (!QFile::rename(path, backup))
+            break;
+        qDebug() << "The project list names no usable project; it is kept as" << backup
+                 << "and a default list is written.";
+        return true;
+    }
+    qDebug() << "The project list names no usable project and could not be kept aside; it is left as it is.";
+    return false;
+}
+
+void writeDefaultProjectList()
+{
+    if (keepProjectListAside())
+        createProjectXml();
+}
+
 QString currentProjectDatabasePath()
 {
     QString project;
@@ -181,7 +209,7 @@ void initDatabase()
     QStringList names;
     getProjectNames(names);
     if (names.isEmpty())
-        createProjectXml();
+        writeDefaultProjectList();
 
     // A list whose current name is missing or unusable as a folder name would open "database//.db3":
     // fall back to the first listed project, or to a fresh default list.
@@ -190,10 +218,11 @@ void initDatabase()
         names.clear();
         getProjectNames(names);
         if (names.isEmpty() || !setCurrentProjectName(names.first()))
-            createProjectXml();
+            writeDefaultProjectList();
         project.clear();
         if (!getCurrentProjectName(project) || project.isEmpty()) {
-            qDebug() << "The project list names no usable current project; opening" << "Home";
+            qDebug() << "The project list names no usable current project; opening"
+                     << "Home";
             project = "Home";
         }
     }

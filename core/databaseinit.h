@@ -6,7 +6,9 @@
 #include <QString>
 
 // Start-up: makes sure database/, the project list and the current project's folder exist, then opens
-// database/<project>/<project>.db3 with createDatabaseTables.
+// database/<project>/<project>.db3 with createDatabaseTables. A list that names no usable project is renamed to
+// a free name ending ".bak" beside it (and the debug log says so) before the default list is written; one that
+// cannot be set aside is left in place.
 void initDatabase();
 
 // Points gDatabase at path and creates missing tables (seeding vocabularies that were just created), repairs

@@ -93,16 +93,11 @@ void forEachPropertyOfProject(const QDomDocument &doc, const QString &projectNam
 
 bool isValidProjectName(const QString &name)
 {
-    if (name.isEmpty() || name == "." || name == "..") {
+    if (name.isEmpty() || name.startsWith('.'))
         return false;
-    }
-    if (name.front().isSpace() || name.back().isSpace()) {
-        return false;
-    }
     for (const QChar c : name) {
-        if (c == '/' || c == '\\' || c.category() == QChar::Other_Control) {
+        if (c == '/' || c == '\\' || c == ':' || c.category() == QChar::Other_Control)
             return false;
-        }
     }
     return true;
 }

@@ -6,9 +6,10 @@
 #include <QString>
 #include <QStringList>
 
-// A project name becomes a folder name and a file name, so it must be usable as one path component:
-// not empty, not "." or "..", without "/", "\\" or control characters, and without leading or
-// trailing white space.
+// A project name becomes a folder name and a file name, so it must be one path component that stays inside the
+// database folder: not empty, without "/", "\\", ":" or control characters, and not starting with "." (which
+// also rules out "." and "..", and keeps hidden names free for temporary folders). Blanks anywhere, any case
+// and any script are fine.
 bool isValidProjectName(const QString &name);
 
 // Path of the project list file: gAppDirPath + "/database/project.xml".

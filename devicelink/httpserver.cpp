@@ -1,11 +1,13 @@
 #include "devicelink/httpserver.h"
 
 #include "core/globals.h"
+#include "core/projectfolders.h"
 
 #include <QDebug>
 #include <QHostAddress>
 #include <QSignalBlocker>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace {
 
@@ -15,6 +17,26 @@ const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 const QByteArray ContentLengthField = QByteArrayLiteral("Content-Length:");
 const QByteArray DeviceTypeField = QByteArrayLiteral("deviceType:");
 const int ReplyWriteTimeoutMs = 30000;
+
+// Position of the first byte in header[0, end) that no header of ours holds: a line end other than CR LF, or a
+// control byte inside a line (a NUL would let "Content-Length: 3\0 5" read as something else elsewhere); -1 when
+// there is none. A CR at the very end may still be followed by its LF.
+int firstMalformedByte(const QByteArray &header, int end)
+{
+    for (int i = 0; i < end; ++i) {
+        const uchar c = uchar(header.at(i));
+        if (c == '\n') {
+            if (i == 0 || header.at(i - 1) != '\r')
+                return i;
+        } else if (c == '\r') {
+            if (i + 1 < header.size() && header.at(i + 1) != '\n')
+                return i;
+        } else if ((c < 0x20 && c != '\t') || c == 0x7f) {
+            return i;
+        }
+    }
+    return -1;
+}
 
 } // namespace
 
@@ -54,7 +76,20 @@ void HttpServer::socketNewConnection()
         }
         connect(socket, &QTcpSocket::readyRead, this, &HttpServer::socketReadyRead);
         connect(socket, &QTcpSocket::disconnected, this, &HttpServer::socketDisconnected);
-        m_connections.insert(socket, Connection());
+        Connection connection;
+        connection.idle = new QTimer(socket);
+        connection.idle->setSingleShot(true);
+        connection.idle->setInterval(m_idleTimeoutMs);
+        connect(connection.idle, &QTimer::timeout, this, [this, socket] {
+            if (!m_connections.contains(socket))
+                return; // finished or refused meanwhile
+            qDebug() << "HttpServer: no byte for" << m_idleTimeoutMs << "ms, closing"
+                     << socket->peerAddress().toString();
+            dropConnection(socket);
+            socket->abort();
+        });
+        connection.idle->start();
+        m_connections.insert(socket, connection);
     }
 }
 
@@ -79,6 +114,12 @@ void HttpServer::connectionClosed(QTcpSocket *socket)
     // Bytes that came in with the close still belong to the request.
     if (socket->bytesAvailable() > 0)
         handleBytes(socket, socket->readAll());
+    dropConnection(socket);
+    socket->deleteLater();
+}
+
+void HttpServer::dropConnection(QTcpSocket *socket)
+{
     const auto it = m_connections.constFind(socket);
     if (it != m_connections.constEnd()) {
         const bool cutOff = it->headerDone && it->receivedBytes > 0;
@@ -90,7 +131,6 @@ void HttpServer::connectionClosed(QTcpSocket *socket)
         if (cutOff)
             emit signalsReplyErrorString(tr("Invalid data."));
     }
-    socket->deleteLater();
 }
 
 void HttpServer::handleBytes(QTcpSocket *socket, const QByteArray &bytes)
@@ -98,6 +138,8 @@ void HttpServer::handleBytes(QTcpSocket *socket, const QByteArray &bytes)
     const auto it = m_connections.find(socket);
     if (it == m_connections.end())
         return; // a connection already finished or refused: whatever else it sends is dropped
+    if (!bytes.isEmpty() && it->idle)
+        it->idle->start();
     if (it->headerDone) {
         passBody(socket, bytes, false);
         return;
@@ -111,6 +153,11 @@ void HttpServer::handleBytes(QTcpSocket *socket, const QByteArray &bytes)
         return;
     }
     const int headerEnd = connection.header.indexOf(HeaderEnd);
+    const int checked = headerEnd < 0 ? connection.header.size() : headerEnd + HeaderEnd.size();
+    if (firstMalformedByte(connection.header, checked) >= 0) {
+        refuse(socket, true);
+        return;
+    }
     if (headerEnd < 0) {
         if (connection.header.size() > MaxHeaderBytes)
             refuse(socket, true);
@@ -152,8 +199,9 @@ bool HttpServer::acceptHeader(QTcpSocket *socket, Connection &connection, int he
             connection.deviceType = line.mid(DeviceTypeField.size()).trimmed().toInt();
         }
     }
-    if (contentLength == 0) {
-        // No "success" for a request whose body we could not take in.
+    // No "success" for a request whose body we could not take in, nor for one larger than any archive may be:
+    // it is refused before a byte of its body is passed on.
+    if (contentLength == 0 || qint64(contentLength) > archiveSizeLimit(databaseFolderPath())) {
         refuse(socket, true);
         return false;
     }

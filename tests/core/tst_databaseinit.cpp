@@ -88,6 +88,9 @@ private slots:
     void vocabularyRowsInListOrder();
     void secondStartDoesNotReseed();
     void unusableCurrentNameFallsBackToAListedProject();
+    void namesWithBlanksAreKept();
+    void unusableListIsKeptAside_data();
+    void unusableListIsKeptAside();
     void olderProjectIsRepairedAndUpgraded();
     void versionCheck_data();
     void versionCheck();
@@ -641,6 +644,71 @@ void TestDatabaseInit::unusableCurrentNameFallsBackToAListedProject()
     QStringList names;
     QVERIFY(getProjectNames(names));
     QCOMPARE(names, QStringList{"Alpha"});
+}
+
+void TestDatabaseInit::namesWithBlanksAreKept()
+{
+    QDir().mkpath(gAppDirPath + "/database");
+    const QByteArray list = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<general>\n"
+                            "    <project>\n        <name> Lake</name>\n    </project>\n"
+                            "    <current>\n        <name> Lake</name>\n    </current>\n</general>\n";
+    QFile file(projectXmlPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(list);
+    file.close();
+
+    initDatabase();
+
+    QCOMPARE(gDatabase.databaseName(), projectFile(" Lake"));
+    QVERIFY(QFile::exists(projectFile(" Lake")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), list);
+    QCOMPARE(QDir(gAppDirPath + "/database").entryList(QDir::Files), QStringList{"project.xml"});
+}
+
+void TestDatabaseInit::unusableListIsKeptAside_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::newRow("only unusable names") << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<general>\n"
+                                                       "<project><name>../Lake</name></project>\n"
+                                                       "<project><name>.Lake</name></project>\n"
+                                                       "<current><name>../Lake</name></current>\n</general>\n");
+    QTest::newRow("damaged") << QByteArray("<general><project><name>Lake</name></proj");
+    QTest::newRow("empty") << QByteArray();
+}
+
+void TestDatabaseInit::unusableListIsKeptAside()
+{
+    QFETCH(QByteArray, list);
+    const QString folder = gAppDirPath + "/database";
+    QDir().mkpath(folder);
+    // A list kept aside at an earlier start is not overwritten either.
+    for (const QString &name : {QString("project.xml.bak"), QString("project.xml")}) {
+        QFile file(folder + "/" + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(name == "project.xml" ? list : QByteArray("earlier"));
+    }
+
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("project list names no usable project; it is kept as .*"
+                                                        "project\\.xml\\.1\\.bak.* and a default list is written"));
+    initDatabase();
+
+    QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name),
+             (QStringList{"project.xml", "project.xml.1.bak", "project.xml.bak"}));
+    QFile kept(folder + "/project.xml.1.bak");
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), list);
+    QFile earlier(folder + "/project.xml.bak");
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+    QFile current(projectXmlPath());
+    QVERIFY(current.open(QIODevice::ReadOnly));
+    QCOMPARE(current.readAll(), QByteArray(testenv::defaultProjectList));
+    QCOMPARE(gDatabase.databaseName(), projectFile("Home"));
+
+    // The default list is usable: the next start keeps it and sets nothing more aside.
+    initDatabase();
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3);
 }
 
 void TestDatabaseInit::olderProjectIsRepairedAndUpgraded()

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTime>
 #include <QtTest>
@@ -50,10 +51,58 @@ QStringList tree(const QString &root)
 
 struct ZipEntry
 {
+    ZipEntry(const QString &name = QString(), const QByteArray &content = QByteArray(), bool symlink = false,
+             quint32 externalAttr = 0, const QByteArray &extra = QByteArray())
+        : name(name), content(content), symlink(symlink), externalAttr(externalAttr), extra(extra)
+    {
+    }
     QString name;
     QByteArray content;
     bool symlink;
+    quint32 externalAttr; // written as it stands when not 0
+    QByteArray extra;     // central and local extra field
 };
+
+const quint32 LinkAttr = quint32(0120777) << 16;
+
+// The PKWARE Unix extra field of a hard link to target: times, ids, then the link's target.
+QByteArray hardLinkExtra(const QByteArray &target)
+{
+    QByteArray data(12, '\0');
+    data += target;
+    QByteArray field;
+    field.append('\x0d').append('\0');
+    field.append(char(data.size() & 0xff)).append(char(data.size() >> 8));
+    return field + data;
+}
+
+// Changes bytes of an archive in place: at offset, counted from the start of the local header (PK 3 4) or the
+// central directory record (PK 1 2) of the entry called name.
+bool patchZip(const QString &path, const QByteArray &name, bool central, int offset, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray zip = file.readAll();
+    const QByteArray signature = central ? QByteArray("PK\x01\x02") : QByteArray("PK\x03\x04");
+    const int nameAt = central ? 46 : 30;
+    for (int at = zip.indexOf(signature); at >= 0; at = zip.indexOf(signature, at + 1)) {
+        if (zip.mid(at + nameAt, name.size()) == name) {
+            zip.replace(at + offset, bytes.size(), bytes);
+            file.seek(0);
+            return file.write(zip) == zip.size();
+        }
+    }
+    return false;
+}
+
+QByteArray littleEndian32(quint32 value)
+{
+    QByteArray bytes;
+    for (int i = 0; i < 4; ++i)
+        bytes.append(char((value >> (8 * i)) & 0xff));
+    return bytes;
+}
 
 // Builds an archive entry by entry, names taken as they stand, so a test can write what no honest packer would.
 bool writeZip(const QString &path, const QList<ZipEntry> &entries)
@@ -66,8 +115,13 @@ bool writeZip(const QString &path, const QList<ZipEntry> &entries)
         QuaZipFile file(&zip);
         QuaZipNewInfo info(entry.name);
         if (entry.symlink) {
-            info.externalAttr = quint32(0120777) << 16;
+            info.externalAttr = LinkAttr;
         }
+        if (entry.externalAttr) {
+            info.externalAttr = entry.externalAttr;
+        }
+        info.extraLocal = entry.extra;
+        info.extraGlobal = entry.extra;
         if (!file.open(QIODevice::WriteOnly, info)) {
             return false;
         }
@@ -79,6 +133,8 @@ bool writeZip(const QString &path, const QList<ZipEntry> &entries)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(ZipEntry)
 
 class TestProjectFolders : public QObject
 {
@@ -105,7 +161,14 @@ private slots:
     void extractDamagedArchiveTouchesNothing();
     void hostileArchiveChangesNothing_data();
     void hostileArchiveChangesNothing();
-    void linkPointingInsideIsUnpacked();
+    void linkLoopIsNeitherCopiedNorPacked();
+    void brokenArchiveChangesNothing_data();
+    void brokenArchiveChangesNothing();
+    void sizeLimit_data();
+    void sizeLimit();
+    void sizeLimitFollowsFreeSpace();
+    void namesAreWrittenAsFlaggedUtf8();
+    void namesWithoutTheFlagAreReadAsBefore();
 
 private:
     QString path(const QString &relative) const { return m_root.path() + '/' + relative; }
@@ -299,6 +362,7 @@ void TestProjectFolders::compressToUnwritablePlaceFails()
     QVERIFY(QDir().mkpath(path("taken.zip")));
     QVERIFY(!compressProjects({"A"}, path("taken.zip")));
     QVERIFY(QFileInfo(path("taken.zip")).isDir());
+    QCOMPARE(tree(m_root.path()), QStringList{"taken.zip/"});
     QVERIFY(stagingFolders().isEmpty());
     QCOMPARE(readAll(projectFolderPath("A") + "/A.db3"), QByteArray("a"));
 }
@@ -342,6 +406,8 @@ void TestProjectFolders::hostileArchiveChangesNothing_data()
     QTest::newRow("link to parent") << "A/up" << QByteArray("../..") << true;
     QTest::newRow("link to absolute path") << "A/abs" << path("zone").toUtf8() << true;
     QTest::newRow("link climbing through a folder") << "A/B/l" << QByteArray("../../../x") << true;
+    QTest::newRow("link to its own folder") << "A/d1" << QByteArray(".") << true;
+    QTest::newRow("link pointing inside") << "A/same" << QByteArray("A.db3") << true;
 }
 
 void TestProjectFolders::hostileArchiveChangesNothing()
@@ -370,12 +436,157 @@ void TestProjectFolders::hostileArchiveChangesNothing()
     QCOMPARE(readAll(path("zone/target/keep.db3")), QByteArray("keep"));
 }
 
-void TestProjectFolders::linkPointingInsideIsUnpacked()
+void TestProjectFolders::linkLoopIsNeitherCopiedNorPacked()
 {
-    QVERIFY(writeZip(path("in.zip"), {{"A/A.db3", "db", false}, {"A/same", "A.db3", true}}));
-    QVERIFY(extractProjectArchive(path("in.zip"), path("target")));
-    QVERIFY(QFileInfo(path("target/A/same")).isSymLink());
-    QCOMPARE(readAll(path("target/A/same")), QByteArray("db"));
+    // Two links back to their own folder: followed, every level doubles the tree without end.
+    writeFile(projectFolderPath("A") + "/A.db3", "db");
+    QVERIFY(QFile::link(".", projectFolderPath("A") + "/d1"));
+    QVERIFY(QFile::link(".", projectFolderPath("A") + "/d2"));
+    writeFile(path("outside/secret.png"), "secret");
+    QVERIFY(QFile::link(path("outside"), projectFolderPath("A") + "/out"));
+
+    QVERIFY(copyDirectory(projectFolderPath("A"), path("copy"), true));
+    QCOMPARE(tree(path("copy")), QStringList{"A.db3"});
+
+    QVERIFY(compressProjects({"A"}, path("out.zip")));
+    QStringList entries = JlCompress::getFileList(path("out.zip"));
+    entries.sort();
+    QCOMPARE(entries, (QStringList{"A/", "A/A.db3"}));
+}
+
+void TestProjectFolders::brokenArchiveChangesNothing_data()
+{
+    QTest::addColumn<QList<ZipEntry>>("entries");
+    QTest::addColumn<QString>("damage"); // "" none, "crc" a wrong checksum, "longer" an entry longer than declared
+    const ZipEntry good{"A/A.db3", "db", false};
+    const ZipEntry second{"A/photo_Room_1.png", QByteArray(20000, 'p'), false};
+    QTest::newRow("hard link") << QList<ZipEntry>{good, {"A/hard", "", false, 0100644u << 16, hardLinkExtra("A.db3")}}
+                               << "";
+    QTest::newRow("named pipe") << QList<ZipEntry>{good, {"A/fifo", "", false, 0010644u << 16, {}}} << "";
+    QTest::newRow("device") << QList<ZipEntry>{good, {"A/dev", "", false, 0020644u << 16, {}}} << "";
+    QTest::newRow("reparse point") << QList<ZipEntry>{good, {"A/junction", "", false, 0x400, {}}} << "";
+    QTest::newRow("the same name twice") << QList<ZipEntry>{good, {"A/A.db3", "other", false}} << "";
+    QTest::newRow("a file, then a folder of that name")
+        << QList<ZipEntry>{good, {"A/x", "file", false}, {"A/x/", "", false}} << "";
+    QTest::newRow("a file, then a file inside it")
+        << QList<ZipEntry>{good, {"A/x", "file", false}, {"A/x/y", "y", false}} << "";
+    QTest::newRow("damaged entry after good ones") << QList<ZipEntry>{good, second} << "crc";
+    QTest::newRow("entry yields more than it declares") << QList<ZipEntry>{good, second} << "longer";
+}
+
+void TestProjectFolders::brokenArchiveChangesNothing()
+{
+    QFETCH(QList<ZipEntry>, entries);
+    QFETCH(QString, damage);
+    writeFile(path("zone/target/keep.db3"), "keep");
+    writeFile(path("zone/target/Old/Old.db3"), "old");
+    const QStringList before = tree(path("zone"));
+
+    QVERIFY(writeZip(path("broken.zip"), entries));
+    const QByteArray name = entries.last().name.toUtf8();
+    if (damage == "crc") {
+        QVERIFY(patchZip(path("broken.zip"), name, false, 14, littleEndian32(0x12345678)));
+        QVERIFY(patchZip(path("broken.zip"), name, true, 16, littleEndian32(0x12345678)));
+    } else if (damage == "longer") {
+        // 20000 bytes packed, 100 declared (local header and central directory agree).
+        QVERIFY(patchZip(path("broken.zip"), name, false, 22, littleEndian32(100)));
+        QVERIFY(patchZip(path("broken.zip"), name, true, 24, littleEndian32(100)));
+    }
+
+    QVERIFY(!extractProjectArchive(path("broken.zip"), path("zone/target")));
+    // Byte for byte as before, and no folder left beside it.
+    QCOMPARE(tree(path("zone")), before);
+    QCOMPARE(readAll(path("zone/target/keep.db3")), QByteArray("keep"));
+    QCOMPARE(readAll(path("zone/target/Old/Old.db3")), QByteArray("old"));
+}
+
+void TestProjectFolders::sizeLimit_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("a bomb well over the limit") << 4 * 1024 * 1024 << false;
+    QTest::newRow("one byte over") << 64 * 1024 + 1 << false;
+    QTest::newRow("just at the limit") << 64 * 1024 << true;
+}
+
+void TestProjectFolders::sizeLimit()
+{
+    QFETCH(int, size);
+    QFETCH(bool, accepted);
+    // Two entries whose sizes add up: the limit holds for the archive as a whole.
+    const int first = 1000;
+    QVERIFY(writeZip(path("bomb.zip"),
+                     {{"A/A.db3", QByteArray(first, 'a'), false}, {"A/zeros", QByteArray(size - first, '\0'), false}}));
+    QVERIFY(QFileInfo(path("bomb.zip")).size() < 20 * 1024);
+    writeFile(path("zone/target/keep.db3"), "keep");
+    const QStringList before = tree(path("zone"));
+
+    setArchiveSizeCap(64 * 1024);
+    const bool result = extractProjectArchive(path("bomb.zip"), path("zone/target"));
+    setArchiveSizeCap(0);
+    QCOMPARE(result, accepted);
+    if (accepted) {
+        QCOMPARE(tree(path("zone/target")), (QStringList{"A/", "A/A.db3", "A/zeros"}));
+        QCOMPARE(QFileInfo(path("zone/target/A/zeros")).size(), qint64(size - first));
+    } else {
+        QCOMPARE(tree(path("zone")), before);
+    }
+}
+
+void TestProjectFolders::sizeLimitFollowsFreeSpace()
+{
+    const QStorageInfo storage(m_root.path());
+    QVERIFY(storage.isValid());
+    const qint64 free = storage.bytesAvailable() - (qint64(256) << 20);
+    const qint64 expected = qBound(qint64(0), free, qint64(4) << 30);
+    // Free space changes while other programs write: compare within a margin.
+    QVERIFY(qAbs(archiveSizeLimit(m_root.path()) - expected) < (qint64(64) << 20));
+    // A folder that does not exist yet counts on the file system that would hold it.
+    QVERIFY(qAbs(archiveSizeLimit(path("not/yet/there")) - expected) < (qint64(64) << 20));
+    setArchiveSizeCap(1000);
+    QCOMPARE(archiveSizeLimit(m_root.path()), qMin(qint64(1000), qMax(qint64(0), free)));
+    setArchiveSizeCap(0);
+}
+
+void TestProjectFolders::namesAreWrittenAsFlaggedUtf8()
+{
+    const QString name = QString::fromUtf8("Hôtel 東京");
+    writeFile(projectFolderPath(name) + '/' + name + ".db3", "db");
+    QVERIFY(compressProjects({name}, path("out.zip")));
+
+    QuaZip zip(path("out.zip"));
+    QVERIFY(zip.open(QuaZip::mdUnzip));
+    int count = 0;
+    for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
+        QuaZipFileInfo64 info;
+        QVERIFY(zip.getCurrentFileInfo(&info));
+        QVERIFY2(info.flags & 0x800, qPrintable(info.name));
+        ++count;
+    }
+    QCOMPARE(count, 2);
+    zip.close();
+    // The bytes of the name in the archive are its UTF-8 form, as other unpackers read it.
+    QVERIFY(readAll(path("out.zip")).contains((name + '/' + name + ".db3").toUtf8()));
+
+    QVERIFY(extractProjectArchive(path("out.zip"), path("in")));
+    QCOMPARE(tree(path("in")), (QStringList{name + '/', name + '/' + name + ".db3"}));
+}
+
+void TestProjectFolders::namesWithoutTheFlagAreReadAsBefore()
+{
+    // As earlier stations wrote them: names in the default encoding, no flag.
+    const QString name = QString::fromUtf8("Hotel-Lake");
+    QVERIFY(writeZip(path("old.zip"), {{name + "/" + name + ".db3", "db", false}}));
+    QuaZip zip(path("old.zip"));
+    QVERIFY(zip.open(QuaZip::mdUnzip));
+    QVERIFY(zip.goToFirstFile());
+    QuaZipFileInfo64 info;
+    QVERIFY(zip.getCurrentFileInfo(&info));
+    QCOMPARE(info.flags & 0x800, 0);
+    zip.close();
+
+    QVERIFY(extractProjectArchive(path("old.zip"), path("in")));
+    QCOMPARE(tree(path("in")), (QStringList{name + '/', name + '/' + name + ".db3"}));
 }
 
 QTEST_GUILESS_MAIN(TestProjectFolders)

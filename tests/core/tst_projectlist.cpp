@@ -310,7 +310,9 @@ void TestProjectList::projectNameValidation_data()
     QTest::newRow("inner space") << "Hotel Lake View" << true;
     QTest::newRow("digits") << "143005" << true;
     QTest::newRow("dots inside") << "a..b" << true;
-    QTest::newRow("leading dot") << ".hidden" << true;
+    QTest::newRow("leading dot") << ".hidden" << false;
+    QTest::newRow("dot inside and at the end") << "Lake.View." << true;
+    QTest::newRow("mixed case") << "hOtEl" << true;
     QTest::newRow("unicode") << QString::fromUtf8("Hôtel 東京") << true;
     QTest::newRow("empty") << "" << false;
     QTest::newRow("dot") << "." << false;
@@ -324,9 +326,13 @@ void TestProjectList::projectNameValidation_data()
     QTest::newRow("nul") << QString(QChar(0)) + "a" << false;
     QTest::newRow("escape") << "a\x1b" << false;
     QTest::newRow("delete") << "a\x7f" << false;
-    QTest::newRow("leading space") << " Home" << false;
-    QTest::newRow("trailing space") << "Home " << false;
-    QTest::newRow("only spaces") << "   " << false;
+    QTest::newRow("colon") << "a:b" << false;
+    QTest::newRow("drive") << "C:" << false;
+    QTest::newRow("C1 control") << QString("a") + QChar(0x85) << false;
+    QTest::newRow("leading space") << " Home" << true;
+    QTest::newRow("trailing space") << "Home " << true;
+    QTest::newRow("only spaces") << "   " << true;
+    QTest::newRow("arabic") << QString::fromUtf8("فندق") << true;
 }
 
 void TestProjectList::projectNameValidation()
@@ -344,7 +350,8 @@ void TestProjectList::invalidNamesAreRefused_data()
     QTest::newRow("path") << "../../etc";
     QTest::newRow("backslash") << "a\\b";
     QTest::newRow("control") << "a\rb";
-    QTest::newRow("trailing space") << "Home ";
+    QTest::newRow("hidden") << ".tmp";
+    QTest::newRow("colon") << "a:b";
 }
 
 void TestProjectList::invalidNamesAreRefused()

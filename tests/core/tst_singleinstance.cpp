@@ -1,15 +1,20 @@
-// The single-instance guard across processes: one holder at a time, released at exit, and taken over after
-// a holder was killed.
+// The single-instance guard across processes: one holder per machine whatever its home folder or user, released
+// at exit, and free again after a holder was killed.
 
 #include "core/singleinstance.h"
 #include "tests/support/testenv.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestSingleInstance : public QObject
 {
@@ -19,8 +24,10 @@ private slots:
     void initTestCase();
     void cleanup();
 
-    void lockLivesInTheUsersFolder();
+    void lockLivesInTheTemporaryFolder();
     void secondHolderIsRefused();
+    void holderWithAnotherHomeIsRefused();
+    void holderOfAnotherUserIsRefused();
     void releasedAtNormalExit();
     void takenOverAfterKill();
 
@@ -29,13 +36,18 @@ private:
     QString startHolder(QProcess &process);
 
     QTemporaryDir m_home;
+    // The machine's temporary folder stands in for this test: other stations and tests on the machine use theirs.
+    QTemporaryDir m_temp;
     std::vector<std::unique_ptr<QProcess>> m_processes;
 };
 
 void TestSingleInstance::initTestCase()
 {
     QVERIFY(m_home.isValid());
+    QVERIFY(m_temp.isValid());
     testenv::useFreshHome(m_home);
+    qputenv("TMPDIR", m_temp.path().toUtf8());
+    QCOMPARE(QDir::tempPath(), m_temp.path());
 }
 
 void TestSingleInstance::cleanup()
@@ -64,10 +76,9 @@ QString TestSingleInstance::startHolder(QProcess &process)
     return QString::fromUtf8(process.readLine()).trimmed();
 }
 
-void TestSingleInstance::lockLivesInTheUsersFolder()
+void TestSingleInstance::lockLivesInTheTemporaryFolder()
 {
-    QVERIFY(singleInstanceLockPath().startsWith(m_home.path() + '/'));
-    QVERIFY(singleInstanceLockPath().endsWith("/Zoduv.lock"));
+    QCOMPARE(singleInstanceLockPath(), m_temp.path() + "/Zoduv.lock");
 }
 
 void TestSingleInstance::secondHolderIsRefused()
@@ -84,6 +95,59 @@ void TestSingleInstance::secondHolderIsRefused()
     QVERIFY(QFile::exists(singleInstanceLockPath()));
 }
 
+void TestSingleInstance::holderWithAnotherHomeIsRefused()
+{
+    QTemporaryDir otherHome;
+    QVERIFY(otherHome.isValid());
+    auto &first = *m_processes.emplace_back(new QProcess);
+    auto &second = *m_processes.emplace_back(new QProcess);
+    QCOMPARE(startHolder(first), QString("free"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
+        environment.insert(name, otherHome.path());
+    second.setProcessEnvironment(environment);
+    QCOMPARE(startHolder(second), QString("running"));
+    QVERIFY(second.waitForFinished(10000));
+    QCOMPARE(second.exitCode(), 0);
+}
+
+void TestSingleInstance::holderOfAnotherUserIsRefused()
+{
+    const QString setpriv = QStandardPaths::findExecutable("setpriv");
+    if (::geteuid() != 0 || setpriv.isEmpty())
+        QSKIP("starting a process as another user needs root and setpriv");
+    // As the machine's temporary folder is: everyone may create files in it, and remove only their own.
+    QVERIFY(::chmod(QFile::encodeName(m_temp.path()).constData(), 01777) == 0);
+
+    // Whoever comes first, the other is refused: root first (nobody opens the lock file root made), then nobody
+    // first (making the file itself).
+    for (bool nobodyFirst : {false, true}) {
+        auto &rootHolder = *m_processes.emplace_back(new QProcess);
+        auto &nobodyHolder = *m_processes.emplace_back(new QProcess);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", "/nonexistent");
+        nobodyHolder.setProcessEnvironment(environment);
+        const auto startNobody = [&] {
+            nobodyHolder.start(setpriv, {"--reuid=65534", "--regid=65534", "--clear-groups", GUARD_HOLDER});
+            if (!nobodyHolder.waitForStarted(10000))
+                return QString("not started");
+            QElapsedTimer timer;
+            timer.start();
+            while (!nobodyHolder.canReadLine() && nobodyHolder.state() == QProcess::Running && timer.elapsed() < 10000)
+                nobodyHolder.waitForReadyRead(100);
+            return QString::fromUtf8(nobodyHolder.readLine()).trimmed();
+        };
+        if (nobodyFirst) {
+            QCOMPARE(startNobody(), QString("free"));
+            QCOMPARE(startHolder(rootHolder), QString("running"));
+        } else {
+            QCOMPARE(startHolder(rootHolder), QString("free"));
+            QCOMPARE(startNobody(), QString("running"));
+        }
+        cleanup();
+    }
+}
+
 void TestSingleInstance::releasedAtNormalExit()
 {
     auto &first = *m_processes.emplace_back(new QProcess);
@@ -91,7 +155,6 @@ void TestSingleInstance::releasedAtNormalExit()
     first.closeWriteChannel();
     QVERIFY(first.waitForFinished(10000));
     QCOMPARE(first.exitCode(), 0);
-    QVERIFY(!QFile::exists(singleInstanceLockPath()));
 
     auto &next = *m_processes.emplace_back(new QProcess);
     QCOMPARE(startHolder(next), QString("free"));
@@ -104,7 +167,7 @@ void TestSingleInstance::takenOverAfterKill()
     first.kill();
     QVERIFY(first.waitForFinished(10000));
     QCOMPARE(first.exitStatus(), QProcess::CrashExit);
-    // The killed holder could not clean up: its lock file is still there, and must not keep others out.
+    // The lock file stays (it is never removed), and must not keep others out.
     QVERIFY(QFile::exists(singleInstanceLockPath()));
 
     auto &next = *m_processes.emplace_back(new QProcess);

@@ -38,6 +38,8 @@ private:
 
     QTemporaryDir m_home;
     QTemporaryDir m_appDir;
+    // The machine's temporary folder, where the single-instance lock lives, stands in for this test alone.
+    QTemporaryDir m_temp;
     QString m_station;
     QProcess m_holder;
 };
@@ -46,7 +48,9 @@ void TestStartup::initTestCase()
 {
     QVERIFY(m_home.isValid());
     QVERIFY(m_appDir.isValid());
+    QVERIFY(m_temp.isValid());
     testenv::useFreshHome(m_home);
+    qputenv("TMPDIR", m_temp.path().toUtf8());
     initStationResources();
     // A copy of the program in a folder of its own: the station keeps its folders beside its program file.
     m_station = m_appDir.path() + "/zoduv";

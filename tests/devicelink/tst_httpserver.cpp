@@ -1,6 +1,7 @@
 // The station-to-station receiver, fed by raw sockets, by the platform's HTTP client and by our own client.
 
 #include "core/globals.h"
+#include "core/projectfolders.h"
 #include "devicelink/httpclient.h"
 #include "devicelink/httpserver.h"
 #include "tests/support/testarchive.h"
@@ -137,6 +138,10 @@ private slots:
     void bytesBeyondTheLengthAreDropped_data();
     void bytesBeyondTheLengthAreDropped();
     void truncatedTransferIsReported();
+    void lengthBeyondTheArchiveLimit_data();
+    void lengthBeyondTheArchiveLimit();
+    void stalledSenderIsDropped_data();
+    void stalledSenderIsDropped();
     void secondSenderIsTurnedAway_data();
     void secondSenderIsTurnedAway();
     void largeBodyReportsTheRightPercentage();
@@ -319,6 +324,14 @@ void TestHttpServer::malformedRequestsGetNoReply_data()
     QTest::newRow("GET") << QByteArray("GET / HTTP/1.1\r\nContent-Length: 100\r\n\r\n") + body;
     QTest::newRow("lower-case post") << QByteArray("post / HTTP/1.1\r\nContent-Length: 100\r\n\r\n") + body;
     QTest::newRow("binary bytes") << QByteArray("PK\x03\x04\0\0", 6) + body;
+    QTest::newRow("LF line ends") << QByteArray("POST / HTTP/1.1\nContent-Length: 100\n\n") + body;
+    QTest::newRow("LF line ends, header unfinished") << QByteArray("POST / HTTP/1.1\nHost: 127.0.0.1\n");
+    QTest::newRow("one LF-only line") << header("Content-Length: 100\n") + body;
+    QTest::newRow("CR without LF") << header("Content-Length: 100\rX: 1\r\n") + body;
+    QTest::newRow("NUL in a field") << header(QByteArray("Content-Length: 3\0 5\r\n", 22)) + body;
+    QTest::newRow("NUL, header unfinished") << QByteArray("POST / HTTP/1.1\r\nContent-Length: 3\0", 35);
+    QTest::newRow("escape byte in a field") << header("deviceType: \x1b[0\r\nContent-Length: 100\r\n") + body;
+    QTest::newRow("length too large for 32 bits") << header("Content-Length: 4294967296\r\n") + body;
 }
 
 void TestHttpServer::malformedRequestsGetNoReply()
@@ -466,6 +479,79 @@ void TestHttpServer::truncatedTransferIsReported()
     sender.send(header(1000) + trickyBody(1000));
     QTRY_COMPARE(next.finished, 1);
     QVERIFY(next.errors.isEmpty());
+}
+
+void TestHttpServer::lengthBeyondTheArchiveLimit_data()
+{
+    QTest::addColumn<QByteArray>("length");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("largest 32-bit length") << QByteArray("4294967295") << false;
+    QTest::newRow("one byte over") << QByteArray("1048577") << false;
+    QTest::newRow("at the limit") << QByteArray("1048576") << true;
+}
+
+void TestHttpServer::lengthBeyondTheArchiveLimit()
+{
+    QFETCH(QByteArray, length);
+    QFETCH(bool, accepted);
+    // The limit is that of an archive unpacked in the database folder, here lowered to 1 MiB.
+    setArchiveSizeCap(1024 * 1024);
+    Recorder record(*m_server);
+    Sender sender(m_port);
+    QVERIFY(sender.connected);
+    // The header alone: a refusal must not wait for the body.
+    sender.send(header("Content-Length: " + length + "\r\n"));
+    if (accepted) {
+        QTRY_COMPARE(record.percents, QList<int>{0});
+        QCOMPARE(sender.socket.state(), QAbstractSocket::ConnectedState);
+    } else {
+        QTRY_COMPARE(record.errors, QStringList{"Invalid data."});
+        QVERIFY(sender.waitClosed());
+        QVERIFY(sender.received.isEmpty());
+    }
+    QVERIFY(record.pieces.isEmpty());
+    setArchiveSizeCap(0);
+}
+
+void TestHttpServer::stalledSenderIsDropped_data()
+{
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<bool>("cutOff"); // part of the body was passed on, so the receiver must drop it
+    QTest::newRow("nothing") << QByteArray() << false;
+    QTest::newRow("half a header") << header(1000).left(20) << false;
+    QTest::newRow("header, no body") << header(1000) << false;
+    QTest::newRow("header and part of the body") << header(1000) + trickyBody(300) << true;
+}
+
+void TestHttpServer::stalledSenderIsDropped()
+{
+    QFETCH(QByteArray, sent);
+    QFETCH(bool, cutOff);
+    QCOMPARE(HttpServer::DefaultIdleTimeoutMs, 30000);
+    QCOMPARE(m_server->idleTimeout(), 30000);
+    m_server->setIdleTimeout(200);
+    Recorder record(*m_server);
+
+    // The stalled sender keeps its connection open and sends nothing more.
+    Sender stalled(m_port);
+    QVERIFY(stalled.connected);
+    if (!sent.isEmpty())
+        stalled.send(sent);
+    QVERIFY(stalled.waitClosed());
+    QVERIFY(stalled.received.isEmpty());
+    QCOMPARE(record.errors, cutOff ? QStringList{"Invalid data."} : QStringList());
+    QCOMPARE(record.finished, 0);
+
+    Recorder next(*m_server);
+    Sender sender(m_port);
+    QVERIFY(sender.connected);
+    const QByteArray body = trickyBody(1000);
+    sender.send(header(1000) + body);
+    QTRY_COMPARE(next.finished, 1);
+    QVERIFY(next.body == body);
+    QVERIFY(next.errors.isEmpty());
+    QVERIFY(sender.waitClosed());
+    QCOMPARE(sender.received, ReplyBytes);
 }
 
 void TestHttpServer::secondSenderIsTurnedAway_data()
