@@ -2,8 +2,8 @@
 
 #include "core/appsettings.h"
 #include "shell/serverlogin.h"
-#include "tests/shell/loginpackets.h"
 #include "tests/support/buspeercrc.h"
+#include "tests/support/loginpackets.h"
 #include "tests/support/simulateddevice.h"
 #include "tests/support/testenv.h"
 

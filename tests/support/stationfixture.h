@@ -8,7 +8,7 @@
 #include "core/projectlist.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/projectswitch.h"
-#include "tests/shell/loginpackets.h"
+#include "tests/support/loginpackets.h"
 
 #include <QDir>
 #include <QFile>
