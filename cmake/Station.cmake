@@ -41,9 +41,10 @@ function(station_add_test folder name)
         set(ARG_TIMEOUT 120)
     endif()
     add_test(NAME ${folder}/${name} COMMAND ${target})
+    set(environment "QT_QPA_PLATFORM=offscreen" "QT_LOGGING_RULES=qt.qpa.*=false" ${STATION_SANITIZER_ENV})
     set_tests_properties(${folder}/${name} PROPERTIES
         TIMEOUT ${ARG_TIMEOUT}
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.qpa.*=false")
+        ENVIRONMENT "${environment}")
     if(ARG_NETWORK)
         set_tests_properties(${folder}/${name} PROPERTIES RESOURCE_LOCK station-network-ports)
     endif()

@@ -209,7 +209,7 @@ void QtMaterialFlatButton::setHaloVisible(bool visible)
     update();
 }
 
-bool QtMaterialFlatButton::isHaloVisible() const
+bool QtMaterialFlatButton::haloVisible() const
 {
     return d_func()->haloVisible;
 }

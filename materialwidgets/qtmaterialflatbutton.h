@@ -15,7 +15,7 @@ class QtMaterialFlatButton : public QPushButton
     Q_PROPERTY(Material::Role role WRITE setRole READ role)
     Q_PROPERTY(Material::ButtonType type WRITE setType READ type)
     Q_PROPERTY(qreal fontSize WRITE setFontSize READ fontSize)
-    Q_PROPERTY(bool haloVisible WRITE setHaloVisible READ isHaloVisible)
+    Q_PROPERTY(bool haloVisible WRITE setHaloVisible READ haloVisible)
     Q_PROPERTY(Material::OverlayStyle overlayStyle WRITE setOverlayStyle READ overlayStyle)
     Q_PROPERTY(Material::RippleStyle rippleStyle WRITE setRippleStyle READ rippleStyle)
     Q_PROPERTY(Material::ButtonIconPlacement iconPlacement WRITE setIconPlacement READ iconPlacement)
@@ -49,7 +49,7 @@ public:
     qreal fontSize() const;
 
     void setHaloVisible(bool visible);
-    bool isHaloVisible() const;
+    bool haloVisible() const;
 
     void setOverlayStyle(Material::OverlayStyle style);
     Material::OverlayStyle overlayStyle() const;

@@ -140,7 +140,7 @@ void QtMaterialFlatButtonStateMachine::setHaloScaleFactor(qreal factor)
     }
     m_haloScaleFactor = factor;
     // The pulse runs for the button's whole life; only a visible halo is worth repainting for.
-    if (m_button->isHaloVisible() && m_button->hasFocus()) {
+    if (m_button->haloVisible() && m_button->hasFocus()) {
         m_button->update();
     }
 }

@@ -115,7 +115,7 @@ void QtMaterialFloatingActionButton::setMini(bool state)
     update();
 }
 
-bool QtMaterialFloatingActionButton::isMini() const
+bool QtMaterialFloatingActionButton::mini() const
 {
     return d_func()->mini;
 }

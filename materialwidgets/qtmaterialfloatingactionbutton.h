@@ -9,7 +9,7 @@ class QtMaterialFloatingActionButton : public QtMaterialFlatButton
 {
     Q_OBJECT
 
-    Q_PROPERTY(bool mini WRITE setMini READ isMini)
+    Q_PROPERTY(bool mini WRITE setMini READ mini)
     Q_PROPERTY(Qt::Corner corner WRITE setCorner READ corner)
     Q_PROPERTY(QPoint offset WRITE setOffset READ offset)
 
@@ -21,7 +21,7 @@ public:
 
     // 40 px instead of 56 px, with an 18 px icon.
     void setMini(bool state);
-    bool isMini() const;
+    bool mini() const;
 
     void setCorner(Qt::Corner corner);
     Qt::Corner corner() const;

@@ -4,6 +4,8 @@
 #include "materialwidgets/qtmaterialstyle.h"
 
 #include <QEvent>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 
 QtMaterialGroupBoxPrivate::QtMaterialGroupBoxPrivate(QtMaterialGroupBox *q) : q_ptr(q) {}
 
@@ -104,4 +106,41 @@ bool QtMaterialGroupBox::event(QEvent *event)
         d->applyFont();
     }
     return QGroupBox::event(event);
+}
+
+void QtMaterialGroupBox::paintEvent(QPaintEvent *event)
+{
+    // The platform styles size the title by its glyphs alone and clip the text to that size, while the text
+    // is drawn with the font's letter spacing (0.5 px a letter in the body font): its end would be cut off.
+    QFont unspaced(font());
+    unspaced.setLetterSpacing(QFont::PercentageSpacing, 100);
+    const int spacing = fontMetrics().horizontalAdvance(title()) - QFontMetrics(unspaced).horizontalAdvance(title());
+    if (title().isEmpty() || spacing <= 0) {
+        QGroupBox::paintEvent(event);
+        return;
+    }
+
+    QStylePainter painter(this);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    QRect titleRect = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+    const Qt::Alignment horizontal =
+        QStyle::visualAlignment(layoutDirection(), option.textAlignment) & Qt::AlignHorizontal_Mask;
+    if (horizontal & Qt::AlignHCenter) {
+        titleRect.adjust(-spacing / 2, 0, spacing - spacing / 2, 0);
+    } else if (horizontal & Qt::AlignRight) {
+        titleRect.adjust(-spacing, 0, 0, 0);
+    } else {
+        titleRect.adjust(0, 0, spacing, 0);
+    }
+
+    option.subControls &= ~QStyle::SC_GroupBoxLabel;
+    painter.drawComplexControl(QStyle::CC_GroupBox, option);
+
+    int flags = Qt::TextShowMnemonic | Qt::AlignLeft | int(option.textAlignment & Qt::AlignVertical_Mask);
+    if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this)) {
+        flags |= Qt::TextHideMnemonic;
+    }
+    painter.setPen(QPen(option.palette.windowText(), 1));
+    style()->drawItemText(&painter, titleRect, flags, option.palette, isEnabled(), title(), QPalette::NoRole);
 }

@@ -27,6 +27,7 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
     const QScopedPointer<QtMaterialGroupBoxPrivate> d_ptr;
 

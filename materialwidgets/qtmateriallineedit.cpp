@@ -1,6 +1,9 @@
 #include "materialwidgets/qtmateriallineedit.h"
 
 #include "materialwidgets/qtmaterialstyle.h"
+#include "materialwidgets/qtmaterialtheme.h"
+
+#include <QEvent>
 
 QtMaterialLineEdit::QtMaterialLineEdit(QWidget *parent) : QLineEdit(parent)
 {
@@ -19,6 +22,22 @@ void QtMaterialLineEdit::setUp()
                   "color: white;}QLineEdit:hover{background-color: #557FA3;}"
                   "QLineEdit:focus{background-color: #263440;}");
     setFont(QtMaterialStyle::instance().themeFont(m_fontIndex));
+}
+
+bool QtMaterialLineEdit::event(QEvent *event)
+{
+    const bool result = QLineEdit::event(event);
+    // The style sheet's text colour also serves the placeholder, so that an empty field would look filled in.
+    // Each polish by the style sheet sets it again, so the dimmed colour follows every polish.
+    if (event->type() == QEvent::Polish || event->type() == QEvent::StyleChange) {
+        const QColor dimmed = QtMaterialTheme::paletteColor(DimmedTextPaletteIndex);
+        if (palette().color(QPalette::PlaceholderText) != dimmed) {
+            QPalette withDimmed(palette());
+            withDimmed.setColor(QPalette::PlaceholderText, dimmed);
+            setPalette(withDimmed);
+        }
+    }
+    return result;
 }
 
 void QtMaterialLineEdit::setFontIndex(int index)

@@ -29,6 +29,13 @@ ORVMessageBox::ORVMessageBox(const QString &text, int width, int height, bool sh
     label = new QtMaterialLabel(text, nullptr, Qt::WindowFlags());
     label->setObjectName("labelText");
     label->setWordWrap(true);
+    // The text takes the whole width beside the check box (the fewest lines, so that it fits the fixed height)
+    // and is centred in it, with or without the check box. The label's own fixed size policy would leave the
+    // space to the check box's column and push the text to the far right.
+    label->setAlignment(Qt::AlignCenter);
+    QSizePolicy fill(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    fill.setHeightForWidth(true);
+    label->setSizePolicy(fill);
 
     auto *closeButton = new QtMaterialIconButton(QtMaterialTheme::icon("navigation", "close"), nullptr);
     closeButton->setObjectName("pushButtonClose");
@@ -54,15 +61,18 @@ ORVMessageBox::ORVMessageBox(const QString &text, int width, int height, bool sh
 
     auto *content = new QGridLayout;
     content->setSizeConstraint(QLayout::SetNoConstraint);
-    content->addWidget(checkBox, 0, 0);
+    // The check box keeps its own size at the left edge.
+    content->addWidget(checkBox, 0, 0, Qt::AlignLeft | Qt::AlignVCenter);
     content->addWidget(label, 0, 1);
     content->setColumnStretch(1, 1);
-    content->setRowStretch(1, 1);
 
     auto *mainLayout = new QGridLayout;
     mainLayout->setSizeConstraint(QLayout::SetNoConstraint);
     mainLayout->addWidget(closeButton, 0, 0, Qt::AlignRight | Qt::AlignTop);
-    mainLayout->addLayout(content, 1, 0, Qt::AlignHCenter | Qt::AlignVCenter);
+    // The content fills the space between the close icon and the buttons; the label centres the text in it.
+    // Centred as a whole instead, the layout would give the label the width and height of its own size hint
+    // and cut a wrapped text short.
+    mainLayout->addLayout(content, 1, 0);
     mainLayout->addLayout(buttons, 2, 0);
     mainLayout->setRowStretch(1, 1);
     setLayout(mainLayout);

@@ -45,7 +45,7 @@ void TestButtonList::newButtonLook()
     QCOMPARE(button->role(), Material::NeutralRole);
     QCOMPARE(button->textAlignment(), Qt::AlignLeft);
     QCOMPARE(button->cornerRadius(), 0.0);
-    QVERIFY(!button->isHaloVisible());
+    QVERIFY(!button->haloVisible());
     QCOMPARE(button->height(), 50);
     QCOMPARE(button->minimumHeight(), 50);
     QCOMPARE(button->overlayStyle(), Material::OverlayColored);

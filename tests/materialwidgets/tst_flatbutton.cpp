@@ -139,7 +139,7 @@ void TestFlatButton::defaults()
     QCOMPARE(button.fixedRippleRadius(), 64.0);
     QVERIFY(button.useThemeColors());
     QVERIFY(!button.hasFixedRippleRadius());
-    QVERIFY(!button.isHaloVisible());
+    QVERIFY(!button.haloVisible());
     QCOMPARE(button.style(), &QtMaterialStyle::instance());
     QVERIFY(button.testAttribute(Qt::WA_Hover));
     QVERIFY(button.testAttribute(Qt::WA_MouseTracking));

@@ -40,7 +40,7 @@ void TestFloatingActionButton::defaults()
     QCOMPARE(fab.type(), Material::ShadowButton);
     QCOMPARE(fab.role(), Material::MainRole);
     QCOMPARE(fab.corner(), Qt::BottomRightCorner);
-    QVERIFY(!fab.isMini());
+    QVERIFY(!fab.mini());
     QCOMPARE(fab.offset(), QPoint(34, 36));
     QCOMPARE(fab.sizeHint(), QSize(56, 56));
     QCOMPARE(fab.geometry(), QRect(310, 208, 56, 56));
@@ -111,7 +111,7 @@ void TestFloatingActionButton::mini()
     parent.resize(400, 300);
     QtMaterialFloatingActionButton fab(addIcon(), &parent);
     fab.setMini(true);
-    QVERIFY(fab.isMini());
+    QVERIFY(fab.mini());
     QCOMPARE(fab.geometry(), QRect(326, 224, 40, 40));
     QCOMPARE(fab.sizeHint(), QSize(40, 40));
     QCOMPARE(fab.fixedRippleRadius(), 30.0);

@@ -4,6 +4,7 @@
 #include "materialwidgets/qtmaterialdatetimeedit.h"
 #include "materialwidgets/qtmateriallineedit.h"
 #include "materialwidgets/qtmaterialstyle.h"
+#include "materialwidgets/qtmaterialtheme.h"
 
 #include <QCalendarWidget>
 #include <QLineEdit>
@@ -33,6 +34,17 @@ QColor centre(QWidget &w)
 {
     const QImage image = w.grab().toImage();
     return QColor(image.pixel(image.width() / 2, image.height() / 2));
+}
+
+// The brightest grey level inside the field, its border left out.
+int brightestInside(QWidget &w)
+{
+    const QImage image = w.grab().toImage();
+    int brightest = 0;
+    for (int y = 4; y < image.height() - 4; ++y)
+        for (int x = 4; x < image.width() - 4; ++x)
+            brightest = qMax(brightest, qGray(image.pixel(x, y)));
+    return brightest;
 }
 
 } // namespace
@@ -109,6 +121,24 @@ private slots:
         edit->setFocus();
         QTRY_VERIFY(edit->hasFocus());
         QCOMPARE(centre(*edit), QColor("#263440"));
+    }
+
+    void placeholderIsDimmed()
+    {
+        QtMaterialLineEdit edit(nullptr);
+        edit.setPlaceholderText("Unlock password");
+        edit.resize(300, 40);
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&edit));
+        // The palette's dimmed white survives the style sheet's polish; typed text stays white.
+        QCOMPARE(edit.palette().color(QPalette::PlaceholderText),
+                 QtMaterialTheme::paletteColor(QtMaterialLineEdit::DimmedTextPaletteIndex));
+        QCOMPARE(edit.palette().color(QPalette::Text), QColor(Qt::white));
+        const int placeholder = brightestInside(edit);
+        edit.setText("Unlock password");
+        const int typed = brightestInside(edit);
+        QCOMPARE(typed, 255);
+        QVERIFY2(placeholder < 200, qPrintable(QString::number(placeholder)));
     }
 
     void comboBoxIsEditableWithItsOwnViews()

@@ -343,7 +343,7 @@ private slots:
         for (QtMaterialTab *tab : tabsIn(strip)) {
             QCOMPARE(tab->iconSize(), QSize(32, 24));
             QCOMPARE(tab->rippleStyle(), Material::RippleDisabled);
-            QVERIFY(tab->isHaloVisible());
+            QVERIFY(tab->haloVisible());
         }
 
         strip.setInkColor(Qt::cyan);

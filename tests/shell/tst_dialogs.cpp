@@ -12,6 +12,7 @@
 #include "materialwidgets/qtmaterialsnackbar.h"
 #include "tests/support/testenv.h"
 
+#include <QLayout>
 #include <QTest>
 #include <QTimer>
 
@@ -29,7 +30,10 @@ private slots:
     void messageBoxButtons();
     void messageBoxAnswers_data();
     void messageBoxAnswers();
+    void messageBoxWrapsLongText_data();
     void messageBoxWrapsLongText();
+    void messageBoxCentresItsText_data();
+    void messageBoxCentresItsText();
     void messageBoxHookAnswersWithoutShowing();
 
     void unlockDialogLayout();
@@ -148,16 +152,105 @@ void TestDialogs::messageBoxAnswers()
     QCOMPARE(box.checked, checked);
 }
 
+void TestDialogs::messageBoxWrapsLongText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("showCheckBox");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("start-up guard") << "The software has been opened!" << 300 << false << 2;
+    QTest::newRow("project switch") << "Illegally formatted databases,the database will be formatted!" << 450 << false
+                                    << 2;
+    QTest::newRow("beside the check box")
+        << "The settings are written to the gateway as well when ticked." << 500 << true << 2;
+    QTest::newRow("two full lines")
+        << "Deleting this room also deletes its lights, air conditioners, floor heatings and moods." << 500 << false
+        << 2;
+    QTest::newRow("one line") << "Delete this room?" << 450 << false << 1;
+}
+
+// The number of lines the label's text takes at the label's width, and the height they need.
+static QSize wrappedText(const QLabel &label)
+{
+    const QRect room = label.contentsRect();
+    const QRect needed = label.fontMetrics().boundingRect(room, Qt::TextWordWrap | label.alignment(), label.text());
+    return QSize(needed.width(), needed.height());
+}
+
 void TestDialogs::messageBoxWrapsLongText()
 {
-    const QString text = QString("This text is much longer than one line of the box can hold. ").repeated(3);
-    ORVMessageBox box(text, 300, 160, false, 0, nullptr);
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(bool, showCheckBox);
+    QFETCH(int, lines);
+    ORVMessageBox box(text, width, 160, showCheckBox, 2, nullptr);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QCOMPARE(box.size(), QSize(width, 160));
+    auto *label = box.findChild<QtMaterialLabel *>("labelText");
+    QVERIFY(label->wordWrap());
+    const QSize needed = wrappedText(*label);
+    // Every line is there: the text needs no more than the label has, which lies inside the box and above
+    // the buttons.
+    const QFontMetrics metrics = label->fontMetrics();
+    QCOMPARE((needed.height() + metrics.leading()) / metrics.lineSpacing(), lines);
+    QVERIFY2(needed.height() <= label->contentsRect().height(),
+             qPrintable(QString("%1 > %2").arg(needed.height()).arg(label->contentsRect().height())));
+    QVERIFY(needed.width() <= label->contentsRect().width());
+    QVERIFY(box.rect().contains(label->geometry()));
+    QVERIFY(label->geometry().bottom() < box.findChild<QtMaterialFlatButton *>("pushButtonOk")->y());
+}
+
+// The left and right edge of the light text within area.
+static QPair<int, int> textInk(ORVMessageBox &box, const QRect &area)
+{
+    const QImage image = box.grab().toImage();
+    int left = image.width();
+    int right = -1;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qGray(image.pixel(x, y)) > 160) {
+                left = qMin(left, x);
+                right = qMax(right, x);
+            }
+        }
+    }
+    return {left, right};
+}
+
+void TestDialogs::messageBoxCentresItsText_data()
+{
+    QTest::addColumn<bool>("showCheckBox");
+    QTest::newRow("plain") << false;
+    QTest::newRow("with check box") << true;
+}
+
+void TestDialogs::messageBoxCentresItsText()
+{
+    QFETCH(bool, showCheckBox);
+    ORVMessageBox box("Save the settings?", 500, 160, showCheckBox, 2, nullptr);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     auto *label = box.findChild<QtMaterialLabel *>("labelText");
-    QVERIFY(label->wordWrap());
-    QCOMPARE(box.size(), QSize(300, 160));
-    QVERIFY(label->width() <= 300);
+    auto *checkBox = box.findChild<QtMaterialCheckBox *>("checkBox");
+    // The space beside the check box, or the whole width of the box's content without it.
+    const int right = box.width() - box.layout()->contentsMargins().right();
+    // (The check box's own size: a check box widget stretched wide would show its box at its left end all the same.)
+    const int left =
+        showCheckBox ? checkBox->x() + checkBox->sizeHint().width() : box.layout()->contentsMargins().left();
+    if (showCheckBox)
+        QVERIFY(checkBox->x() < 20);
+    QVERIFY(label->x() >= left);
+    QVERIFY(label->geometry().right() < right);
+
+    // The one line of text, across the space beside the check box.
+    const int middle = label->geometry().center().y();
+    const int half = label->fontMetrics().height() / 2;
+    const QPair<int, int> ink = textInk(box, QRect(QPoint(left, middle - half), QPoint(right - 1, middle + half)));
+    QVERIFY(ink.second > ink.first);
+    const int inkCentre = (ink.first + ink.second) / 2;
+    QVERIFY2(qAbs(inkCentre - (left + right) / 2) <= 3,
+             qPrintable(QString("text %1-%2, space %3-%4").arg(ink.first).arg(ink.second).arg(left).arg(right)));
 }
 
 void TestDialogs::messageBoxHookAnswersWithoutShowing()

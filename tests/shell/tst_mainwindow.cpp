@@ -8,6 +8,7 @@
 #include "materialwidgets/qtmaterialiconbutton.h"
 #include "materialwidgets/qtmaterialsnackbar.h"
 #include "tests/shell/shelltestpages.h"
+#include "tests/support/privatenetwork.h"
 #include "tests/support/testenv.h"
 
 #include <QDir>
@@ -47,6 +48,8 @@ void TestMainWindow::initTestCase()
 
 void TestMainWindow::init()
 {
+    // Every main window opens the station's network at start-up.
+    REQUIRE_PRIVATE_NETWORK();
     useRecordingPages();
 }
 
@@ -109,8 +112,12 @@ void TestMainWindow::pageHostFillsTheSpaceBelowTheMenu()
 
 void TestMainWindow::hubInformationBecomesQueuedToasts()
 {
+    QSignalSpy startUpLogin(&gBroadcastSocket, &BroadcastSocket::signalsNetworkConnectState);
     MainWindow window;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The start-up login reports by timer, and a failure would queue a toast of its own.
+    QTRY_COMPARE(startUpLogin.size(), 1);
+    QCOMPARE(startUpLogin.at(0).at(0).toBool(), true);
     emit gBroadcastSocket.signalsInformation("Light 1 lost connection");
     emit gBroadcastSocket.signalsInformation("Saved");
     QCOMPARE(window.toast()->messages(), QStringList({"Light 1 lost connection", "Saved"}));

@@ -7,6 +7,7 @@
 #include "core/projectlist.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "tests/shell/shelltestpages.h"
+#include "tests/support/privatenetwork.h"
 #include "tests/support/testenv.h"
 
 #include <QDir>
@@ -51,6 +52,8 @@ void TestNavigation::initTestCase()
 
 void TestNavigation::init()
 {
+    // Every main window opens the station's network at start-up.
+    REQUIRE_PRIVATE_NETWORK();
     PageFactory::resetCreators();
     useRecordingPages();
     eventLog().clear();

@@ -3,6 +3,7 @@
 #include "core/appsettings.h"
 #include "shell/serverlogin.h"
 #include "tests/support/buspeercrc.h"
+#include "tests/support/loginpackets.h"
 #include "tests/support/simulateddevice.h"
 #include "tests/support/testenv.h"
 
@@ -45,16 +46,13 @@ static QByteArray hex(const char *text)
 
 void TestServerLogin::cloudLoginPacket()
 {
-    const QByteArray p = ServerLogin::cloudLoginPacket("ab12", "01-02-03-04-05-06-07-08", "1", "254", "XYZ");
-    QCOMPARE(p.size(), 56);
-    QCOMPARE(p.left(8), hex("CCCC003800A20100"));
-    QCOMPARE(p.mid(8, 4), QByteArray("ab12"));
-    QCOMPARE(p.mid(12, 8), hex("0102030405060708"));
-    QCOMPARE(quint8(p[20]), quint8(0x01));
-    QCOMPARE(quint8(p[21]), quint8(0xFE));
-    QCOMPARE(p.mid(22, 3), QByteArray("XYZ"));
-    QCOMPARE(p.mid(25, 29), QByteArray(29, '\0'));
-    QCOMPARE(p, buspeer::withCrc(p.left(54)));
+    const QByteArray expected = loginpackets::cloudLogin();
+    QCOMPARE(expected.size(), 56);
+    QCOMPARE(expected, buspeer::withCrc(expected.left(54))); // the table's own CRC, computed bit by bit
+    const QByteArray p =
+        ServerLogin::cloudLoginPacket(loginpackets::password, loginpackets::macText, loginpackets::subnetId,
+                                      loginpackets::deviceId, loginpackets::machineId);
+    QCOMPARE(p.toHex(' '), expected.toHex(' '));
 }
 
 void TestServerLogin::cloudLoginShortPasswordAndEmptyMac()
@@ -87,13 +85,11 @@ void TestServerLogin::machineIdKeepsLettersAndDigits()
 
 void TestServerLogin::dnsLoginPacket()
 {
-    const QByteArray p = ServerLogin::dnsLoginPacket("pass", "0a-0B-ff-00-11-22-33-44");
-    QCOMPARE(p.size(), 23);
-    QCOMPARE(p.left(7), hex("CCCC001700A500"));
-    QCOMPARE(p.mid(7, 4), QByteArray("pass"));
-    QCOMPARE(p.mid(11, 8), hex("0A0BFF0011223344"));
-    QCOMPARE(p.mid(19, 2), QByteArray(2, '\0'));
-    QCOMPARE(p, buspeer::withCrc(p.left(21)));
+    const QByteArray expected = loginpackets::dnsLogin();
+    QCOMPARE(expected.size(), 23);
+    QCOMPARE(expected, buspeer::withCrc(expected.left(21)));
+    const QByteArray p = ServerLogin::dnsLoginPacket(loginpackets::password, loginpackets::macText);
+    QCOMPARE(p.toHex(' '), expected.toHex(' '));
 }
 
 void TestServerLogin::macFields_data()
@@ -101,6 +97,7 @@ void TestServerLogin::macFields_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("complete") << "01-02-03-04-05-06-07-08" << hex("0102030405060708");
+    QTest::newRow("either case") << "0a-0B-ff-00-11-22-33-44" << hex("0A0BFF0011223344");
     QTest::newRow("single digits") << "1-2-3-4-5-6-7-8" << hex("0102030405060708");
     QTest::newRow("three fields") << "aa-bb-cc" << hex("AABBCC0000000000");
     QTest::newRow("unreadable field stops") << "aa-zz-cc-dd-ee-ff-11-22" << hex("AA00000000000000");

@@ -20,4 +20,9 @@ bool inside()
     return hasSecondLoopback;
 }
 
+bool required()
+{
+    return !qEnvironmentVariableIsEmpty("CI") || !qEnvironmentVariableIsEmpty("STATION_NETNS_INSIDE");
+}
+
 } // namespace privatenetwork

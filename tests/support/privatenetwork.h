@@ -6,11 +6,19 @@ namespace privatenetwork {
 
 bool inside();
 
+// True where a socket test must not skip: under CI (CI set) and in runs started through scripts/netns-run
+// (scripts/test among them), which exports STATION_NETNS_INSIDE. A skip there would pass for green.
+bool required();
+
 } // namespace privatenetwork
 
-// Skips the calling test function outside the private network, so that no broadcast can leave the machine.
+// Outside the private network the calling test function skips, so that no broadcast can leave the machine;
+// where the private network is required it fails instead.
 #define REQUIRE_PRIVATE_NETWORK()                                                                                      \
     do {                                                                                                               \
-        if (!privatenetwork::inside())                                                                                 \
+        if (!privatenetwork::inside()) {                                                                               \
+            if (privatenetwork::required())                                                                            \
+                QFAIL("socket test outside the private network, where it must run (CI or scripts/netns-run)");         \
             QSKIP("socket test: run it through scripts/netns-run");                                                    \
+        }                                                                                                              \
     } while (0)

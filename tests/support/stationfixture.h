@@ -8,6 +8,7 @@
 #include "core/projectlist.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/projectswitch.h"
+#include "tests/support/loginpackets.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,7 +33,7 @@ inline void prepareProject(const QString &appDir, int networkType)
     createDatabaseTables(path);
     gDatabase.execSql(
         "update tbl_network set host_ip=?,server_ip=?,domain_name=?,ip_port_mac=?,password=?",
-        {hostIp, QString("127.0.0.1"), QString("127.0.0.1"), QString("01-02-03-04-05-06-07-08"), QString("ab12")});
+        {hostIp, QString("127.0.0.1"), QString("127.0.0.1"), loginpackets::macText, loginpackets::password});
     loadNetworkSettings();
     gSubId = QString::number(stationSubnet);
     gDevId = QString::number(stationDevice);
