@@ -5,6 +5,11 @@
 #include "shell/pagefactory.h"
 
 // Page headers, one per page class registered below.
+#include "pages/roomconfig/climateinformation.h"
+#include "pages/roomconfig/pagesettingroommanager.h"
+#include "pages/roomconfig/pagesettingroommanageredit.h"
+#include "pages/roomconfig/pagesettingroommanagerlightinginformation.h"
+#include "pages/roomconfig/pagesettingroommanagerpanelinformation.h"
 #include "pages/roomconfig/pagesettingroomtemplate.h"
 #include "pages/roomconfig/pagesettingroomtemplateedit.h"
 #include "pages/roomconfig/pagesettingroomtemplatelightinginformation.h"
@@ -25,6 +30,13 @@ void registerStationPages()
     PageFactory::registerPage("Project Setting", PageFactory::creatorOf<PageSettingProject>());
     PageFactory::registerPage("Project Information", PageFactory::creatorOf<PageSettingProjectInformation>());
     PageFactory::registerPage("Setting", PageFactory::creatorOf<PageSetting>());
+    PageFactory::registerPage("Rooms Manager", PageFactory::creatorOf<PageSettingRoomManager>());
+    PageFactory::registerPage("Edit Room", PageFactory::creatorOf<PageSettingRoomManagerEdit>());
+    PageFactory::registerPage("Light Information", PageFactory::creatorOf<PageSettingRoomManagerLightingInformation>());
+    PageFactory::registerPage("AC Information", PageFactory::creatorOf<PageSettingRoomManagerACInformation>());
+    PageFactory::registerPage("Floor Heat Information",
+                              PageFactory::creatorOf<PageSettingRoomManagerFloorHeatInformation>());
+    PageFactory::registerPage("Panel Information", PageFactory::creatorOf<PageSettingRoomManagerPanelInformation>());
     PageFactory::registerPage("Room Template", PageFactory::creatorOf<PageSettingRoomTemplate>());
     PageFactory::registerPage("Edit Template", PageFactory::creatorOf<PageSettingRoomTemplateEdit>());
     PageFactory::registerPage("Template Light Information",

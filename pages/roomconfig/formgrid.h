@@ -1,7 +1,19 @@
 #pragma once
 // The grids the editor pages of room configuration are laid out with.
 
+#include <QString>
+
 class QGridLayout;
 
 // A grid without a size constraint and with spacing 20.
 QGridLayout *formGrid();
+
+class QtMaterialLineEdit;
+class QLineEdit;
+
+// A bus number input (subnet, device, channel, area, scene): digits only, no minus sign, and a value above 255
+// becomes "255" while it is typed.
+QtMaterialLineEdit *addressField(const QString &objectName);
+
+// The input's text as a number; empty or other text reads 0.
+int fieldNumber(const QLineEdit *field);

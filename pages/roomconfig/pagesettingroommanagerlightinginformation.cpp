@@ -1,0 +1,229 @@
+#include "pages/roomconfig/pagesettingroommanagerlightinginformation.h"
+
+#include "core/cppsqlite3db.h"
+#include "core/globals.h"
+#include "devicelink/broadcastsocket.h"
+#include "materialwidgets/qtmaterialcombobox.h"
+#include "materialwidgets/qtmaterialflatbutton.h"
+#include "materialwidgets/qtmateriallabel.h"
+#include "materialwidgets/qtmateriallineedit.h"
+#include "materialwidgets/qtmaterialtheme.h"
+#include "pages/pickers/iconselectdlg.h"
+#include "pages/pickers/picturechoice.h"
+#include "pages/roomconfig/formgrid.h"
+#include "pages/roomconfig/lighttypes.h"
+#include "shell/manageritem.h"
+#include "shell/tilegrid.h"
+
+#include <QGridLayout>
+#include <QSqlQuery>
+
+namespace {
+const int SceneLight = 7;
+const int RgbLight = 2;
+} // namespace
+
+PageSettingRoomManagerLightingInformation::PageSettingRoomManagerLightingInformation(const QString &id,
+                                                                                     const QString &name,
+                                                                                     QWidget *parent)
+    : MyDialog(id, name, parent)
+{
+    if (objectName().isEmpty())
+        setObjectName("PageSettingRoomManagerLightingInformation");
+    resize(400, 300);
+    setWindowTitle("Dialog");
+
+    lineEditName = new QtMaterialLineEdit(nullptr);
+    lineEditName->setObjectName("lineEditName");
+    comboBoxType = new QtMaterialComboBox(nullptr);
+    comboBoxType->setObjectName("comboBoxType");
+    comboBoxType->setEditable(false);
+    fillLightTypes(comboBoxType);
+    pictureTile =
+        new ManagerItem(LightTile, 0, QString(), "light_01_on", false, TileGrid::itemColor, 192, 192, nullptr);
+    pictureTile->setObjectName("managerItemPicture");
+
+    auto *address = formGrid();
+    const char *labelTexts[3] = {QT_TR_NOOP("Subnet ID"), QT_TR_NOOP("Device ID"), QT_TR_NOOP("Channel NO")};
+    const char *fieldNames[3] = {"lineEditSubnet%1", "lineEditDevice%1", "lineEditChannel%1"};
+    for (int r = 0; r < 4; ++r) {
+        for (int c = 0; c < 3; ++c) {
+            rows[r].labels[c] = new QtMaterialLabel(tr(labelTexts[c]), nullptr);
+            rows[r].fields[c] = addressField(QString(fieldNames[c]).arg(r + 1));
+            address->addWidget(rows[r].labels[c], 2 * r, c);
+            address->addWidget(rows[r].fields[c], 2 * r + 1, c);
+        }
+        if (r > 0)
+            showRow(rows[r], false);
+    }
+    labelArea = new QtMaterialLabel(tr("Area"), nullptr);
+    lineEditArea = addressField("lineEditArea");
+    labelScene = new QtMaterialLabel(tr("Scene"), nullptr);
+    lineEditScene = addressField("lineEditScene");
+    address->addWidget(labelArea, 2, 0);
+    address->addWidget(lineEditArea, 3, 0);
+    address->addWidget(labelScene, 2, 1);
+    address->addWidget(lineEditScene, 3, 1);
+    address->setRowStretch(8, 1);
+    for (QWidget *widget : {static_cast<QWidget *>(labelArea), static_cast<QWidget *>(lineEditArea),
+                            static_cast<QWidget *>(labelScene), static_cast<QWidget *>(lineEditScene)})
+        widget->hide();
+
+    auto *save = new QtMaterialFlatButton(QtMaterialTheme::icon("content", "save"), tr("Save"), 7, nullptr);
+    save->setObjectName("pushButtonSave");
+
+    auto *left = formGrid();
+    left->addWidget(new QtMaterialLabel(tr("Name"), nullptr), 0, 0);
+    left->addWidget(lineEditName, 1, 0);
+    left->addWidget(new QtMaterialLabel(tr("Type"), nullptr), 2, 0);
+    left->addWidget(comboBoxType, 3, 0);
+    left->setRowStretch(4, 1);
+    auto *right = formGrid();
+    right->addWidget(new QtMaterialLabel(tr("Icon"), nullptr), 0, 0);
+    right->addWidget(pictureTile, 1, 0);
+    right->setRowStretch(2, 1);
+    auto *upper = formGrid();
+    upper->addLayout(left, 0, 0);
+    upper->addLayout(right, 0, 1);
+    upper->setRowStretch(1, 1);
+    auto *page = formGrid();
+    page->addWidget(save, 0, 0, Qt::AlignRight);
+    page->addLayout(upper, 1, 0);
+    page->addLayout(address, 2, 0);
+    page->setRowStretch(3, 1);
+    setLayout(page);
+
+    connect(comboBoxType, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &PageSettingRoomManagerLightingInformation::comboBoxChange);
+    connect(pictureTile, &ManagerItem::signalsIconEdit, this,
+            &PageSettingRoomManagerLightingInformation::slotsIconEdit);
+    connect(save, &QtMaterialFlatButton::clicked, this,
+            &PageSettingRoomManagerLightingInformation::pushButtonSave_clicked);
+    connect(&gBroadcastSocket, &BroadcastSocket::signalsPageEnter, this,
+            &PageSettingRoomManagerLightingInformation::slotsPageEnter);
+}
+
+void PageSettingRoomManagerLightingInformation::showRow(const ChannelRow &row, bool shown)
+{
+    for (int c = 0; c < 3; ++c) {
+        row.labels[c]->setVisible(shown);
+        row.fields[c]->setVisible(shown);
+    }
+}
+
+void PageSettingRoomManagerLightingInformation::slotsPageEnter(QString light, QString room)
+{
+    if (!isVisible())
+        return;
+    lightId = light.toInt();
+    roomId = room.toInt();
+    lineEditName->clear();
+    pictureTile->setIconName("light_01_on");
+    comboBoxType->setCurrentIndex(0);
+    for (auto &row : rows)
+        for (auto *field : row.fields)
+            field->clear();
+    lineEditArea->clear();
+    lineEditScene->clear();
+
+    auto fill = [](const ChannelRow &row, const QSqlQuery &query, bool withChannel) {
+        row.fields[0]->setText(QString::asprintf("%d", query.value("subnet_id").toInt()));
+        row.fields[1]->setText(QString::asprintf("%d", query.value("device_id").toInt()));
+        if (withChannel)
+            row.fields[2]->setText(QString::asprintf("%d", query.value("channel").toInt()));
+    };
+    QSqlQuery query = gDatabase.querySql("select * from tbl_light where light_id=? and room_id=? and (rgb=0 or rgb=1)",
+                                         {lightId, roomId});
+    if (!query.next())
+        return;
+    const int type = query.value("light_type").toInt();
+    lineEditName->setText(query.value("light_remark").toString());
+    pictureTile->setIconName(query.value("icon_name_of_light_on").toString());
+    selectLightType(comboBoxType, type);
+    if (type == SceneLight) {
+        fill(rows[0], query, false);
+        lineEditArea->setText(QString::asprintf("%d", query.value("channel").toInt()));
+        lineEditScene->setText(QString::asprintf("%d", query.value("us_id").toInt()));
+        return;
+    }
+    fill(rows[0], query, true);
+    if (type != RgbLight)
+        return;
+    for (int rgb = 2; rgb <= 4; ++rgb) {
+        QSqlQuery channel = gDatabase.querySql("select * from tbl_light where room_id=? and light_id=? and rgb=?",
+                                               {roomId, lightId, rgb});
+        if (channel.next())
+            fill(rows[rgb - 1], channel, true);
+    }
+}
+
+void PageSettingRoomManagerLightingInformation::comboBoxChange(int index)
+{
+    if (sender() != comboBoxType || index < 0)
+        return;
+    const int type = comboBoxType->itemData(index, Qt::UserRole).toInt();
+    rows[0].labels[2]->setVisible(type != SceneLight);
+    rows[0].fields[2]->setVisible(type != SceneLight);
+    for (int r = 1; r < 4; ++r)
+        showRow(rows[r], type == RgbLight);
+    for (QWidget *widget : {static_cast<QWidget *>(labelArea), static_cast<QWidget *>(lineEditArea),
+                            static_cast<QWidget *>(labelScene), static_cast<QWidget *>(lineEditScene)})
+        widget->setVisible(type == SceneLight);
+}
+
+void PageSettingRoomManagerLightingInformation::slotsIconEdit(QString iconName)
+{
+    const std::optional<QString> chosen = PictureChoice::chooseBuiltIn(IconSelectLight);
+    if (chosen && *chosen != iconName)
+        pictureTile->setIconName(*chosen);
+}
+
+void PageSettingRoomManagerLightingInformation::pushButtonSave_clicked()
+{
+    const QString name = lineEditName->text();
+    auto number = [this](int row, int column) { return fieldNumber(rows[row].fields[column]); };
+    auto complete = [&number](int row) { return number(row, 0) > 0 && number(row, 1) > 0 && number(row, 2) > 0; };
+    const int type = selectedLightType(comboBoxType);
+
+    bool incomplete = name.isEmpty() || number(0, 0) == 0 || number(0, 1) == 0;
+    if (type == SceneLight)
+        incomplete = incomplete || fieldNumber(lineEditArea) == 0 || fieldNumber(lineEditScene) == 0;
+    else
+        incomplete = incomplete || number(0, 2) == 0 || (type == RgbLight && (!complete(1) || !complete(2)));
+    if (incomplete) {
+        emit gBroadcastSocket.signalsInformation(tr("Please input the complete content!"));
+        return;
+    }
+
+    const QString on = pictureTile->iconName();
+    const int at = on.indexOf("on");
+    const QString off = at < 0 ? on : on.left(at) + "off";
+    auto insert = [&](int subnet, int device, int channel, int usId, int rgb) {
+        return gDatabase.execSql(
+            "insert into tbl_light(light_id,light_type,light_remark,subnet_id,device_id,channel,icon_name_of_light_on,"
+            "icon_name_of_light_off,brightness,us_id,fade,rgb,original_type,version,room_id) "
+            "values(?,?,?,?,?,?,?,?,0,?,0,?,0,'',?)",
+            {lightId, type, name, subnet, device, channel, on, off, usId, rgb, roomId});
+    };
+
+    // The old rows go only together with the new ones coming in.
+    bool ok = gDatabase.beginTransaction() &&
+              gDatabase.execSql("delete from tbl_light where room_id=? and light_id=?", {roomId, lightId});
+    if (type == SceneLight) {
+        ok = ok && insert(number(0, 0), number(0, 1), fieldNumber(lineEditArea), fieldNumber(lineEditScene), 0);
+    } else if (type == RgbLight) {
+        for (int r = 0; r < 4; ++r)
+            if (r < 3 || complete(3))
+                ok = ok && insert(number(r, 0), number(r, 1), number(r, 2), 0, r + 1);
+    } else {
+        ok = ok && insert(number(0, 0), number(0, 1), number(0, 2), 0, 0);
+    }
+    if (!ok || !gDatabase.commitTransaction()) {
+        if (gDatabase.transactionDepth() > 0)
+            gDatabase.rollbackTransaction();
+        emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
+        return;
+    }
+    emit gBroadcastSocket.signalsPageIdChanged(tr("Edit Room"), tr("Edit Room"), QString::asprintf("%d", roomId),
+                                               tr("0"));
+}

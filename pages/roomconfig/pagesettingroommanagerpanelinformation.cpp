@@ -1,0 +1,127 @@
+#include "pages/roomconfig/pagesettingroommanagerpanelinformation.h"
+
+#include "core/cppsqlite3db.h"
+#include "core/globals.h"
+#include "core/queryhelpers.h"
+#include "devicelink/broadcastsocket.h"
+#include "materialwidgets/qtmaterialflatbutton.h"
+#include "materialwidgets/qtmateriallabel.h"
+#include "materialwidgets/qtmateriallineedit.h"
+#include "materialwidgets/qtmaterialtheme.h"
+#include "pages/roomconfig/formgrid.h"
+#include "shell/orvmessagebox.h"
+
+#include <QGridLayout>
+#include <QSqlQuery>
+
+PageSettingRoomManagerPanelInformation::PageSettingRoomManagerPanelInformation(const QString &id, const QString &name,
+                                                                               QWidget *parent)
+    : MyDialog(id, name, parent)
+{
+    if (objectName().isEmpty())
+        setObjectName("PageSettingRoomManagerPanelInformation");
+    resize(400, 300);
+    setWindowTitle("Dialog");
+
+    lineEditName = new QtMaterialLineEdit(nullptr);
+    lineEditName->setObjectName("lineEditName");
+    lineEditSubnet = addressField("lineEditSubnet");
+    lineEditDevice = addressField("lineEditDevice");
+    auto *save = new QtMaterialFlatButton(QtMaterialTheme::icon("content", "save"), tr("Save"), 7, nullptr);
+    save->setObjectName("pushButtonSave");
+
+    QGridLayout *page = formGrid();
+    page->addWidget(save, 0, 1, Qt::AlignRight);
+    page->addWidget(new QtMaterialLabel(tr("Name"), nullptr), 1, 0);
+    page->addWidget(lineEditName, 2, 0, 1, 2);
+    page->addWidget(new QtMaterialLabel(tr("Subnet ID"), nullptr), 3, 0);
+    page->addWidget(new QtMaterialLabel(tr("Device ID"), nullptr), 3, 1);
+    page->addWidget(lineEditSubnet, 4, 0);
+    page->addWidget(lineEditDevice, 4, 1);
+    page->setRowStretch(5, 1);
+    setLayout(page);
+
+    connect(save, &QtMaterialFlatButton::clicked, this,
+            &PageSettingRoomManagerPanelInformation::pushButtonSave_clicked);
+    connect(&gBroadcastSocket, &BroadcastSocket::signalsPageEnter, this,
+            &PageSettingRoomManagerPanelInformation::slotsPageEnter);
+}
+
+void PageSettingRoomManagerPanelInformation::slotsPageEnter(QString panel, QString room)
+{
+    if (!isVisible())
+        return;
+    exists = false;
+    panelId = panel.toInt();
+    roomId = room.toInt();
+    lineEditName->clear();
+    lineEditSubnet->clear();
+    lineEditDevice->clear();
+    QSqlQuery query = gDatabase.querySql("select * from tbl_panel where room_id=? and panel_id=?", {roomId, panelId});
+    if (query.next()) {
+        lineEditName->setText(query.value("panel_remark").toString());
+        lineEditSubnet->setText(QString::asprintf("%d", query.value("subnet_id").toInt()));
+        lineEditDevice->setText(QString::asprintf("%d", query.value("device_id").toInt()));
+        exists = true;
+    }
+}
+
+void PageSettingRoomManagerPanelInformation::pushButtonSave_clicked()
+{
+    const QString name = lineEditName->text();
+    const int subnet = fieldNumber(lineEditSubnet);
+    const int device = fieldNumber(lineEditDevice);
+    if (name.isEmpty() || subnet == 0 || device == 0) {
+        emit gBroadcastSocket.signalsInformation(tr("Please input the complete content!"));
+        return;
+    }
+    const bool used = queryHasRecord("select id from tbl_panel where subnet_id=? and device_id=?", {subnet, device});
+    bool ok = true;
+    if (!exists) {
+        if (used) {
+            emit gBroadcastSocket.signalsInformation(
+                tr("The subnet id and device id has been used,please input new value!"));
+            return;
+        }
+        ok = gDatabase.execSql("insert into tbl_panel(panel_id,panel_remark,subnet_id,device_id,room_id) "
+                               "values(?,?,?,?,?)",
+                               {panelId, name, subnet, device, roomId});
+    } else {
+        QSqlQuery stored = gDatabase.querySql("select subnet_id,device_id from tbl_panel where panel_id=?", {panelId});
+        const bool changed = stored.next() && (stored.value("subnet_id").toInt() != subnet ||
+                                               stored.value("device_id").toInt() != device);
+        stored.finish();
+        if (changed && used) {
+            emit gBroadcastSocket.signalsInformation(
+                tr("The subnet id and device id has been used,please input new value!"));
+            return;
+        }
+        if (changed) {
+            ORVMessageBox box("The subnet id and device id will be changed,the associated message records will be "
+                              "deleted,are you sure?",
+                              500, 160, false, 2, nullptr);
+            if (box.exec() != QDialog::Accepted)
+                return;
+        }
+        // The history goes only together with the new address, and the rest of the station hears of it after.
+        ok = gDatabase.beginTransaction();
+        if (ok && changed) {
+            ok = gDatabase.execSql("delete from tbl_message_log where panel_id=?", {panelId});
+            const int removed = panelId;
+            gDatabase.afterCommit([removed] { emit gBroadcastSocket.signalsRemoveMessage(removed, 2); });
+        }
+        ok = ok && gDatabase.execSql("update tbl_panel set panel_remark=?,subnet_id=?,device_id=? where room_id=? and "
+                                     "panel_id=?",
+                                     {name, subnet, device, roomId, panelId});
+        if (ok)
+            ok = gDatabase.commitTransaction();
+        else if (gDatabase.transactionDepth() > 0)
+            gDatabase.rollbackTransaction();
+    }
+    if (!ok) {
+        emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
+        return;
+    }
+    emit gBroadcastSocket.signalsPageIdChanged(tr("Edit Room"), tr("Edit Room"), QString::asprintf("%d", roomId),
+                                               tr("0"));
+}

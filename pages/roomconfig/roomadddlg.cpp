@@ -1,0 +1,185 @@
+#include "pages/roomconfig/roomadddlg.h"
+
+#include "core/cppsqlite3db.h"
+#include "core/globals.h"
+#include "core/queryhelpers.h"
+#include "devicelink/broadcastsocket.h"
+#include "materialwidgets/qtmaterialcheckbox.h"
+#include "materialwidgets/qtmaterialcombobox.h"
+#include "materialwidgets/qtmaterialflatbutton.h"
+#include "materialwidgets/qtmaterialiconbutton.h"
+#include "materialwidgets/qtmateriallabel.h"
+#include "materialwidgets/qtmateriallineedit.h"
+#include "pages/roomconfig/formgrid.h"
+#include "pages/roomconfig/roomcreation.h"
+#include "shell/chooserparts.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QSqlQuery>
+
+namespace {
+RoomAddDlg::ExecHook &execHook()
+{
+    static RoomAddDlg::ExecHook hook;
+    return hook;
+}
+} // namespace
+
+RoomAddDlg::RoomAddDlg(QWidget *parent) : MyDialog(parent)
+{
+    setObjectName("RoomAddDlg");
+    setWindowTitle(tr("Add Room"));
+    makeFramelessPanel();
+
+    comboBoxRegion = new QtMaterialComboBox(nullptr);
+    comboBoxRegion->setObjectName("comboBoxRegion");
+    comboBoxRegion->setEditable(true);
+    comboBoxFloor = new QtMaterialComboBox(nullptr);
+    comboBoxFloor->setObjectName("comboBoxFloor");
+    comboBoxFloor->setEditable(true);
+    lineEditRoomName = new QtMaterialLineEdit(nullptr);
+    lineEditRoomName->setObjectName("lineEditRoomName");
+    comboBoxTemplate = new QtMaterialComboBox(nullptr);
+    comboBoxTemplate->setObjectName("comboBoxTemplate");
+    comboBoxTemplate->setEditable(false);
+    checkBoxAddInBulk = new QtMaterialCheckBox(tr("Add In Bulk"), nullptr);
+    checkBoxAddInBulk->setObjectName("checkBoxAddInBulk");
+    lineEditNumber = new QtMaterialLineEdit(nullptr);
+    lineEditNumber->setObjectName("lineEditNumber");
+    lineEditNumber->setText("1");
+    lineEditNumber->setEnabled(false);
+
+    QtMaterialIconButton *closeButton = makeCloseButton(this);
+    auto *title = new QtMaterialLabel(tr("Add Room"), 5, nullptr);
+    auto *cancel = new QtMaterialFlatButton(tr("Cancel"), 7, nullptr);
+    cancel->setObjectName("pushButtonCancel");
+    connect(cancel, &QtMaterialFlatButton::clicked, this, &RoomAddDlg::close);
+    auto *add = new QtMaterialFlatButton(tr("Add"), 7, nullptr);
+    add->setObjectName("pushButtonAdd");
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cancel);
+    buttons->addWidget(add);
+
+    QGridLayout *form = formGrid();
+    form->setSpacing(-1);
+    form->addWidget(new QtMaterialLabel(tr("Region Name:"), nullptr), 0, 0);
+    form->addWidget(comboBoxRegion, 0, 1);
+    form->addWidget(new QtMaterialLabel(tr("Floor Name:"), nullptr), 1, 0);
+    form->addWidget(comboBoxFloor, 1, 1);
+    form->addWidget(new QtMaterialLabel(tr("Room Name:"), nullptr), 2, 0);
+    form->addWidget(lineEditRoomName, 2, 1);
+    form->addWidget(new QtMaterialLabel(tr("Room Template:"), nullptr), 3, 0);
+    form->addWidget(comboBoxTemplate, 3, 1);
+    form->addWidget(checkBoxAddInBulk, 4, 1);
+    form->addWidget(new QtMaterialLabel(tr("Number Of Room:"), nullptr), 5, 0);
+    form->addWidget(lineEditNumber, 5, 1);
+    form->setRowStretch(6, 1);
+
+    QGridLayout *layout = formGrid();
+    layout->addWidget(closeButton, 0, 0, Qt::AlignRight | Qt::AlignTop);
+    layout->addWidget(title, 1, 0, Qt::AlignCenter);
+    layout->addLayout(form, 2, 0);
+    layout->addLayout(buttons, 3, 0);
+    layout->setRowStretch(4, 1);
+    setLayout(layout);
+    setFixedSize(500, 500);
+
+    QStringList regions;
+    queryStringList("select region_name from tbl_region order by region_id asc", "region_name", regions);
+    comboBoxRegion->addItems(regions);
+    comboBoxRegion->setCurrentIndex(-1);
+    QSqlQuery templates = gDatabase.querySql("select *from tbl_room_template order by room_template_id asc");
+    while (templates.next())
+        comboBoxTemplate->addItem(templates.value("room_template_name").toString(),
+                                  templates.value("room_template_id").toInt());
+    templates.finish();
+
+    connect(comboBoxRegion, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &RoomAddDlg::comboBoxChange);
+    connect(lineEditNumber, &QLineEdit::editingFinished, this, &RoomAddDlg::editingFinished);
+    connect(lineEditNumber, &QLineEdit::textChanged, this, &RoomAddDlg::textChanged);
+    connect(checkBoxAddInBulk, &QAbstractButton::toggled, this, &RoomAddDlg::checkBoxAddInBulk_toggled);
+    connect(add, &QtMaterialFlatButton::clicked, this, &RoomAddDlg::pushButtonAdd_clicked);
+}
+
+void RoomAddDlg::comboBoxChange(int index)
+{
+    if (sender() != comboBoxRegion || index < 0)
+        return;
+    comboBoxFloor->clear();
+    const QString sql = "select region_id from tbl_region where region_name=?";
+    const QVariantList name{comboBoxRegion->itemText(index)};
+    if (!queryHasRecord(sql, name))
+        return;
+    QStringList floors;
+    queryStringList("select floor_name from tbl_floor where region_id=? order by floor_id asc",
+                    {queryIntValue(sql, name, "region_id")}, "floor_name", floors);
+    comboBoxFloor->addItems(floors);
+}
+
+void RoomAddDlg::editingFinished()
+{
+    if (lineEditNumber->text().isEmpty())
+        lineEditNumber->setText("1");
+}
+
+void RoomAddDlg::textChanged(QString text)
+{
+    if (text.toInt() > 99)
+        lineEditNumber->setText("99");
+}
+
+void RoomAddDlg::checkBoxAddInBulk_toggled(bool checked)
+{
+    lineEditNumber->setEnabled(checked);
+}
+
+void RoomAddDlg::pushButtonAdd_clicked()
+{
+    RoomSeries series;
+    series.regionName = comboBoxRegion->currentText();
+    series.floorName = comboBoxFloor->currentText();
+    series.roomName = lineEditRoomName->text();
+    if (series.regionName.isEmpty() || series.floorName.isEmpty() || series.roomName.isEmpty()) {
+        emit signalsInformation(tr("Please input the complete content!"));
+        return;
+    }
+    if (comboBoxTemplate->currentIndex() < 0) {
+        emit gBroadcastSocket.signalsInformation(tr("Please add room template!"));
+        return;
+    }
+    series.templateId = comboBoxTemplate->currentData().toInt();
+    if (!queryHasRecord("select room_template_icon_name from tbl_room_template where room_template_id=?",
+                        {series.templateId})) {
+        accept();
+        return;
+    }
+    if (checkBoxAddInBulk->isChecked()) {
+        // Text that is no positive integer adds no room.
+        series.count = lineEditNumber->text().toInt();
+        series.numbered = series.count > 1;
+    }
+    if (!addRoomSeries(series)) {
+        emit signalsInformation(tr("Save failed!"));
+        return;
+    }
+    accept();
+}
+
+int RoomAddDlg::exec()
+{
+    if (execHook())
+        return execHook()(*this);
+    return MyDialog::exec();
+}
+
+void RoomAddDlg::setExecHook(const ExecHook &hook)
+{
+    execHook() = hook;
+}
+
+void RoomAddDlg::paintEvent(QPaintEvent *event)
+{
+    paintPanel();
+    MyDialog::paintEvent(event);
+}

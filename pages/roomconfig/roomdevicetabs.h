@@ -1,0 +1,40 @@
+#pragma once
+// The device tabs of the room editor: a room's lights, air conditioners, floor heatings and wall panels.
+
+#include "pages/roomconfig/devicelisttab.h"
+
+class PageSettingRoomManagerLighting : public DeviceListTab
+{
+    Q_OBJECT
+
+public:
+    explicit PageSettingRoomManagerLighting(QWidget *parent);
+    static const DeviceListKind &kind();
+};
+
+class PageSettingRoomManagerAC : public DeviceListTab
+{
+    Q_OBJECT
+
+public:
+    explicit PageSettingRoomManagerAC(QWidget *parent);
+    static const DeviceListKind &kind();
+};
+
+class PageSettingRoomManagerFloorHeat : public DeviceListTab
+{
+    Q_OBJECT
+
+public:
+    explicit PageSettingRoomManagerFloorHeat(QWidget *parent);
+    static const DeviceListKind &kind();
+};
+
+class PageSettingRoomManagerPanel : public DeviceListTab
+{
+    Q_OBJECT
+
+public:
+    explicit PageSettingRoomManagerPanel(QWidget *parent);
+    static const DeviceListKind &kind();
+};

@@ -1,0 +1,175 @@
+#include "pages/roomconfig/roomswitchtabs.h"
+
+#include "core/cppsqlite3db.h"
+#include "core/globals.h"
+#include "core/queryhelpers.h"
+#include "devicelink/broadcastsocket.h"
+#include "materialwidgets/qtmateriallabel.h"
+#include "materialwidgets/qtmateriallineedit.h"
+#include "materialwidgets/qtmaterialradiobutton.h"
+#include "pages/roomconfig/formgrid.h"
+
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QSqlQuery>
+
+namespace {
+
+void addAddressRow(QGridLayout *grid, int labelRow, QtMaterialLineEdit *subnet, QtMaterialLineEdit *device,
+                   QtMaterialLineEdit *channel)
+{
+    grid->addWidget(new QtMaterialLabel(QCoreApplication::translate("RoomSwitchTabs", "Subnet ID"), nullptr), labelRow,
+                    0);
+    grid->addWidget(new QtMaterialLabel(QCoreApplication::translate("RoomSwitchTabs", "Device ID"), nullptr), labelRow,
+                    1);
+    grid->addWidget(new QtMaterialLabel(QCoreApplication::translate("RoomSwitchTabs", "Channel NO"), nullptr), labelRow,
+                    2);
+    grid->addWidget(subnet, labelRow + 1, 0);
+    grid->addWidget(device, labelRow + 1, 1);
+    grid->addWidget(channel, labelRow + 1, 2);
+}
+
+// Stores or removes the room's row of table; values are the columns before status, room id last.
+void saveSwitch(const QString &table, const QStringList &columns, const QVariantList &values, int roomId, bool set)
+{
+    if (!set) {
+        gDatabase.execSql(QString("delete from %1 where room_id=?").arg(table), {roomId});
+        return;
+    }
+    QVariantList bound = values;
+    bound << 0 << roomId;
+    if (queryHasRecord(QString("select id from %1 where room_id=?").arg(table), {roomId})) {
+        QStringList assignments;
+        for (const QString &column : columns)
+            assignments << column + "=?";
+        gDatabase.execSql(QString("update %1 set %2,status=? where room_id=?").arg(table, assignments.join(',')),
+                          bound);
+    } else {
+        gDatabase.execSql(QString("insert into %1(%2,status,room_id) values(%3?,?)")
+                              .arg(table, columns.join(','), QString("?,").repeated(columns.size())),
+                          bound);
+    }
+}
+
+} // namespace
+
+PageSettingRoomManagerMaster::PageSettingRoomManagerMaster(QWidget *parent) : MyDialog(parent)
+{
+    if (objectName().isEmpty())
+        setObjectName("PageSettingRoomManagerMaster");
+    lineEditSubnet = addressField("lineEditSubnet");
+    lineEditDevice = addressField("lineEditDevice");
+    lineEditChannel = addressField("lineEditChannel");
+    QGridLayout *grid = formGrid();
+    addAddressRow(grid, 0, lineEditSubnet, lineEditDevice, lineEditChannel);
+    grid->setRowStretch(2, 1);
+    setLayout(grid);
+    connect(&gBroadcastSocket, &BroadcastSocket::signalsPageLeave, this, &PageSettingRoomManagerMaster::slotsPageLeave);
+}
+
+void PageSettingRoomManagerMaster::loadMaster(int room)
+{
+    roomId = room;
+    lineEditSubnet->clear();
+    lineEditDevice->clear();
+    lineEditChannel->clear();
+    QSqlQuery query = gDatabase.querySql("select * from tbl_master where room_id=?", {roomId});
+    if (query.next()) {
+        lineEditSubnet->setText(QString::asprintf("%d", query.value("subnet_id").toInt()));
+        lineEditDevice->setText(QString::asprintf("%d", query.value("device_id").toInt()));
+        lineEditChannel->setText(QString::asprintf("%d", query.value("channel").toInt()));
+    }
+}
+
+void PageSettingRoomManagerMaster::slotsPageLeave(QString id)
+{
+    if (id != tr("Edit Room") || roomId <= 0)
+        return;
+    const int subnet = fieldNumber(lineEditSubnet);
+    const int device = fieldNumber(lineEditDevice);
+    const int channel = fieldNumber(lineEditChannel);
+    saveSwitch("tbl_master", {"subnet_id", "device_id", "channel"}, {subnet, device, channel}, roomId,
+               subnet > 0 && device > 0 && channel > 0);
+    roomId = 0;
+}
+
+PageSettingRoomManagerOccupation::PageSettingRoomManagerOccupation(QWidget *parent) : MyDialog(parent)
+{
+    if (objectName().isEmpty())
+        setObjectName("PageSettingRoomManagerOccupation");
+    radioButtonUniversal = new QtMaterialRadioButton(tr("Universal Switch"), nullptr);
+    radioButtonUniversal->setObjectName("radioButtonUniversal");
+    radioButtonRelay = new QtMaterialRadioButton(tr("Relay Channel"), nullptr);
+    radioButtonRelay->setObjectName("radioButtonRelay");
+    group = new QButtonGroup(this);
+    group->setExclusive(true);
+    group->addButton(radioButtonUniversal, 0);
+    group->addButton(radioButtonRelay, 1);
+    radioButtonUniversal->setChecked(true);
+    lineEditSubnet = addressField("lineEditSubnet");
+    lineEditDevice = addressField("lineEditDevice");
+    lineEditChannel = addressField("lineEditChannel");
+    lineEditChannel->setText("5");
+    labelHint = new QtMaterialLabel(
+        tr("The default channel no is 5.If you change the channel value,please confirm again."), nullptr);
+    labelHint->setObjectName("labelHint");
+    labelHint->setStyleSheet("color:red;");
+
+    auto *radios = new QGridLayout;
+    radios->addWidget(radioButtonUniversal, 0, 0);
+    radios->addWidget(radioButtonRelay, 0, 1);
+    radios->setRowStretch(1, 1);
+    QGridLayout *grid = formGrid();
+    grid->addLayout(radios, 0, 0, 1, 3);
+    addAddressRow(grid, 1, lineEditSubnet, lineEditDevice, lineEditChannel);
+    grid->addWidget(labelHint, 3, 0, 1, 3);
+    grid->setRowStretch(4, 1);
+    setLayout(grid);
+
+    connect(radioButtonUniversal, &QAbstractButton::clicked, this,
+            &PageSettingRoomManagerOccupation::radioButtonOccupationType_clicked);
+    connect(radioButtonRelay, &QAbstractButton::clicked, this,
+            &PageSettingRoomManagerOccupation::radioButtonOccupationType_clicked);
+    connect(&gBroadcastSocket, &BroadcastSocket::signalsPageLeave, this,
+            &PageSettingRoomManagerOccupation::slotsPageLeave);
+}
+
+void PageSettingRoomManagerOccupation::loadOccupation(int room)
+{
+    roomId = room;
+    radioButtonUniversal->setChecked(true);
+    lineEditSubnet->clear();
+    lineEditDevice->clear();
+    lineEditChannel->setText("5");
+    QSqlQuery query = gDatabase.querySql("select * from tbl_occupation where room_id=?", {roomId});
+    if (query.next()) {
+        const int type = query.value("occupation_type").toInt();
+        if (type == 1)
+            radioButtonRelay->setChecked(true);
+        else
+            radioButtonUniversal->setChecked(type == 0);
+        lineEditSubnet->setText(QString::asprintf("%d", query.value("subnet_id").toInt()));
+        lineEditDevice->setText(QString::asprintf("%d", query.value("device_id").toInt()));
+        lineEditChannel->setText(QString::asprintf("%d", query.value("channel").toInt()));
+    }
+    radioButtonOccupationType_clicked();
+}
+
+void PageSettingRoomManagerOccupation::radioButtonOccupationType_clicked()
+{
+    labelHint->setVisible(radioButtonUniversal->isChecked());
+}
+
+void PageSettingRoomManagerOccupation::slotsPageLeave(QString id)
+{
+    if (id != tr("Edit Room") || roomId <= 0)
+        return;
+    const int subnet = fieldNumber(lineEditSubnet);
+    const int device = fieldNumber(lineEditDevice);
+    const int channel = fieldNumber(lineEditChannel);
+    saveSwitch("tbl_occupation", {"occupation_type", "subnet_id", "device_id", "channel"},
+               {radioButtonRelay->isChecked() ? 1 : 0, subnet, device, channel}, roomId,
+               subnet > 0 && device > 0 && channel > 0);
+    roomId = 0;
+}
