@@ -207,8 +207,11 @@ void PageSettingRoomManagerLightingInformation::pushButtonSave_clicked()
     };
 
     // The old rows go only together with the new ones coming in.
-    bool ok = gDatabase.beginTransaction() &&
-              gDatabase.execSql("delete from tbl_light where room_id=? and light_id=?", {roomId, lightId});
+    if (!gDatabase.beginTransaction()) {
+        emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
+        return;
+    }
+    bool ok = gDatabase.execSql("delete from tbl_light where room_id=? and light_id=?", {roomId, lightId});
     if (type == SceneLight) {
         ok = ok && insert(number(0, 0), number(0, 1), fieldNumber(lineEditArea), fieldNumber(lineEditScene), 0);
     } else if (type == RgbLight) {
@@ -218,9 +221,12 @@ void PageSettingRoomManagerLightingInformation::pushButtonSave_clicked()
     } else {
         ok = ok && insert(number(0, 0), number(0, 1), number(0, 2), 0, 0);
     }
-    if (!ok || !gDatabase.commitTransaction()) {
-        if (gDatabase.transactionDepth() > 0)
-            gDatabase.rollbackTransaction();
+    // A failed commit rolls back by itself.
+    if (ok)
+        ok = gDatabase.commitTransaction();
+    else
+        gDatabase.rollbackTransaction();
+    if (!ok) {
         emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
         return;
     }

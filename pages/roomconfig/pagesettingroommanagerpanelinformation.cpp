@@ -104,8 +104,11 @@ void PageSettingRoomManagerPanelInformation::pushButtonSave_clicked()
                 return;
         }
         // The history goes only together with the new address, and the rest of the station hears of it after.
-        ok = gDatabase.beginTransaction();
-        if (ok && changed) {
+        if (!gDatabase.beginTransaction()) {
+            emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
+            return;
+        }
+        if (changed) {
             ok = gDatabase.execSql("delete from tbl_message_log where panel_id=?", {panelId});
             const int removed = panelId;
             gDatabase.afterCommit([removed] { emit gBroadcastSocket.signalsRemoveMessage(removed, 2); });
@@ -115,7 +118,7 @@ void PageSettingRoomManagerPanelInformation::pushButtonSave_clicked()
                                      {name, subnet, device, roomId, panelId});
         if (ok)
             ok = gDatabase.commitTransaction();
-        else if (gDatabase.transactionDepth() > 0)
+        else
             gDatabase.rollbackTransaction();
     }
     if (!ok) {

@@ -194,9 +194,13 @@ bool addRoomSeries(const RoomSeries &series)
         }
     }
 
-    if (ok && gDatabase.commitTransaction())
+    // A failed commit rolls back by itself.
+    if (ok)
+        ok = gDatabase.commitTransaction();
+    else
+        gDatabase.rollbackTransaction();
+    if (ok)
         return true;
-    gDatabase.rollbackTransaction();
     for (const QString &path : qAsConst(written))
         QFile::remove(path);
     return false;

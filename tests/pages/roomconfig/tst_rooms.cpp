@@ -144,6 +144,7 @@ private slots:
     void panelAddressIsUniqueAndChangeAsks();
 
     void moodTabAddsAndDeletes();
+    void failedSavesChangeNothing();
 
 private:
     void go(const QString &id, const QString &prm1 = QString(), const QString &prm2 = QString())
@@ -829,6 +830,41 @@ void TestRooms::moodTabAddsAndDeletes()
     QCOMPARE(rows("tbl_mood_command"), 0);
     QVERIFY(!QFile::exists(picture));
     QCOMPARE(tilesOf(moods->grid()).size(), 2);
+}
+
+void TestRooms::failedSavesChangeNothing()
+{
+    // The store refuses the last step of each save.
+    QVERIFY(gDatabase.execSql("create trigger refuse_panel before insert on tbl_panel begin select raise(abort, "
+                              "'refused'); end"));
+    QVERIFY(gDatabase.execSql("create trigger refuse_white before insert on tbl_light when new.rgb=4 begin select "
+                              "raise(abort, 'refused'); end"));
+    const QString folder = home.path() + "/database/Home";
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QVERIFY(image.save(folder + "/photo_Template_1.png"));
+    addTemplate(1, "photo_Template_1");
+    QCOMPARE(addRooms({"B", "3", "301", true, "2"}), 0);
+    QCOMPARE(dialogToasts, QStringList{"Save failed!"});
+    QCOMPARE(rows("tbl_region") + rows("tbl_floor") + rows("tbl_room") + rows("tbl_light"), 0);
+    QVERIFY(!QFile::exists(folder + "/photo_Room_1.png"));
+
+    addRoom(1);
+    QVERIFY(gDatabase.execSql("insert into tbl_light(light_id,light_type,light_remark,subnet_id,device_id,channel,rgb,"
+                              "room_id) values(1,0,'old',1,2,3,0,1)"));
+    go("Light Information", "1", "1");
+    const QString id = "Light Information";
+    field<QtMaterialComboBox>(id, "comboBoxType")->setCurrentIndex(2);
+    const char *names[] = {"lineEditSubnet%1", "lineEditDevice%1", "lineEditChannel%1"};
+    for (int i = 3; i < 12; ++i)
+        field<QtMaterialLineEdit>(id, QString(names[i % 3]).arg(i / 3 + 1))->setText("9");
+    const int before = navigations.size();
+    saveOn(id);
+    QCOMPARE(toasts, QStringList{"Save failed!"});
+    QCOMPARE(navigations.size(), before);
+    QCOMPARE(rows("tbl_light", "light_id=1 and light_type=0 and light_remark='old' and rgb=0"), 1);
+    QCOMPARE(rows("tbl_light"), 1);
+    QCOMPARE(gDatabase.transactionDepth(), 0);
 }
 
 QTEST_MAIN(TestRooms)
