@@ -8,8 +8,10 @@
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "materialwidgets/qtmaterialtheme.h"
 #include "pages/settings/projectadddlg.h"
+#include "pages/settings/projectdownloaddlg.h"
 #include "pages/settings/projectfolderguard.h"
 #include "pages/settings/projectsettingitem.h"
+#include "pages/settings/projectuploaddlg.h"
 
 #include <QDebug>
 #include <QGridLayout>
@@ -26,6 +28,7 @@ PageSettingProject::PageSettingProject(const QString &id, const QString &name, Q
     auto *download =
         new QtMaterialFlatButton(QtMaterialTheme::icon("file", "cloud_download"), tr("Download"), 7, nullptr);
     download->setObjectName("pushButtonDownload");
+    connect(download, &QtMaterialFlatButton::clicked, this, &PageSettingProject::pushButtonDownload_clicked);
 
     groupBox = new QtMaterialGroupBox(QString(), nullptr);
     groupBox->setObjectName("groupBoxProjects");
@@ -137,9 +140,21 @@ void PageSettingProject::pushButtonAddProject_clicked()
 
 void PageSettingProject::pushButtonUpload_clicked()
 {
-    if (checkedProjectNames().isEmpty()) {
+    const QStringList names = checkedProjectNames();
+    if (names.isEmpty()) {
         emit gBroadcastSocket.signalsInformation(tr("Please select database!"));
         return;
     }
-    // Sending the chosen projects belongs to the project transfer, which opens its dialog from here.
+    ProjectUploadDlg dialog(nullptr);
+    dialog.projectList = names;
+    dialog.showUploadCode();
+    dialog.exec();
+}
+
+void PageSettingProject::pushButtonDownload_clicked()
+{
+    ProjectDownloadDlg dialog(nullptr);
+    dialog.exec();
+    if (dialog.projectImported)
+        refreshProjectList();
 }

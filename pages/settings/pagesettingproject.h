@@ -1,6 +1,7 @@
 #pragma once
 // The page "Project Setting": the projects of the project list, one row each, with adding, deleting,
-// opening a project's information and the upload selection.
+// opening a project's information, and sending
+// and fetching projects.
 
 #include "shell/mydialog.h"
 
@@ -28,6 +29,7 @@ public slots:
 private slots:
     void pushButtonAddProject_clicked();
     void pushButtonUpload_clicked();
+    void pushButtonDownload_clicked();
 
 private:
     QtMaterialGroupBox *groupBox = nullptr;

@@ -29,9 +29,9 @@ ExchangeServer::ExchangeServer(QObject *parent) : QTcpServer(parent)
     connect(this, &QTcpServer::newConnection, this, &ExchangeServer::takeConnections);
 }
 
-bool ExchangeServer::start()
+bool ExchangeServer::start(quint16 port)
 {
-    return listen(QHostAddress::LocalHost, 0);
+    return listen(QHostAddress::LocalHost, port);
 }
 
 QString ExchangeServer::url(const QString &path) const

@@ -37,8 +37,8 @@ public:
 
     explicit ExchangeServer(QObject *parent = nullptr);
 
-    // Listens on 127.0.0.1 at a free port.
-    bool start();
+    // Listens on 127.0.0.1 at the given port, a free one by default.
+    bool start(quint16 port = 0);
     QString url(const QString &path) const;
 
     void setMode(Mode mode) { m_mode = mode; }

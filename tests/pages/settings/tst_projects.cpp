@@ -17,6 +17,7 @@
 #include "pages/settings/projectadddlg.h"
 #include "pages/settings/projectfolderguard.h"
 #include "pages/settings/projectsettingitem.h"
+#include "pages/settings/projectuploaddlg.h"
 #include "resources/stationresources.h"
 #include "shell/projectswitch.h"
 #include "tests/support/testenv.h"
@@ -456,8 +457,15 @@ void TestProjects::uploadWantsACheckedRow()
 
     rowsOf(page).at(1)->findChild<QtMaterialCheckBox *>()->click();
     QCOMPARE(page.checkedProjectNames(), QStringList({"B"}));
+    QStringList sent;
+    ProjectUploadDlg::setExecHook([&sent](ProjectUploadDlg &dialog) {
+        sent = dialog.projectList;
+        return int(QDialog::Rejected);
+    });
     upload->click();
+    ProjectUploadDlg::setExecHook(nullptr);
     QCOMPARE(spy.count(), 1);
+    QCOMPARE(sent, QStringList({"B"}));
     QVERIFY(page.findChild<QtMaterialFlatButton *>("pushButtonDownload"));
 }
 

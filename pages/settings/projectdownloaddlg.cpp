@@ -1,0 +1,277 @@
+#include "pages/settings/projectdownloaddlg.h"
+
+#include "core/globals.h"
+#include "devicelink/buscommands.h"
+#include "devicelink/httpclient.h"
+#include "devicelink/httpserver.h"
+#include "materialwidgets/qtmaterialflatbutton.h"
+#include "materialwidgets/qtmaterialiconbutton.h"
+#include "materialwidgets/qtmateriallabel.h"
+#include "materialwidgets/qtmateriallineedit.h"
+#include "materialwidgets/qtmaterialtheme.h"
+#include "pages/settings/projecttransfer.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QTemporaryFile>
+#include <QTimer>
+
+namespace {
+ProjectDownloadDlg::ExecHook &execHook()
+{
+    static ProjectDownloadDlg::ExecHook hook;
+    return hook;
+}
+
+const int beaconIntervalMs = 1000;
+} // namespace
+
+ProjectDownloadDlg::ProjectDownloadDlg(QWidget *parent) : MyDialog(parent)
+{
+    setObjectName("ProjectDownloadDlg");
+    makeFramelessPanel();
+    resize(400, 300);
+    setMinimumWidth(480);
+
+    labelStatus = new QtMaterialLabel(QString(), 12, nullptr);
+    labelStatus->setObjectName("labelStatus");
+    auto *closeButton = new QtMaterialIconButton(QtMaterialTheme::icon("navigation", "close"), nullptr);
+    closeButton->setObjectName("pushButtonClose");
+    closeButton->setColor(Qt::white);
+    connect(closeButton, &QtMaterialIconButton::clicked, this, &ProjectDownloadDlg::close);
+    auto *top = new QGridLayout;
+    top->setSizeConstraint(QLayout::SetNoConstraint);
+    top->setSpacing(20);
+    top->addWidget(labelStatus, 0, 0);
+    top->addWidget(closeButton, 0, 1, Qt::AlignRight | Qt::AlignTop);
+    top->setRowStretch(1, 1);
+
+    auto *picture = new QLabel(nullptr);
+    picture->setFixedSize(40, 40);
+    picture->setScaledContents(true);
+    picture->setPixmap(QPixmap(":/myImages/png/icon-projectsettings-download.png"));
+
+    auto *hint = new QtMaterialLabel(tr("Enter the code from sending device"), nullptr);
+    hint->setObjectName("labelHint");
+
+    lineEditCode = new QtMaterialLineEdit(nullptr);
+    lineEditCode->setObjectName("lineEditCode");
+    lineEditCode->setAlignment(Qt::AlignCenter);
+
+    auto *fromServer = new QtMaterialFlatButton(tr("Download Server"), 7, nullptr);
+    fromServer->setObjectName("pushButtonDownloadServer");
+    fromServer->setBackgroundColor(QColor("#E35151"));
+    connect(fromServer, &QtMaterialFlatButton::clicked, this, &ProjectDownloadDlg::pushButtonDownloadServer_clicked);
+    auto *fromDevice = new QtMaterialFlatButton(tr("Download Device"), 7, nullptr);
+    fromDevice->setObjectName("pushButtonDownloadDevice");
+    connect(fromDevice, &QtMaterialFlatButton::clicked, this, &ProjectDownloadDlg::pushButtonDownloadDevice_clicked);
+    auto *buttons = new QHBoxLayout;
+    buttons->setSizeConstraint(QLayout::SetNoConstraint);
+    buttons->addWidget(fromServer);
+    buttons->addWidget(fromDevice);
+
+    auto *mainLayout = new QGridLayout;
+    mainLayout->setSizeConstraint(QLayout::SetNoConstraint);
+    mainLayout->setSpacing(20);
+    mainLayout->addLayout(top, 0, 0);
+    mainLayout->addWidget(picture, 1, 0, Qt::AlignCenter);
+    mainLayout->addWidget(hint, 2, 0, Qt::AlignCenter);
+    mainLayout->addWidget(lineEditCode, 3, 0);
+    mainLayout->addLayout(buttons, 4, 0);
+    mainLayout->setRowStretch(5, 1);
+    setLayout(mainLayout);
+
+    client = new HttpClient(this);
+    connect(client, &HttpClient::signalsReplyPercent, this, &ProjectDownloadDlg::slotsReplyPercent);
+    connect(client, &HttpClient::signalsReplyFinished, this, &ProjectDownloadDlg::slotsDownloadServer);
+    connect(client, &HttpClient::signalsReplyErrorString, this, &ProjectDownloadDlg::slotsReplyErrorString);
+
+    timer = new QTimer(this);
+    timer->setInterval(beaconIntervalMs);
+    connect(timer, &QTimer::timeout, this, &ProjectDownloadDlg::slotsDownloadDB);
+}
+
+ProjectDownloadDlg::~ProjectDownloadDlg()
+{
+    stopReceiving();
+}
+
+int ProjectDownloadDlg::exec()
+{
+    if (execHook())
+        return execHook()(*this);
+    return MyDialog::exec();
+}
+
+void ProjectDownloadDlg::setExecHook(const ExecHook &hook)
+{
+    execHook() = hook;
+}
+
+bool ProjectDownloadDlg::checkCode(bool deviceWay)
+{
+    const QString code = lineEditCode->text();
+    if (code.isEmpty()) {
+        emit signalsInformation(tr("Please input the complete content!"));
+        return false;
+    }
+    for (const QChar c : code) {
+        if (c < '0' || c > '9') {
+            emit signalsInformation(tr("Invalid code,please input new value!"));
+            return false;
+        }
+    }
+    // Leading zeros are fine; only the value counts, and a beacon has 16 bits for it.
+    int firstDigit = 0;
+    while (firstDigit < code.size() - 1 && code.at(firstDigit) == '0')
+        ++firstDigit;
+    if (deviceWay && code.size() - firstDigit > 4) {
+        emit signalsInformation(tr("Invalid code,please input new value!"));
+        return false;
+    }
+    return true;
+}
+
+void ProjectDownloadDlg::stopReceiving()
+{
+    timer->stop();
+    if (server) {
+        if (server->isListening())
+            server->close();
+        server->deleteLater();
+        server = nullptr;
+    }
+}
+
+bool ProjectDownloadDlg::startArchive()
+{
+    archiveWriteFailed = false;
+    archive = makeTransferArchive();
+    if (!archive) {
+        emit signalsInformation(tr("Failed to open file!"));
+        return false;
+    }
+    return true;
+}
+
+void ProjectDownloadDlg::pushButtonDownloadDevice_clicked()
+{
+    if (!checkCode(true))
+        return;
+    if (transferring && !server) {
+        // The server download runs in a nested loop; its archive must not be swapped under it.
+        emit signalsInformation(tr("Downloading...,please wait a moment"));
+        return;
+    }
+    // A second press restarts the wait with the code now typed.
+    stopReceiving();
+    labelStatus->clear();
+
+    server = new HttpServer(nullptr);
+    if (!server->listenOnHost(HttpServer::DefaultPort)) {
+        server->deleteLater();
+        server = nullptr;
+        transferring = false;
+        emit signalsInformation(QString::asprintf(qUtf8Printable(tr("Failed to start server(%s:%d)!")),
+                                                  qUtf8Printable(gHostIp), int(HttpServer::DefaultPort)));
+        return;
+    }
+    connect(server, &HttpServer::signalsDownloadData, this, &ProjectDownloadDlg::slotsDownloadData);
+    connect(server, &HttpServer::signalsReplyPercent, this, &ProjectDownloadDlg::slotsReplyPercent);
+    connect(server, &HttpServer::signalsReplyFinished, this, &ProjectDownloadDlg::slotsReplyFinished);
+    connect(server, &HttpServer::signalsReplyErrorString, this, &ProjectDownloadDlg::slotsReplyErrorString);
+
+    if (!startArchive()) {
+        stopReceiving();
+        transferring = false;
+        return;
+    }
+    transferring = true;
+    slotsDownloadDB();
+    timer->start();
+}
+
+void ProjectDownloadDlg::pushButtonDownloadServer_clicked()
+{
+    if (!checkCode(false))
+        return;
+    if (transferring) {
+        emit signalsInformation(tr("Downloading...,please wait a moment"));
+        return;
+    }
+    const QString url = exchangeServerUrl("/v1/dbDownload");
+    if (url.isEmpty()) {
+        emit signalsInformation(tr("The project exchange server is not set!"));
+        return;
+    }
+    stopReceiving();
+    labelStatus->clear();
+    if (!startArchive())
+        return;
+    transferring = true;
+    client->postJson(url, lineEditCode->text());
+}
+
+void ProjectDownloadDlg::slotsDownloadDB()
+{
+    // Read at every beacon, so that a corrected code takes effect with the next one.
+    sendProjectDownloadRequest(quint16(lineEditCode->text().toUInt()), gHostIp, HttpServer::DefaultPort);
+}
+
+void ProjectDownloadDlg::slotsDownloadData(QByteArray postData)
+{
+    if (!archive || archiveWriteFailed)
+        return;
+    QFile file(archive->fileName());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(postData) != postData.size()) {
+        // One message for the whole transfer; the import then finds a broken archive and says so.
+        archiveWriteFailed = true;
+        emit signalsInformation(tr("Failed to open file!"));
+    }
+}
+
+void ProjectDownloadDlg::slotsDownloadServer(QByteArray data)
+{
+    slotsDownloadData(data);
+    slotsReplyFinished();
+}
+
+void ProjectDownloadDlg::slotsReplyPercent(int percent)
+{
+    labelStatus->setText(QString::asprintf("%d%%", percent));
+}
+
+void ProjectDownloadDlg::slotsReplyFinished()
+{
+    stopReceiving();
+    transferring = false;
+    if (!archive)
+        return;
+    const bool writeFailed = archiveWriteFailed;
+    QStringList added;
+    const ImportResult result =
+        writeFailed ? ImportResult::InvalidArchive : importProjectArchive(archive->fileName(), &added);
+    archive.reset();
+    if (!added.isEmpty())
+        projectImported = true;
+    if (result == ImportResult::Imported)
+        emit signalsInformation(tr("success."));
+    else if (result == ImportResult::WriteFailed)
+        emit signalsInformation(tr("Failed to import the projects!"));
+    else if (!writeFailed)
+        emit signalsInformation(tr("Invalid project archive!"));
+}
+
+void ProjectDownloadDlg::slotsReplyErrorString(QString errorString)
+{
+    stopReceiving();
+    transferring = false;
+    archive.reset();
+    emit signalsInformation(errorString);
+}
+
+void ProjectDownloadDlg::paintEvent(QPaintEvent *event)
+{
+    paintPanel();
+    MyDialog::paintEvent(event);
+}
