@@ -266,6 +266,9 @@ template <typename Peer> bool lossless(Peer &peer, const QByteArray &frame, doub
     runFor(100);
     const bool answered = peer.answers - answersBefore == count;
     const bool logged = !countRows || messageLogRows() - rowsBefore == count;
+    if (qEnvironmentVariableIsSet("BENCH_VERBOSE"))
+        std::fprintf(stderr, "rate %.0f: %ld sent, %ld answered, %d logged\n", rate, count,
+                     long(peer.answers - answersBefore), countRows ? messageLogRows() - rowsBefore : 0);
     return answered && logged;
 }
 

@@ -150,6 +150,8 @@ void BroadcastSocket::shutDown()
     tcpConnected = false;
     delete keepAliveTimer;
     keepAliveTimer = nullptr;
+    delete receiveCheckTimer;
+    receiveCheckTimer = nullptr;
     const QList<QAbstractSocket *> sockets = {udpSocket, sendSocket, tcpSocket};
     for (QAbstractSocket *socket : sockets) {
         if (socket) {
@@ -174,6 +176,12 @@ void BroadcastSocket::ensureKeepAliveTimer()
     if (!keepAliveTimer) {
         keepAliveTimer = new QTimer(this);
         connect(keepAliveTimer, &QTimer::timeout, this, &BroadcastSocket::slotsKeepAlive);
+    }
+    if (!receiveCheckTimer) {
+        // Under overload a UDP socket can hold datagrams without announcing them again (its notification
+        // stays off until the next read); a regular look makes sure reception goes on.
+        receiveCheckTimer = new QTimer(this);
+        connect(receiveCheckTimer, &QTimer::timeout, this, [this] { continueReading(); });
     }
 }
 
@@ -342,6 +350,7 @@ bool BroadcastSocket::connectNetwork()
     initPacketHeader();
     keepAliveTimer->stop();
     keepAliveTimer->start(keepAliveMs);
+    receiveCheckTimer->start(ReceiveCheckInterval);
     return true;
 }
 

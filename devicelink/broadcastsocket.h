@@ -40,6 +40,8 @@ public:
         // Asked of the system for each bus socket, so a burst that arrives while the station is busy waits
         // there instead of being dropped (the system may grant less).
         ReceiveBufferBytes = 8 * 1024 * 1024,
+        // Milliseconds between looks for received data that arrived unannounced.
+        ReceiveCheckInterval = 100,
     };
 
     BroadcastSocket();
@@ -172,6 +174,7 @@ private:
     int batchLimit = ReceiveBatchLimit;
     // Created on the first open: the object is built before the application object exists.
     QTimer *keepAliveTimer = nullptr;
+    QTimer *receiveCheckTimer = nullptr;
     QString serverAddressText;
     QString domainAddressText;
     bool tcpConnected = false;
