@@ -183,6 +183,43 @@ QString currentProjectDatabasePath()
     return projectFolderPath(project) + QString("/%1.db3").arg(project);
 }
 
+// The lookups that run for every received frame and every device-log row; without these each is a scan of
+// its whole table. Additive: a file with them opens as before in a station that does not know them.
+void createLookupIndexes()
+{
+    struct LookupIndex
+    {
+        const char *name;
+        const char *table;
+        const char *columns;
+    };
+    static const LookupIndex indexes[] = {
+        {"idx_panel_address", "tbl_panel", "subnet_id,device_id"},
+        {"idx_panel_room", "tbl_panel", "room_id"},
+        {"idx_message_switch", "tbl_message", "universal_switch_no"},
+        {"idx_room_room", "tbl_room", "room_id"},
+        {"idx_floor_floor", "tbl_floor", "floor_id,region_id"},
+        {"idx_region_region", "tbl_region", "region_id"},
+        {"idx_light_room", "tbl_light", "room_id"},
+        {"idx_air_conditioner_room", "tbl_air_conditioner", "room_id"},
+        {"idx_occupation_room", "tbl_occupation", "room_id"},
+        {"idx_master_room", "tbl_master", "room_id"},
+        {"idx_log_device", "tbl_log", "log_type,log_address,log_device,log_time"},
+        {"idx_message_log_request", "tbl_message_log", "message_id,message_type,panel_id,room_id,recv_time"},
+    };
+    for (const LookupIndex &index : indexes) {
+        const QString table = QString::fromLatin1(index.table);
+        const QStringList columns = QString::fromLatin1(index.columns).split(',');
+        bool complete = gDatabase.isTableExist(table);
+        for (const QString &column : columns)
+            complete = complete && gDatabase.isColumnExist(table, column);
+        if (!complete)
+            continue;
+        gDatabase.execSql(QString("create index if not exists %1 on %2(%3)")
+                              .arg(QString::fromLatin1(index.name), table, QString::fromLatin1(index.columns)));
+    }
+}
+
 } // namespace
 
 QString retentionCutoff(const QString &retainDays)
@@ -253,6 +290,7 @@ void createDatabaseTables(const QString &path)
         maintainTable(table);
     }
     checkVersion();
+    createLookupIndexes();
     if (grouped && !gDatabase.commitTransaction())
         qDebug() << "Could not store the opening of" << path;
 }

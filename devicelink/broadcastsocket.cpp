@@ -1,5 +1,6 @@
 #include "devicelink/broadcastsocket.h"
 
+#include "core/cppsqlite3db.h"
 #include "core/globals.h"
 #include "core/hostaddress.h"
 
@@ -24,6 +25,34 @@ QList<BroadcastSocket *> &liveInstances()
     static QList<BroadcastSocket *> instances;
     return instances;
 }
+
+// The database writes of one batch of received frames (message log, device log) go into one transaction,
+// committed before control returns to the event loop: a disk sync per batch instead of one per row.
+// A receiver that switches the database meanwhile ends the transaction itself, so only a batch still on the
+// connection and at the depth it began is committed here.
+class ReceptionBatch
+{
+public:
+    ReceptionBatch()
+    {
+        if (!gDatabase.isOpen())
+            return;
+        connection = gDatabase.connectionName();
+        depth = gDatabase.transactionDepth();
+        began = gDatabase.beginTransaction();
+    }
+    ~ReceptionBatch()
+    {
+        if (began && gDatabase.connectionName() == connection && gDatabase.transactionDepth() == depth + 1 &&
+            !gDatabase.commitTransaction())
+            qDebug() << "the database writes of received frames could not be stored";
+    }
+
+private:
+    QString connection;
+    int depth = 0;
+    bool began = false;
+};
 
 } // namespace
 
@@ -121,7 +150,9 @@ void BroadcastSocket::shutDown()
     tcpConnected = false;
     delete keepAliveTimer;
     keepAliveTimer = nullptr;
-    const QList<QAbstractSocket *> sockets = {udpSocket, tcpSocket};
+    delete receiveCheckTimer;
+    receiveCheckTimer = nullptr;
+    const QList<QAbstractSocket *> sockets = {udpSocket, sendSocket, tcpSocket};
     for (QAbstractSocket *socket : sockets) {
         if (socket) {
             socket->disconnect(this);
@@ -130,7 +161,9 @@ void BroadcastSocket::shutDown()
         }
     }
     udpSocket = nullptr;
+    sendSocket = nullptr;
     tcpSocket = nullptr;
+    tcpFramer.clear();
 }
 
 void BroadcastSocket::ensureKeepAliveTimer()
@@ -143,6 +176,12 @@ void BroadcastSocket::ensureKeepAliveTimer()
     if (!keepAliveTimer) {
         keepAliveTimer = new QTimer(this);
         connect(keepAliveTimer, &QTimer::timeout, this, &BroadcastSocket::slotsKeepAlive);
+    }
+    if (!receiveCheckTimer) {
+        // Under overload a UDP socket can hold datagrams without announcing them again (its notification
+        // stays off until the next read); a regular look makes sure reception goes on.
+        receiveCheckTimer = new QTimer(this);
+        connect(receiveCheckTimer, &QTimer::timeout, this, [this] { continueReading(); });
     }
 }
 
@@ -188,21 +227,45 @@ bool BroadcastSocket::hasUsableTcpSocket() const
     return tcpSocket && tcpSocket->state() == QAbstractSocket::ConnectedState;
 }
 
+QHostAddress BroadcastSocket::sendingAddress() const
+{
+    if (sendSocket && sendSocket->state() == QAbstractSocket::BoundState)
+        return sendSocket->localAddress();
+    return QHostAddress();
+}
+
+QUdpSocket *BroadcastSocket::sendingSocket() const
+{
+    return sendSocket && sendSocket->state() == QAbstractSocket::BoundState ? sendSocket : udpSocket;
+}
+
+QUdpSocket *BroadcastSocket::newUdpSocket()
+{
+    auto *socket = new QUdpSocket(this);
+    connect(socket, &QUdpSocket::readyRead, this, &BroadcastSocket::readyRead);
+    return socket;
+}
+
+bool BroadcastSocket::bindUdpSocket(QUdpSocket *socket, const QHostAddress &address)
+{
+    if (!socket->bind(address, udpPortNumber, QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint))
+        return false;
+    socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, int(ReceiveBufferBytes));
+    return true;
+}
+
 bool BroadcastSocket::connectNetwork()
 {
     tcpConnected = false;
     closeSockets();
     ensureKeepAliveTimer();
 
-    const auto bindFlags = QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint;
     switch (gNetworkType) {
     case LocalNetwork: {
         targetAddress = getBroadcastAddress();
-        udpSocket = new QUdpSocket(this);
-        connect(udpSocket, &QUdpSocket::readyRead, this, &BroadcastSocket::readyRead);
-        // Bound to every IPv4 address: a socket bound to the unicast host address never sees the devices'
+        // Received on every IPv4 address: a socket bound to the unicast host address never sees the devices'
         // broadcast replies on Linux. The host address must still be one of this machine's, as it is the
-        // source written into every frame.
+        // source written into every frame, and the frames leave from it through a second socket.
         const QHostAddress host(gHostIp);
         bool hostIsOurs = false;
         if (!gHostIp.isEmpty() && host.protocol() == QAbstractSocket::IPv4Protocol) {
@@ -212,7 +275,13 @@ bool BroadcastSocket::connectNetwork()
                     hostIsOurs = true;
             }
         }
-        if (!hostIsOurs || !udpSocket->bind(QHostAddress::AnyIPv4, udpPortNumber, bindFlags)) {
+        udpSocket = newUdpSocket();
+        if (hostIsOurs && bindUdpSocket(udpSocket, QHostAddress::AnyIPv4)) {
+            sendSocket = newUdpSocket();
+            if (!bindUdpSocket(sendSocket, host))
+                udpSocket->abort();
+        }
+        if (!hasUsableUdpSocket()) {
             report(QString::asprintf("failed to bind %s:%d!", gHostIp.toUtf8().constData(), int(udpPortNumber)));
             return false;
         }
@@ -232,6 +301,7 @@ bool BroadcastSocket::connectNetwork()
             return false;
         }
         tcpSocket = new QTcpSocket(this);
+        tcpSocket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, int(ReceiveBufferBytes));
         connect(tcpSocket, &QTcpSocket::readyRead, this, &BroadcastSocket::readyRead);
         connect(tcpSocket, &QTcpSocket::disconnected, this, &BroadcastSocket::disconnected);
         tcpSocket->connectToHost(serverAddressText, tcpPortNumber, QIODevice::ReadWrite,
@@ -258,12 +328,15 @@ bool BroadcastSocket::connectNetwork()
             return false;
         }
         if (!resolveHost(gDomainName)) {
-            report(QString::asprintf("failed to parse host name %s!", gDomainName.toUtf8().constData()));
+            // UDP to the router goes over IPv4 only; a name with nothing but IPv6 addresses says so.
+            const char *format = QHostInfo::fromName(gDomainName).addresses().isEmpty()
+                                     ? "failed to parse host name %s!"
+                                     : "no IPv4 address for host name %s!";
+            report(QString::asprintf(format, gDomainName.toUtf8().constData()));
             return false;
         }
-        udpSocket = new QUdpSocket(this);
-        connect(udpSocket, &QUdpSocket::readyRead, this, &BroadcastSocket::readyRead);
-        if (!udpSocket->bind(QHostAddress::AnyIPv4, udpPortNumber, bindFlags)) {
+        udpSocket = newUdpSocket();
+        if (!bindUdpSocket(udpSocket, QHostAddress::AnyIPv4)) {
             report(QString::asprintf("failed to bind %d!", int(udpPortNumber)));
             return false;
         }
@@ -277,25 +350,25 @@ bool BroadcastSocket::connectNetwork()
     initPacketHeader();
     keepAliveTimer->stop();
     keepAliveTimer->start(keepAliveMs);
+    receiveCheckTimer->start(ReceiveCheckInterval);
     return true;
 }
 
 void BroadcastSocket::closeSockets()
 {
-    if (udpSocket) {
-        udpSocket->disconnect(this);
-        if (udpSocket->isOpen())
-            udpSocket->abort();
-        udpSocket->deleteLater();
-        udpSocket = nullptr;
-    }
-    if (tcpSocket) {
-        tcpSocket->disconnect(this);
-        if (tcpSocket->isOpen())
-            tcpSocket->abort();
-        tcpSocket->deleteLater();
-        tcpSocket = nullptr;
-    }
+    auto close = [this](auto *&socket) {
+        if (!socket)
+            return;
+        socket->disconnect(this);
+        if (socket->isOpen())
+            socket->abort();
+        socket->deleteLater();
+        socket = nullptr;
+    };
+    close(udpSocket);
+    close(sendSocket);
+    close(tcpSocket);
+    tcpFramer.clear();
 }
 
 bool BroadcastSocket::resolveHost(const QString &host)
@@ -308,11 +381,15 @@ bool BroadcastSocket::resolveHost(const QString &host)
     else
         return false;
     text->clear();
-    const QHostInfo info = QHostInfo::fromName(host);
-    if (info.addresses().isEmpty())
-        return false;
-    *text = info.addresses().first().toString();
-    return true;
+    const QList<QHostAddress> addresses = QHostInfo::fromName(host).addresses();
+    for (const QHostAddress &address : addresses) {
+        // The router is reached by UDP over IPv4; the cloud server by TCP over either protocol.
+        if (gNetworkType == CloudServer || address.protocol() == QAbstractSocket::IPv4Protocol) {
+            *text = address.toString();
+            return true;
+        }
+    }
+    return false;
 }
 
 void BroadcastSocket::initPacketHeader()
@@ -463,9 +540,10 @@ void BroadcastSocket::sendRawData(const char *data, qint64 length)
     // An unbound UDP socket would bind itself to a random port on the first write.
     if (!hasUsableUdpSocket())
         return;
+    QUdpSocket *out = sendingSocket();
     qint64 sent = 0;
     while (sent < length) {
-        const qint64 n = udpSocket->writeDatagram(data + sent, length - sent, targetAddress, udpPortNumber);
+        const qint64 n = out->writeDatagram(data + sent, length - sent, targetAddress, udpPortNumber);
         if (n <= 0)
             break;
         sent += n;
@@ -479,9 +557,10 @@ void BroadcastSocket::sendRawDataTo(const char *data, qint64 length, const QHost
 {
     if (!data || length <= 0 || !hasUsableUdpSocket())
         return;
+    QUdpSocket *out = sendingSocket();
     qint64 sent = 0;
     while (sent < length) {
-        const qint64 n = udpSocket->writeDatagram(data + sent, length - sent, address, port);
+        const qint64 n = out->writeDatagram(data + sent, length - sent, address, port);
         if (n <= 0)
             break;
         sent += n;
@@ -499,45 +578,81 @@ void BroadcastSocket::slotsKeepAlive()
 
 void BroadcastSocket::readyRead()
 {
-    // Only the socket of the current style is read: a socket left from another style carries nothing the
+    // Only the sockets of the current style are read: a socket left from another style carries nothing the
     // receivers may act on, and the next open closes it.
-    if (gNetworkType == CloudServer)
+    QObject *from = sender();
+    if (gNetworkType == CloudServer) {
+        if (from && from == tcpSocket)
+            readTcp();
+    } else if (from && (from == udpSocket || from == sendSocket)) {
+        readUdp(static_cast<QUdpSocket *>(from));
+    }
+}
+
+void BroadcastSocket::continueReading()
+{
+    continuationPosted = false;
+    if (gNetworkType == CloudServer) {
         readTcp();
-    else
-        readUdp();
+    } else {
+        readUdp(udpSocket);
+        readUdp(sendSocket);
+    }
+}
+
+// A flood must not keep the event loop in here: timers, paints and input get their turn between batches,
+// and what is still waiting is read on the next turn.
+void BroadcastSocket::scheduleContinuation()
+{
+    if (continuationPosted)
+        return;
+    continuationPosted = true;
+    QMetaObject::invokeMethod(
+        this, [this] { continueReading(); }, Qt::QueuedConnection);
 }
 
 void BroadcastSocket::readTcp()
 {
     QTcpSocket *socket = tcpSocket;
-    if (!socket || sender() != socket)
+    if (!socket || (socket->bytesAvailable() <= 0 && tcpFramer.buffered() == 0))
         return;
     quint8 buffer[PacketBufferSize];
-    // Everything waiting is handed on in blocks of the buffer's size, so a burst larger than the buffer
-    // neither stalls reception nor is lost.
-    while (socket == tcpSocket && socket->bytesAvailable() > 0) {
-        std::memset(buffer, 0, sizeof buffer);
-        qint64 got = 0;
-        while (got < PacketBufferSize) {
-            const qint64 n = socket->read(reinterpret_cast<char *>(buffer) + got, PacketBufferSize - got);
-            if (n <= 0)
-                break;
-            got += n;
+    QByteArray frame;
+    ReceptionBatch batch;
+    // Each delivery is exactly one frame or server packet, however the stream was cut into reads.
+    for (int handled = 0; socket == tcpSocket;) {
+        if (handled == batchLimit) {
+            scheduleContinuation();
+            return;
         }
-        if (got <= 0)
-            break;
-        emit dataIsComming(buffer, got);
+        if (!tcpFramer.next(frame)) {
+            if (socket->bytesAvailable() <= 0)
+                return;
+            const qint64 n = socket->read(reinterpret_cast<char *>(buffer), PacketBufferSize);
+            if (n <= 0)
+                return;
+            tcpFramer.append(reinterpret_cast<const char *>(buffer), n);
+            continue;
+        }
+        ++handled;
+        std::memset(buffer, 0, sizeof buffer);
+        std::memcpy(buffer, frame.constData(), size_t(frame.size()));
+        emit dataIsComming(buffer, frame.size());
     }
 }
 
-void BroadcastSocket::readUdp()
+void BroadcastSocket::readUdp(QUdpSocket *socket)
 {
-    QUdpSocket *socket = udpSocket;
-    if (!socket || sender() != socket)
+    if (!socket || !socket->hasPendingDatagrams())
         return;
     quint8 buffer[PacketBufferSize];
+    ReceptionBatch batch;
     // A receiver may reopen the network while a block is delivered; the old socket is then left alone.
-    while (socket == udpSocket && socket->hasPendingDatagrams()) {
+    for (int handled = 0; (socket == udpSocket || socket == sendSocket) && socket->hasPendingDatagrams();) {
+        if (handled++ == batchLimit) {
+            scheduleContinuation();
+            return;
+        }
         const qint64 size = socket->pendingDatagramSize();
         if (size < 1 || size > PacketBufferSize) {
             // Read and drop: a datagram left pending would hold back every one behind it.

@@ -2,6 +2,7 @@
 // The station's one connection to the device bus (frames, transport, keep-alive) and the application's signal hub.
 
 #include "devicelink/messagerecords.h"
+#include "devicelink/streamframer.h"
 
 #include <QHostAddress>
 #include <QObject>
@@ -34,6 +35,13 @@ public:
         UdpPort = 6000,
         TcpPort = 6010,
         KeepAliveLength = 18,
+        // Datagrams or frames handled per wake-up; the rest wait for the next turn of the event loop.
+        ReceiveBatchLimit = 256,
+        // Asked of the system for each bus socket, so a burst that arrives while the station is busy waits
+        // there instead of being dropped (the system may grant less).
+        ReceiveBufferBytes = 8 * 1024 * 1024,
+        // Milliseconds between looks for received data that arrived unannounced.
+        ReceiveCheckInterval = 100,
     };
 
     BroadcastSocket();
@@ -85,6 +93,10 @@ public:
     bool isTcpConnected() const { return tcpConnected; }
     bool hasUsableUdpSocket() const;
     bool hasUsableTcpSocket() const;
+    // The address and port frames leave from in the local network (null before an open in that style).
+    QHostAddress sendingAddress() const;
+    // Test seam: datagrams or frames handled per wake-up.
+    void setReceiveBatchLimit(int frames) { batchLimit = qMax(1, frames); }
 
     static const char keepAliveText[KeepAliveLength + 1];
 
@@ -139,7 +151,12 @@ private:
     void report(const QString &text);
     void ensureKeepAliveTimer();
     void readTcp();
-    void readUdp();
+    void readUdp(QUdpSocket *socket);
+    void scheduleContinuation();
+    void continueReading();
+    QUdpSocket *newUdpSocket();
+    bool bindUdpSocket(QUdpSocket *socket, const QHostAddress &address);
+    QUdpSocket *sendingSocket() const;
 
     QHostAddress targetAddress;
     quint8 localSubnetId = 0;
@@ -147,9 +164,17 @@ private:
     qint64 packetLength = 0;
     quint8 packetBuffer[PacketBufferSize] = {};
     QUdpSocket *udpSocket = nullptr;
+    // Local network only: bound to the host address, so frames leave from the address they carry (and a
+    // limited broadcast by its interface); it also receives what peers send to that address alone.
+    QUdpSocket *sendSocket = nullptr;
     QTcpSocket *tcpSocket = nullptr;
+    // The cloud connection's bytes not yet handed on as whole frames.
+    StreamFramer tcpFramer;
+    bool continuationPosted = false;
+    int batchLimit = ReceiveBatchLimit;
     // Created on the first open: the object is built before the application object exists.
     QTimer *keepAliveTimer = nullptr;
+    QTimer *receiveCheckTimer = nullptr;
     QString serverAddressText;
     QString domainAddressText;
     bool tcpConnected = false;

@@ -163,6 +163,12 @@ void QtMaterialSnackbar::addMessage(const QString &message)
     raise();
 }
 
+void QtMaterialSnackbar::trimWaiting(int limit)
+{
+    while (d->messages.size() > 1 + qMax(0, limit))
+        d->messages.removeAt(1);
+}
+
 void QtMaterialSnackbar::addInstantMessage(const QString &message)
 {
     if (d->messages.isEmpty()) {

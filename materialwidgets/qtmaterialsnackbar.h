@@ -55,6 +55,8 @@ public:
 
     // The queue, head first; the head is the text on show.
     QStringList messages() const;
+    // Drops the oldest texts waiting behind the one on show until at most limit wait.
+    void trimWaiting(int limit);
 
 public slots:
     void addMessage(const QString &message);

@@ -2,7 +2,6 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
-#include "core/queryhelpers.h"
 
 #include <QDateTime>
 #include <QSqlQuery>
@@ -69,24 +68,26 @@ bool readSwitchFrame(const quint8 *frame, qint64 length, SwitchFrame &out)
 bool identify(quint8 subnet, quint8 device, int switchNo, int state, universalSwitchMessage &msg)
 {
     msg = universalSwitchMessage();
-    const QString panelSql =
-        QString::asprintf("select* from tbl_panel where subnet_id=%d and device_id=%d", int(subnet), int(device));
-    if (!queryHasRecord(panelSql))
+    // One statement per table, its first row deciding, as each frame of a burst runs through here.
+    QSqlQuery panel = gDatabase.querySql(QString::asprintf(
+        "select panel_id,room_id from tbl_panel where subnet_id=%d and device_id=%d", int(subnet), int(device)));
+    if (!panel.next())
         return false;
     msg.subnet_id = subnet;
     msg.device_id = device;
     msg.universal_switch_no = switchNo & 0xFF;
     msg.switch_state = state;
     msg.recv_seconds = qint32(now());
-    msg.panel_id = queryIntValue(panelSql, "panel_id");
-    msg.room_id = queryIntValue(panelSql, "room_id");
+    msg.panel_id = panel.value(0).toInt();
+    msg.room_id = panel.value(1).toInt();
+    panel.finish();
 
-    const QString messageSql =
-        QString::asprintf("select * from tbl_message where universal_switch_no=%d", msg.universal_switch_no);
-    if (!queryHasRecord(messageSql))
+    QSqlQuery message = gDatabase.querySql(QString::asprintf(
+        "select message_id,message_type from tbl_message where universal_switch_no=%d", msg.universal_switch_no));
+    if (!message.next())
         return false;
-    msg.message_id = queryIntValue(messageSql, "message_id");
-    msg.message_type = queryIntValue(messageSql, "message_type");
+    msg.message_id = message.value(0).toInt();
+    msg.message_type = message.value(1).toInt();
     if (isAlarm(msg))
         msg.message_status = statusPending;
     else
@@ -101,21 +102,13 @@ bool isAlarm(const universalSwitchMessage &msg)
 
 void insertOpenRow(universalSwitchMessage &msg)
 {
-    const QString received = timeText(msg.recv_seconds);
-    const bool inserted = gDatabase.execSql(
+    QSqlQuery insert = gDatabase.querySql(
         "insert into tbl_message_log(message_id,message_type,message_status,panel_id,room_id,message_log_remark,"
         "recv_time,deal_time)values(?,?,?,?,?,?,?,?)",
-        {msg.message_id, msg.message_type, statusPending, msg.panel_id, msg.room_id, QString(""), received,
-         QString("")});
-    if (!inserted) {
-        msg.id = 0;
-        return;
-    }
-    // Two requests of one switch within the same second make rows that match alike; the newest is ours.
-    msg.id =
-        queryIntValue("select id from tbl_message_log where message_id=? and message_type=? and message_status=?"
-                      " and panel_id=? and room_id=? and recv_time=? order by id desc",
-                      {msg.message_id, msg.message_type, statusPending, msg.panel_id, msg.room_id, received}, "id");
+        {msg.message_id, msg.message_type, statusPending, msg.panel_id, msg.room_id, QString(""),
+         timeText(msg.recv_seconds), QString("")});
+    // The id of the row just inserted, even when rows of the same request share the second.
+    msg.id = insert.isActive() ? insert.lastInsertId().toInt() : 0;
 }
 
 void queue(QList<universalSwitchMessage> &pending, const universalSwitchMessage &msg)
@@ -150,9 +143,11 @@ bool store(universalSwitchMessage &msg)
                               dateText(msg.recv_seconds) + "%"};
     const QString daySql = "select * from tbl_message_log where message_id=? and message_type=? and panel_id=? and"
                            " room_id=? and recv_time like ? order by id";
-    if (queryHasRecord(daySql, day)) {
-        const int rowId = queryIntValue(daySql, day, "id");
-        const int rowStatus = queryIntValue(daySql, day, "message_status");
+    QSqlQuery first = gDatabase.querySql(daySql, day);
+    if (first.next()) {
+        const int rowId = first.value("id").toInt();
+        const int rowStatus = first.value("message_status").toInt();
+        first.finish();
         if (rowStatus == statusPending || rowStatus == statusCancelled) {
             msg.id = rowId;
             gDatabase.execSql("update tbl_message_log set message_status=?,recv_time=? where id=?",

@@ -2,6 +2,7 @@
 
 #include "ui_mainwindow.h"
 
+#include "core/cppsqlite3db.h"
 #include "core/globals.h"
 #include "core/hostaddress.h"
 #include "core/projectlist.h"
@@ -19,6 +20,7 @@
 #include "shell/serverlogin.h"
 
 #include <QCloseEvent>
+#include <QDebug>
 #include <QGridLayout>
 #include <QPainter>
 #include <QScreen>
@@ -110,11 +112,14 @@ MainWindow::MainWindow(QWidget *parent)
     showMaximized();
     setWindowTitle(tr("Zoduv"));
 
+    ProjectSwitch::setBeforeLeaving([this] { storePendingBeforeLeaving(); });
+
     initHomePage();
 }
 
 MainWindow::~MainWindow()
 {
+    ProjectSwitch::setBeforeLeaving({});
     delete ui;
 }
 
@@ -217,8 +222,14 @@ void MainWindow::initHomePage()
 
 void MainWindow::slotsInformation(QString info)
 {
-    if (isVisible())
-        snackbar->addMessage(info);
+    if (!isVisible())
+        return;
+    // Any host can send texts here (a login reply is taken also while no login runs): a text already waiting
+    // is not queued twice, and the queue stays short, its oldest waiting text giving way.
+    if (snackbar->messages().mid(1).contains(info))
+        return;
+    snackbar->addMessage(info);
+    snackbar->trimWaiting(toastQueueLimit);
 }
 
 void MainWindow::paintEvent(QPaintEvent *event)
@@ -283,9 +294,27 @@ void MainWindow::handleUniversalSwitch(quint8 subnet, quint8 device, int switchN
 
 void MainWindow::slotsUniversalSwitch()
 {
-    const QList<universalSwitchMessage> due = GuestRequests::takeDue(pendingSwitches, GuestRequests::now());
+    saveSwitchMessages(GuestRequests::takeDue(pendingSwitches, GuestRequests::now()));
+}
+
+void MainWindow::saveSwitchMessages(const QList<universalSwitchMessage> &due)
+{
+    if (due.isEmpty())
+        return;
+    // One disk sync for all requests that fall due together, however many panels were switched at once.
+    const bool grouped = gDatabase.beginTransaction();
     for (const universalSwitchMessage &msg : due)
         saveSwitchMessage(msg);
+    if (grouped && !gDatabase.commitTransaction())
+        qDebug() << "service requests could not be stored:" << due.size();
+}
+
+void MainWindow::storePendingBeforeLeaving()
+{
+    // Stored now, before their debounce has run out, rather than into the project that comes next.
+    const QList<universalSwitchMessage> pending = pendingSwitches;
+    pendingSwitches.clear();
+    saveSwitchMessages(pending);
 }
 
 void MainWindow::saveSwitchMessage(universalSwitchMessage msg)

@@ -43,6 +43,9 @@ public:
     const QTimer &networkConnectTimer() const { return connectTimer; }
     const QList<universalSwitchMessage> &pendingGuestRequests() const { return pendingSwitches; }
 
+    // The main window's toast keeps at most this many texts waiting behind the one on show.
+    static constexpr int toastQueueLimit = 5;
+
     // Test seam: the periods of the login attempts and of the guest-request check (1000 ms each) for windows
     // built or logins started afterwards.
     static void setTimerIntervals(int connectMilliseconds, int switchMilliseconds);
@@ -75,6 +78,10 @@ private:
     void handleUniversalSwitch(quint8 subnet, quint8 device, int switchNo, int state);
     // Writes a debounced service request to the message log and announces it.
     void saveSwitchMessage(universalSwitchMessage msg);
+    // Writes the given service requests in one transaction (each a row operation of its own).
+    void saveSwitchMessages(const QList<universalSwitchMessage> &due);
+    // A project switch is about to leave the current project: the requests still waiting belong to it.
+    void storePendingBeforeLeaving();
 
     QtMaterialSnackbar *snackbar = nullptr;
     // Pages in creation order; they are children of the page host and live as long as the window.

@@ -2,6 +2,7 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/databaseinit.h"
+#include "core/databaseschema.h"
 #include "core/globals.h"
 #include "core/projectfolders.h"
 #include "core/projectlist.h"
@@ -30,6 +31,39 @@ int projectNetworkType(const QString &projectName)
 
 namespace ProjectSwitch {
 
+namespace {
+
+std::function<void()> &beforeLeavingHook()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+
+void leaveCurrentProject()
+{
+    if (beforeLeavingHook())
+        beforeLeavingHook()();
+}
+
+// The validity check of the project database on a connection of its own, so that gDatabase stays on the
+// current project while the user is still being asked. Leaves an empty file where there was none.
+bool isProjectDatabaseFile(const QString &file)
+{
+    CppSQLite3DB probe;
+    probe.setDatabaseName(file);
+    if (!probe.isTableExist("tbl_version") || !probe.isColumnExist("tbl_version", "name"))
+        return false;
+    QSqlQuery query = probe.querySql("select name from tbl_version");
+    return query.next() && query.value(0).toString() == QLatin1String(DatabaseSchema::productName);
+}
+
+} // namespace
+
+void setBeforeLeaving(const std::function<void()> &hook)
+{
+    beforeLeavingHook() = hook;
+}
+
 QString databasePath(const QString &projectName)
 {
     return projectFolderPath(projectName) + QString("/%1.db3").arg(projectName);
@@ -51,13 +85,15 @@ bool openDatabase(const QString &projectName, const std::function<void()> &warn,
     // The validity check opens the file and so leaves an empty one where there was none.
     const bool existed = QFileInfo::exists(file);
 
-    if (isProjectDatabase(file)) {
+    if (isProjectDatabaseFile(file)) {
+        leaveCurrentProject();
         createDatabaseTables(file);
         return true;
     }
 
     if (warn)
         warn();
+    leaveCurrentProject();
     gDatabase.close();
 
     auto stayOnPrevious = [&](const QString &why) {

@@ -14,7 +14,13 @@ QString databasePath(const QString &projectName);
 // An unused name beside file for keeping it aside: file + ".invalid", else file + ".invalid-2", -3 ...
 QString backupPath(const QString &file);
 
+// Run just before gDatabase leaves the current project for another one, after the user has confirmed the
+// switch: the last writes that belong to the project being left (the main window's pending guest requests).
+// An empty function removes it.
+void setBeforeLeaving(const std::function<void()> &hook);
+
 // Points gDatabase at the project's database, ready for use, creating the project's folder when needed.
+// gDatabase stays on the current project until then: also while warn() waits for the user.
 // A file that is not a project database of this station is, once warn() has returned, moved aside under a
 // backup name and replaced by an emptied copy of the current project's database; nothing of it is deleted.
 // False when the file can be neither moved aside nor replaced: gDatabase is then back on the database it

@@ -92,6 +92,7 @@ private slots:
     void unusableListIsKeptAside_data();
     void unusableListIsKeptAside();
     void olderProjectIsRepairedAndUpgraded();
+    void lookupIndexesOnOpening();
     void versionCheck_data();
     void versionCheck();
     void databaseWithoutVersionRowIsLeftAlone();
@@ -709,6 +710,38 @@ void TestDatabaseInit::unusableListIsKeptAside()
     // The default list is usable: the next start keeps it and sets nothing more aside.
     initDatabase();
     QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3);
+}
+
+void TestDatabaseInit::lookupIndexesOnOpening()
+{
+    // An older file gains the indexes when it is opened; its tables stay as they were written.
+    initDatabase();
+    const QString path = projectFile("Home");
+    gDatabase.close();
+    QVERIFY(QFile::remove(path));
+    writeOlderProject(path);
+    initDatabase();
+    QStringList indexes;
+    queryStringList("select name from sqlite_master where type='index' and name like 'idx_%' order by name", "name",
+                    indexes);
+    QCOMPARE(indexes,
+             QStringList({"idx_air_conditioner_room", "idx_floor_floor", "idx_light_room", "idx_log_device",
+                          "idx_master_room", "idx_message_log_request", "idx_message_switch", "idx_occupation_room",
+                          "idx_panel_address", "idx_panel_room", "idx_region_region", "idx_room_room"}));
+
+    // The device-log writer's lookup of the latest event no longer reads the whole log.
+    QSqlQuery plan = gDatabase.querySql("explain query plan select log_event from tbl_log where log_type=? and "
+                                        "log_address=? and log_device=? order by log_time desc, id desc",
+                                        {0, QString("a"), QString("b")});
+    QString steps;
+    while (plan.next())
+        steps += plan.value("detail").toString() + "\n";
+    QVERIFY2(steps.contains("idx_log_device") && !steps.contains("TEMP B-TREE"), qPrintable(steps));
+
+    // A second opening adds nothing and fails nothing.
+    initDatabase();
+    QCOMPARE(queryIntValue("select count(*) as n from sqlite_master where type='index' and name like 'idx_%'", "n"),
+             indexes.size());
 }
 
 void TestDatabaseInit::olderProjectIsRepairedAndUpgraded()

@@ -20,7 +20,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -128,7 +130,10 @@ private slots:
     void cloudConnectRefused();
     void cloudConnectTimeoutIsAborted();
     void cloudRoundTrip();
-    void cloudLargeBurstDeliveredInBlocks();
+    void cloudStreamIsFramed();
+    void localNetworkSendsFromTheHostAddress();
+    void floodLeavesTimersTheirTurn_data();
+    void floodLeavesTimersTheirTurn();
     void cloudDisconnectReported();
     void reopenDoesNotReportDisconnect();
     void socketOfAnotherStyleIsNotRead();
@@ -400,6 +405,9 @@ void TestBroadcastSocket::dnsFailures_data()
     QTest::newRow("unresolved") << "router.invalid"
                                 << "01-02-03-04-05-06-07-08"
                                 << "failed to parse host name router.invalid!";
+    QTest::newRow("IPv6 only") << "::1"
+                               << "01-02-03-04-05-06-07-08"
+                               << "no IPv4 address for host name ::1!";
 }
 
 void TestBroadcastSocket::dnsFailures()
@@ -560,26 +568,122 @@ void TestBroadcastSocket::cloudRoundTrip()
     QCOMPARE(state.count(), 0);
 }
 
-void TestBroadcastSocket::cloudLargeBurstDeliveredInBlocks()
+void TestBroadcastSocket::cloudStreamIsFramed()
 {
     SimulatedCloudServer server(tcpPort);
     gNetworkType = CloudServer;
     gServerIp = QStringLiteral("127.0.0.1");
     QVERIFY(link->connectNetwork());
     QTRY_VERIFY(server.hasClient());
+    const QByteArray first = makeDeviceFrame(1, 20, 0xE01C, 255, 255, hex("0601"));
+    const QByteArray second = makeDeviceFrame(1, 10, 0x0032, 1, 254, hex("01F864"));
+    const QByteArray reply = makeServerPacket(hex("CCCC 0010 00A3 00000000000000 03"));
 
-    QByteArray burst(20000, Qt::Uninitialized);
-    for (int i = 0; i < burst.size(); ++i)
-        burst[i] = char(i * 7);
+    // Two frames in one write: two deliveries.
+    server.push(first + second);
+    QTRY_COMPARE(received.blocks, QList<QByteArray>({first, second}));
+
+    // A frame over three writes: one delivery, once the last piece is in.
+    received.blocks.clear();
+    server.push(second.left(10));
+    server.push(second.mid(10, 10));
+    QTest::qWait(50);
+    QVERIFY(received.blocks.isEmpty());
+    server.push(second.mid(20));
+    QTRY_COMPARE(received.blocks, QList<QByteArray>({second}));
+
+    // Garbage between frames and packets is skipped; a burst larger than a read is cut the same way.
+    received.blocks.clear();
+    QByteArray burst;
+    QList<QByteArray> expected;
+    for (int i = 0; i < 600; ++i) {
+        burst += (i % 3 == 0 ? QByteArray("\x01garbage\xCC") : QByteArray()) + (i % 2 ? first : reply);
+        expected.append(i % 2 ? first : reply);
+    }
     server.push(burst);
-    QTRY_COMPARE(received.blocks.join().size(), burst.size());
-    QCOMPARE(received.blocks.join(), burst);
-    for (const QByteArray &b : received.blocks)
-        QVERIFY(b.size() >= 1 && b.size() <= 8192);
+    QTRY_COMPARE(received.blocks.size(), expected.size());
+    QCOMPARE(received.blocks, expected);
+}
 
-    const QByteArray frame = makeDeviceFrame(1, 10, 0x0032, 1, 254, hex("01F864"));
-    server.push(frame);
-    QTRY_COMPARE(received.blocks.last(), frame);
+void TestBroadcastSocket::localNetworkSendsFromTheHostAddress()
+{
+    SimulatedDevice device(1, 10, udpPort);
+    QVERIFY(link->connectNetwork());
+    QCOMPARE(link->sendingAddress(), QHostAddress(QStringLiteral("127.0.0.2")));
+    link->sendCommand(11, 0xEFFD, 1, 10);
+    QTRY_COMPARE(device.framesFromStation.size(), 1);
+    QCOMPARE(device.received.last().sender, QHostAddress(QStringLiteral("127.0.0.2")));
+    QCOMPARE(device.received.last().senderPort, udpPort);
+
+    // What a peer sends to the host address alone is received as well.
+    QUdpSocket peer;
+    QVERIFY(peer.bind(QHostAddress(QStringLiteral("127.0.0.3")), 0));
+    const QByteArray frame = makeDeviceFrame(1, 10, 0xEFFE, 1, 254, QByteArray());
+    peer.writeDatagram(frame, QHostAddress(QStringLiteral("127.0.0.2")), udpPort);
+    QTRY_VERIFY(received.contains(frame));
+}
+
+void TestBroadcastSocket::floodLeavesTimersTheirTurn_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::newRow("local network") << int(LocalNetwork);
+    QTest::newRow("cloud server") << int(CloudServer);
+}
+
+void TestBroadcastSocket::floodLeavesTimersTheirTurn()
+{
+    // Each delivery takes a while, and the peer sends faster than that without pause: the keep-alive and an
+    // ordinary timer still come round while the flood goes on.
+    QFETCH(int, style);
+    SimulatedDevice device(1, 10, udpPort);
+    SimulatedCloudServer server(tcpPort);
+    gNetworkType = style;
+    gServerIp = QStringLiteral("127.0.0.1");
+    link->setKeepAliveInterval(30);
+    QVERIFY(link->connectNetwork());
+    QTRY_VERIFY(style != CloudServer || server.hasClient());
+    QObject::connect(link.get(), &BroadcastSocket::dataIsComming, link.get(), [] {
+        QElapsedTimer busy;
+        busy.start();
+        while (busy.nsecsElapsed() < 200000) {
+        }
+    });
+
+    const QByteArray frame = makeDeviceFrame(1, 20, 0xE01C, 255, 255, hex("0601"));
+    // The datagrams flood the local network only: in the cloud style nobody but the simulated device would
+    // read them.
+    std::atomic<bool> flooding{style == LocalNetwork};
+    std::thread peer([&] {
+        const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+        sockaddr_in to = {};
+        to.sin_family = AF_INET;
+        to.sin_port = htons(udpPort);
+        to.sin_addr.s_addr = htonl(0x7F000002);
+        while (flooding.load())
+            ::sendto(fd, frame.constData(), size_t(frame.size()), 0, reinterpret_cast<sockaddr *>(&to), sizeof to);
+        ::close(fd);
+    });
+    QByteArray stream;
+    for (int i = 0; i < 2000; ++i)
+        stream += frame;
+    if (style == CloudServer) {
+        for (int i = 0; i < 20; ++i)
+            server.push(stream);
+    }
+
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+    timer.start(20);
+    const int deliveredBefore = received.blocks.size();
+    QSignalSpy keepAlives(&device, &SimulatedDevice::datagramReceived);
+    QTRY_VERIFY(ticks >= 5 && (style == CloudServer || keepAlives.count() >= 3));
+    const int deliveredMeanwhile = received.blocks.size() - deliveredBefore;
+    flooding = false;
+    peer.join();
+    QVERIFY(deliveredMeanwhile > 0);
+    if (style == CloudServer)
+        QVERIFY(deliveredMeanwhile < 40000); // the stream had not been read to its end
 }
 
 void TestBroadcastSocket::cloudDisconnectReported()

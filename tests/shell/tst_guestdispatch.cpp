@@ -1,10 +1,17 @@
 // The main window's frame dispatch with a simulated wall panel on loopback: the answer to every universal
 // switch frame byte for byte, alarms logged at once, service requests after their debounce (on a test clock),
-// and the frames that must be left alone.
+// the frames that must be left alone, a burst of alarms, guest calls around a project switch and a flood of
+// login replies.
 
+#include "core/projectlist.h"
 #include "core/queryhelpers.h"
+#include "materialwidgets/qtmaterialsnackbar.h"
 #include "shell/guestrequests.h"
 #include "shell/mainwindow.h"
+#include "shell/menubar.h"
+#include "shell/orvmessagebox.h"
+#include "shell/projectselectdlg.h"
+#include "shell/projectswitch.h"
 #include "tests/shell/shelltestpages.h"
 #include "tests/support/buspeercrc.h"
 #include "tests/support/guestfixture.h"
@@ -16,6 +23,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -46,6 +54,10 @@ private slots:
     void serviceRequestWaitsForItsDebounce();
     void withdrawnRequestUpdatesItsRow();
     void onAndOffWithinTheDebounceLogsNothing();
+    void alarmsAsFastAsThePanelSendsAreEachLoggedOnce();
+    void guestCallDuringTheSwitchWarningStaysInItsProject();
+    void pendingRequestsStayWithTheProjectTheyWereMadeIn();
+    void loginReplyFloodKeepsTheToastShort();
 
 private:
     QList<universalSwitchMessage> appended() const;
@@ -92,6 +104,8 @@ void TestGuestDispatch::cleanup()
 
 void TestGuestDispatch::cleanupTestCase()
 {
+    ORVMessageBox::setExecHook({});
+    ProjectSelectDlg::setExecHook({});
     GuestRequests::setClock({});
     gDatabase.close();
 }
@@ -300,6 +314,123 @@ void TestGuestDispatch::onAndOffWithinTheDebounceLogsNothing()
     QVERIFY(appendSpy->isEmpty());
     QCOMPARE(guestfixture::logRowCount(), 0);
     clock = start;
+}
+
+void TestGuestDispatch::alarmsAsFastAsThePanelSendsAreEachLoggedOnce()
+{
+    const int count = 1000;
+    for (int i = 0; i < count; ++i)
+        panel->sendSwitch(alarmSwitch, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(appendSpy->size(), count, 60000);
+    QTRY_COMPARE(panel->answers.size(), count);
+    QCOMPARE(guestfixture::logRowCount(), count);
+    QSet<int> ids;
+    for (const universalSwitchMessage &m : appended())
+        ids.insert(m.id);
+    QCOMPARE(ids.size(), count);
+    QVERIFY(!ids.contains(0));
+    QCOMPARE(queryIntValue("select count(*) as n from tbl_message_log where id between ? and ?",
+                           {*std::min_element(ids.begin(), ids.end()), *std::max_element(ids.begin(), ids.end())}, "n"),
+             count);
+    QCOMPARE(gDatabase.transactionDepth(), 0);
+}
+
+// Rows of the message log in the project file, read beside the station's own connection.
+static QList<int> messageLogIds(const QString &file)
+{
+    CppSQLite3DB other;
+    other.setDatabaseName(file);
+    QList<int> ids;
+    QSqlQuery q = other.querySql("select id from tbl_message_log order by id");
+    while (q.next())
+        ids.append(q.value(0).toInt());
+    return ids;
+}
+
+static void chooseProject(const QString &name)
+{
+    ProjectSelectDlg::setExecHook([name](ProjectSelectDlg &dialog) {
+        dialog.projectName = name;
+        return int(QDialog::Accepted);
+    });
+}
+
+void TestGuestDispatch::guestCallDuringTheSwitchWarningStaysInItsProject()
+{
+    // The chosen project has no database yet, so the switch warns first; a guest calls meanwhile.
+    QVERIFY(addProject("Second"));
+    const QString homeFile = ProjectSwitch::databasePath("Home");
+    QString fileDuringWarning;
+    bool logged = false;
+    ORVMessageBox::setExecHook([&](ORVMessageBox &) {
+        panel->sendSwitch(alarmSwitch, 1);
+        logged = appendSpy->wait(5000);
+        fileDuringWarning = gDatabase.databaseName();
+        return int(QDialog::Accepted);
+    });
+    chooseProject("Second");
+    emit window->menu()->signalsProjectSetting("Home");
+    ORVMessageBox::setExecHook({});
+
+    QVERIFY(logged);
+    QCOMPARE(fileDuringWarning, homeFile);
+    QCOMPARE(gDatabase.databaseName(), ProjectSwitch::databasePath("Second"));
+    const int id = appended().at(0).id;
+    QVERIFY(id > 0);
+    QCOMPARE(guestfixture::logRowCount(), 0);
+    QCOMPARE(messageLogIds(homeFile), QList<int>({id}));
+}
+
+void TestGuestDispatch::pendingRequestsStayWithTheProjectTheyWereMadeIn()
+{
+    // A valid project to switch to, made while the message log is still empty.
+    QVERIFY(addProject("Second"));
+    QVERIFY(QDir().mkpath(gAppDirPath + "/database/Second"));
+    QFile::remove(ProjectSwitch::databasePath("Second"));
+    QVERIFY(QFile::copy(ProjectSwitch::databasePath("Home"), ProjectSwitch::databasePath("Second")));
+
+    const qint64 start = clock;
+    panel->sendSwitch(serviceSwitch, 1);
+    QTRY_COMPARE(window->pendingGuestRequests().size(), 1);
+    chooseProject("Second");
+    emit window->menu()->signalsProjectSetting("Home");
+
+    QCOMPARE(gDatabase.databaseName(), ProjectSwitch::databasePath("Second"));
+    QVERIFY(window->pendingGuestRequests().isEmpty());
+    QCOMPARE(appendSpy->size(), 1);
+    const universalSwitchMessage stored = appended().at(0);
+    QCOMPARE(stored.message_status, 0);
+    QCOMPARE(messageLogIds(ProjectSwitch::databasePath("Home")), QList<int>({stored.id}));
+
+    // The debounce running out later writes nothing into the new project.
+    clock = start + 25;
+    QTest::qWait(3 * tick);
+    QCOMPARE(appendSpy->size(), 1);
+    QCOMPARE(guestfixture::logRowCount(), 0);
+    clock = start;
+}
+
+void TestGuestDispatch::loginReplyFloodKeepsTheToastShort()
+{
+    // Failure replies nobody asked for, many of them alike: each text waits once, and only a few wait.
+    QSignalSpy state(&gBroadcastSocket, &BroadcastSocket::signalsNetworkConnectState);
+    auto reply = [&](quint16 opcode, int result) {
+        const QByteArray head = opcode == 0x00A3 ? QByteArray::fromHex("CCCC001000A3") + QByteArray(7, '\0')
+                                                 : QByteArray::fromHex("CCCC000C00A4") + QByteArray(3, '\0');
+        panel->sendRaw(makeServerPacket(head + char(result)));
+    };
+    for (int i = 0; i < 50; ++i)
+        reply(0x00A3, 3);
+    for (int result : {1, 2, 4, 9})
+        reply(0x00A3, result);
+    for (int result : {2, 3, 4, 5, 6, 0})
+        reply(0x00A4, result);
+    QTRY_COMPARE(state.size(), 60);
+
+    const QStringList waiting = window->toast()->messages().mid(1);
+    QVERIFY(waiting.size() <= MainWindow::toastQueueLimit);
+    QCOMPARE(QSet<QString>(waiting.begin(), waiting.end()).size(), waiting.size());
+    QCOMPARE(waiting.last(), QString("Failed To Connect IPPORT"));
 }
 
 QTEST_MAIN(TestGuestDispatch)

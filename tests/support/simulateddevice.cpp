@@ -32,6 +32,8 @@ SimulatedDevice::SimulatedDevice(quint8 subnet, quint8 device, quint16 port, con
       replyTo(replyAddress)
 {
     socket->bind(bindAddress, port, QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint);
+    // Room for the answers to a burst, which arrive while the test is still sending it.
+    socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 8 * 1024 * 1024);
     connect(socket, &QUdpSocket::readyRead, this, &SimulatedDevice::readPending);
 }
 

@@ -1,0 +1,428 @@
+// How fast the station takes in bus traffic: the main window and its link in-process against a simulated wall
+// panel (UDP) and cloud server (TCP), driven from threads of their own so that the peers keep their pace
+// whatever the station does. Run inside scripts/netns-run on a Release build; prints "name value" lines.
+//
+//   bench_intake [--flood-seconds N]
+
+#include "core/cppsqlite3db.h"
+#include "core/databaseinit.h"
+#include "core/devicelog.h"
+#include "core/globals.h"
+#include "core/projectlist.h"
+#include "devicelink/broadcastsocket.h"
+#include "shell/mainwindow.h"
+#include "shell/projectswitch.h"
+#include "tests/support/privatenetwork.h"
+#include "tests/support/simulateddevice.h"
+#include "tests/support/testenv.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <thread>
+
+namespace {
+
+constexpr quint8 stationSubnet = 1;
+constexpr quint8 stationDevice = 254;
+constexpr quint8 panelSubnet = 1;
+constexpr quint8 panelDevice = 20;
+constexpr quint8 strangerDevice = 77; // a panel the project does not know
+constexpr int alarmSwitch = 6;
+const char *const hostIp = "127.0.0.2";
+
+using Clock = std::chrono::steady_clock;
+
+void print(const char *name, double value)
+{
+    std::printf("%s %.0f\n", name, value);
+    std::fflush(stdout);
+}
+
+// Runs the station's event loop until done() holds or the time is up.
+template <typename Done> void runUntil(Done done, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+void runFor(int ms)
+{
+    runUntil([] { return false; }, ms);
+}
+
+bool isAnswer(const quint8 *p, qint64 n)
+{
+    return n >= 27 && p[14] == 0xAA && p[15] == 0xAA && p[19] == 0xCC && p[20] == 0xC2 && p[21] == 0xE0 &&
+           p[22] == 0x1D;
+}
+
+int udpSocket(quint16 port, bool bindAny)
+{
+    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+    int one = 1;
+    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
+    ::setsockopt(fd, SOL_SOCKET, SO_BROADCAST, &one, sizeof one);
+    int size = 8 * 1024 * 1024;
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &size, sizeof size);
+    timeval tv = {0, 50000};
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
+    sockaddr_in addr = {};
+    addr.sin_family = AF_INET;
+    addr.sin_port = htons(port);
+    addr.sin_addr.s_addr = bindAny ? htonl(INADDR_ANY) : htonl(0x7F000003); // 127.0.0.3
+    ::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr);
+    return fd;
+}
+
+// A wall panel on its own threads: sends one frame at an even pace and counts the station's answers.
+class PanelPeer
+{
+public:
+    PanelPeer()
+    {
+        listenFd = udpSocket(BroadcastSocket::UdpPort, true);
+        sendFd = udpSocket(0, false);
+        reader = std::thread([this] {
+            quint8 buf[8192];
+            while (!stopping) {
+                const ssize_t n = ::recv(listenFd, buf, sizeof buf, 0);
+                if (n > 0 && isAnswer(buf, n))
+                    ++answers;
+            }
+        });
+    }
+    ~PanelPeer()
+    {
+        stopping = true;
+        reader.join();
+        ::close(listenFd);
+        ::close(sendFd);
+    }
+
+    // Sends count copies of frame at rate per second, from a thread; finished is set at the end.
+    void start(const QByteArray &frame, long count, double rate)
+    {
+        finished = false;
+        sender = std::thread([this, frame, count, rate] {
+            sockaddr_in to = {};
+            to.sin_family = AF_INET;
+            to.sin_port = htons(BroadcastSocket::UdpPort);
+            to.sin_addr.s_addr = htonl(0x7FFFFFFF); // 127.255.255.255, as a panel broadcasts
+            const auto begin = Clock::now();
+            for (long i = 0; i < count; ++i) {
+                const auto due = begin + std::chrono::nanoseconds(qint64(1e9 * double(i) / rate));
+                while (Clock::now() < due) {
+                }
+                ::sendto(sendFd, frame.constData(), size_t(frame.size()), 0, reinterpret_cast<sockaddr *>(&to),
+                         sizeof to);
+            }
+            finished = true;
+        });
+    }
+    void join() { sender.join(); }
+
+    std::atomic<long> answers{0};
+    std::atomic<bool> finished{false};
+
+private:
+    int listenFd = -1;
+    int sendFd = -1;
+    std::atomic<bool> stopping{false};
+    std::thread reader;
+    std::thread sender;
+};
+
+// A cloud server on its own threads: accepts the station, writes frames back to back at a pace and counts the
+// answers coming back on the connection.
+class CloudPeer
+{
+public:
+    CloudPeer()
+    {
+        listenFd = ::socket(AF_INET, SOCK_STREAM, 0);
+        int one = 1;
+        ::setsockopt(listenFd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
+        sockaddr_in addr = {};
+        addr.sin_family = AF_INET;
+        addr.sin_port = htons(BroadcastSocket::TcpPort);
+        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::bind(listenFd, reinterpret_cast<sockaddr *>(&addr), sizeof addr);
+        ::listen(listenFd, 4);
+        acceptor = std::thread([this] {
+            client = ::accept(listenFd, nullptr, nullptr);
+            QByteArray stream;
+            char buf[65536];
+            while (!stopping) {
+                const ssize_t n = ::recv(client, buf, sizeof buf, 0);
+                if (n <= 0)
+                    break;
+                stream.append(buf, int(n));
+                // Whole frames only; the login packets between them are skipped.
+                int at = 0;
+                for (;;) {
+                    const int lead = stream.indexOf("VOVUZAVIZE", at + 4);
+                    if (lead < 0 || lead - 4 + 17 > stream.size())
+                        break;
+                    const int start = lead - 4;
+                    const int length = 16 + quint8(stream.at(start + 16));
+                    if (start + length > stream.size())
+                        break;
+                    if (isAnswer(reinterpret_cast<const quint8 *>(stream.constData()) + start, length))
+                        ++answers;
+                    at = start + length;
+                }
+                stream.remove(0, at);
+            }
+        });
+    }
+    ~CloudPeer()
+    {
+        stopping = true;
+        if (client >= 0)
+            ::shutdown(client, SHUT_RDWR);
+        ::shutdown(listenFd, SHUT_RDWR);
+        acceptor.join();
+        if (sender.joinable())
+            sender.join();
+        ::close(listenFd);
+        if (client >= 0)
+            ::close(client);
+    }
+
+    void start(const QByteArray &frame, long count, double rate)
+    {
+        finished = false;
+        sender = std::thread([this, frame, count, rate] {
+            const auto begin = Clock::now();
+            long sent = 0;
+            QByteArray burst;
+            while (sent < count) {
+                const double elapsed = std::chrono::duration<double>(Clock::now() - begin).count();
+                const long due = qMin(count, long(elapsed * rate) + 1);
+                burst.clear();
+                for (; sent < due; ++sent)
+                    burst.append(frame);
+                for (int written = 0; written < burst.size();) {
+                    const ssize_t n = ::send(client, burst.constData() + written, size_t(burst.size() - written), 0);
+                    if (n <= 0)
+                        return;
+                    written += int(n);
+                }
+            }
+            finished = true;
+        });
+    }
+    void join() { sender.join(); }
+    bool connected() const { return client >= 0; }
+
+    std::atomic<long> answers{0};
+    std::atomic<bool> finished{false};
+
+private:
+    int listenFd = -1;
+    std::atomic<int> client{-1};
+    std::atomic<bool> stopping{false};
+    std::thread acceptor;
+    std::thread sender;
+};
+
+int messageLogRows()
+{
+    QSqlQuery q = gDatabase.querySql("select count(*) from tbl_message_log");
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+// One step: count frames at rate; lossless when every frame was answered (and, with rows, logged) by the time
+// the station has been idle for a moment after the last one.
+template <typename Peer> bool lossless(Peer &peer, const QByteArray &frame, double rate, bool countRows)
+{
+    const long count = qMax(200L, long(rate)); // about a second of traffic
+    const long answersBefore = peer.answers;
+    const int rowsBefore = countRows ? messageLogRows() : 0;
+    peer.start(frame, count, rate);
+    runUntil([&] { return peer.finished.load(); }, 60000);
+    peer.join();
+    runUntil([&] { return peer.answers - answersBefore >= count; }, 1000);
+    runFor(100);
+    const bool answered = peer.answers - answersBefore == count;
+    const bool logged = !countRows || messageLogRows() - rowsBefore == count;
+    if (qEnvironmentVariableIsSet("BENCH_VERBOSE"))
+        std::fprintf(stderr, "rate %.0f: %ld sent, %ld answered, %d logged\n", rate, count,
+                     long(peer.answers - answersBefore), countRows ? messageLogRows() - rowsBefore : 0);
+    return answered && logged;
+}
+
+// The highest rate of the ladder at which nothing was lost (each step tried twice before giving up).
+template <typename Peer> double losslessRate(Peer &peer, const QByteArray &frame, bool countRows)
+{
+    static const double ladder[] = {1000, 2000, 3500, 5000, 7500, 10000, 15000, 20000, 25000, 30000, 40000, 50000};
+    double best = 0;
+    for (double rate : ladder) {
+        if (!lossless(peer, frame, rate, countRows) && !lossless(peer, frame, rate, countRows))
+            break;
+        best = rate;
+    }
+    return best;
+}
+
+// The longest gap between the ticks of a 5 ms timer, beyond its interval, while the panel floods the station.
+double longestStall(PanelPeer &peer, const QByteArray &frame, double rate, int seconds)
+{
+    QTimer ticker;
+    QElapsedTimer clock;
+    qint64 last = -1;
+    qint64 longest = 0;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        if (last >= 0)
+            longest = qMax(longest, now - last);
+        last = now;
+    });
+    clock.start();
+    ticker.setTimerType(Qt::PreciseTimer);
+    ticker.start(5);
+    peer.start(frame, long(rate * seconds), rate);
+    runUntil([&] { return peer.finished.load(); }, seconds * 3000);
+    peer.join();
+    ticker.stop();
+    runFor(500);
+    return qMax(0.0, double(longest) / 1e6 - 5.0);
+}
+
+// Device-log writes beside the sqlite3 shell inserting the same rows into a copy of the same file.
+void deviceLogFigures(const QString &dir)
+{
+    gDatabase.execSql("insert into tbl_region(region_name,region_id)values('North',1)");
+    gDatabase.execSql("insert into tbl_floor(floor_name,floor_id,region_id)values('F1',1,1)");
+    gDatabase.execSql("insert into tbl_room(room_name,icon_name,room_id,floor_id,region_id,room_template_id)"
+                      "values('101','room_01',1,1,1,0)");
+    // Thirty days of history: 100,000 rows of 200 devices.
+    gDatabase.beginTransaction();
+    const QDateTime start = QDateTime::currentDateTime().addDays(-30);
+    for (int i = 0; i < 100000; ++i) {
+        gDatabase.execSql("insert into tbl_log(log_type,log_address,log_device,log_event,log_time) values(?,?,?,?,?)",
+                          QVariantList{i % 2, QString("North-F1-%1").arg(100 + i % 50),
+                                       QString("light_%1").arg(i % 200), QString("brightness %1").arg(i % 100),
+                                       start.addSecs(i * 26).toString("yyyy-MM-dd HH:mm:ss")});
+    }
+    gDatabase.commitTransaction();
+    const QString copy = dir + "/shell.db3";
+    gDatabase.close();
+    QFile::copy(gDatabase.databaseName(), copy);
+
+    const int writes = 200;
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < writes; ++i)
+        addDeviceLog("light_lamp", QString("brightness %1").arg(i % 100), 1, 0);
+    const double ours = writes / (double(timer.nsecsElapsed()) / 1e9);
+
+    QFile script(dir + "/inserts.sql");
+    script.open(QIODevice::WriteOnly);
+    QTextStream out(&script);
+    const QString now = QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss");
+    for (int i = 0; i < writes; ++i)
+        out << QString("insert into tbl_log(log_type,log_address,log_device,log_event,log_time) "
+                       "values(0,'North-F1-101','light_lamp','brightness %1','%2');\n")
+                   .arg(i % 100)
+                   .arg(now);
+    out.flush();
+    script.close();
+    QProcess shell;
+    shell.setStandardInputFile(script.fileName());
+    timer.restart();
+    shell.start("sqlite3", {copy});
+    shell.waitForFinished(600000);
+    const double theirs = writes / (double(timer.nsecsElapsed()) / 1e9);
+
+    print("devicelog_writes_per_s", ours);
+    print("sqlite3_shell_per_s", theirs);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    testenv::useFreshHome(home);
+    QApplication app(argc, argv);
+    int floodSeconds = 20;
+    const QStringList args = app.arguments();
+    if (args.indexOf("--flood-seconds") > 0)
+        floodSeconds = args.value(args.indexOf("--flood-seconds") + 1).toInt();
+    if (!privatenetwork::inside()) {
+        std::fprintf(stderr, "bench_intake opens the station's ports: run it through scripts/netns-run\n");
+        return 2;
+    }
+
+    // A project "Home" in the local network, with one wall panel and an alarm switch.
+    gAppDirPath = home.path();
+    QDir(home.path()).mkpath("database/Home");
+    createProjectXml();
+    setProjectProperty("Home", "network_type", "0");
+    createDatabaseTables(ProjectSwitch::databasePath("Home"));
+    gDatabase.execSql("update tbl_network set host_ip=?,server_ip=?,domain_name=?,ip_port_mac=?,password=?",
+                      {QString(hostIp), QString("127.0.0.1"), QString("127.0.0.1"), QString("01-02-03-04-05-06-07-08"),
+                       QString("ab12")});
+    gDatabase.execSql("insert into tbl_panel(panel_id,panel_remark,subnet_id,device_id,room_id)values(7,'p',?,?,3)",
+                      {panelSubnet, panelDevice});
+    gDatabase.execSql("insert into tbl_message(message_id,message_type,message_remark,icon_name,universal_switch_no)"
+                      "values(12,1,'Emergency','message_02',?)",
+                      {alarmSwitch});
+    loadNetworkSettings();
+    gSubId = QString::number(stationSubnet);
+    gDevId = QString::number(stationDevice);
+    gBroadcastSocket.setLocalAddress(stationSubnet, stationDevice);
+
+    const QByteArray alarm =
+        makeDeviceFrame(panelSubnet, panelDevice, 0xE01C, 255, 255, QByteArray(1, char(alarmSwitch)) + char(1));
+    const QByteArray unconfigured =
+        makeDeviceFrame(panelSubnet, strangerDevice, 0xE01C, 255, 255, QByteArray(1, char(alarmSwitch)) + char(1));
+
+    double udpRate = 0;
+    {
+        PanelPeer panel;
+        MainWindow window;
+        runFor(300);
+        udpRate = losslessRate(panel, unconfigured, false);
+        print("udp_answered_per_s", udpRate);
+        print("alarms_lossless_per_s", losslessRate(panel, alarm, true));
+        print("longest_stall_ms", longestStall(panel, unconfigured, 2 * qMax(udpRate, 1000.0), floodSeconds));
+
+        CloudPeer cloud;
+        gNetworkType = CloudServer;
+        setProjectProperty("Home", "network_type", "1");
+        emit gBroadcastSocket.signalsNetworkOpen();
+        runUntil([&] { return cloud.connected(); }, 5000);
+        runFor(300);
+        print("cloud_frames_lossless_per_s", losslessRate(cloud, unconfigured, false));
+        gNetworkType = LocalNetwork;
+        gBroadcastSocket.shutDown();
+        window.close();
+    }
+
+    deviceLogFigures(home.path());
+    gDatabase.close();
+    return 0;
+}
