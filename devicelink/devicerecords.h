@@ -97,6 +97,21 @@ struct moodRecord
     char mood_icon_name[DeviceRecordLongText];
 };
 
+// One free command of a mood (a tbl_mood_command row): its place in the playback order, the target address, the
+// command type (the value of a policy-1 tbl_fnt_type row) and four parameter bytes. Read from the database, each
+// byte field takes the low 8 bits of its column.
+struct moodCommandRecord
+{
+    qint32 command_id;
+    quint8 subnet_id;
+    quint8 device_id;
+    quint8 command_type;
+    quint8 prm1;
+    quint8 prm2;
+    quint8 prm3;
+    quint8 prm4;
+};
+
 // The occupancy sensor (tbl_occupation) and the master switch (tbl_master) of one room.
 struct occupationMasterRecord
 {
