@@ -302,7 +302,17 @@ double longestStall(PanelPeer &peer, const QByteArray &frame, double rate, int s
     ticker.setTimerType(Qt::PreciseTimer);
     ticker.start(5);
     peer.start(frame, long(rate * seconds), rate);
-    runUntil([&] { return peer.finished.load(); }, seconds * 3000);
+    {
+        // The station's own kind of loop, as its exec() runs it; a watcher ends it once the peer is done.
+        QEventLoop loop;
+        QTimer watcher;
+        QObject::connect(&watcher, &QTimer::timeout, [&] {
+            if (peer.finished.load())
+                loop.quit();
+        });
+        watcher.start(20);
+        loop.exec();
+    }
     peer.join();
     ticker.stop();
     runFor(500);

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QHostInfo>
 #include <QNetworkInterface>
 #include <QTcpSocket>
@@ -152,6 +153,8 @@ void BroadcastSocket::shutDown()
     keepAliveTimer = nullptr;
     delete receiveCheckTimer;
     receiveCheckTimer = nullptr;
+    delete continuationTimer;
+    continuationTimer = nullptr;
     const QList<QAbstractSocket *> sockets = {udpSocket, sendSocket, tcpSocket};
     for (QAbstractSocket *socket : sockets) {
         if (socket) {
@@ -579,80 +582,115 @@ void BroadcastSocket::slotsKeepAlive()
 void BroadcastSocket::readyRead()
 {
     // Only the sockets of the current style are read: a socket left from another style carries nothing the
-    // receivers may act on, and the next open closes it.
+    // receivers may act on, and the next open closes it. The reading itself is one pass per turn of the event
+    // loop, whichever socket announced data.
     QObject *from = sender();
     if (gNetworkType == CloudServer) {
         if (from && from == tcpSocket)
-            readTcp();
+            scheduleContinuation();
     } else if (from && (from == udpSocket || from == sendSocket)) {
-        readUdp(static_cast<QUdpSocket *>(from));
+        scheduleContinuation();
     }
 }
+
+// What one pass may handle: a number of frames and a slice of time, so that a flood of cheap frames and a
+// burst of costly ones both leave the event loop its turn.
+struct BroadcastSocket::ReadBudget
+{
+    explicit ReadBudget(int frames)
+        : framesLeft(frames)
+    {
+        clock.start();
+    }
+    // Takes one frame from the budget; false once it is spent.
+    bool take()
+    {
+        if (framesLeft <= 0 || clock.elapsed() >= ReceiveTurnBudgetMs)
+            return false;
+        --framesLeft;
+        return true;
+    }
+    int framesLeft;
+    QElapsedTimer clock;
+};
 
 void BroadcastSocket::continueReading()
 {
-    continuationPosted = false;
+    if (continuationTimer)
+        continuationTimer->stop();
+    ReadBudget budget(batchLimit);
+    // The database writes of the whole pass go into one transaction.
+    ReceptionBatch batch;
+    bool more = false;
     if (gNetworkType == CloudServer) {
-        readTcp();
+        more = readTcp(budget);
     } else {
-        readUdp(udpSocket);
-        readUdp(sendSocket);
+        more = readUdp(udpSocket, budget);
+        more = readUdp(sendSocket, budget) || more;
     }
+    if (more)
+        scheduleContinuation();
 }
 
-// A flood must not keep the event loop in here: timers, paints and input get their turn between batches,
-// and what is still waiting is read on the next turn.
+// A flood must not keep the event loop in here: the next pass is a zero timer, so timers, paints and input get
+// their turn between passes (a posted call could be taken again and again within one turn), and what is still
+// waiting is read then.
 void BroadcastSocket::scheduleContinuation()
 {
-    if (continuationPosted)
-        return;
-    continuationPosted = true;
-    QMetaObject::invokeMethod(
-        this, [this] { continueReading(); }, Qt::QueuedConnection);
+    if (!continuationTimer) {
+        continuationTimer = new QTimer(this);
+        continuationTimer->setSingleShot(true);
+        continuationTimer->setInterval(0);
+        connect(continuationTimer, &QTimer::timeout, this, &BroadcastSocket::continueReading);
+    }
+    if (!continuationTimer->isActive())
+        continuationTimer->start();
 }
 
-void BroadcastSocket::readTcp()
+// Hands on whole frames while the budget lasts; true when data is left for another pass.
+bool BroadcastSocket::readTcp(ReadBudget &budget)
 {
     QTcpSocket *socket = tcpSocket;
-    if (!socket || (socket->bytesAvailable() <= 0 && tcpFramer.buffered() == 0))
-        return;
+    if (!socket)
+        return false;
     quint8 buffer[PacketBufferSize];
     QByteArray frame;
-    ReceptionBatch batch;
     // Each delivery is exactly one frame or server packet, however the stream was cut into reads.
-    for (int handled = 0; socket == tcpSocket;) {
-        if (handled == batchLimit) {
-            scheduleContinuation();
-            return;
-        }
+    while (socket == tcpSocket) {
         if (!tcpFramer.next(frame)) {
             if (socket->bytesAvailable() <= 0)
-                return;
+                return false;
             const qint64 n = socket->read(reinterpret_cast<char *>(buffer), PacketBufferSize);
             if (n <= 0)
-                return;
+                return false;
             tcpFramer.append(reinterpret_cast<const char *>(buffer), n);
             continue;
         }
-        ++handled;
-        std::memset(buffer, 0, sizeof buffer);
-        std::memcpy(buffer, frame.constData(), size_t(frame.size()));
-        emit dataIsComming(buffer, frame.size());
+        if (!budget.take()) {
+            // The frame already taken out is handed on now; the rest waits for the next pass.
+            deliverTcpFrame(buffer, frame);
+            return true;
+        }
+        deliverTcpFrame(buffer, frame);
     }
+    return false;
 }
 
-void BroadcastSocket::readUdp(QUdpSocket *socket)
+void BroadcastSocket::deliverTcpFrame(quint8 *buffer, const QByteArray &frame)
 {
-    if (!socket || !socket->hasPendingDatagrams())
-        return;
+    std::memset(buffer, 0, PacketBufferSize);
+    std::memcpy(buffer, frame.constData(), size_t(frame.size()));
+    emit dataIsComming(buffer, frame.size());
+}
+
+// Hands on datagrams while the budget lasts; true when datagrams are left for another pass.
+bool BroadcastSocket::readUdp(QUdpSocket *socket, ReadBudget &budget)
+{
     quint8 buffer[PacketBufferSize];
-    ReceptionBatch batch;
     // A receiver may reopen the network while a block is delivered; the old socket is then left alone.
-    for (int handled = 0; (socket == udpSocket || socket == sendSocket) && socket->hasPendingDatagrams();) {
-        if (handled++ == batchLimit) {
-            scheduleContinuation();
-            return;
-        }
+    while (socket && (socket == udpSocket || socket == sendSocket) && socket->hasPendingDatagrams()) {
+        if (!budget.take())
+            return true;
         const qint64 size = socket->pendingDatagramSize();
         if (size < 1 || size > PacketBufferSize) {
             // Read and drop: a datagram left pending would hold back every one behind it.
@@ -671,6 +709,7 @@ void BroadcastSocket::readUdp(QUdpSocket *socket)
         if (got > 0 && isAcceptedSource(senderAddress, buffer, got))
             emit dataIsComming(buffer, got);
     }
+    return false;
 }
 
 bool BroadcastSocket::isAcceptedSource(const QHostAddress &sender, const quint8 *buf, qint64 length) const

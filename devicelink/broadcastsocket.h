@@ -35,8 +35,10 @@ public:
         UdpPort = 6000,
         TcpPort = 6010,
         KeepAliveLength = 18,
-        // Datagrams or frames handled per wake-up; the rest wait for the next turn of the event loop.
+        // Datagrams or frames handled per turn of the event loop, and the milliseconds a turn may spend on
+        // them, whichever ends first; the rest wait for the next turn.
         ReceiveBatchLimit = 256,
+        ReceiveTurnBudgetMs = 8,
         // Asked of the system for each bus socket, so a burst that arrives while the station is busy waits
         // there instead of being dropped (the system may grant less).
         ReceiveBufferBytes = 8 * 1024 * 1024,
@@ -95,7 +97,7 @@ public:
     bool hasUsableTcpSocket() const;
     // The address and port frames leave from in the local network (null before an open in that style).
     QHostAddress sendingAddress() const;
-    // Test seam: datagrams or frames handled per wake-up.
+    // Test seam: datagrams or frames handled per turn of the event loop.
     void setReceiveBatchLimit(int frames) { batchLimit = qMax(1, frames); }
 
     static const char keepAliveText[KeepAliveLength + 1];
@@ -150,8 +152,10 @@ private:
     bool isAcceptedSource(const QHostAddress &sender, const quint8 *buf, qint64 length) const;
     void report(const QString &text);
     void ensureKeepAliveTimer();
-    void readTcp();
-    void readUdp(QUdpSocket *socket);
+    struct ReadBudget;
+    bool readTcp(ReadBudget &budget);
+    void deliverTcpFrame(quint8 *buffer, const QByteArray &frame);
+    bool readUdp(QUdpSocket *socket, ReadBudget &budget);
     void scheduleContinuation();
     void continueReading();
     QUdpSocket *newUdpSocket();
@@ -170,7 +174,8 @@ private:
     QTcpSocket *tcpSocket = nullptr;
     // The cloud connection's bytes not yet handed on as whole frames.
     StreamFramer tcpFramer;
-    bool continuationPosted = false;
+    // The next reading pass, when one pass could not take everything.
+    QTimer *continuationTimer = nullptr;
     int batchLimit = ReceiveBatchLimit;
     // Created on the first open: the object is built before the application object exists.
     QTimer *keepAliveTimer = nullptr;
