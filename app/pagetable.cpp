@@ -5,6 +5,8 @@
 #include "shell/pagefactory.h"
 
 // Page headers, one per page class registered below.
+#include "pages/rooms/pagehome.h"
+#include "pages/rooms/pagerooms.h"
 #include "pages/roomconfig/climateinformation.h"
 #include "pages/roomconfig/pagesettingroommanager.h"
 #include "pages/roomconfig/pagesettingroommanageredit.h"
@@ -43,6 +45,9 @@ void registerStationPages()
                               PageFactory::creatorOf<PageSettingRoomTemplateLightingInformation>());
     PageFactory::registerPage("Template Panel Information",
                               PageFactory::creatorOf<PageSettingRoomTemplatePanelInformation>());
+
+    PageFactory::registerPage("Home", PageFactory::creatorOf<PageHome>());
+    PageFactory::registerPage("Rooms", PageFactory::creatorOf<PageRooms>());
 
     MainWindow::setMessageBarMaker([] { return new MessageBar(nullptr); });
 }

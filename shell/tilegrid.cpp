@@ -85,9 +85,9 @@ ManagerItem *TileGrid::addAddTile()
 void TileGrid::finish()
 {
     const int rowsUsed = m_column != 0 ? m_row + 1 : m_row;
-    m_stretchColumn = rowsUsed <= 1 ? m_column : m_columns;
-    if (rowsUsed == 1 && m_column == 0)
-        m_stretchColumn = m_columns; // one full row
+    // The column right after the tiles of a short single row; otherwise (no tile, a full row, several rows) the
+    // column after the last one.
+    m_stretchColumn = rowsUsed == 1 && m_column != 0 ? m_column : m_columns;
     m_stretchRow = rowsUsed;
     m_layout->setColumnStretch(m_stretchColumn, 1);
     m_layout->setRowStretch(m_stretchRow, 1);
