@@ -14,6 +14,7 @@
 #include "pages/roomconfig/pagesettingroomtemplateedit.h"
 #include "pages/roomconfig/pagesettingroomtemplatelightinginformation.h"
 #include "pages/roomconfig/pagesettingroomtemplatepanelinformation.h"
+#include "pages/rooms/pageroomoperate.h"
 #include "pages/settings/pagesetting.h"
 #include "pages/settings/pagesettingabout.h"
 #include "pages/settings/pagesettingchangedeviceaddress.h"
@@ -43,6 +44,7 @@ void registerStationPages()
                               PageFactory::creatorOf<PageSettingRoomTemplateLightingInformation>());
     PageFactory::registerPage("Template Panel Information",
                               PageFactory::creatorOf<PageSettingRoomTemplatePanelInformation>());
+    PageFactory::registerPage("Operate Room", PageFactory::creatorOf<PageRoomOperate>());
 
     MainWindow::setMessageBarMaker([] { return new MessageBar(nullptr); });
 }
