@@ -16,6 +16,7 @@
 #include "pages/roomconfig/pagesettingroomtemplateedit.h"
 #include "pages/roomconfig/pagesettingroomtemplatelightinginformation.h"
 #include "pages/roomconfig/pagesettingroomtemplatepanelinformation.h"
+#include "pages/rooms/pageroomoperate.h"
 #include "pages/settings/pagesetting.h"
 #include "pages/settings/pagesettingabout.h"
 #include "pages/settings/pagesettingchangedeviceaddress.h"
@@ -45,6 +46,7 @@ void registerStationPages()
                               PageFactory::creatorOf<PageSettingRoomTemplateLightingInformation>());
     PageFactory::registerPage("Template Panel Information",
                               PageFactory::creatorOf<PageSettingRoomTemplatePanelInformation>());
+    PageFactory::registerPage("Operate Room", PageFactory::creatorOf<PageRoomOperate>());
 
     PageFactory::registerPage("Home", PageFactory::creatorOf<PageHome>());
     PageFactory::registerPage("Rooms", PageFactory::creatorOf<PageRooms>());
