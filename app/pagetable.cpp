@@ -5,8 +5,6 @@
 #include "shell/pagefactory.h"
 
 // Page headers, one per page class registered below.
-#include "pages/rooms/pagehome.h"
-#include "pages/rooms/pagerooms.h"
 #include "pages/roomconfig/climateinformation.h"
 #include "pages/roomconfig/pagesettingroommanager.h"
 #include "pages/roomconfig/pagesettingroommanageredit.h"
@@ -16,7 +14,11 @@
 #include "pages/roomconfig/pagesettingroomtemplateedit.h"
 #include "pages/roomconfig/pagesettingroomtemplatelightinginformation.h"
 #include "pages/roomconfig/pagesettingroomtemplatepanelinformation.h"
+#include "pages/rooms/pagedeviceoperatelighting.h"
+#include "pages/rooms/pagedeviceoperatemoods.h"
+#include "pages/rooms/pagehome.h"
 #include "pages/rooms/pageroomoperate.h"
+#include "pages/rooms/pagerooms.h"
 #include "pages/settings/pagesetting.h"
 #include "pages/settings/pagesettingabout.h"
 #include "pages/settings/pagesettingchangedeviceaddress.h"
@@ -50,6 +52,8 @@ void registerStationPages()
 
     PageFactory::registerPage("Home", PageFactory::creatorOf<PageHome>());
     PageFactory::registerPage("Rooms", PageFactory::creatorOf<PageRooms>());
+    PageFactory::registerPage("Lighting", PageFactory::creatorOf<PageDeviceOperateLighting>());
+    PageFactory::registerPage("Moods", PageFactory::creatorOf<PageDeviceOperateMoods>());
 
     MainWindow::setMessageBarMaker([] { return new MessageBar(nullptr); });
 }
