@@ -29,6 +29,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLayout>
 #include <QScreen>
 #include <QTemporaryDir>
 
