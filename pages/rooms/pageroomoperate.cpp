@@ -1,5 +1,6 @@
 #include "pages/rooms/pageroomoperate.h"
 
+#include "core/globals.h"
 #include "core/queryhelpers.h"
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"

@@ -3,6 +3,7 @@
 // test says otherwise.
 
 #include "core/cppsqlite3db.h"
+#include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "panels/progressindicator.h"
@@ -174,6 +175,7 @@ void TestRefreshingCtrl::hubStopHidesAtOnce()
     QCOMPARE(rowCount("tbl_last_update"), rows);
 
     // The spinning state stops the same way.
+    RefreshingCtrl::setStepInterval(10);
     banner->startRefresh("all_lightings");
     QTRY_VERIFY(spinner()->isAnimated());
     emit gBroadcastSocket.signalsStopRefresh(false);

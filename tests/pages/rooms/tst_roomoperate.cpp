@@ -15,6 +15,7 @@
 #include "pages/rooms/pageroomoperatemoods.h"
 #include "panels/devicepanel.h"
 #include "panels/lightitem.h"
+#include "panels/occupationmasteritem.h"
 #include "panels/refreshingctrl.h"
 #include "resources/stationresources.h"
 #include "shell/mainwindow.h"
@@ -27,6 +28,8 @@
 #include <QGridLayout>
 #include <QMouseEvent>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(projectfixture::LightRow)
 
 using namespace projectfixture;
 
@@ -96,6 +99,7 @@ private slots:
     void leavingDuringARefreshGivesNoSuccess();
     void allSwitchReachesOnlyTheShownTab();
     void moodsTabSendsNothing();
+    void tabWithoutPanelsEndsWithTheStrip();
     void controlRow();
     void panelGrid_data();
     void panelGrid();
@@ -537,6 +541,34 @@ void TestRoomOperate::moodsTabSendsNothing()
     QVERIFY(panelbus::settle(*listener));
     // Only the probe of settle itself went out.
     QCOMPARE(listener->received.size(), before + 1);
+}
+
+void TestRoomOperate::tabWithoutPanelsEndsWithTheStrip()
+{
+    QVERIFY(addAirConditioner(roomId, climate(-1, 30)));
+    QVERIFY(addOccupation(roomId, 0, 1, 40, 1));
+    SimulatedDevice *sensor = silentDevice(40);
+    PageRoomOperate *page = open();
+    QCOMPARE(tabTexts(page->tabs()), QStringList({"AC"}));
+    PageRoomOperateAC *tab = page->acPage();
+    QVERIFY(tab->isVisible());
+    QVERIFY(tab->panels().isEmpty());
+    QVERIFY(tab->occupationStrip()->isOccupationConfigured());
+    QVERIFY(tab->banner()->isVisible());
+    QVERIFY(!tab->occupationStrip()->isRefreshFinished());
+    tab->finishRefresh();
+    QVERIFY(tab->isRefreshing());
+    QVERIFY(bannerStatus(tab) != "Refresh Successfully");
+
+    // The sensor stays silent: the strip gives up after ten ticks, and the banner ends with success.
+    DevicePanel::setTickInterval(10);
+    emit tab->findChild<QtMaterialLabel *>("labelRefresh")->signalsPressed();
+    QTRY_VERIFY(!tab->isRefreshing());
+    QVERIFY(tab->occupationStrip()->isRefreshFinished());
+    QCOMPARE(bannerStatus(tab), QString("Refresh Successfully"));
+    QTRY_VERIFY(tab->banner()->isHidden());
+    QVERIFY(panelbus::settle(*sensor));
+    QCOMPARE(opcodeCount(*sensor, 0x012C), 11);
 }
 
 void TestRoomOperate::controlRow()
