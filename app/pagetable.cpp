@@ -14,6 +14,8 @@
 #include "pages/roomconfig/pagesettingroomtemplateedit.h"
 #include "pages/roomconfig/pagesettingroomtemplatelightinginformation.h"
 #include "pages/roomconfig/pagesettingroomtemplatepanelinformation.h"
+#include "pages/rooms/pagedeviceoperateac.h"
+#include "pages/rooms/pagedeviceoperatefloorheat.h"
 #include "pages/rooms/pagedeviceoperatelighting.h"
 #include "pages/rooms/pagedeviceoperatemoods.h"
 #include "pages/rooms/pagehome.h"
@@ -53,6 +55,8 @@ void registerStationPages()
     PageFactory::registerPage("Home", PageFactory::creatorOf<PageHome>());
     PageFactory::registerPage("Rooms", PageFactory::creatorOf<PageRooms>());
     PageFactory::registerPage("Lighting", PageFactory::creatorOf<PageDeviceOperateLighting>());
+    PageFactory::registerPage("AC", PageFactory::creatorOf<PageDeviceOperateAC>());
+    PageFactory::registerPage("Floor Heat", PageFactory::creatorOf<PageDeviceOperateFloorHeat>());
     PageFactory::registerPage("Moods", PageFactory::creatorOf<PageDeviceOperateMoods>());
 
     MainWindow::setMessageBarMaker([] { return new MessageBar(nullptr); });

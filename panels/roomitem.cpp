@@ -7,7 +7,9 @@
 #include "materialwidgets/qtmaterialcanvas.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "materialwidgets/qtmateriallabel.h"
+#include "panels/acitem.h"
 #include "panels/devicerecordloaders.h"
+#include "panels/floorheatitem.h"
 #include "panels/lightitem.h"
 #include "panels/mooditem.h"
 #include "panels/occupationmasteritem.h"
@@ -80,6 +82,20 @@ void RoomItem::loadDevices()
     case RoomItemLights:
         for (const lightRecord &record : loadLightRecords(m_roomId)) {
             auto *panel = new LightItem(record, false, nullptr);
+            place(panel);
+            m_panels.append(panel);
+        }
+        break;
+    case RoomItemAirConditioners:
+        for (const airConditionerRecord &record : loadAirConditionerRecords(m_roomId)) {
+            auto *panel = new ACItem(record, false, nullptr);
+            place(panel);
+            m_panels.append(panel);
+        }
+        break;
+    case RoomItemFloorHeatings:
+        for (const airConditionerRecord &record : loadFloorHeatingRecords(m_roomId)) {
+            auto *panel = new FloorHeatItem(record, false, nullptr);
             place(panel);
             m_panels.append(panel);
         }

@@ -40,10 +40,13 @@ void TileGrid::begin(int width)
         m_layout->setHorizontalSpacing(spacingFor(width, m_tileWidth));
         m_layout->setVerticalSpacing(20);
     } else {
+        // Taken from the end, the items leave in constant time each; removing the tiles one by one would search
+        // the layout for every one of thousands of room cards.
+        while (QLayoutItem *item = m_layout->takeAt(m_layout->count() - 1))
+            delete item;
         for (const QPointer<QWidget> &tile : qAsConst(m_tiles)) {
             if (!tile)
                 continue;
-            m_layout->removeWidget(tile);
             tile->hide();
             tile->deleteLater();
         }

@@ -2,7 +2,6 @@
 
 #include "core/globals.h"
 #include "core/queryhelpers.h"
-#include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialtabs.h"
 #include "pages/rooms/pageroomoperateac.h"

@@ -69,6 +69,7 @@ private slots:
     void leavingEndsTheRefreshWithoutSuccess();
     void allSwitchReachesTheLightsOfTheShownPageOnly();
     void controlRow();
+    void climatePagesSplitByNumber();
     void moodsPageListsCardsAndRefreshesNothing();
     void hiddenPageIgnoresEntry();
 
@@ -347,6 +348,48 @@ void TestDeviceKindPages::controlRow()
         texts << label->text();
     QVERIFY(texts.contains("All Off"));
     QVERIFY(texts.contains("All On"));
+}
+
+void TestDeviceKindPages::climatePagesSplitByNumber()
+{
+    const Place ac = addPlace("A", "1", "101");
+    const Place heat = addPlace("A", "1", "102");
+    const Place both = addPlace("A", "1", "103");
+    AirConditionerRow row;
+    row.device = 60; // no device answers: the pages' lists are what is tested
+    row.number = 1;
+    QVERIFY(addAirConditioner(ac.roomId, row));
+    row.number = 3;
+    QVERIFY(addAirConditioner(heat.roomId, row));
+    row.number = 0;
+    QVERIFY(addAirConditioner(both.roomId, row));
+    row.number = 2;
+    QVERIFY(addAirConditioner(both.roomId, row));
+    QSignalSpy acStatus(&gBroadcastSocket, &BroadcastSocket::signalsACStatus);
+    QSignalSpy lightStatus(&gBroadcastSocket, &BroadcastSocket::signalsLightStatus);
+    window.reset(new MainWindow);
+
+    PageDeviceOperate *page = go("AC");
+    QCOMPARE(cardRooms(page), QList<int>({ac.roomId, both.roomId}));
+    QCOMPARE(page->cards().first()->mode(), int(RoomItemAirConditioners));
+    QCOMPARE(page->cards().at(1)->panels().size(), 1);
+    QCOMPARE(page->refreshPicture()->toolTip(), QString("Refresh All ACs Information"));
+    QCOMPARE(rowCount("tbl_last_update", "last_update_id='all_airConditioners'"), 1);
+    pressAll(page);
+    pressAll(page);
+    QCOMPARE(acStatus.size(), 2);
+    QCOMPARE(acStatus.at(0).first().toInt(), 1);
+    QCOMPARE(acStatus.at(1).first().toInt(), 0);
+
+    page = go("Floor Heat");
+    QCOMPARE(cardRooms(page), QList<int>({heat.roomId, both.roomId}));
+    QCOMPARE(page->cards().first()->mode(), int(RoomItemFloorHeatings));
+    QCOMPARE(page->refreshPicture()->toolTip(), QString("Refresh All FHs Information"));
+    QCOMPARE(rowCount("tbl_last_update", "last_update_id='all_floorHeatings'"), 1);
+    pressAll(page);
+    QCOMPARE(acStatus.size(), 3);
+    QCOMPARE(acStatus.last().first().toInt(), 1);
+    QVERIFY(lightStatus.isEmpty());
 }
 
 void TestDeviceKindPages::moodsPageListsCardsAndRefreshesNothing()
