@@ -13,10 +13,10 @@
 #include "core/projectlist.h"
 #include "devicelink/broadcastsocket.h"
 #include "devicelink/buscommands.h"
+#include "pages/rooms/pagedeviceoperate.h"
 #include "panels/devicepanel.h"
 #include "panels/lightitem.h"
 #include "panels/roomitem.h"
-#include "pages/rooms/pagedeviceoperate.h"
 #include "resources/stationresources.h"
 #include "shell/mainwindow.h"
 #include "shell/projectswitch.h"
@@ -66,8 +66,14 @@ double residentMb()
 }
 
 // Every light has a bus address of its own: light i of room r is on subnet 10 + r / 60, device 1 + (r % 60) * 4 + i.
-int lightSubnet(int room) { return 10 + room / 60; }
-int lightDevice(int room, int light) { return 1 + (room % 60) * 4 + light; }
+int lightSubnet(int room)
+{
+    return 10 + room / 60;
+}
+int lightDevice(int room, int light)
+{
+    return 1 + (room % 60) * 4 + light;
+}
 
 // A project "Bench<rooms>" with its database, made current.
 QString makeProject(int rooms)

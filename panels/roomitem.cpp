@@ -1,9 +1,9 @@
 #include "panels/roomitem.h"
 
 #include "core/globals.h"
+#include "core/queryhelpers.h"
 #include "core/roomname.h"
 #include "devicelink/broadcastsocket.h"
-#include "core/queryhelpers.h"
 #include "materialwidgets/qtmaterialcanvas.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "materialwidgets/qtmateriallabel.h"

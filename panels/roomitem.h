@@ -16,7 +16,6 @@ class QGridLayout;
 class QtMaterialGroupBox;
 class QtMaterialLabel;
 
-
 class RoomItem : public QWidget
 {
     Q_OBJECT

@@ -7,7 +7,8 @@
 #include <QPainter>
 
 const QString HomeManagerRoomsIconItem::caption = QStringLiteral("Rooms");
-const QString HomeManagerRoomsIconItem::picture = QStringLiteral(":/myImages/png/settings/icon-settings-roomsmanager.png");
+const QString HomeManagerRoomsIconItem::picture =
+    QStringLiteral(":/myImages/png/settings/icon-settings-roomsmanager.png");
 
 HomeManagerRoomsIconItem::HomeManagerRoomsIconItem(QWidget *parent) : DynamicWidget(QColor(0x3D, 0x53, 0x66), parent)
 {

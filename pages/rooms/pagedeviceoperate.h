@@ -49,8 +49,8 @@ protected:
         // Refreshable pages only (empty for the moods page):
         const char *lastUpdateKey;
         const char *refreshTip;
-        int onState;                         // the All state meaning on
-        void (*broadcast)(int state);        // the hub signal of the All switch
+        int onState;                  // the All state meaning on
+        void (*broadcast)(int state); // the hub signal of the All switch
     };
 
     PageDeviceOperate(const QString &id, const QString &name, const Kind &kind, QWidget *parent);

@@ -6,8 +6,11 @@
 
 PageDeviceOperateAC::PageDeviceOperateAC(const QString &id, const QString &name, QWidget *parent)
     : PageDeviceOperate(id, name,
-                        {RoomItemAirConditioners, "select * from tbl_air_conditioner where room_id=%d and (air_conditioner_no=0 or air_conditioner_no=1) order by air_conditioner_no asc", "all_airConditioners", QT_TRANSLATE_NOOP("PageDeviceOperate", "Refresh All ACs Information"), 1,
-                 [](int state) { emit gBroadcastSocket.signalsACStatus(state); }},
+                        {RoomItemAirConditioners,
+                         "select * from tbl_air_conditioner where room_id=%d and (air_conditioner_no=0 or "
+                         "air_conditioner_no=1) order by air_conditioner_no asc",
+                         "all_airConditioners", QT_TRANSLATE_NOOP("PageDeviceOperate", "Refresh All ACs Information"),
+                         1, [](int state) { emit gBroadcastSocket.signalsACStatus(state); }},
                         parent)
 {
 }

@@ -49,8 +49,8 @@ QGridLayout *PageHome::loadItems()
     auto *grid = new TileGrid(groupBoxItems, deviceKindCardSize, deviceKindCardSize, this);
     grid->begin(gScreenWidth);
     for (const Kind &kind : kinds) {
-        auto *card = new SettingItem(kind.pageId, kind.picture, 128, 128, deviceKindCardSize, deviceKindCardSize,
-                                     nullptr);
+        auto *card =
+            new SettingItem(kind.pageId, kind.picture, 128, 128, deviceKindCardSize, deviceKindCardSize, nullptr);
         card->setObjectName(QString("settingItem") + kind.pageId);
         grid->addTile(card);
     }

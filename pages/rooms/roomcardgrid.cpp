@@ -1,9 +1,9 @@
 #include "pages/rooms/roomcardgrid.h"
 
 #include "core/cppsqlite3db.h"
+#include "core/globals.h"
 #include "core/queryhelpers.h"
 #include "core/roomname.h"
-#include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
 #include "shell/tilegrid.h"
@@ -58,10 +58,10 @@ void RoomCardGrid::load()
         const int roomId = rooms.value(0).toInt();
         const int floorId = rooms.value(3).toInt();
         const int regionId = rooms.value(4).toInt();
-        const QString name = QString("%1-%2-%3")
-                                 .arg(names.regions.value(regionId),
-                                      names.floors.value(PlaceNames::floorKey(regionId, floorId)),
-                                      rooms.value(1).toString());
+        const QString name =
+            QString("%1-%2-%3")
+                .arg(names.regions.value(regionId), names.floors.value(PlaceNames::floorKey(regionId, floorId)),
+                     rooms.value(1).toString());
         ManagerItem *card = tileGrid->addItemTile(RoomTile, roomId, name, rooms.value(2).toString(), false);
         connect(card, &ManagerItem::signalsEdit, this, &RoomCardGrid::openRoom);
     }

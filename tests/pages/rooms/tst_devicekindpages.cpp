@@ -155,8 +155,8 @@ void TestDeviceKindPages::lightingListsRoomsWithAddressedLightsInIdOrder()
     const int regionA = addRegion("A");
     const int floorB = addFloor(regionB, "1");
     const int floorA = addFloor(regionA, "1");
-    const int first = addRoom(regionA, floorA, "900");   // region 2
-    const int second = addRoom(regionB, floorB, "100");  // region 1
+    const int first = addRoom(regionA, floorA, "900");  // region 2
+    const int second = addRoom(regionB, floorB, "100"); // region 1
     const int noSubnet = addRoom(regionB, floorB, "101");
     const int noDevice = addRoom(regionB, floorB, "102");
     const int channelsOnly = addRoom(regionB, floorB, "103");

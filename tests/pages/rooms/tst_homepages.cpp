@@ -174,7 +174,8 @@ void TestHomePages::roomStretches()
     QCOMPARE(layout->horizontalSpacing(), 17);
     QCOMPARE(layout->verticalSpacing(), 20);
     if (roomCount > 0)
-        QCOMPARE(cellOf(layout, rooms()->roomCards()->cards().last()), QPoint((roomCount - 1) % 6, (roomCount - 1) / 6));
+        QCOMPARE(cellOf(layout, rooms()->roomCards()->cards().last()),
+                 QPoint((roomCount - 1) % 6, (roomCount - 1) / 6));
     for (int c = 0; c < layout->columnCount(); ++c)
         QCOMPARE(layout->columnStretch(c), c == stretchColumn ? 1 : 0);
     for (int r = 0; r < layout->rowCount(); ++r)
@@ -347,12 +348,25 @@ void TestHomePages::homeCardShowsPendingMessagesOfToday()
 {
     const Place place = addPlace("A", "1", "101");
     const QString now = QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss");
-    QVERIFY(insertRow("tbl_message", {{"message_id", 1}, {"message_remark", "Towels"}, {"message_type", 0},
-                                      {"icon_name", "message_01"}, {"universal_switch_no", 1}}));
-    QVERIFY(insertRow("tbl_message_log", {{"id", 1}, {"message_id", 1}, {"message_type", 0}, {"message_status", 0},
-                                          {"panel_id", 1}, {"room_id", place.roomId}, {"recv_time", now}}));
-    QVERIFY(insertRow("tbl_message_log", {{"id", 2}, {"message_id", 1}, {"message_type", 0}, {"message_status", 3},
-                                          {"panel_id", 1}, {"room_id", place.roomId}, {"recv_time", now}}));
+    QVERIFY(insertRow("tbl_message", {{"message_id", 1},
+                                      {"message_remark", "Towels"},
+                                      {"message_type", 0},
+                                      {"icon_name", "message_01"},
+                                      {"universal_switch_no", 1}}));
+    QVERIFY(insertRow("tbl_message_log", {{"id", 1},
+                                          {"message_id", 1},
+                                          {"message_type", 0},
+                                          {"message_status", 0},
+                                          {"panel_id", 1},
+                                          {"room_id", place.roomId},
+                                          {"recv_time", now}}));
+    QVERIFY(insertRow("tbl_message_log", {{"id", 2},
+                                          {"message_id", 1},
+                                          {"message_type", 0},
+                                          {"message_status", 3},
+                                          {"panel_id", 1},
+                                          {"room_id", place.roomId},
+                                          {"recv_time", now}}));
     window.reset(new MainWindow);
     const QList<ManagerItem *> cards = home()->strip()->roomCards()->cards();
     QCOMPARE(cards.size(), 1);
