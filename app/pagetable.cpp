@@ -14,6 +14,13 @@
 #include "pages/roomconfig/pagesettingroomtemplateedit.h"
 #include "pages/roomconfig/pagesettingroomtemplatelightinginformation.h"
 #include "pages/roomconfig/pagesettingroomtemplatepanelinformation.h"
+#include "pages/rooms/pagedeviceoperateac.h"
+#include "pages/rooms/pagedeviceoperatefloorheat.h"
+#include "pages/rooms/pagedeviceoperatelighting.h"
+#include "pages/rooms/pagedeviceoperatemoods.h"
+#include "pages/rooms/pagehome.h"
+#include "pages/rooms/pageroomoperate.h"
+#include "pages/rooms/pagerooms.h"
 #include "pages/settings/pagesetting.h"
 #include "pages/settings/pagesettingabout.h"
 #include "pages/settings/pagesettingchangedeviceaddress.h"
@@ -43,6 +50,14 @@ void registerStationPages()
                               PageFactory::creatorOf<PageSettingRoomTemplateLightingInformation>());
     PageFactory::registerPage("Template Panel Information",
                               PageFactory::creatorOf<PageSettingRoomTemplatePanelInformation>());
+    PageFactory::registerPage("Operate Room", PageFactory::creatorOf<PageRoomOperate>());
+
+    PageFactory::registerPage("Home", PageFactory::creatorOf<PageHome>());
+    PageFactory::registerPage("Rooms", PageFactory::creatorOf<PageRooms>());
+    PageFactory::registerPage("Lighting", PageFactory::creatorOf<PageDeviceOperateLighting>());
+    PageFactory::registerPage("AC", PageFactory::creatorOf<PageDeviceOperateAC>());
+    PageFactory::registerPage("Floor Heat", PageFactory::creatorOf<PageDeviceOperateFloorHeat>());
+    PageFactory::registerPage("Moods", PageFactory::creatorOf<PageDeviceOperateMoods>());
 
     MainWindow::setMessageBarMaker([] { return new MessageBar(nullptr); });
 }

@@ -291,10 +291,12 @@ void LightItem::sendControlFrame()
 
 void LightItem::storeBrightness(int value, int row)
 {
-    QString sql = QStringLiteral("update tbl_light set brightness=? where light_id=? and room_id=?");
+    // A device repeating the level it reported before changes nothing: the statement then writes nothing.
+    QString sql =
+        QStringLiteral("update tbl_light set brightness=? where light_id=? and room_id=? and brightness is not ?");
     if (row >= 0)
         sql += QStringLiteral(" and rgb=%1").arg(row + 1);
-    gDatabase.execSql(sql, {value, record.light_id, record.room_id});
+    gDatabase.execSql(sql, {value, record.light_id, record.room_id, value});
 }
 
 void LightItem::storeDeviceInfo(int row, const BusFrame &frame)

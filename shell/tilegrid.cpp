@@ -40,10 +40,13 @@ void TileGrid::begin(int width)
         m_layout->setHorizontalSpacing(spacingFor(width, m_tileWidth));
         m_layout->setVerticalSpacing(20);
     } else {
+        // Taken from the end, the items leave in constant time each; removing the tiles one by one would search
+        // the layout for every one of thousands of room cards.
+        while (QLayoutItem *item = m_layout->takeAt(m_layout->count() - 1))
+            delete item;
         for (const QPointer<QWidget> &tile : qAsConst(m_tiles)) {
             if (!tile)
                 continue;
-            m_layout->removeWidget(tile);
             tile->hide();
             tile->deleteLater();
         }
@@ -85,9 +88,9 @@ ManagerItem *TileGrid::addAddTile()
 void TileGrid::finish()
 {
     const int rowsUsed = m_column != 0 ? m_row + 1 : m_row;
-    m_stretchColumn = rowsUsed <= 1 ? m_column : m_columns;
-    if (rowsUsed == 1 && m_column == 0)
-        m_stretchColumn = m_columns; // one full row
+    // The column right after the tiles of a short single row; otherwise (no tile, a full row, several rows) the
+    // column after the last one.
+    m_stretchColumn = rowsUsed == 1 && m_column != 0 ? m_column : m_columns;
     m_stretchRow = rowsUsed;
     m_layout->setColumnStretch(m_stretchColumn, 1);
     m_layout->setRowStretch(m_stretchRow, 1);
