@@ -1,5 +1,6 @@
 #include "pages/view3d/page3dview.h"
 
+#include "core/globals.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"

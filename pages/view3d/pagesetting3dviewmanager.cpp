@@ -1,5 +1,6 @@
 #include "pages/view3d/pagesetting3dviewmanager.h"
 
+#include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
 

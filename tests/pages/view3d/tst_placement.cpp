@@ -333,10 +333,17 @@ void TestPlacement::firstMarkerUnderTheCursorIsTaken()
     QVERIFY(insertRow("tbl_3d_view_light", {{"light_id", 2}, {"xp1", 150}, {"yp1", 100}, {"room_id", roomId}}));
     auto *lights = tab<PageSetting3DViewManagerLighting>();
     lights->loadRoom(roomId);
-    press(lights, QPoint(175, 120)); // inside light 2 only
+    press(lights, QPoint(200, 120)); // inside light 2 only
     release(lights, QPoint(300, 200));
     QCOMPARE(storedLight(1, roomId), QPoint(100, 100));
     QCOMPARE(storedLight(2, roomId), QPoint(260, 160));
+    // Where the boxes overlap, the first in load order is taken.
+    QVERIFY(gDatabase.execSql("update tbl_3d_view_light set xp1=150,yp1=100 where light_id=2"));
+    lights->loadRoom(roomId);
+    press(lights, QPoint(170, 120));
+    release(lights, QPoint(50, 250));
+    QCOMPARE(storedLight(1, roomId), QPoint(10, 210));
+    QCOMPARE(storedLight(2, roomId), QPoint(150, 100));
 }
 
 void TestPlacement::markersShowTheirKind()
