@@ -14,6 +14,7 @@
 #include "pages/roomconfig/pagesettingroomtemplateedit.h"
 #include "pages/roomconfig/pagesettingroomtemplatelightinginformation.h"
 #include "pages/roomconfig/pagesettingroomtemplatepanelinformation.h"
+#include "pages/rooms/pageroomoperate.h"
 #include "pages/settings/pagesetting.h"
 #include "pages/settings/pagesettingabout.h"
 #include "pages/settings/pagesettingchangedeviceaddress.h"
@@ -49,6 +50,7 @@ void registerStationPages()
     PageFactory::registerPage("3D View", PageFactory::creatorOf<Page3DView>());
     PageFactory::registerPage("3D View Manager", PageFactory::creatorOf<PageSetting3DViewManager>());
     PageFactory::registerPage("3D View Setting", PageFactory::creatorOf<PageSetting3DViewManagerEdit>());
+    PageFactory::registerPage("Operate Room", PageFactory::creatorOf<PageRoomOperate>());
 
     MainWindow::setMessageBarMaker([] { return new MessageBar(nullptr); });
 }

@@ -207,17 +207,17 @@ void ManagerItem::slotsUpdateMessage(messageRecord _messageRecord)
     update();
 }
 
-QString ManagerItem::picturePath() const
+QString ManagerItem::picturePathOf(int type, const QString &iconName)
 {
-    switch (m_type) {
+    switch (type) {
     case AddTile:
         return tr(":/myImages/png/add_new_room.png");
     case RoomTemplateTile:
     case RoomTile:
     case View3DTile:
     case MoodTile: {
-        if (m_iconName.contains("photo")) {
-            QString file = m_iconName;
+        if (iconName.contains("photo")) {
+            QString file = iconName;
             if (!file.contains(".png"))
                 file += ".png";
             QString project;
@@ -229,27 +229,27 @@ QString ManagerItem::picturePath() const
         }
         QString folder;
         QString extension;
-        if (m_type == View3DTile) {
+        if (type == View3DTile) {
             folder = tr(":/myImages/png/3d_view/");
             extension = ".png";
-        } else if (m_type == MoodTile) {
+        } else if (type == MoodTile) {
             folder = tr(":/myImages/jpg/moods/");
             extension = ".jpg";
         } else {
             folder = tr(":/myImages/jpg/room/");
             extension = ".jpg";
         }
-        QString file = m_iconName;
+        QString file = iconName;
         if (!file.contains(extension))
             file += extension;
         return folder + file;
     }
     case MessageTile:
     case LightTile: {
-        QString file = m_iconName;
+        QString file = iconName;
         if (!file.contains(".png"))
             file += ".png";
-        return (m_type == MessageTile ? tr(":/myImages/png/message/") : tr(":/myImages/png/light/")) + file;
+        return (type == MessageTile ? tr(":/myImages/png/message/") : tr(":/myImages/png/light/")) + file;
     }
     case AirConditionerTile:
         return tr(":/myImages/png/edit_room/icon-room-ac.png");

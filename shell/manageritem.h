@@ -50,7 +50,11 @@ public:
     QtMaterialIconButton *deleteButton() const { return m_deleteButton; }
 
     // The path the tile draws its picture from; empty when the kind has no picture or a user photo is missing.
-    QString picturePath() const;
+    QString picturePath() const { return picturePathOf(m_type, m_iconName); }
+    // The same for any tile kind and picture name. A name containing "photo" is the user's picture in the current
+    // project's folder (".png" added when missing), drawn only when the folder and the file exist; other names are
+    // the built-in pictures of the kind. Mood cards draw their pictures by the same rule (kind MoodTile).
+    static QString picturePathOf(int type, const QString &iconName);
 
     // Test seam: the rotation period of room cards built afterwards (3000 ms normally).
     static void setRotationInterval(int milliseconds);

@@ -1,0 +1,24 @@
+#include "pages/rooms/pageroomoperateac.h"
+
+#include "devicelink/broadcastsocket.h"
+#include "panels/devicerecordloaders.h"
+
+PageRoomOperateAC::PageRoomOperateAC(QWidget *parent) : PageRoomOperateDevices(tr("Refresh All ACs Information"), parent) {}
+
+QList<DevicePanel *> PageRoomOperateAC::createPanels(int roomId) const
+{
+    QList<DevicePanel *> panels;
+    for (const airConditionerRecord &record : loadAirConditionerRecords(roomId))
+        Q_UNUSED(record); // panel class still to come
+    return panels;
+}
+
+QString PageRoomOperateAC::lastUpdateKey(int roomId) const
+{
+    return QString("%1_airConditioner").arg(roomId);
+}
+
+void PageRoomOperateAC::broadcastAll(int state) const
+{
+    emit gBroadcastSocket.signalsACStatus(state);
+}

@@ -1,0 +1,32 @@
+#include "pages/rooms/pageroomoperatemoods.h"
+
+#include "core/globals.h"
+#include "materialwidgets/qtmaterialgroupbox.h"
+#include "panels/devicerecordloaders.h"
+#include "shell/tilegrid.h"
+
+namespace {
+constexpr int cardWidth = 500;
+constexpr int cardHeight = 320;
+} // namespace
+
+PageRoomOperateMoods::PageRoomOperateMoods(QWidget *parent) : MyWidget(parent)
+{
+    groupBoxMoods = addTileCanvas(this);
+    groupBoxMoods->setObjectName("groupBoxMoods");
+    grid = new TileGrid(groupBoxMoods, cardWidth, cardHeight, this);
+}
+
+void PageRoomOperateMoods::loadRoom(int roomId)
+{
+    m_roomId = roomId;
+    grid->begin(gScreenWidth);
+    for (const moodRecord &record : loadMoodRecords(roomId))
+        Q_UNUSED(record); // card class still to come
+    grid->finish();
+}
+
+QList<QWidget *> PageRoomOperateMoods::cards() const
+{
+    return grid->tiles();
+}
