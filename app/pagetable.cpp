@@ -22,6 +22,7 @@
 #include "pages/settings/pagesettingproject.h"
 #include "pages/settings/pagesettingprojectinformation.h"
 #include "pages/view3d/page3dview.h"
+#include "pages/view3d/pageroomoperate3dview.h"
 #include "pages/view3d/pagesetting3dviewmanager.h"
 #include "pages/view3d/pagesetting3dviewmanageredit.h"
 
@@ -48,6 +49,7 @@ void registerStationPages()
     PageFactory::registerPage("Template Panel Information",
                               PageFactory::creatorOf<PageSettingRoomTemplatePanelInformation>());
     PageFactory::registerPage("3D View", PageFactory::creatorOf<Page3DView>());
+    PageFactory::registerPage("Operate Room 3D View", PageFactory::creatorOf<PageRoomOperate3DView>());
     PageFactory::registerPage("3D View Manager", PageFactory::creatorOf<PageSetting3DViewManager>());
     PageFactory::registerPage("3D View Setting", PageFactory::creatorOf<PageSetting3DViewManagerEdit>());
     PageFactory::registerPage("Operate Room", PageFactory::creatorOf<PageRoomOperate>());
