@@ -1,6 +1,7 @@
 #include "panels/refreshingctrl.h"
 
 #include "core/cppsqlite3db.h"
+#include "core/globals.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmateriallabel.h"

@@ -1,5 +1,6 @@
 #include "pages/rooms/pageroomoperateac.h"
 
+#include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
 #include "panels/devicerecordloaders.h"
 

@@ -1,5 +1,6 @@
 #include "pages/rooms/pageroomoperatelighting.h"
 
+#include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
 #include "panels/devicerecordloaders.h"
 #include "panels/lightitem.h"
