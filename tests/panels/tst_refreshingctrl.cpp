@@ -3,6 +3,7 @@
 // test says otherwise.
 
 #include "core/cppsqlite3db.h"
+#include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "panels/progressindicator.h"
