@@ -1,0 +1,338 @@
+#include "panels/floorheatitem.h"
+
+#include "core/cppsqlite3db.h"
+#include "core/devicelog.h"
+#include "core/globals.h"
+#include "devicelink/broadcastsocket.h"
+#include "devicelink/buscommands.h"
+#include "devicelink/messagerecords.h"
+#include "materialwidgets/qtmateriallabel.h"
+#include "panels/busframe.h"
+#include "panels/indoorrange.h"
+#include "panels/sliderctrl.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cstdio>
+
+namespace {
+
+enum : quint16 {
+    ReadDeviceInfoReply = 0xEFFE,
+    LimitsReply = 0xA13F,
+    StatusReply = 0x1945,
+    ControlReply = 0xE3D9,
+};
+
+constexpr quint8 ChannelMarker = 0xF8;
+constexpr quint8 SecondChannelFunction = 0x23;
+constexpr quint8 PowerFunction = 0x14;
+constexpr quint8 SetPointFunction = 0x18;
+
+const char *const powerOnPicture = ":/myImages/png/airConditioner/icon-ac-power-on.png";
+const char *const powerOffPicture = ":/myImages/png/airConditioner/icon-ac-power-off.png";
+
+// "%d" of a limit text; 0 when it cannot be read.
+int readLimit(const char *text)
+{
+    int limit = 0;
+    std::sscanf(text, "%d", &limit);
+    return limit;
+}
+
+} // namespace
+
+FloorHeatItem::FloorHeatItem(airConditionerRecord floorHeatInfo, bool alwaysListen, QWidget *parent)
+    : DevicePanelOf<airConditionerRecord>(floorHeatInfo, alwaysListen, false, parent),
+      remarkLabel(new QtMaterialLabel(this)), powerIcon(new QtMaterialLabel(this)),
+      roomTemperatureIcon(new QtMaterialLabel(this)),
+      roomTemperatureText(new QtMaterialLabel(tr("Room 0\u00B0C"), this)),
+      setPointText(new QtMaterialLabel(tr("0\u00B0C"), 2, this)), setPointSlider(new SliderCtrl(this))
+{
+    remarkLabel->setObjectName("remarkLabel");
+    remarkLabel->setText(remarkLabel->fontMetrics().elidedText(QString::fromUtf8(record.remark), Qt::ElideRight, 200));
+    powerIcon->setObjectName("powerIcon");
+    powerIcon->setFixedSize(36, 36);
+    powerIcon->setScaledContents(true);
+    powerIcon->setPixmap(QPixmap(QString::fromLatin1(powerOffPicture)));
+    powerIcon->installEventFilter(this);
+    roomTemperatureIcon->setObjectName("roomTemperatureIcon");
+    roomTemperatureIcon->setFixedSize(24, 24);
+    roomTemperatureIcon->setScaledContents(true);
+    roomTemperatureIcon->setPixmap(QPixmap(QStringLiteral(":/myImages/png/airConditioner/icon-ac-temp.png")));
+    roomTemperatureText->setObjectName("roomTemperatureText");
+    setPointText->setObjectName("setPointText");
+    setPointSlider->setObjectName("setPointSlider");
+
+    auto *roomGrid = new QGridLayout;
+    roomGrid->setSpacing(20);
+    roomGrid->addWidget(roomTemperatureIcon, 0, 0);
+    roomGrid->addWidget(roomTemperatureText, 0, 1);
+    roomGrid->setRowStretch(1, 1);
+
+    auto *headerGrid = new QGridLayout;
+    headerGrid->setSpacing(20);
+    headerGrid->addWidget(remarkLabel, 0, 0);
+    headerGrid->addLayout(roomGrid, 0, 1, Qt::AlignCenter);
+    headerGrid->addWidget(powerIcon, 0, 2, Qt::AlignRight);
+    headerGrid->setRowStretch(1, 1);
+
+    auto *setPointGrid = new QGridLayout;
+    setPointGrid->setSpacing(20);
+    setPointGrid->addWidget(setPointText, 0, 0, Qt::AlignCenter);
+    setPointGrid->addWidget(setPointSlider, 1, 0);
+    setPointGrid->setRowStretch(2, 1);
+
+    auto *panelGrid = new QGridLayout(this);
+    panelGrid->setSpacing(20);
+    panelGrid->addLayout(headerGrid, 0, 0);
+    panelGrid->addLayout(setPointGrid, 1, 0);
+    panelGrid->setRowStretch(1, 1);
+
+    setFixedSize(500, 320);
+
+    connect(setPointSlider, &SliderCtrl::valueChanged, this, &FloorHeatItem::valueChanged);
+    connect(&gBroadcastSocket, &BroadcastSocket::signalsACStatus, this, &FloorHeatItem::slotsACStatus);
+    listenTo(record.subnet_id, record.device_id);
+}
+
+QString FloorHeatItem::deviceName() const
+{
+    return QString::fromUtf8(record.remark);
+}
+
+// ---- Reading ---------------------------------------------------------------------------------------------------
+
+void FloorHeatItem::sendRequest(Request request)
+{
+    switch (request) {
+    case Request::DeviceInfo:
+        sendReadDeviceInfo(record.subnet_id, record.device_id);
+        break;
+    case Request::Limits:
+        sendFloorHeatQueryA13E(record.subnet_id, record.device_id, channelIndex());
+        break;
+    case Request::Status:
+        sendFloorHeatQuery1944(record.subnet_id, record.device_id, channelIndex());
+        break;
+    }
+}
+
+void FloorHeatItem::sendPollRequest()
+{
+    if (!(infoFlags & 1))
+        sendRequest(Request::DeviceInfo);
+    else if (!(stepFlags & 1))
+        sendRequest(Request::Limits);
+    else
+        sendRequest(Request::Status);
+}
+
+void FloorHeatItem::continueRead(Request next)
+{
+    if (!finished && readRuns())
+        sendRequest(next);
+}
+
+void FloorHeatItem::frameReceived(const BusFrame &frame)
+{
+    const int channel = record.channel;
+    switch (frame.opcode()) {
+    case ReadDeviceInfoReply:
+        record.original_type = frame.sourceDeviceType();
+        copyRecordText(record.version, QString::fromLatin1(frame.deviceInfoText()));
+        infoFlags |= 1;
+        retries = 0;
+        gDatabase.execSql(
+            "update tbl_air_conditioner set original_type=?,version=? where air_conditioner_no=? and "
+            "room_id=?",
+            {record.original_type, QString::fromUtf8(record.version), record.air_conditioner_no, record.room_id});
+        continueRead(Request::Limits);
+        break;
+
+    case LimitsReply: {
+        // The channel byte comes before the marker here, the reverse of the air conditioners.
+        int first = 0;
+        if (channel >= 2 && frame.byte(25) == channel - 1 && frame.byte(26) == ChannelMarker && frame.length() == 33)
+            first = 27;
+        else if (channel == 1 && frame.byte(25) == ChannelMarker && frame.length() == 32)
+            first = 26;
+        else
+            return;
+        copyRecordText(record.low_limit, QString::number(frame.byte(first)));
+        copyRecordText(record.high_limit, QString::number(frame.byte(first + 1)));
+        stepFlags |= 1;
+        retries = 0;
+        gDatabase.execSql(
+            "update tbl_air_conditioner set low_limit=?,high_limit=? where air_conditioner_no=? and room_id=?",
+            {QString::fromUtf8(record.low_limit), QString::fromUtf8(record.high_limit), record.air_conditioner_no,
+             record.room_id});
+        continueRead(Request::Status);
+        break;
+    }
+
+    case StatusReply:
+        // A zone on channel 1 may answer in either form.
+        if (channel < 1)
+            return;
+        if (frame.byte(25) == channel - 1 && frame.length() == 36)
+            acceptStatus(frame, 26);
+        else if (channel == 1 && frame.length() == 35)
+            acceptStatus(frame, 25);
+        break;
+
+    case ControlReply:
+        if (channel >= 2 && frame.byte(25) == SecondChannelFunction && frame.length() == 30)
+            acceptAcknowledgement(frame.byte(26), frame.byte(27));
+        else if (channel == 1 && frame.length() == 29)
+            acceptAcknowledgement(frame.byte(25), frame.byte(26));
+        break;
+
+    default:
+        break;
+    }
+}
+
+void FloorHeatItem::acceptStatus(const BusFrame &frame, int first)
+{
+    record.temperature_unit = frame.byte(first);
+    record.room_temperature = frame.byte(first + 1);
+    record.status = frame.byte(first + 2);
+    // Mode m (1 to 4) selects the m-th of the four set points that follow; the mode itself is not kept.
+    const int mode = frame.byte(first + 3);
+    if (mode >= 1 && mode <= 4)
+        record.current_temperature = frame.byte(first + 3 + mode);
+    gDatabase.execSql("update tbl_air_conditioner set temperature_unit=?,room_temperature=?,status=?,"
+                      "current_temperature=? where air_conditioner_no=? and room_id=?",
+                      {record.temperature_unit, record.room_temperature, record.status, record.current_temperature,
+                       record.air_conditioner_no, record.room_id});
+    finish();
+}
+
+void FloorHeatItem::acceptAcknowledgement(int function, int value)
+{
+    if (function == PowerFunction) {
+        record.status = value;
+        gDatabase.execSql("update tbl_air_conditioner set status=? where air_conditioner_no=? and room_id=?",
+                          {record.status, record.air_conditioner_no, record.room_id});
+    } else if (function == SetPointFunction) {
+        record.current_temperature = value;
+        gDatabase.execSql(
+            "update tbl_air_conditioner set current_temperature=? where air_conditioner_no=? and room_id=?",
+            {record.current_temperature, record.air_conditioner_no, record.room_id});
+    } else {
+        return;
+    }
+    finish();
+}
+
+void FloorHeatItem::finish()
+{
+    finished = true;
+    retries = 0;
+    updateStatus();
+    writeStatusLog();
+}
+
+// ---- Controls --------------------------------------------------------------------------------------------------
+
+void FloorHeatItem::sendControlFrame()
+{
+    // stepFlags bit 0 marks a set point to send; the power state otherwise.
+    if (stepFlags & 1)
+        sendFloorHeatControl18(record.subnet_id, record.device_id, channelIndex(), record.current_temperature);
+    else
+        sendFloorHeatControl14(record.subnet_id, record.device_id, channelIndex(), record.status);
+}
+
+bool FloorHeatItem::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == powerIcon && event->type() == QEvent::MouseButtonPress && isVisible()) {
+        // A set point still waiting for its first send goes out first, then the power frame.
+        beginControl();
+        record.status = record.status == 0 ? 1 : 0;
+        updateStatus();
+        restartSetStatus();
+    }
+    return DevicePanelOf<airConditionerRecord>::eventFilter(watched, event);
+}
+
+void FloorHeatItem::slotsACStatus(int status)
+{
+    if (!isVisible())
+        return;
+    beginControl();
+    record.status = status;
+    updateStatus();
+    restartSetStatus();
+}
+
+void FloorHeatItem::valueChanged(int value)
+{
+    if (!ready || sender() != setPointSlider)
+        return;
+    beginControl(setPointSlider);
+    record.current_temperature = value;
+    updateStatus();
+    stopRefresh();
+    stepFlags |= 1;
+    startDeferredControl(setPointSlider);
+}
+
+// ---- Showing and logging ---------------------------------------------------------------------------------------
+
+void FloorHeatItem::updateStatus()
+{
+    initTimer.stop();
+    ready = false;
+    const QString unit = temperatureUnitText(record.temperature_unit);
+    const bool on = record.status > 0;
+
+    roomTemperatureText->setText(tr("Room %1%2").arg(record.room_temperature).arg(unit));
+    const bool showRoomTemperature = record.room_temperature_type <= 0;
+    roomTemperatureIcon->setVisible(showRoomTemperature);
+    roomTemperatureText->setVisible(showRoomTemperature);
+    powerIcon->setPixmap(QPixmap(QString::fromLatin1(on ? powerOnPicture : powerOffPicture)));
+
+    if (on) {
+        setPointSlider->setRange(readLimit(record.low_limit), readLimit(record.high_limit));
+        setPointSlider->setValue(record.current_temperature);
+        setPointText->setText(QStringLiteral("%1%2").arg(record.current_temperature).arg(unit));
+    } else {
+        setPointText->setText(tr("OFF"));
+    }
+    setPointSlider->setVisible(on);
+    ready = true;
+}
+
+void FloorHeatItem::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath clip;
+    clip.addRoundedRect(rect(), 10, 10);
+    painter.setClipPath(clip);
+    const QColor fill(61, 83, 102);
+    painter.setPen(fill);
+    painter.setBrush(fill);
+    painter.drawRect(rect());
+    painter.end();
+    DevicePanelOf<airConditionerRecord>::paintEvent(event);
+}
+
+void FloorHeatItem::writeStatusLog()
+{
+    const QString unit = temperatureUnitText(record.temperature_unit);
+    const QString key = QStringLiteral("fh_%1").arg(QString::fromUtf8(record.remark));
+    QString event = QStringLiteral("room temperature is %1%2").arg(record.room_temperature).arg(unit);
+    if (record.status <= 0) {
+        addDeviceLog(key, event + QStringLiteral(",status is off"), record.room_id, 0);
+        return;
+    }
+    event += QStringLiteral(",setting temperature is %1%2").arg(record.current_temperature).arg(unit);
+    const int logType = IndoorRange::ofCurrentProject().appendAlert(event, record.current_temperature, unit);
+    addDeviceLog(key, event, record.room_id, logType);
+}
