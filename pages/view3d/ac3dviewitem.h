@@ -1,6 +1,7 @@
 #pragma once
-// The air conditioners (numbers 0 and 1) of a room on its 3D picture: a marker per device with its power state and set point, and the
-// device's panel popped up by a press on its marker. No page shows it yet; it offers what the light view offers.
+// The air conditioners (numbers 0 and 1) of a room on its 3D picture: a marker per device with its power state and set
+// point, and the device's panel popped up by a press on its marker. No page shows it yet; it offers what the light view
+// offers.
 
 #include "devicelink/devicerecords.h"
 #include "pages/view3d/markerview3d.h"

@@ -38,11 +38,13 @@ QString climateStateText(const airConditionerRecord &record, bool floorHeating)
         }
     }
     return QString::asprintf("%d%s", temperature,
-                             record.temperature_unit > 0 ? "\xc2\xb0" "F" : "\xc2\xb0" "C");
+                             record.temperature_unit > 0 ? "\xc2\xb0"
+                                                           "F"
+                                                         : "\xc2\xb0"
+                                                           "C");
 }
 
-void paintClimateMarker(QPainter &painter, const QPoint &corner, const airConditionerRecord &record,
-                        bool floorHeating)
+void paintClimateMarker(QPainter &painter, const QPoint &corner, const airConditionerRecord &record, bool floorHeating)
 {
     const int size = MarkerView3D::markerSize;
     const bool on = record.status > 0;

@@ -14,5 +14,4 @@ class QPoint;
 QString climateStateText(const airConditionerRecord &record, bool floorHeating);
 
 // The marker of an air conditioner or floor heating at corner, on when status > 0.
-void paintClimateMarker(QPainter &painter, const QPoint &corner, const airConditionerRecord &record,
-                        bool floorHeating);
+void paintClimateMarker(QPainter &painter, const QPoint &corner, const airConditionerRecord &record, bool floorHeating);

@@ -14,10 +14,10 @@ void FloorHeat3DViewItem::loadRoom(int roomId)
     clearEntries();
     loadPictureName(roomId);
     for (const airConditionerRecord &device : loadFloorHeatingRecords(roomId)) {
-        const QPoint position = loadPosition(
-            "select xp1,yp1 from tbl_3d_air_conditioner where air_conditioner_no=%d and room_id=%d",
-            "insert into tbl_3d_air_conditioner(air_conditioner_no,xp1,yp1,room_id) values(%d,%d,%d,%d)",
-            device.air_conditioner_no, roomId);
+        const QPoint position =
+            loadPosition("select xp1,yp1 from tbl_3d_air_conditioner where air_conditioner_no=%d and room_id=%d",
+                         "insert into tbl_3d_air_conditioner(air_conditioner_no,xp1,yp1,room_id) values(%d,%d,%d,%d)",
+                         device.air_conditioner_no, roomId);
         addEntry(position, device);
     }
     update();

@@ -18,10 +18,9 @@ void Light3DViewItem::loadRoom(int roomId)
     clearEntries();
     loadPictureName(roomId);
     for (const lightRecord &light : loadLightRecords(roomId)) {
-        const QPoint position =
-            loadPosition("select xp1,yp1 from tbl_3d_view_light where light_id=%d and room_id=%d",
-                         "insert into tbl_3d_view_light(light_id,xp1,yp1,room_id) values(%d,%d,%d,%d)",
-                         light.light_id, roomId);
+        const QPoint position = loadPosition(
+            "select xp1,yp1 from tbl_3d_view_light where light_id=%d and room_id=%d",
+            "insert into tbl_3d_view_light(light_id,xp1,yp1,room_id) values(%d,%d,%d,%d)", light.light_id, roomId);
         addEntry(position, light);
     }
     update();
@@ -56,8 +55,7 @@ void Light3DViewItem::paintMarker(QPainter &painter, int index)
     painter.setBrush(Qt::NoBrush);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    painter.drawText(QRect(corner.x(), corner.y() + 49, markerSize, 20),
-                     Qt::AlignHCenter | Qt::AlignVCenter | Qt::AlignBottom,
-                     QFontMetrics(font).elidedText(QString::fromUtf8(entry.record.light_remark), Qt::ElideRight,
-                                                   markerSize));
+    painter.drawText(
+        QRect(corner.x(), corner.y() + 49, markerSize, 20), Qt::AlignHCenter | Qt::AlignVCenter | Qt::AlignBottom,
+        QFontMetrics(font).elidedText(QString::fromUtf8(entry.record.light_remark), Qt::ElideRight, markerSize));
 }

@@ -51,8 +51,7 @@ PageSetting3DViewManagerEdit::PageSetting3DViewManagerEdit(const QString &id, co
 
     connect(tabs, &QtMaterialTabs::currentChanged, this, &PageSetting3DViewManagerEdit::currentChanged);
     labelChangeImage->installEventFilter(this);
-    connect(&gBroadcastSocket, &BroadcastSocket::signalsPageEnter, this,
-            &PageSetting3DViewManagerEdit::slotsPageEnter);
+    connect(&gBroadcastSocket, &BroadcastSocket::signalsPageEnter, this, &PageSetting3DViewManagerEdit::slotsPageEnter);
 }
 
 void PageSetting3DViewManagerEdit::slotsPageEnter(QString roomId)
@@ -62,8 +61,7 @@ void PageSetting3DViewManagerEdit::slotsPageEnter(QString roomId)
     m_roomId = roomId.toInt();
     tabs->clearTabs();
 
-    if (queryHasRecord(
-            QString::asprintf("select id from tbl_light where room_id=%d and (rgb=0 or rgb=1)", m_roomId))) {
+    if (queryHasRecord(QString::asprintf("select id from tbl_light where room_id=%d and (rgb=0 or rgb=1)", m_roomId))) {
         tabs->addTab(tr(":/myImages/png/edit_room/icon-room-lighting.png"), tr("Lighting"));
         lightingTab->loadRoom(m_roomId);
     } else {

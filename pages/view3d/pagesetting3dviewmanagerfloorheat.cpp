@@ -17,7 +17,8 @@ const PlacementTab::Statements statements = {
 
 } // namespace
 
-PageSetting3DViewManagerFloorHeat::PageSetting3DViewManagerFloorHeat(QWidget *parent) : PlacementTabOf(statements, parent)
+PageSetting3DViewManagerFloorHeat::PageSetting3DViewManagerFloorHeat(QWidget *parent)
+    : PlacementTabOf(statements, parent)
 {
     if (objectName().isEmpty())
         setObjectName("PageSetting3DViewManagerFloorHeat");

@@ -1,5 +1,6 @@
 #pragma once
-// The placement tab of a room's floor heatings (numbers 2 and 3): one marker per device with the kind's icon and the device's remark.
+// The placement tab of a room's floor heatings (numbers 2 and 3): one marker per device with the kind's icon and the
+// device's remark.
 
 #include "pages/view3d/placementtab.h"
 #include "pages/view3d/positionrecords.h"

@@ -18,8 +18,7 @@ constexpr int markerSize = 80;
 
 } // namespace
 
-PlacementTab::PlacementTab(const Statements &statements, QWidget *parent)
-    : MyDialog(parent), m_statements(statements)
+PlacementTab::PlacementTab(const Statements &statements, QWidget *parent) : MyDialog(parent), m_statements(statements)
 {
     resize(400, 300);
     setWindowTitle(tr("Dialog"));
@@ -119,8 +118,7 @@ void PlacementTab::mouseReleaseEvent(QMouseEvent *event)
         setDraggingAt(index, false);
         setPositionAt(index, corner);
         update();
-        gDatabase.execSql(
-            QString::asprintf(m_statements.store, corner.x(), corner.y(), keyAt(index), roomAt(index)));
+        gDatabase.execSql(QString::asprintf(m_statements.store, corner.x(), corner.y(), keyAt(index), roomAt(index)));
     }
     MyDialog::mouseReleaseEvent(event);
 }

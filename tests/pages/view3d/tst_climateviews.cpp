@@ -170,7 +170,8 @@ void TestClimateViews::positionsAndDefaultRows()
 {
     QVERIFY(addAirConditioner(roomId, unit(0, 30)));
     QVERIFY(addAirConditioner(roomId, unit(1, 31)));
-    QVERIFY(insertRow("tbl_3d_air_conditioner", {{"air_conditioner_no", 1}, {"xp1", 300}, {"yp1", 200}, {"room_id", roomId}}));
+    QVERIFY(insertRow("tbl_3d_air_conditioner",
+                      {{"air_conditioner_no", 1}, {"xp1", 300}, {"yp1", 200}, {"room_id", roomId}}));
     auto *v = view<AC3DViewItem>();
     v->loadRoom(roomId);
     QCOMPARE(v->markerPosition(0), QPoint(0, 0));
@@ -189,8 +190,10 @@ void TestClimateViews::stateText_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("unit");
     QTest::addColumn<QString>("text");
-    const QString c = QString::fromUtf8("\xc2\xb0" "C");
-    const QString f = QString::fromUtf8("\xc2\xb0" "F");
+    const QString c = QString::fromUtf8("\xc2\xb0"
+                                        "C");
+    const QString f = QString::fromUtf8("\xc2\xb0"
+                                        "F");
     QTest::newRow("off") << false << 0 << int(ModeHeat) << 0 << "OFF";
     QTest::newRow("cool") << false << 1 << int(ModeCool) << 0 << "21" + c;
     QTest::newRow("heat") << false << 1 << int(ModeHeat) << 0 << "22" + c;
@@ -237,8 +240,10 @@ void TestClimateViews::markerColours()
     on.status = 1;
     QVERIFY(addAirConditioner(roomId, on));
     QVERIFY(addAirConditioner(roomId, unit(1, 31)));
-    QVERIFY(insertRow("tbl_3d_air_conditioner", {{"air_conditioner_no", 0}, {"xp1", 100}, {"yp1", 100}, {"room_id", roomId}}));
-    QVERIFY(insertRow("tbl_3d_air_conditioner", {{"air_conditioner_no", 1}, {"xp1", 300}, {"yp1", 100}, {"room_id", roomId}}));
+    QVERIFY(insertRow("tbl_3d_air_conditioner",
+                      {{"air_conditioner_no", 0}, {"xp1", 100}, {"yp1", 100}, {"room_id", roomId}}));
+    QVERIFY(insertRow("tbl_3d_air_conditioner",
+                      {{"air_conditioner_no", 1}, {"xp1", 300}, {"yp1", 100}, {"room_id", roomId}}));
     auto *v = view<AC3DViewItem>();
     v->loadRoom(roomId);
     const QImage shot = v->grab().toImage();
@@ -249,7 +254,8 @@ void TestClimateViews::markerColours()
 void TestClimateViews::pressOpensThePanelCentred()
 {
     QVERIFY(addAirConditioner(roomId, unit(2, 32)));
-    QVERIFY(insertRow("tbl_3d_air_conditioner", {{"air_conditioner_no", 2}, {"xp1", 100}, {"yp1", 100}, {"room_id", roomId}}));
+    QVERIFY(insertRow("tbl_3d_air_conditioner",
+                      {{"air_conditioner_no", 2}, {"xp1", 100}, {"yp1", 100}, {"room_id", roomId}}));
     auto *v = view<FloorHeat3DViewItem>();
     v->loadRoom(roomId);
     QWidget *panel = v->markerPanel(0);

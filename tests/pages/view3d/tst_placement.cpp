@@ -33,8 +33,7 @@ namespace {
 constexpr int tabWidth = 400;
 constexpr int tabHeight = 300;
 
-void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at, Qt::MouseButton button,
-               Qt::MouseButtons buttons)
+void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at, Qt::MouseButton button, Qt::MouseButtons buttons)
 {
     QMouseEvent event(type, QPointF(at), button, buttons, Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &event);
@@ -58,10 +57,10 @@ void release(QWidget *w, const QPoint &at, Qt::MouseButton button = Qt::LeftButt
 // The stored position of a device, or (-1, -1) without a row.
 QPoint storedLight(int lightId, int roomId)
 {
-    const QVariant x = value("select xp1 from tbl_3d_view_light where light_id=? and room_id=?", {lightId, roomId},
-                             "xp1");
-    const QVariant y = value("select yp1 from tbl_3d_view_light where light_id=? and room_id=?", {lightId, roomId},
-                             "yp1");
+    const QVariant x =
+        value("select xp1 from tbl_3d_view_light where light_id=? and room_id=?", {lightId, roomId}, "xp1");
+    const QVariant y =
+        value("select yp1 from tbl_3d_view_light where light_id=? and room_id=?", {lightId, roomId}, "yp1");
     return x.isValid() ? QPoint(x.toInt(), y.toInt()) : QPoint(-1, -1);
 }
 
@@ -205,8 +204,11 @@ void TestPlacement::defaultRowsInLoadOrder()
     QSqlQuery rows = gDatabase.querySql("select light_id,xp1,yp1,room_id from tbl_3d_view_light order by id");
     QStringList inserted;
     while (rows.next())
-        inserted << QString("%1,%2,%3,%4").arg(rows.value(0).toInt()).arg(rows.value(1).toInt())
-                        .arg(rows.value(2).toInt()).arg(rows.value(3).toInt());
+        inserted << QString("%1,%2,%3,%4")
+                        .arg(rows.value(0).toInt())
+                        .arg(rows.value(1).toInt())
+                        .arg(rows.value(2).toInt())
+                        .arg(rows.value(3).toInt());
     QCOMPARE(inserted, (QStringList{QString("1,0,0,%1").arg(roomId), QString("3,0,0,%1").arg(roomId)}));
     QCOMPARE(lights->markerCount(), 2);
     QCOMPARE(lights->markerPosition(0), QPoint(0, 0));
@@ -231,7 +233,8 @@ void TestPlacement::storedPositionsAreRead()
     QVERIFY(addAirConditioner(roomId, climate(1)));
     QVERIFY(addAirConditioner(roomId, climate(0)));
     QVERIFY(addAirConditioner(roomId, climate(2)));
-    QVERIFY(insertRow("tbl_3d_air_conditioner", {{"air_conditioner_no", 1}, {"xp1", 30}, {"yp1", 40}, {"room_id", roomId}}));
+    QVERIFY(insertRow("tbl_3d_air_conditioner",
+                      {{"air_conditioner_no", 1}, {"xp1", 30}, {"yp1", 40}, {"room_id", roomId}}));
     auto *acs = tab<PageSetting3DViewManagerAC>();
     acs->loadRoom(roomId);
     QCOMPARE(acs->markerCount(), 2);
@@ -254,8 +257,8 @@ void TestPlacement::dropStoresTheCorner_data()
     QTest::newRow("light, top-left clamp") << 0 << QPoint(10, 10) << QPoint(0, 0);
     QTest::newRow("light, bottom-right pixel") << 0 << bottomRight << farCorner;
     QTest::newRow("light, outside the widget") << 0 << QPoint(-50, 900) << QPoint(0, tabHeight - 81);
-    QTest::newRow("light, one short of the right clamp") << 0 << QPoint(tabWidth - 42, 100)
-                                                         << QPoint(tabWidth - 82, 60);
+    QTest::newRow("light, one short of the right clamp")
+        << 0 << QPoint(tabWidth - 42, 100) << QPoint(tabWidth - 82, 60);
     QTest::newRow("air conditioner") << 1 << QPoint(200, 150) << QPoint(160, 110);
     QTest::newRow("air conditioner, bottom-right pixel") << 1 << bottomRight << farCorner;
     QTest::newRow("floor heating") << 2 << QPoint(200, 150) << QPoint(160, 110);

@@ -120,7 +120,8 @@ void TestRoomGrids::cardsAndDefaultPictures()
     const int empty = addRoom(north, ground, "101");
     const int first = addRoom(south, southGround, "S1");
     const int orphan = addRoom(99, 98, "Lost");
-    QVERIFY(insertRow("tbl_3d_view_manager", {{"icon_name", QString("photo_3dView_%1").arg(photo)}, {"room_id", photo}}));
+    QVERIFY(
+        insertRow("tbl_3d_view_manager", {{"icon_name", QString("photo_3dView_%1").arg(photo)}, {"room_id", photo}}));
     QVERIFY(insertRow("tbl_3d_view_manager", {{"icon_name", QString()}, {"room_id", empty}}));
 
     RoomGrid3D *grid = makePage(manager);
@@ -137,8 +138,7 @@ void TestRoomGrids::cardsAndDefaultPictures()
     QCOMPARE(seen, (QStringList{QString("%1 South-G-S1 3d_view_01").arg(first),
                                 QString("%1 North-2F-201 3d_view_01").arg(plain),
                                 QString("%1 North-1F-102 photo_3dView_%1").arg(photo),
-                                QString("%1 North-1F-101 ").arg(empty),
-                                QString("%1 --Lost 3d_view_01").arg(orphan)}));
+                                QString("%1 North-1F-101 ").arg(empty), QString("%1 --Lost 3d_view_01").arg(orphan)}));
     QCOMPARE(pictureOf(plain), QString("3d_view_01"));
     QCOMPARE(pictureOf(first), QString("3d_view_01"));
     QCOMPARE(pictureOf(empty), QString(""));
