@@ -1,7 +1,7 @@
 #include "pages/rooms/pageroomoperate.h"
 
-#include "core/queryhelpers.h"
 #include "core/globals.h"
+#include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialtabs.h"
 #include "pages/rooms/pageroomoperateac.h"

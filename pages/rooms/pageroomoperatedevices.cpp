@@ -5,6 +5,8 @@
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "panels/devicepanel.h"
+#include "panels/devicerecordloaders.h"
+#include "panels/occupationmasteritem.h"
 #include "panels/refreshingctrl.h"
 #include "shell/tilegrid.h"
 
@@ -15,7 +17,7 @@
 namespace {
 constexpr int panelWidth = 500;
 constexpr int panelHeight = 320;
-constexpr int startStagger = 100;  // ms between the first reads of two panels
+constexpr int startStagger = 100;   // ms between the first reads of two panels
 constexpr int finishInterval = 100; // ms between two checks for the end of a refresh
 } // namespace
 
@@ -34,6 +36,8 @@ PageRoomOperateDevices::PageRoomOperateDevices(const QString &refreshTip, QWidge
     labelAll->installEventFilter(this);
     auto *labelAllOn = new QtMaterialLabel(tr("All On"), this);
     labelAllOn->setObjectName("labelAllOn");
+    occupationMaster = new OccupationMasterItem(36, 36, this);
+    occupationMaster->setObjectName("occupationMaster");
     labelRefresh = new QtMaterialLabel(this);
     labelRefresh->setObjectName("labelRefresh");
     labelRefresh->setFixedSize(36, 36);
@@ -48,6 +52,7 @@ PageRoomOperateDevices::PageRoomOperateDevices(const QString &refreshTip, QWidge
     allRow->addWidget(labelAllOff, 0, 0);
     allRow->addWidget(labelAll, 0, 1);
     allRow->addWidget(labelAllOn, 0, 2);
+    allRow->addWidget(occupationMaster, 0, 3);
     allRow->setColumnStretch(4, 1);
 
     auto *controlRow = new QGridLayout;
@@ -80,6 +85,7 @@ void PageRoomOperateDevices::loadRoom(int roomId)
     m_allState = 0;
     showAllState();
     m_roomId = roomId;
+    occupationMaster->setDevices(loadOccupationMasterRecord(roomId));
 
     grid->begin(gScreenWidth);
     for (DevicePanel *panel : createPanels(roomId))
@@ -99,6 +105,7 @@ void PageRoomOperateDevices::refresh()
 {
     finishTimer.stop();
     refreshingCtrl->startRefresh(lastUpdateKey(m_roomId));
+    occupationMaster->restartRefresh();
     int delay = 0;
     for (DevicePanel *panel : panels()) {
         panel->startRefreshDelayed(delay);
@@ -117,6 +124,8 @@ void PageRoomOperateDevices::finishRefresh()
         if (!panel->isRefreshFinished())
             return;
     }
+    if (!occupationMaster->isRefreshFinished())
+        return;
     finishTimer.stop();
     refreshingCtrl->stopRefresh(true);
 }
@@ -138,6 +147,6 @@ bool PageRoomOperateDevices::eventFilter(QObject *watched, QEvent *event)
 
 void PageRoomOperateDevices::showAllState()
 {
-    labelAll->setPixmap(QPixmap(m_allState != 0 ? ":/myImages/png/icon_checkbox_on.png"
-                                                : ":/myImages/png/icon_checkbox_off.png"));
+    labelAll->setPixmap(
+        QPixmap(m_allState != 0 ? ":/myImages/png/icon_checkbox_on.png" : ":/myImages/png/icon_checkbox_off.png"));
 }

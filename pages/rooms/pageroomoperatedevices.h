@@ -10,6 +10,7 @@
 #include <QTimer>
 
 class DevicePanel;
+class OccupationMasterItem;
 class QtMaterialGroupBox;
 class QtMaterialLabel;
 class RefreshingCtrl;
@@ -33,6 +34,7 @@ public:
     // Whether a refresh is still watched for its end.
     bool isRefreshing() const { return finishTimer.isActive(); }
     RefreshingCtrl *banner() const { return refreshingCtrl; }
+    OccupationMasterItem *occupationStrip() const { return occupationMaster; }
 
 public slots:
     // One check of the running refresh: ends the banner with success once every panel and the strip are done.
@@ -62,6 +64,7 @@ private:
     RefreshingCtrl *refreshingCtrl;
     QtMaterialLabel *labelAll;
     QtMaterialLabel *labelRefresh;
+    OccupationMasterItem *occupationMaster;
     QtMaterialGroupBox *groupBoxPanels;
     TileGrid *grid;
     QTimer finishTimer;

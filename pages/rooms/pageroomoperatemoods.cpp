@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "panels/devicerecordloaders.h"
+#include "panels/mooditem.h"
 #include "shell/tilegrid.h"
 
 namespace {
@@ -22,7 +23,7 @@ void PageRoomOperateMoods::loadRoom(int roomId)
     m_roomId = roomId;
     grid->begin(gScreenWidth);
     for (const moodRecord &record : loadMoodRecords(roomId))
-        Q_UNUSED(record); // card class still to come
+        grid->addTile(new MoodItem(record, nullptr));
     grid->finish();
 }
 

@@ -47,8 +47,7 @@ private:
     ProgressIndicator *spinner() const { return banner->findChild<ProgressIndicator *>("spinner"); }
     QString storedTime(const QString &key) const
     {
-        return value("select last_update_time from tbl_last_update where last_update_id=?", {key},
-                     "last_update_time")
+        return value("select last_update_time from tbl_last_update where last_update_id=?", {key}, "last_update_time")
             .toString();
     }
 
@@ -175,6 +174,7 @@ void TestRefreshingCtrl::hubStopHidesAtOnce()
     QCOMPARE(rowCount("tbl_last_update"), rows);
 
     // The spinning state stops the same way.
+    RefreshingCtrl::setStepInterval(10);
     banner->startRefresh("all_lightings");
     QTRY_VERIFY(spinner()->isAnimated());
     emit gBroadcastSocket.signalsStopRefresh(false);
