@@ -27,6 +27,10 @@
 #include "pages/settings/pagesettingnetwork.h"
 #include "pages/settings/pagesettingproject.h"
 #include "pages/settings/pagesettingprojectinformation.h"
+#include "pages/view3d/page3dview.h"
+#include "pages/view3d/pageroomoperate3dview.h"
+#include "pages/view3d/pagesetting3dviewmanager.h"
+#include "pages/view3d/pagesetting3dviewmanageredit.h"
 
 void registerStationPages()
 {
@@ -50,6 +54,10 @@ void registerStationPages()
                               PageFactory::creatorOf<PageSettingRoomTemplateLightingInformation>());
     PageFactory::registerPage("Template Panel Information",
                               PageFactory::creatorOf<PageSettingRoomTemplatePanelInformation>());
+    PageFactory::registerPage("3D View", PageFactory::creatorOf<Page3DView>());
+    PageFactory::registerPage("Operate Room 3D View", PageFactory::creatorOf<PageRoomOperate3DView>());
+    PageFactory::registerPage("3D View Manager", PageFactory::creatorOf<PageSetting3DViewManager>());
+    PageFactory::registerPage("3D View Setting", PageFactory::creatorOf<PageSetting3DViewManagerEdit>());
     PageFactory::registerPage("Operate Room", PageFactory::creatorOf<PageRoomOperate>());
 
     PageFactory::registerPage("Home", PageFactory::creatorOf<PageHome>());

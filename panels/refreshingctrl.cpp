@@ -35,8 +35,7 @@ RefreshingCtrl::RefreshingCtrl(QWidget *parent) : QWidget(parent)
 {
     labelStatus = new QtMaterialLabel(tr("Is Refreshing..."), this);
     labelStatus->setObjectName("labelStatus");
-    labelLastUpdate =
-        new QtMaterialLabel(QString("Last Update:%1").arg(timeText(QDateTime::currentDateTime())), this);
+    labelLastUpdate = new QtMaterialLabel(QString("Last Update:%1").arg(timeText(QDateTime::currentDateTime())), this);
     labelLastUpdate->setObjectName("labelLastUpdate");
     spinner = new ProgressIndicator(this);
     spinner->setObjectName("spinner");
@@ -72,8 +71,7 @@ void RefreshingCtrl::startRefresh(const QString &lastUpdateId)
 
     const QString now = timeText(QDateTime::currentDateTime());
     if (queryHasRecord("select id from tbl_last_update where last_update_id=?", {lastUpdateId}))
-        gDatabase.execSql("update tbl_last_update set last_update_time=? where last_update_id=?",
-                          {now, lastUpdateId});
+        gDatabase.execSql("update tbl_last_update set last_update_time=? where last_update_id=?", {now, lastUpdateId});
     else
         gDatabase.execSql("insert into tbl_last_update(last_update_id,last_update_time) values(?,?)",
                           {lastUpdateId, now});

@@ -2,15 +2,19 @@
 
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
+#include "panels/acitem.h"
 #include "panels/devicerecordloaders.h"
 
-PageRoomOperateAC::PageRoomOperateAC(QWidget *parent) : PageRoomOperateDevices(tr("Refresh All ACs Information"), parent) {}
+PageRoomOperateAC::PageRoomOperateAC(QWidget *parent)
+    : PageRoomOperateDevices(tr("Refresh All ACs Information"), parent)
+{
+}
 
 QList<DevicePanel *> PageRoomOperateAC::createPanels(int roomId) const
 {
     QList<DevicePanel *> panels;
     for (const airConditionerRecord &record : loadAirConditionerRecords(roomId))
-        Q_UNUSED(record); // panel class still to come
+        panels << new ACItem(record, false, nullptr);
     return panels;
 }
 

@@ -17,7 +17,7 @@
 namespace {
 constexpr int panelWidth = 500;
 constexpr int panelHeight = 320;
-constexpr int startStagger = 100;  // ms between the first reads of two panels
+constexpr int startStagger = 100;   // ms between the first reads of two panels
 constexpr int finishInterval = 100; // ms between two checks for the end of a refresh
 } // namespace
 
@@ -147,6 +147,6 @@ bool PageRoomOperateDevices::eventFilter(QObject *watched, QEvent *event)
 
 void PageRoomOperateDevices::showAllState()
 {
-    labelAll->setPixmap(QPixmap(m_allState != 0 ? ":/myImages/png/icon_checkbox_on.png"
-                                                : ":/myImages/png/icon_checkbox_off.png"));
+    labelAll->setPixmap(
+        QPixmap(m_allState != 0 ? ":/myImages/png/icon_checkbox_on.png" : ":/myImages/png/icon_checkbox_off.png"));
 }

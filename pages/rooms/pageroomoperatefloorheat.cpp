@@ -3,14 +3,18 @@
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
 #include "panels/devicerecordloaders.h"
+#include "panels/floorheatitem.h"
 
-PageRoomOperateFloorHeat::PageRoomOperateFloorHeat(QWidget *parent) : PageRoomOperateDevices(tr("Refresh All FHs Information"), parent) {}
+PageRoomOperateFloorHeat::PageRoomOperateFloorHeat(QWidget *parent)
+    : PageRoomOperateDevices(tr("Refresh All FHs Information"), parent)
+{
+}
 
 QList<DevicePanel *> PageRoomOperateFloorHeat::createPanels(int roomId) const
 {
     QList<DevicePanel *> panels;
     for (const airConditionerRecord &record : loadFloorHeatingRecords(roomId))
-        Q_UNUSED(record); // panel class still to come
+        panels << new FloorHeatItem(record, false, nullptr);
     return panels;
 }
 

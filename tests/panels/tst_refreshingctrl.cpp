@@ -47,8 +47,7 @@ private:
     ProgressIndicator *spinner() const { return banner->findChild<ProgressIndicator *>("spinner"); }
     QString storedTime(const QString &key) const
     {
-        return value("select last_update_time from tbl_last_update where last_update_id=?", {key},
-                     "last_update_time")
+        return value("select last_update_time from tbl_last_update where last_update_id=?", {key}, "last_update_time")
             .toString();
     }
 

@@ -214,10 +214,10 @@ void TestRoomOperate::tabsFollowTheRoomsDevices_data()
     QTest::newRow("floor heatings only") << QList<LightRow>{} << QList<int>{2, 3} << 0 << QStringList{"Floor Heat"};
     QTest::newRow("every kind") << QList<LightRow>{rgbLight} << QList<int>{3, 0} << 1
                                 << QStringList{"Lighting", "AC", "Floor Heat", "Moods"};
-    QTest::newRow("lights without address or own row") << QList<LightRow>{noSubnet, noDevice, channelRow}
-                                                        << QList<int>{} << 0 << QStringList{};
-    QTest::newRow("climate numbers outside the tabs' filters") << QList<LightRow>{} << QList<int>{-1, 4} << 0
-                                                               << QStringList{"AC", "Floor Heat"};
+    QTest::newRow("lights without address or own row")
+        << QList<LightRow>{noSubnet, noDevice, channelRow} << QList<int>{} << 0 << QStringList{};
+    QTest::newRow("climate numbers outside the tabs' filters")
+        << QList<LightRow>{} << QList<int>{-1, 4} << 0 << QStringList{"AC", "Floor Heat"};
     QTest::newRow("nothing") << QList<LightRow>{} << QList<int>{} << 0 << QStringList{};
 }
 
@@ -482,48 +482,67 @@ void TestRoomOperate::allSwitchReachesOnlyTheShownTab()
 {
     QVERIFY(addLight(roomId, light(1, 20)));
     QVERIFY(addLight(roomId, light(2, 21)));
+    QVERIFY(addAirConditioner(roomId, climate(0, 30)));
+    QVERIFY(addAirConditioner(roomId, climate(2, 31)));
     QVERIFY(addMood(roomId, 1, "Evening"));
     SimulatedDevice *first = lightController(20);
     SimulatedDevice *second = lightController(21);
+    SimulatedDevice *ac = silentDevice(30);
+    SimulatedDevice *floorHeat = silentDevice(31);
     QSignalSpy lightStatus(&gBroadcastSocket, &BroadcastSocket::signalsLightStatus);
     QSignalSpy acStatus(&gBroadcastSocket, &BroadcastSocket::signalsACStatus);
+    // Frames of each kind at each device: lights 0x0031, air conditioners 0xE0EE, floor heatings 0xE3D8.
+    auto controls = [&] {
+        for (SimulatedDevice *d : {first, second, ac, floorHeat})
+            if (!panelbus::settle(*d))
+                return QList<int>();
+        return QList<int>{opcodeCount(*first, 0x0031), opcodeCount(*second, 0x0031), opcodeCount(*ac, 0xE0EE),
+                          opcodeCount(*floorHeat, 0xE3D8)};
+    };
 
     PageRoomOperate *page = open();
+    QCOMPARE(tabTexts(page->tabs()), QStringList({"Lighting", "AC", "Floor Heat", "Moods"}));
     PageRoomOperateLighting *tab = page->lightingPage();
-    QTRY_VERIFY(!tab->isRefreshing());
     QCOMPARE(tab->allState(), 0);
     QVERIFY(lightStatus.isEmpty());
+    QVERIFY(acStatus.isEmpty());
 
     pressAll(tab);
     QCOMPARE(tab->allState(), 100);
     QCOMPARE(lightStatus.size(), 1);
     QCOMPARE(lightStatus.last().first().toInt(), 100);
     QVERIFY(acStatus.isEmpty());
-    QVERIFY(panelbus::settle(*first));
-    QVERIFY(panelbus::settle(*second));
-    QCOMPARE(opcodeCount(*first, 0x0031), 1);
-    QCOMPARE(opcodeCount(*second, 0x0031), 1);
+    QCOMPARE(controls(), QList<int>({1, 1, 0, 0}));
 
     pressAll(tab);
     QCOMPARE(tab->allState(), 0);
     QCOMPARE(lightStatus.last().first().toInt(), 0);
-    QVERIFY(panelbus::settle(*first));
-    QCOMPARE(opcodeCount(*first, 0x0031), 2);
+    QCOMPARE(controls(), QList<int>({2, 2, 0, 0}));
 
-    // On the moods tab the lights are hidden: a broadcast reaches none of them.
-    pressAll(tab);
+    // The AC tab's switch reaches the air conditioner only, not the floor heating of the hidden tab.
     page->tabs()->setCurrentTab(1);
-    emit gBroadcastSocket.signalsLightStatus(100);
-    QVERIFY(panelbus::settle(*first));
-    QVERIFY(panelbus::settle(*second));
-    QCOMPARE(opcodeCount(*first, 0x0031), 3);
-    QCOMPARE(opcodeCount(*second, 0x0031), 3);
+    pressAll(page->acPage());
+    QCOMPARE(page->acPage()->allState(), 1);
+    QCOMPARE(acStatus.last().first().toInt(), 1);
+    QCOMPARE(controls(), QList<int>({2, 2, 1, 0}));
+    page->tabs()->setCurrentTab(2);
+    pressAll(page->floorHeatPage());
+    QCOMPARE(page->floorHeatPage()->allState(), 1);
+    QCOMPARE(controls(), QList<int>({2, 2, 1, 1}));
 
-    // A rebuilding entry loads the tab with the switch off again, and broadcasts nothing.
-    const int broadcasts = lightStatus.size();
+    // On the moods tab every panel is hidden: a broadcast reaches none of them.
+    page->tabs()->setCurrentTab(3);
+    emit gBroadcastSocket.signalsLightStatus(100);
+    emit gBroadcastSocket.signalsACStatus(0);
+    QCOMPARE(controls(), QList<int>({2, 2, 1, 1}));
+
+    // A rebuilding entry loads the tabs with their switches off again, and broadcasts nothing.
+    const int broadcasts = lightStatus.size() + acStatus.size();
     open();
     QCOMPARE(tab->allState(), 0);
-    QCOMPARE(lightStatus.size(), broadcasts);
+    QCOMPARE(page->acPage()->allState(), 0);
+    QCOMPARE(page->floorHeatPage()->allState(), 0);
+    QCOMPARE(lightStatus.size() + acStatus.size(), broadcasts);
 }
 
 void TestRoomOperate::moodsTabSendsNothing()
