@@ -4,6 +4,9 @@
 #include <quazip/quazipfile.h>
 #include <quazip/quazipnewinfo.h>
 
+#include <zlib.h>
+
+#include <QBuffer>
 #include <QIODevice>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -54,6 +57,9 @@ struct XlsxWriter::Private
     SaveFileDevice device;
     QuaZip zip;
     QuaZipFile sheet;
+    // The sheet's XML gathers here and goes into the package in large pieces, which compress far faster than the
+    // many small writes of the XML writer.
+    QBuffer pending;
     QXmlStreamWriter xml;
     QString sheetName;
     QString error;
@@ -61,6 +67,18 @@ struct XlsxWriter::Private
     bool begun = false;
     bool failed = false;
     bool done = false;
+
+    static constexpr qint64 flushSize = 256 * 1024;
+
+    bool flush()
+    {
+        QByteArray &data = pending.buffer();
+        if (!data.isEmpty() && sheet.write(data) != data.size())
+            fail(QStringLiteral("cannot write the worksheet"));
+        data.clear();
+        pending.seek(0);
+        return !failed;
+    }
 
     void fail(const QString &text)
     {
@@ -232,11 +250,12 @@ bool XlsxWriter::begin(const QString &sheetName)
         return false;
     }
     d->sheet.setZip(&d->zip);
-    if (!d->sheet.open(QIODevice::WriteOnly, QuaZipNewInfo(sheetPart))) {
+    if (!d->sheet.open(QIODevice::WriteOnly, QuaZipNewInfo(sheetPart), nullptr, 0, Z_DEFLATED, Z_BEST_SPEED)) {
         d->fail(QStringLiteral("cannot start the worksheet"));
         return false;
     }
-    d->xml.setDevice(&d->sheet);
+    d->pending.open(QIODevice::WriteOnly);
+    d->xml.setDevice(&d->pending);
     d->xml.writeStartDocument(QStringLiteral("1.0"), true);
     d->xml.writeDefaultNamespace(mainNamespace);
     d->xml.writeStartElement(QStringLiteral("worksheet"));
@@ -267,11 +286,11 @@ bool XlsxWriter::addRow(const QStringList &cells)
         xml.writeEndElement();
     }
     xml.writeEndElement();
-    if (xml.hasError() || d->sheet.getZipError() != 0) {
+    if (xml.hasError()) {
         d->fail(QStringLiteral("cannot write the worksheet"));
         return false;
     }
-    return true;
+    return d->pending.size() < Private::flushSize || d->flush();
 }
 
 bool XlsxWriter::commit()
@@ -282,6 +301,7 @@ bool XlsxWriter::commit()
         d->xml.writeEndElement(); // sheetData
         d->xml.writeEndElement(); // worksheet
         d->xml.writeEndDocument();
+        d->flush();
         d->sheet.close();
         if (d->xml.hasError() || d->sheet.getZipError() != 0)
             d->fail(QStringLiteral("cannot write the worksheet"));
