@@ -222,8 +222,8 @@ struct XlsxWriter::Private
             w.writeEndElement();
         };
         return writePart("[Content_Types].xml", contentTypes) && writePart("_rels/.rels", packageRelationships) &&
-               writePart("xl/workbook.xml", workbook) && writePart("xl/_rels/workbook.xml.rels", workbookRelationships) &&
-               writePart("xl/styles.xml", styles);
+               writePart("xl/workbook.xml", workbook) &&
+               writePart("xl/_rels/workbook.xml.rels", workbookRelationships) && writePart("xl/styles.xml", styles);
     }
 };
 

@@ -15,7 +15,7 @@ public:
     static QString ask(QWidget *parent, const QString &caption, const QString &proposed, const QString &filter);
 
     // Test seam: while a hook is set it answers in place of the dialog (an empty text: nothing chosen).
-    using Hook = std::function<QString(QWidget *parent, const QString &caption, const QString &proposed,
-                                       const QString &filter)>;
+    using Hook =
+        std::function<QString(QWidget *parent, const QString &caption, const QString &proposed, const QString &filter)>;
     static void setHook(const Hook &hook);
 };

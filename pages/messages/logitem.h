@@ -15,7 +15,7 @@ class QSqlQuery;
 struct logRecord
 {
     qint32 id;
-    qint32 log_type;      // 0 device status, 1 device alert
+    qint32 log_type;       // 0 device status, 1 device alert
     char log_address[256]; // "region-floor-room", NUL-terminated UTF-8
     char log_device[256];  // the panel's key of the device
     char log_event[256];   // what happened

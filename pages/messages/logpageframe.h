@@ -48,6 +48,5 @@ public:
     QGridLayout *rowsGrid = nullptr;
 
 private:
-
     int rows = 0;
 };

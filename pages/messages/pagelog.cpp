@@ -15,12 +15,12 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
-#include <QTimer>
 #include <QGridLayout>
 #include <QHash>
 #include <QScrollBar>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstring>

@@ -6,8 +6,8 @@
 // count of the delete cover every listed entry) but builds row widgets only a batch at a time, the next batch
 // when the rows are scrolled near their end.
 
-#include "shell/mydialog.h"
 #include "pages/messages/logpageframe.h"
+#include "shell/mydialog.h"
 
 #include <QList>
 #include <QPointer>

@@ -209,8 +209,8 @@ void PageMessage::labelDelete_pressed()
         if (row->isChecked())
             marked << row->messageInfo().id;
     }
-    ORVMessageBox box(QString::asprintf(tr("%d msgs will be deleted.").toUtf8().constData(), marked.size()), 450,
-                      160, false, 2, nullptr);
+    ORVMessageBox box(QString::asprintf(tr("%d msgs will be deleted.").toUtf8().constData(), marked.size()), 450, 160,
+                      false, 2, nullptr);
     if (box.exec() != QDialog::Accepted)
         return;
 
@@ -277,15 +277,14 @@ void PageMessage::labelExport_pressed()
         queryStringValue(QString::asprintf("select * from tbl_message where message_id=%d", record.message_id),
                          "message_remark", messageName);
         QString typeName;
-        queryStringValue(
-            QString::asprintf("select * from tbl_message_type where message_type=%d", record.message_type),
-            "message_type_name", typeName);
+        queryStringValue(QString::asprintf("select * from tbl_message_type where message_type=%d", record.message_type),
+                         "message_type_name", typeName);
         QString statusName;
         queryStringValue(
             QString::asprintf("select * from tbl_message_status where message_status=%d", record.message_status),
             "message_status_name", statusName);
-        ok = book.addRow({recvTime, roomFullName(record.room_id), panelName, messageName, typeName, statusName,
-                          remark, dealTime});
+        ok = book.addRow(
+            {recvTime, roomFullName(record.room_id), panelName, messageName, typeName, statusName, remark, dealTime});
     }
     if (ok)
         ok = book.commit();

@@ -30,8 +30,8 @@ void PageSettingMessageManager::loadMessages()
     QSqlQuery query = gDatabase.querySql("select * from tbl_message order by message_id asc");
     while (query.next()) {
         ManagerItem *tile =
-            m_grid->addItemTile(MessageTile, query.value("message_id").toInt(), query.value("message_remark").toString(),
-                                query.value("icon_name").toString(), true);
+            m_grid->addItemTile(MessageTile, query.value("message_id").toInt(),
+                                query.value("message_remark").toString(), query.value("icon_name").toString(), true);
         connect(tile, &ManagerItem::signalsEdit, this, &PageSettingMessageManager::slotsEdit);
         connect(tile, &ManagerItem::signalsDelete, this, &PageSettingMessageManager::slotsDelete);
     }

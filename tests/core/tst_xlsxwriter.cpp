@@ -57,10 +57,14 @@ void TestXlsxWriter::cellTexts_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("cell");
-    QTest::newRow("plain") << "North-1-101" << "North-1-101";
-    QTest::newRow("control character") << QString("a") + QChar(1) + "b" << "a_x0001_b";
-    QTest::newRow("tab and newline stay") << "a\tb\nc" << "a\tb\nc";
-    QTest::newRow("escape look-alike") << "_x0041_" << "_x005F_x0041_";
+    QTest::newRow("plain") << "North-1-101"
+                           << "North-1-101";
+    QTest::newRow("control character") << QString("a") + QChar(1) + "b"
+                                       << "a_x0001_b";
+    QTest::newRow("tab and newline stay") << "a\tb\nc"
+                                          << "a\tb\nc";
+    QTest::newRow("escape look-alike") << "_x0041_"
+                                       << "_x005F_x0041_";
     QTest::newRow("lone surrogate") << QString("x") + QChar(0xD800) << QString("x") + QChar(0xFFFD);
     QTest::newRow("pair kept") << QString::fromUtf8("\xF0\x9F\x94\x94") << QString::fromUtf8("\xF0\x9F\x94\x94");
 }
@@ -87,8 +91,8 @@ void TestXlsxWriter::everyCellIsTextInRowOrder()
     QCOMPARE(read.sheets, QStringList{"log"});
     QCOMPARE(read.rows.size(), 3);
     QCOMPARE(read.values(0), QStringList({"Time", "Address", "Device", "Event", "Type"}));
-    QCOMPARE(read.values(1), QStringList({"2026-12-10 12:00:00", "North-Ground-101", "light_Desk", "=1+1",
-                                          "device status"}));
+    QCOMPARE(read.values(1),
+             QStringList({"2026-12-10 12:00:00", "North-Ground-101", "light_Desk", "=1+1", "device status"}));
     QCOMPARE(read.values(2), QStringList({"0042", "1.5", " padded ", "", "it's \"quoted\" & <tagged>"}));
     QCOMPARE(read.types(), QStringList{"s"});
 }

@@ -28,13 +28,13 @@ public:
         registerStationPages();
         // The strip sounds nothing in tests.
         MessageTone::setHook([](const QString &) {});
-        connect(&gBroadcastSocket, &BroadcastSocket::signalsInformation, this, [this](QString text) { toasts << text; });
+        connect(&gBroadcastSocket, &BroadcastSocket::signalsInformation, this,
+                [this](QString text) { toasts << text; });
         connect(&gBroadcastSocket, &BroadcastSocket::signalsRemoveMessage, this,
                 [this](int value, int type) { removals << qMakePair(value, type); });
-        connect(&gBroadcastSocket, &BroadcastSocket::signalsPageIdChanged, this,
-                [this](QString id, QString, QString prm1, QString prm2) {
-                    navigations << id + "/" + prm1 + "/" + prm2;
-                });
+        connect(
+            &gBroadcastSocket, &BroadcastSocket::signalsPageIdChanged, this,
+            [this](QString id, QString, QString prm1, QString prm2) { navigations << id + "/" + prm1 + "/" + prm2; });
     }
 
     // Before each test: a fresh project "Home" with the rooms, panels and messages of messagefixture, and a window.
@@ -56,11 +56,11 @@ public:
             boxTexts << box.text();
             return boxAnswer;
         });
-        SaveFileName::setHook([this](QWidget *, const QString &caption, const QString &proposed,
-                                     const QString &filter) {
-            saveAsked << caption + "|" + proposed + "|" + filter;
-            return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
-        });
+        SaveFileName::setHook(
+            [this](QWidget *, const QString &caption, const QString &proposed, const QString &filter) {
+                saveAsked << caption + "|" + proposed + "|" + filter;
+                return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
+            });
         window.reset(new MainWindow);
         window->resize(1920, 1080);
         window->show();

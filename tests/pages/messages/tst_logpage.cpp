@@ -334,8 +334,8 @@ void TestLogPage::exportWritesTheRange()
     QCOMPARE(book.values(0), QStringList({"Time", "Address", "Device", "Event", "Type"}));
     QCOMPARE(book.values(1), QStringList({now.addSecs(-100).toString(timeFormat), "East-Ground-101", "light_Desk",
                                           "brightness 40%", "device status"}));
-    QCOMPARE(book.values(2), QStringList({now.addSecs(-200).toString(timeFormat), "East-Ground-101", "master",
-                                          "unknown type", ""}));
+    QCOMPARE(book.values(2),
+             QStringList({now.addSecs(-200).toString(timeFormat), "East-Ground-101", "master", "unknown type", ""}));
     QCOMPARE(book.values(3), QStringList({now.addSecs(-300).toString(timeFormat), "East-Ground-101", "ac_Bed", "=1+1",
                                           "device alert"}));
     QCOMPARE(book.types(), QStringList{"s"});

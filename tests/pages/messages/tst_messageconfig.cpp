@@ -227,10 +227,14 @@ void TestMessageConfig::incompleteInputIsRefused_data()
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("toast");
     const QString incomplete = "Please input the complete content!";
-    QTest::newRow("no name") << "" << "7" << incomplete;
-    QTest::newRow("no number") << "Water" << "" << incomplete;
-    QTest::newRow("number 0") << "Water" << "0" << incomplete;
-    QTest::newRow("negative number") << "Water" << "-3" << incomplete;
+    QTest::newRow("no name") << ""
+                             << "7" << incomplete;
+    QTest::newRow("no number") << "Water"
+                               << "" << incomplete;
+    QTest::newRow("number 0") << "Water"
+                              << "0" << incomplete;
+    QTest::newRow("negative number") << "Water"
+                                     << "-3" << incomplete;
     QTest::newRow("number of another message")
         << "Water" << QString::number(serviceSwitch) << "The universal switch no has been used,please input new value!";
 }
@@ -335,12 +339,18 @@ void TestMessageConfig::failedWritesChangeNothing_data()
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("refusedWhen");
     QTest::addColumn<QString>("refusedTable");
-    QTest::newRow("insert") << "1" << "7" << "insert" << "tbl_message";
+    QTest::newRow("insert") << "1"
+                            << "7"
+                            << "insert"
+                            << "tbl_message";
     QTest::newRow("update") << QString::number(serviceMessage) << QString::number(serviceSwitch) << "update"
                             << "tbl_message";
-    QTest::newRow("update after the occurrences went")
-        << QString::number(serviceMessage) << "77" << "update" << "tbl_message";
-    QTest::newRow("occurrences") << QString::number(serviceMessage) << "77" << "delete" << "tbl_message_log";
+    QTest::newRow("update after the occurrences went") << QString::number(serviceMessage) << "77"
+                                                       << "update"
+                                                       << "tbl_message";
+    QTest::newRow("occurrences") << QString::number(serviceMessage) << "77"
+                                 << "delete"
+                                 << "tbl_message_log";
 }
 
 void TestMessageConfig::failedWritesChangeNothing()
@@ -409,8 +419,8 @@ void TestMessageConfig::newMessageIsRaisedByAWallPanel()
     const QStringList log = logDump();
     QCOMPARE(log.size(), 1);
     const QStringList row = log.at(0).split('|');
-    QCOMPARE(row.mid(1, 7), QStringList({"1", "0", "0", QString::number(panelA), QString::number(roomA), "",
-                                         "2026-12-10 12:00:00"}));
+    QCOMPARE(row.mid(1, 7),
+             QStringList({"1", "0", "0", QString::number(panelA), QString::number(roomA), "", "2026-12-10 12:00:00"}));
     QTRY_COMPARE(pages.strip()->rows().size(), 1);
     QCOMPARE(pages.strip()->rows().at(0)->messageInfo().message_id, 1);
 }

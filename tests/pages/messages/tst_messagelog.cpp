@@ -81,11 +81,11 @@ void TestMessageLog::init()
     now = QDateTime::currentDateTime();
     ids.clear();
     // id order = age order, oldest first.
-    ids << add(serviceMessage, 0, 0, panelA, roomA, 600); // 0: service, suspend, room A
-    ids << add(alarmMessage, 1, 3, panelA, roomA, 500);   // 1: alarm, processed, room A
-    ids << add(serviceMessage, 0, 3, panelB, roomB, 400); // 2: service, processed, room B
-    ids << add(alarmMessage, 1, 0, panelB, roomB, 300);   // 3: alarm, suspend, room B
-    ids << add(serviceMessage, 0, 1, panelB, roomB, 200); // 4: service, user cancel, room B
+    ids << add(serviceMessage, 0, 0, panelA, roomA, 600);  // 0: service, suspend, room A
+    ids << add(alarmMessage, 1, 3, panelA, roomA, 500);    // 1: alarm, processed, room A
+    ids << add(serviceMessage, 0, 3, panelB, roomB, 400);  // 2: service, processed, room B
+    ids << add(alarmMessage, 1, 0, panelB, roomB, 300);    // 3: alarm, suspend, room B
+    ids << add(serviceMessage, 0, 1, panelB, roomB, 200);  // 4: service, user cancel, room B
     add(alarmMessage, 1, 0, panelA, roomA, 8 * 24 * 3600); // outside the range
 }
 
@@ -97,9 +97,9 @@ void TestMessageLog::cleanup()
 
 void TestMessageLog::filters_data()
 {
-    QTest::addColumn<int>("type");   // combo index: 0 all, 1 service, 2 alarm
-    QTest::addColumn<int>("status"); // 0 all, then status + 1
-    QTest::addColumn<int>("room");   // 0 all, 1 room A ("East-Ground-101"), 2 room B
+    QTest::addColumn<int>("type");        // combo index: 0 all, 1 service, 2 alarm
+    QTest::addColumn<int>("status");      // 0 all, then status + 1
+    QTest::addColumn<int>("room");        // 0 all, 1 room A ("East-Ground-101"), 2 room B
     QTest::addColumn<QList<int>>("rows"); // indexes into ids, newest first
     QTest::newRow("everything") << 0 << 0 << 0 << QList<int>({4, 3, 2, 1, 0});
     QTest::newRow("room") << 0 << 0 << 2 << QList<int>({4, 3, 2});
