@@ -5,6 +5,10 @@
 #include "shell/pagefactory.h"
 
 // Page headers, one per page class registered below.
+#include "pages/messages/pagelog.h"
+#include "pages/messages/pagemessage.h"
+#include "pages/messages/pagesettingmessagemanager.h"
+#include "pages/messages/pagesettingmessagemanagermessageinformation.h"
 #include "pages/roomconfig/climateinformation.h"
 #include "pages/roomconfig/pagesettingroommanager.h"
 #include "pages/roomconfig/pagesettingroommanageredit.h"
@@ -66,6 +70,11 @@ void registerStationPages()
     PageFactory::registerPage("AC", PageFactory::creatorOf<PageDeviceOperateAC>());
     PageFactory::registerPage("Floor Heat", PageFactory::creatorOf<PageDeviceOperateFloorHeat>());
     PageFactory::registerPage("Moods", PageFactory::creatorOf<PageDeviceOperateMoods>());
+    PageFactory::registerPage("Log", PageFactory::creatorOf<PageLog>());
+    PageFactory::registerPage("Message", PageFactory::creatorOf<PageMessage>());
+    PageFactory::registerPage("Message Manager", PageFactory::creatorOf<PageSettingMessageManager>());
+    PageFactory::registerPage("Message Information",
+                              PageFactory::creatorOf<PageSettingMessageManagerMessageInformation>());
 
     MainWindow::setMessageBarMaker([] { return new MessageBar(nullptr); });
 }

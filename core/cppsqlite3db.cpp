@@ -92,10 +92,12 @@ void CppSQLite3DB::openOnDemand()
         open();
 }
 
-QSqlQuery CppSQLite3DB::runStatement(const QString &sql, const QVariantList &values, bool bind, bool *ok)
+QSqlQuery CppSQLite3DB::runStatement(const QString &sql, const QVariantList &values, bool bind, bool *ok,
+                                     bool forwardOnly)
 {
     openOnDemand();
     QSqlQuery query(*m_handle);
+    query.setForwardOnly(forwardOnly);
     bool done = query.prepare(sql);
     if (done) {
         if (bind) {
@@ -139,6 +141,11 @@ QSqlQuery CppSQLite3DB::querySql(const QString &sql)
 QSqlQuery CppSQLite3DB::querySql(const QString &sql, const QVariantList &values)
 {
     return runStatement(sql, values, true, nullptr);
+}
+
+QSqlQuery CppSQLite3DB::readSql(const QString &sql, const QVariantList &values)
+{
+    return runStatement(sql, values, true, nullptr, true);
 }
 
 bool CppSQLite3DB::isTableExist(const QString &table)

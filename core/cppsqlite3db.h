@@ -51,6 +51,9 @@ public:
     // without rows when the statement failed. Finish it (or let it go out of scope) before the next close().
     QSqlQuery querySql(const QString &sql);
     QSqlQuery querySql(const QString &sql, const QVariantList &values);
+    // As querySql, for long results read once from the first row to the last: rows already read are not kept,
+    // so memory does not grow with the row count (the query cannot step back).
+    QSqlQuery readSql(const QString &sql, const QVariantList &values);
 
     // Exact, case-sensitive match among the ordinary tables.
     bool isTableExist(const QString &table);
@@ -81,7 +84,8 @@ public slots:
 private:
     void open();
     void openOnDemand();
-    QSqlQuery runStatement(const QString &sql, const QVariantList &values, bool bind, bool *ok);
+    QSqlQuery runStatement(const QString &sql, const QVariantList &values, bool bind, bool *ok,
+                           bool forwardOnly = false);
 
     QSqlDatabase *m_handle = nullptr;
     QSqlError m_lastOpenError;

@@ -1,0 +1,87 @@
+#pragma once
+// The page "Log": the device log of a date-time range, newest first, with a two-step delete of the marked entries
+// and the export of the range to an Excel workbook.
+//
+// A range may hold a great many entries. The page lists them all at once as ids (the order, the marks and the
+// count of the delete cover every listed entry) but builds row widgets only a batch at a time, the next batch
+// when the rows are scrolled near their end.
+
+#include "pages/messages/logpageframe.h"
+#include "shell/mydialog.h"
+
+#include <QList>
+#include <QPointer>
+#include <QVariantList>
+#include <QVector>
+
+#include <vector>
+
+class LogItem;
+class QtMaterialDateTimeEdit;
+
+class PageLog : public MyDialog
+{
+    Q_OBJECT
+
+public:
+    PageLog(const QString &id, const QString &name, QWidget *parent);
+
+    static constexpr int batchSize = 100;
+
+    // The entries of the range as listed, newest first.
+    int listedCount() const { return ids.size(); }
+    QVector<int> listedIds() const { return ids; }
+    int markedCount() const;
+    // The row widgets built so far, top to bottom.
+    QList<LogItem *> rows() const;
+    // Builds the next batch of rows; false when every listed entry already has its row.
+    bool showMoreRows();
+    // False while a long range is still being read.
+    bool isListed() const { return complete; }
+
+signals:
+    // The entries of the range are listed and the first rows built.
+    void signalsListed();
+    // Every row is marked or unmarked.
+    void signalsLogsChecked(bool checked);
+    // Every row shows or hides its check box.
+    void signalsLogsVisible(bool visible);
+
+private slots:
+    void dateTimeChanged();
+    void slotsPageEnter();
+    void labelExport_pressed();
+    void labelDelete_pressed();
+    void pushButtonCancel_clicked();
+    void pushButtonSelectAll_clicked();
+    void slotsRowPressed();
+    void slotsScrolled();
+
+private:
+    void loadLogs();
+    void listSome();
+    QVariantList range() const;
+
+    QtMaterialDateTimeEdit *dateTimeEditStart = nullptr;
+    QtMaterialDateTimeEdit *dateTimeEditEnd = nullptr;
+    LogPageFrame frame;
+
+    QVector<int> ids;
+    QVector<bool> marks;
+    // The listed entry whose row comes next.
+    int nextToBuild = 0;
+    QList<QPointer<LogItem>> built;
+
+    // The listing under way: its run number (a newer load abandons an older one), the range it reads, and the
+    // entries read so far with the time texts that order them.
+    struct Listed
+    {
+        char time[20] = {};
+        int id = 0;
+    };
+    quint64 listing = 0;
+    QVariantList listRange;
+    std::vector<Listed> listed;
+    int listedUpTo = 0;
+    bool complete = false;
+};
