@@ -5,6 +5,8 @@
 #include "shell/pagefactory.h"
 
 // Page headers, one per page class registered below.
+#include "pages/moods/pagesettingroommanagermoodsdiycommand.h"
+#include "pages/moods/pagesettingroommanagermoodsinformation.h"
 #include "pages/roomconfig/climateinformation.h"
 #include "pages/roomconfig/pagesettingroommanager.h"
 #include "pages/roomconfig/pagesettingroommanageredit.h"
@@ -43,6 +45,8 @@ void registerStationPages()
                               PageFactory::creatorOf<PageSettingRoomTemplateLightingInformation>());
     PageFactory::registerPage("Template Panel Information",
                               PageFactory::creatorOf<PageSettingRoomTemplatePanelInformation>());
+    PageFactory::registerPage("Moods Information", PageFactory::creatorOf<PageSettingRoomManagerMoodsInformation>());
+    PageFactory::registerPage("Diy Command", PageFactory::creatorOf<PageSettingRoomManagerMoodsDiyCommand>());
 
     MainWindow::setMessageBarMaker([] { return new MessageBar(nullptr); });
 }
