@@ -130,17 +130,17 @@ ParameterCase panelControl(int prm, const QVector<int> &chosen)
     const int function = chosenAt(chosen, 1);
     if (prm == 2) {
         switch (function) {
-        case 1: // IR Receiver
-        case 2: // Lock Key Of Panel
-        case 3: // AC Power
+        case 1:  // IR Receiver
+        case 2:  // Lock Key Of Panel
+        case 3:  // AC Power
         case 11: // LCD Backlight
         case 12: // Lock AC Page
         case 13: // LCD Backlight New
         case 20: // Floor Heating Power
             return switchStatus(1);
-        case 4: // AC Cooling Setpoint
-        case 7: // AC Heating Setpoint
-        case 8: // AC Auto Setpoint
+        case 4:  // AC Cooling Setpoint
+        case 7:  // AC Heating Setpoint
+        case 8:  // AC Auto Setpoint
         case 19: // Dry Temperature
         case 23: // AC FAN Temperature
         case 24: // Floor Heating Setpoint
@@ -149,7 +149,7 @@ ParameterCase panelControl(int prm, const QVector<int> &chosen)
             return list(1, comp2, 4, tr("(FAN Speed)"));
         case 6:
             return list(1, comp2, 5, tr("(Mode)"));
-        case 9: // Rise Temperature
+        case 9:  // Rise Temperature
         case 10: // Reduce Temperature
             return field(1, QString(), 5);
         case 14: // LCD Status Light

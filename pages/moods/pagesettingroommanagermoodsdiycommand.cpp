@@ -341,8 +341,8 @@ void PageSettingRoomManagerMoodsDiyCommand::encodeCommand()
     moodCommandRecord command{};
     command.command_id = labelCommandId->text().toInt();
     int type = 0;
-    QSqlQuery query =
-        gDatabase.querySql("select [index],value from tbl_fnt_type where policy=1 and item=?", {comboBoxType->currentText()});
+    QSqlQuery query = gDatabase.querySql("select [index],value from tbl_fnt_type where policy=1 and item=?",
+                                         {comboBoxType->currentText()});
     if (query.next()) {
         type = queryColumnInt(query, "index");
         command.command_type = lowByte(queryColumnInt(query, "value"));
@@ -403,9 +403,9 @@ void PageSettingRoomManagerMoodsDiyCommand::showCommand()
     // Two types share a value: the broadcast forms are the ones kept with prm1 255 (all areas, all channels),
     // which the plain forms cannot hold; so each command comes back under the form it was made with.
     QString item;
-    QSqlQuery query = gDatabase.querySql(
-        "select item,flag from tbl_fnt_type where policy=1 and value=? order by [index] asc",
-        {int(m_command.command_type)});
+    QSqlQuery query =
+        gDatabase.querySql("select item,flag from tbl_fnt_type where policy=1 and value=? order by [index] asc",
+                           {int(m_command.command_type)});
     const int wantedFlag = m_command.prm1 == 255 ? 1 : 0;
     while (query.next()) {
         const QString text = queryColumnText(query, "item");

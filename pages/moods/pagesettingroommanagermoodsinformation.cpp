@@ -129,7 +129,8 @@ PageSettingRoomManagerMoodsInformation::PageSettingRoomManagerMoodsInformation(c
     connect(pictureTile, &ManagerItem::signalsIconEdit, this, &PageSettingRoomManagerMoodsInformation::slotsIconEdit);
     connect(select, &QtMaterialFlatButton::clicked, this,
             &PageSettingRoomManagerMoodsInformation::pushButtonExtraDiyCommand_clicked);
-    connect(save, &QtMaterialFlatButton::clicked, this, &PageSettingRoomManagerMoodsInformation::pushButtonSave_clicked);
+    connect(save, &QtMaterialFlatButton::clicked, this,
+            &PageSettingRoomManagerMoodsInformation::pushButtonSave_clicked);
     connect(&gBroadcastSocket, &BroadcastSocket::signalsPageEnter, this,
             &PageSettingRoomManagerMoodsInformation::slotsPageEnter);
     connect(&gBroadcastSocket, &BroadcastSocket::signalsPageRemoveMoodsInformation, this,
@@ -153,8 +154,8 @@ void PageSettingRoomManagerMoodsInformation::slotsPageEnter(QString moodRoomId, 
         pictureTile->setIconName("moods_1");
         for (QtMaterialCheckBox *box : qAsConst(checkBoxes))
             box->setChecked(false);
-        QSqlQuery query = gDatabase.querySql("select * from tbl_mood where mood_id=? and room_id=?",
-                                             {m_moodId, m_roomId});
+        QSqlQuery query =
+            gDatabase.querySql("select * from tbl_mood where mood_id=? and room_id=?", {m_moodId, m_roomId});
         if (query.next()) {
             stored = true;
             lineEditName->setText(queryColumnText(query, "mood_name"));
@@ -234,29 +235,30 @@ bool PageSettingRoomManagerMoodsInformation::saveMood()
         return false;
     bool ok;
     if (stored)
-        ok = gDatabase.execSql("update tbl_mood set mood_name=?,mood_icon_name=?,light_bool=?,ac1_bool=?,ac2_bool=?,"
-                               "floor_heat1_bool=?,floor_heat2_bool=?,curtain_bool=0,audio_bool=0,diy_bool=? where "
-                               "room_id=? and mood_id=?",
-                               {name, picture, flags[0], flags[1], flags[2], flags[3], flags[4], diy, m_roomId,
-                                m_moodId});
+        ok = gDatabase.execSql(
+            "update tbl_mood set mood_name=?,mood_icon_name=?,light_bool=?,ac1_bool=?,ac2_bool=?,"
+            "floor_heat1_bool=?,floor_heat2_bool=?,curtain_bool=0,audio_bool=0,diy_bool=? where "
+            "room_id=? and mood_id=?",
+            {name, picture, flags[0], flags[1], flags[2], flags[3], flags[4], diy, m_roomId, m_moodId});
     else
-        ok = gDatabase.execSql("insert into tbl_mood(mood_id,mood_name,mood_icon_name,light_bool,ac1_bool,ac2_bool,"
-                               "floor_heat1_bool,floor_heat2_bool,curtain_bool,audio_bool,diy_bool,room_id) "
-                               "values(?,?,?,?,?,?,?,?,0,0,?,?)",
-                               {m_moodId, name, picture, flags[0], flags[1], flags[2], flags[3], flags[4], diy,
-                                m_roomId});
+        ok = gDatabase.execSql(
+            "insert into tbl_mood(mood_id,mood_name,mood_icon_name,light_bool,ac1_bool,ac2_bool,"
+            "floor_heat1_bool,floor_heat2_bool,curtain_bool,audio_bool,diy_bool,room_id) "
+            "values(?,?,?,?,?,?,?,?,0,0,?,?)",
+            {m_moodId, name, picture, flags[0], flags[1], flags[2], flags[3], flags[4], diy, m_roomId});
 
     // The snapshots copy the rows as they stand, byte for byte; only the mood and room ids are the page's.
-    ok = ok && gDatabase.execSql("delete from tbl_mood_light_status where room_id=? and mood_id=?",
-                                 {m_roomId, m_moodId});
+    ok = ok &&
+         gDatabase.execSql("delete from tbl_mood_light_status where room_id=? and mood_id=?", {m_roomId, m_moodId});
     if (flags[0])
-        ok = ok && gDatabase.execSql(
-                       "insert into tbl_mood_light_status(mood_id,light_id,light_type,light_remark,subnet_id,device_id,"
-                       "channel,icon_name_of_light_on,icon_name_of_light_off,brightness,us_id,fade,rgb,original_type,"
-                       "room_id) select ?,light_id,light_type,light_remark,subnet_id,device_id,channel,"
-                       "icon_name_of_light_on,icon_name_of_light_off,brightness,us_id,fade,rgb,original_type,? from "
-                       "tbl_light where room_id=? and subnet_id >0 and device_id >0 order by light_id asc,rgb asc,id asc",
-                       {m_moodId, m_roomId, m_roomId});
+        ok = ok &&
+             gDatabase.execSql(
+                 "insert into tbl_mood_light_status(mood_id,light_id,light_type,light_remark,subnet_id,device_id,"
+                 "channel,icon_name_of_light_on,icon_name_of_light_off,brightness,us_id,fade,rgb,original_type,"
+                 "room_id) select ?,light_id,light_type,light_remark,subnet_id,device_id,channel,"
+                 "icon_name_of_light_on,icon_name_of_light_off,brightness,us_id,fade,rgb,original_type,? from "
+                 "tbl_light where room_id=? and subnet_id >0 and device_id >0 order by light_id asc,rgb asc,id asc",
+                 {m_moodId, m_roomId, m_roomId});
     ok = ok && gDatabase.execSql("delete from tbl_mood_air_conditioner_status where room_id=? and mood_id=?",
                                  {m_roomId, m_moodId});
     for (int i = 1; i < groupCount; ++i) {

@@ -47,10 +47,10 @@ QList<QList<int>> storedRows(int moodId, int roomId)
 
 bool storeCommand(int moodId, int roomId, const QList<int> &row)
 {
-    return gDatabase.execSql("insert into tbl_mood_command(command_id,subnet_id,device_id,command_type,prm1,prm2,prm3,"
-                             "prm4,mood_id,room_id) values(?,?,?,?,?,?,?,?,?,?)",
-                             {row.at(0), row.at(1), row.at(2), row.at(3), row.at(4), row.at(5), row.at(6), row.at(7),
-                              moodId, roomId});
+    return gDatabase.execSql(
+        "insert into tbl_mood_command(command_id,subnet_id,device_id,command_type,prm1,prm2,prm3,"
+        "prm4,mood_id,room_id) values(?,?,?,?,?,?,?,?,?,?)",
+        {row.at(0), row.at(1), row.at(2), row.at(3), row.at(4), row.at(5), row.at(6), row.at(7), moodId, roomId});
 }
 
 } // namespace
@@ -198,8 +198,8 @@ static void commandCases()
                                     << "Invalid Switch";
     QTest::newRow("scene switch") << QStringList{"type=Scene Switch", "F1=48", "F2=3"} << Bytes{85, 48, 3, 0, 0}
                                   << "Scene Switch";
-    QTest::newRow("sequence switch") << QStringList{"type=Sequence Switch", "F1=2", "F2=99"}
-                                     << Bytes{86, 2, 99, 0, 0} << "Sequence Switch";
+    QTest::newRow("sequence switch") << QStringList{"type=Sequence Switch", "F1=2", "F2=99"} << Bytes{86, 2, 99, 0, 0}
+                                     << "Sequence Switch";
     QTest::newRow("universal switch on") << QStringList{"type=Universal Switch", "F1=4", "L2=On", "F3=30"}
                                          << Bytes{88, 4, 255, 30, 0} << "Universal Switch";
     QTest::newRow("channel 1:30") << QStringList{"type=Single Channel Lighting", "F1=5", "slider=50", "time=1:30"}
@@ -231,8 +231,8 @@ static void commandCases()
 
     QTest::newRow("panel invalid") << QStringList{"type=Panel Control", "L1=Invalid"} << Bytes{95, 0, 0, 0, 0}
                                    << "Panel Control";
-    QTest::newRow("panel ir receiver on") << QStringList{"type=Panel Control", "L1=IR Receiver", "L2=On"}
-                                          << Bytes{95, 1, 1, 0, 0} << "Panel Control";
+    QTest::newRow("panel ir receiver on")
+        << QStringList{"type=Panel Control", "L1=IR Receiver", "L2=On"} << Bytes{95, 1, 1, 0, 0} << "Panel Control";
     QTest::newRow("panel cooling setpoint") << QStringList{"type=Panel Control", "L1=AC Cooling Setpoint", "F2=22"}
                                             << Bytes{95, 4, 22, 0, 0} << "Panel Control";
     QTest::newRow("panel fan speed low") << QStringList{"type=Panel Control", "L1=AC FAN Speed", "L2=Low"}
@@ -264,10 +264,10 @@ static void commandCases()
         << QStringList{"type=Panel Control", "L1=Panel Heat All", "L2=Floor Heater Power", "L3=On"}
         << Bytes{95, 36, 20, 1, 0} << "Panel Control";
     QTest::newRow("panel ac x 3 heat mode")
-        << QStringList{"type=Panel Control", "L1=Panel AC x", "F2=3", "L3=AC Mode", "L4=Heat"}
-        << Bytes{95, 45, 3, 6, 1} << "Panel Control";
-    QTest::newRow("panel ac x power on") << QStringList{"type=Panel Control", "L1=Panel AC x", "F2=1",
-                                                        "L3=AC Power", "L4=On"}
+        << QStringList{"type=Panel Control", "L1=Panel AC x", "F2=3", "L3=AC Mode", "L4=Heat"} << Bytes{95, 45, 3, 6, 1}
+        << "Panel Control";
+    QTest::newRow("panel ac x power on") << QStringList{"type=Panel Control", "L1=Panel AC x", "F2=1", "L3=AC Power",
+                                                        "L4=On"}
                                          << Bytes{95, 45, 1, 3, 1} << "Panel Control";
     QTest::newRow("panel fh x rise 3") << QStringList{"type=Panel Control", "L1=Panel FH x", "F2=2", "L3=Rise", "F4=3"}
                                        << Bytes{95, 46, 2, 9, 3} << "Panel Control";
@@ -279,12 +279,12 @@ static void commandCases()
                                              << Bytes{103, 1, 8, 2, 0} << "Audio Player";
     QTest::newRow("audio play mode") << QStringList{"type=Audio Player", "L1=Play Mode", "L2=Repeat All"}
                                      << Bytes{103, 2, 4, 0, 0} << "Audio Player";
-    QTest::newRow("audio next play list") << QStringList{"type=Audio Player", "L1=Play List/Radio Channel",
-                                                         "L2=Next Play List"}
-                                          << Bytes{103, 3, 2, 0, 0} << "Audio Player";
-    QTest::newRow("audio radio channel 12") << QStringList{"type=Audio Player", "L1=Play List/Radio Channel",
-                                                           "L2=Specify Radio Channel", "F3=12"}
-                                            << Bytes{103, 3, 6, 12, 0} << "Audio Player";
+    QTest::newRow("audio next play list")
+        << QStringList{"type=Audio Player", "L1=Play List/Radio Channel", "L2=Next Play List"} << Bytes{103, 3, 2, 0, 0}
+        << "Audio Player";
+    QTest::newRow("audio radio channel 12")
+        << QStringList{"type=Audio Player", "L1=Play List/Radio Channel", "L2=Specify Radio Channel", "F3=12"}
+        << Bytes{103, 3, 6, 12, 0} << "Audio Player";
     QTest::newRow("audio play control") << QStringList{"type=Audio Player", "L1=Play Control", "L2=Stop", "F3=4"}
                                         << Bytes{103, 4, 4, 4, 0} << "Audio Player";
     QTest::newRow("audio zone 2 volume 100%")
@@ -370,10 +370,10 @@ void TestDiyCommand::steppingKeepsEveryStoredCommand()
 {
     // Stepping through commands made by this form and saving gives back every byte.
     QList<QList<int>> before;
-    const QList<Bytes> commands = {{85, 255, 7, 0, 0},   {85, 48, 3, 0, 0},    {89, 255, 75, 0, 10},
-                                   {89, 240, 100, 14, 15}, {117, 3, 40, 0, 0}, {95, 45, 3, 6, 1},
-                                   {103, 5, 1, 13, 0},   {103, 6, 2, 3, 231},  {116, 39, 15, 255, 255},
-                                   {115, 3, 232, 1, 0},  {113, 3, 1, 80, 2},   {118, 9, 0, 0, 0}};
+    const QList<Bytes> commands = {{85, 255, 7, 0, 0},     {85, 48, 3, 0, 0},   {89, 255, 75, 0, 10},
+                                   {89, 240, 100, 14, 15}, {117, 3, 40, 0, 0},  {95, 45, 3, 6, 1},
+                                   {103, 5, 1, 13, 0},     {103, 6, 2, 3, 231}, {116, 39, 15, 255, 255},
+                                   {115, 3, 232, 1, 0},    {113, 3, 1, 80, 2},  {118, 9, 0, 0, 0}};
     for (int i = 0; i < commands.size(); ++i) {
         before << (QList<int>{i + 1, 1, i + 2} + commands.at(i));
         QVERIFY(storeCommand(7, 12, before.last()));
@@ -397,34 +397,74 @@ void TestDiyCommand::limits_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("subnet") << QStringList() << "lineEditSubnet" << "300" << "255";
-    QTest::newRow("device") << QStringList() << "lineEditDevice" << "256" << "255";
-    QTest::newRow("device in range") << QStringList() << "lineEditDevice" << "255" << "255";
-    QTest::newRow("invalid switch prm2") << QStringList() << "lineEditPrm2" << "256" << "255";
-    QTest::newRow("scene area") << QStringList{"type=Scene Switch"} << "lineEditPrm1" << "300" << "48";
-    QTest::newRow("sequence") << QStringList{"type=Sequence Switch"} << "lineEditPrm2" << "100" << "99";
-    QTest::newRow("universal seconds") << QStringList{"type=Universal Switch"} << "lineEditPrm3" << "61" << "60";
-    QTest::newRow("channel") << QStringList{"type=Single Channel Lighting"} << "lineEditPrm1" << "241" << "240";
-    QTest::newRow("curtain") << QStringList{"type=Curtain Switch"} << "lineEditPrm1" << "100" << "99";
-    QTest::newRow("sms") << QStringList{"type=SMS Control"} << "lineEditPrm2" << "25" << "24";
-    QTest::newRow("upb uid") << QStringList{"type=UPB Channel"} << "lineEditPrm1" << "251" << "250";
-    QTest::newRow("upb level") << QStringList{"type=UPB Channel"} << "lineEditPrm3" << "101" << "100";
-    QTest::newRow("upb fade") << QStringList{"type=UPB Scene"} << "lineEditPrm4" << "16" << "15";
-    QTest::newRow("upb scene level") << QStringList{"type=UPB Scene", "L2=Go To Level"} << "lineEditPrm3" << "101"
+    QTest::newRow("subnet") << QStringList() << "lineEditSubnet"
+                            << "300"
+                            << "255";
+    QTest::newRow("device") << QStringList() << "lineEditDevice"
+                            << "256"
+                            << "255";
+    QTest::newRow("device in range") << QStringList() << "lineEditDevice"
+                                     << "255"
+                                     << "255";
+    QTest::newRow("invalid switch prm2") << QStringList() << "lineEditPrm2"
+                                         << "256"
+                                         << "255";
+    QTest::newRow("scene area") << QStringList{"type=Scene Switch"} << "lineEditPrm1"
+                                << "300"
+                                << "48";
+    QTest::newRow("sequence") << QStringList{"type=Sequence Switch"} << "lineEditPrm2"
+                              << "100"
+                              << "99";
+    QTest::newRow("universal seconds") << QStringList{"type=Universal Switch"} << "lineEditPrm3"
+                                       << "61"
+                                       << "60";
+    QTest::newRow("channel") << QStringList{"type=Single Channel Lighting"} << "lineEditPrm1"
+                             << "241"
+                             << "240";
+    QTest::newRow("curtain") << QStringList{"type=Curtain Switch"} << "lineEditPrm1"
+                             << "100"
+                             << "99";
+    QTest::newRow("sms") << QStringList{"type=SMS Control"} << "lineEditPrm2"
+                         << "25"
+                         << "24";
+    QTest::newRow("upb uid") << QStringList{"type=UPB Channel"} << "lineEditPrm1"
+                             << "251"
+                             << "250";
+    QTest::newRow("upb level") << QStringList{"type=UPB Channel"} << "lineEditPrm3"
+                               << "101"
+                               << "100";
+    QTest::newRow("upb fade") << QStringList{"type=UPB Scene"} << "lineEditPrm4"
+                              << "16"
+                              << "15";
+    QTest::newRow("upb scene level") << QStringList{"type=UPB Scene", "L2=Go To Level"} << "lineEditPrm3"
+                                     << "101"
                                      << "100";
-    QTest::newRow("modbus address") << QStringList{"type=Modbus Coil"} << "lineEditPrm1" << "10000" << "9999";
-    QTest::newRow("modbus address in range") << QStringList{"type=Modbus Register"} << "lineEditPrm1" << "9999"
+    QTest::newRow("modbus address") << QStringList{"type=Modbus Coil"} << "lineEditPrm1"
+                                    << "10000"
+                                    << "9999";
+    QTest::newRow("modbus address in range") << QStringList{"type=Modbus Register"} << "lineEditPrm1"
+                                             << "9999"
                                              << "9999";
-    QTest::newRow("modbus register") << QStringList{"type=Modbus Register"} << "lineEditPrm2" << "70000" << "65535";
+    QTest::newRow("modbus register") << QStringList{"type=Modbus Register"} << "lineEditPrm2"
+                                     << "70000"
+                                     << "65535";
     QTest::newRow("rise temperature") << QStringList{"type=Panel Control", "L1=Rise Temperature"} << "lineEditPrm2"
-                                      << "7" << "5";
-    QTest::newRow("goto page") << QStringList{"type=Panel Control", "L1=Goto Page"} << "lineEditPrm2" << "40" << "30";
-    QTest::newRow("lock page") << QStringList{"type=Panel Control", "L1=Lock Page"} << "lineEditPrm2" << "40" << "40";
-    QTest::newRow("song") << QStringList{"type=Audio Player", "L1=Play Specify Song"} << "lineEditPrm3" << "1000"
+                                      << "7"
+                                      << "5";
+    QTest::newRow("goto page") << QStringList{"type=Panel Control", "L1=Goto Page"} << "lineEditPrm2"
+                               << "40"
+                               << "30";
+    QTest::newRow("lock page") << QStringList{"type=Panel Control", "L1=Lock Page"} << "lineEditPrm2"
+                               << "40"
+                               << "40";
+    QTest::newRow("song") << QStringList{"type=Audio Player", "L1=Play Specify Song"} << "lineEditPrm3"
+                          << "1000"
                           << "999";
     QTest::newRow("song play list") << QStringList{"type=Audio Player", "L1=Play Specify Song"} << "lineEditPrm2"
-                                    << "1000" << "255";
-    QTest::newRow("zone") << QStringList{"type=Audio Player", "L1=Source Control"} << "lineEditPrm3" << "300"
+                                    << "1000"
+                                    << "255";
+    QTest::newRow("zone") << QStringList{"type=Audio Player", "L1=Source Control"} << "lineEditPrm3"
+                          << "300"
                           << "255";
 }
 
@@ -445,7 +485,7 @@ void TestDiyCommand::limits()
 void TestDiyCommand::negativeNumbersCannotBeTyped()
 {
     enter();
-    for (const QString &name : {"lineEditSubnet", "lineEditDevice", "lineEditPrm1", "lineEditPrm2"}) {
+    for (const char *name : {"lineEditSubnet", "lineEditDevice", "lineEditPrm1", "lineEditPrm2"}) {
         auto *edit = child<QtMaterialLineEdit>(name);
         edit->clear();
         QTest::keyClicks(edit, "-5");
@@ -652,9 +692,12 @@ void TestDiyCommand::incompleteAddressIsRefused_data()
 {
     QTest::addColumn<QString>("subnet");
     QTest::addColumn<QString>("device");
-    QTest::newRow("subnet 0") << "0" << "5";
-    QTest::newRow("device empty") << "5" << "";
-    QTest::newRow("both empty") << "" << "";
+    QTest::newRow("subnet 0") << "0"
+                              << "5";
+    QTest::newRow("device empty") << "5"
+                                  << "";
+    QTest::newRow("both empty") << ""
+                                << "";
 }
 
 void TestDiyCommand::incompleteAddressIsRefused()
@@ -664,7 +707,7 @@ void TestDiyCommand::incompleteAddressIsRefused()
     QVERIFY(storeCommand(7, 12, {1, 1, 2, 0, 0, 0, 0, 0}));
     enter();
     setAddress(subnet, device);
-    for (const QString &name : {"pushButtonNext", "pushButtonPrev", "pushButtonSave"})
+    for (const char *name : {"pushButtonNext", "pushButtonPrev", "pushButtonSave"})
         click(name);
     const QString incomplete = "Please input the complete content!";
     QCOMPARE(toasts, (QStringList{incomplete, incomplete, incomplete}));

@@ -31,16 +31,37 @@
 
 namespace {
 
-const QStringList lightColumns = {"light_id",      "light_type", "light_remark", "subnet_id",
-                                  "device_id",     "channel",    "icon_name_of_light_on",
-                                  "icon_name_of_light_off",      "brightness",   "us_id",
-                                  "fade",          "rgb",        "original_type", "room_id"};
-const QStringList climateColumns = {"air_conditioner_no",       "air_conditioner_type",     "remark",
-                                    "subnet_id",                "device_id",                "channel",
-                                    "status",                   "mode",                     "speed",
-                                    "current_temperature",      "current_cool_temperature", "current_heat_temperature",
-                                    "current_auto_temperature", "current_dry_temperature",  "temperature_unit",
-                                    "original_type",            "room_id"};
+const QStringList lightColumns = {"light_id",
+                                  "light_type",
+                                  "light_remark",
+                                  "subnet_id",
+                                  "device_id",
+                                  "channel",
+                                  "icon_name_of_light_on",
+                                  "icon_name_of_light_off",
+                                  "brightness",
+                                  "us_id",
+                                  "fade",
+                                  "rgb",
+                                  "original_type",
+                                  "room_id"};
+const QStringList climateColumns = {"air_conditioner_no",
+                                    "air_conditioner_type",
+                                    "remark",
+                                    "subnet_id",
+                                    "device_id",
+                                    "channel",
+                                    "status",
+                                    "mode",
+                                    "speed",
+                                    "current_temperature",
+                                    "current_cool_temperature",
+                                    "current_heat_temperature",
+                                    "current_auto_temperature",
+                                    "current_dry_temperature",
+                                    "temperature_unit",
+                                    "original_type",
+                                    "room_id"};
 
 // The named columns of every row of the statement, values as stored.
 QList<QVariantList> rowsOf(const QString &sql, const QVariantList &values, const QStringList &columns)
@@ -228,7 +249,7 @@ void TestMoodsInformation::newMoodOpensEmpty()
     QVERIFY(!page()->isStored());
     QCOMPARE(nameField()->text(), QString());
     QCOMPARE(pictureTile()->iconName(), QString("moods_1"));
-    for (const QString &group : {"Light", "AC1", "AC2", "FloorHeat1", "FloorHeat2"})
+    for (const char *group : {"Light", "AC1", "AC2", "FloorHeat1", "FloorHeat2"})
         QVERIFY(!box(group)->isChecked());
     QCOMPARE(toasts, QStringList());
 }
@@ -239,21 +260,51 @@ void TestMoodsInformation::boxNeedsItsDevice_data()
     QTest::addColumn<QString>("group");
     QTest::addColumn<QString>("toast");
 
-    QTest::newRow("no light") << "nothing" << "Light" << "Please add light";
-    QTest::newRow("dimmer") << "dimmer" << "Light" << "";
-    QTest::newRow("light without subnet") << "dimmer without subnet" << "Light" << "Please add light";
-    QTest::newRow("light without device") << "dimmer without device" << "Light" << "Please add light";
-    QTest::newRow("rgb light") << "rgb light" << "Light" << "";
-    QTest::newRow("only a channel row addressed") << "rgb channel rows only" << "Light" << "Please add light";
-    QTest::newRow("light of another room") << "light of another room" << "Light" << "Please add light";
-    QTest::newRow("ac 1 without address") << "climate 0" << "AC1" << "";
-    QTest::newRow("no ac 1") << "climate 1" << "AC1" << "Please add ac 1";
-    QTest::newRow("ac 2") << "climate 1" << "AC2" << "";
-    QTest::newRow("no ac 2") << "climate 0" << "AC2" << "Please add ac 2";
-    QTest::newRow("floor heat 1") << "climate 2" << "FloorHeat1" << "";
-    QTest::newRow("no floor heat 1") << "climate 3" << "FloorHeat1" << "Please add floor heat 1";
-    QTest::newRow("floor heat 2") << "climate 3" << "FloorHeat2" << "";
-    QTest::newRow("no floor heat 2") << "nothing" << "FloorHeat2" << "Please add floor heat 2";
+    QTest::newRow("no light") << "nothing"
+                              << "Light"
+                              << "Please add light";
+    QTest::newRow("dimmer") << "dimmer"
+                            << "Light"
+                            << "";
+    QTest::newRow("light without subnet") << "dimmer without subnet"
+                                          << "Light"
+                                          << "Please add light";
+    QTest::newRow("light without device") << "dimmer without device"
+                                          << "Light"
+                                          << "Please add light";
+    QTest::newRow("rgb light") << "rgb light"
+                               << "Light"
+                               << "";
+    QTest::newRow("only a channel row addressed") << "rgb channel rows only"
+                                                  << "Light"
+                                                  << "Please add light";
+    QTest::newRow("light of another room") << "light of another room"
+                                           << "Light"
+                                           << "Please add light";
+    QTest::newRow("ac 1 without address") << "climate 0"
+                                          << "AC1"
+                                          << "";
+    QTest::newRow("no ac 1") << "climate 1"
+                             << "AC1"
+                             << "Please add ac 1";
+    QTest::newRow("ac 2") << "climate 1"
+                          << "AC2"
+                          << "";
+    QTest::newRow("no ac 2") << "climate 0"
+                             << "AC2"
+                             << "Please add ac 2";
+    QTest::newRow("floor heat 1") << "climate 2"
+                                  << "FloorHeat1"
+                                  << "";
+    QTest::newRow("no floor heat 1") << "climate 3"
+                                     << "FloorHeat1"
+                                     << "Please add floor heat 1";
+    QTest::newRow("floor heat 2") << "climate 3"
+                                  << "FloorHeat2"
+                                  << "";
+    QTest::newRow("no floor heat 2") << "nothing"
+                                     << "FloorHeat2"
+                                     << "Please add floor heat 2";
 }
 
 void TestMoodsInformation::boxNeedsItsDevice()
@@ -273,13 +324,12 @@ void TestMoodsInformation::iconPressTogglesItsBox()
     addDevices("climate 0");
     openMood(7);
     auto *icon = child<QtMaterialLabel>("labelAC1");
-    QTest::mousePress(icon, Qt::LeftButton);
-    QTest::mouseRelease(icon, Qt::LeftButton);
+    QTest::mouseClick(icon, Qt::LeftButton);
     QVERIFY(box("AC1")->isChecked());
-    QTest::mousePress(icon, Qt::LeftButton);
+    QTest::mouseClick(icon, Qt::LeftButton);
     QVERIFY(!box("AC1")->isChecked());
 
-    QTest::mousePress(child<QtMaterialLabel>("labelLight"), Qt::LeftButton);
+    QTest::mouseClick(child<QtMaterialLabel>("labelLight"), Qt::LeftButton);
     QVERIFY(!box("Light")->isChecked());
     QCOMPARE(toasts, QStringList{"Please add light"});
 }
@@ -346,7 +396,7 @@ void TestMoodsInformation::saveWritesMoodAndSnapshots()
 
     openMood(7);
     nameField()->setText("Dinner for 2 '%s' 100%");
-    for (const QString &group : {"Light", "AC1", "FloorHeat1"})
+    for (const char *group : {"Light", "AC1", "FloorHeat1"})
         box(group)->setChecked(true);
     save();
     QCOMPARE(toasts, QStringList());
@@ -380,7 +430,7 @@ void TestMoodsInformation::saveAgainReplacesSnapshots()
     addDevices("climate 2");
     openMood(7);
     nameField()->setText("Evening");
-    for (const QString &group : {"Light", "AC1", "FloorHeat1"})
+    for (const char *group : {"Light", "AC1", "FloorHeat1"})
         box(group)->setChecked(true);
     save();
 
