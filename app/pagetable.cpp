@@ -9,6 +9,8 @@
 #include "pages/messages/pagemessage.h"
 #include "pages/messages/pagesettingmessagemanager.h"
 #include "pages/messages/pagesettingmessagemanagermessageinformation.h"
+#include "pages/moods/pagesettingroommanagermoodsdiycommand.h"
+#include "pages/moods/pagesettingroommanagermoodsinformation.h"
 #include "pages/roomconfig/climateinformation.h"
 #include "pages/roomconfig/pagesettingroommanager.h"
 #include "pages/roomconfig/pagesettingroommanageredit.h"
@@ -75,6 +77,8 @@ void registerStationPages()
     PageFactory::registerPage("Message Manager", PageFactory::creatorOf<PageSettingMessageManager>());
     PageFactory::registerPage("Message Information",
                               PageFactory::creatorOf<PageSettingMessageManagerMessageInformation>());
+    PageFactory::registerPage("Moods Information", PageFactory::creatorOf<PageSettingRoomManagerMoodsInformation>());
+    PageFactory::registerPage("Diy Command", PageFactory::creatorOf<PageSettingRoomManagerMoodsDiyCommand>());
 
     MainWindow::setMessageBarMaker([] { return new MessageBar(nullptr); });
 }
