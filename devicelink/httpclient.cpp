@@ -14,7 +14,7 @@
 namespace {
 
 // How much of a reply handed on in pieces may wait in memory for us to take it.
-const qint64 ReplyBufferBytes = 1024 * 1024;
+const qint64 ReplyBufferBytes = 256 * 1024;
 
 int percentOf(qlonglong done, qlonglong total)
 {
@@ -80,13 +80,20 @@ void HttpClient::post(QNetworkRequest &request, const QByteArray &body, QIODevic
     // Without it a peer that accepts and then says nothing would keep the caller in the loop below forever.
     request.setTransferTimeout(m_transferTimeoutMs);
 
+    // The network module may otherwise receive a reply of known length into one buffer of that length.
+    if (m_replyInPieces)
+        request.setAttribute(QNetworkRequest::MaximumDownloadBufferSizeAttribute, 0);
+
     std::unique_ptr<QNetworkAccessManager> manager(new QNetworkAccessManager);
     connect(manager.get(), &QNetworkAccessManager::finished, this, &HttpClient::replyFinished);
     QNetworkReply *reply = bodyDevice ? manager->post(request, bodyDevice) : manager->post(request, body);
     connect(reply, &QNetworkReply::errorOccurred, this, &HttpClient::upLoadError);
     if (m_replyInPieces) {
         // What has not been taken yet is all the reply holds; a bounded buffer makes a fast sender wait for us.
+        // Told again once the reply's header is in: the network thread takes the bound only from a reply under
+        // way, and the request may not have been under way yet the first time.
         reply->setReadBufferSize(ReplyBufferBytes);
+        connect(reply, &QNetworkReply::metaDataChanged, reply, [reply] { reply->setReadBufferSize(ReplyBufferBytes); });
         connect(reply, &QNetworkReply::readyRead, this, [this, reply] { passPiece(reply); });
     }
     if (progress == Progress::Upload)
