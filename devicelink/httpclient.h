@@ -18,8 +18,14 @@ public:
 
     // POSTs {"token": token} as JSON; returns once the reply has finished and its outcome has been signalled.
     void postJson(const QString &url, const QString &token);
-    // POSTs the whole file as a zip body; returns once the reply has finished and its outcome has been signalled.
+    // POSTs the whole file as a zip body, read from the open file as it goes out, so that an archive never sits
+    // in memory whole; returns once the reply has finished and its outcome has been signalled.
     void uploadFile(const QString &url, const QString &filePath, int deviceType);
+
+    // For replies too large to hold (a project archive): while on, the body of a successful reply is handed on
+    // through signalsReplyData as it arrives, and signalsReplyFinished then carries an empty array. Off by default.
+    void setReplyInPieces(bool on) { m_replyInPieces = on; }
+    bool replyInPieces() const { return m_replyInPieces; }
 
     // Tests shorten the stall timeout so that a silent peer does not hold them for half a minute.
     void setTransferTimeout(int milliseconds) { m_transferTimeoutMs = milliseconds; }
@@ -28,7 +34,10 @@ public:
 signals:
     // Emitted during a transfer: bytes moved so far against the total, in percent (100 when the total is unknown).
     void signalsReplyPercent(int percent);
-    // Emitted once per request that succeeded, with the whole reply body.
+    // Emitted with replyInPieces for each piece of a successful reply's body, in order, as it arrives.
+    void signalsReplyData(QByteArray piece);
+    // Emitted once per request that succeeded, with the whole reply body (empty with replyInPieces, whose body
+    // went out through signalsReplyData).
     void signalsReplyFinished(QByteArray data);
     // Emitted once per request that failed or could not be sent, with a text for the user.
     void signalsReplyErrorString(QString errorString);
@@ -41,7 +50,10 @@ private slots:
 
 private:
     enum class Progress { Upload, Download };
-    void post(QNetworkRequest &request, const QByteArray &body, Progress progress);
+    // Sends the request with body, or with the content of the open device bodyDevice when it is given.
+    void post(QNetworkRequest &request, const QByteArray &body, QIODevice *bodyDevice, Progress progress);
+    void passPiece(QNetworkReply *reply);
 
     int m_transferTimeoutMs = DefaultTransferTimeoutMs;
+    bool m_replyInPieces = false;
 };

@@ -33,6 +33,12 @@ int TileGrid::spacingFor(int width, int tileWidth)
 
 void TileGrid::begin(int width)
 {
+    // Every tile added to a box on show is shown on its own later, and each such show lays out the whole grid
+    // again: thousands of rooms would cost seconds. Built while the box is hidden, the tiles are shown together
+    // with it in one pass.
+    m_reshow = m_box->isVisible();
+    if (m_reshow)
+        m_box->hide();
     if (!m_layout) {
         m_columns = columnsFor(width, m_tileWidth);
         m_layout = new QGridLayout;
@@ -96,6 +102,9 @@ void TileGrid::finish()
     m_layout->setRowStretch(m_stretchRow, 1);
     if (m_box->layout() != m_layout)
         m_box->setLayout(m_layout);
+    if (m_reshow)
+        m_box->show();
+    m_reshow = false;
 }
 
 QList<QWidget *> TileGrid::tiles() const

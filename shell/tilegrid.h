@@ -70,6 +70,7 @@ private:
     int m_column = 0;
     int m_stretchRow = -1;
     int m_stretchColumn = -1;
+    bool m_reshow = false; // the box was on show when the build began
     QList<QPointer<QWidget>> m_tiles;
 };
 

@@ -82,6 +82,9 @@ ProjectDownloadDlg::ProjectDownloadDlg(QWidget *parent) : MyDialog(parent)
     setLayout(mainLayout);
 
     client = new HttpClient(this);
+    // The archive goes to its file piece by piece as it arrives, never whole through memory.
+    client->setReplyInPieces(true);
+    connect(client, &HttpClient::signalsReplyData, this, &ProjectDownloadDlg::slotsDownloadData);
     connect(client, &HttpClient::signalsReplyPercent, this, &ProjectDownloadDlg::slotsReplyPercent);
     connect(client, &HttpClient::signalsReplyFinished, this, &ProjectDownloadDlg::slotsDownloadServer);
     connect(client, &HttpClient::signalsReplyErrorString, this, &ProjectDownloadDlg::slotsReplyErrorString);

@@ -22,6 +22,7 @@ private slots:
     void rebuildKeepsTheLayoutAndDefersDeletion();
     void deleteButtonTileSurvivesItsOwnRebuild();
     void canvasHoldsABorderlessBox();
+    void gridOnShowShowsItsTilesTogether();
 };
 
 void TestTileGrid::metrics_data()
@@ -190,6 +191,35 @@ void TestTileGrid::canvasHoldsABorderlessBox()
     QVERIFY(box->title().isEmpty());
     QVERIFY(page.isAncestorOf(box));
     QCOMPARE(page.layout()->count(), 1);
+}
+
+void TestTileGrid::gridOnShowShowsItsTilesTogether()
+{
+    QWidget page;
+    QtMaterialGroupBox *box = addTileCanvas(&page);
+    TileGrid grid(box, 300, 160, nullptr);
+    page.resize(1920, 600);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    for (int build = 0; build < 2; ++build) {
+        grid.begin(1920);
+        for (int i = 1; i <= 40; ++i)
+            grid.addItemTile(RoomTile, i, "r", "room_1", true);
+        grid.addAddTile();
+        grid.finish();
+        // On show with the box at once, laid out in one pass, not each tile on its own later.
+        QVERIFY(box->isVisible());
+        for (QWidget *tile : grid.tiles())
+            QVERIFY(tile->isVisible());
+    }
+
+    // A page that is not on show stays so.
+    page.hide();
+    grid.begin(1920);
+    grid.addAddTile();
+    grid.finish();
+    QVERIFY(!box->isHidden());
+    QVERIFY(!page.isVisible());
 }
 
 QTEST_MAIN(TestTileGrid)

@@ -23,6 +23,7 @@
 #include "tests/support/testenv.h"
 
 #include <QDirIterator>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -192,6 +193,7 @@ private slots:
     void codeChecks();
     void noExchangeServerSendsNothing();
     void serverRoundTrip();
+    void largeProjectStreamsBothWays();
     void uploadRefusedByServer_data();
     void uploadRefusedByServer();
     void serverDownloadErrors_data();
@@ -486,6 +488,38 @@ void TestProjectTransfer::serverRoundTrip()
     QCOMPARE(QJsonDocument::fromJson(asked.body).object(), QJsonObject({{"token", "4711"}}));
     QCOMPARE(listedProjects(), QStringList({"Home", "143005", "Home_1"}));
     QCOMPARE(readAll(projectFolderPath("Home_1") + "/Home_1.db3"), readAll(projectFolderPath("Home") + "/Home.db3"));
+    QCOMPARE(QDir(databaseFolderPath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList({"143005", "Home", "Home_1", "project.xml"}));
+}
+
+void TestProjectTransfer::largeProjectStreamsBothWays()
+{
+    REQUIRE_PRIVATE_NETWORK();
+    // A picture of incompressible bytes makes an archive of some 20 MB, kept by the server in its own file.
+    QByteArray picture(20 * 1024 * 1024, Qt::Uninitialized);
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(picture.data()), picture.size() / 4);
+    writeFile(projectFolderPath("Home") + "/photo_Room_1.png", picture);
+    QTemporaryDir store;
+    exchange.reset(new ExchangeServer);
+    exchange->setStorageFolder(store.path());
+    QVERIFY(exchange->start(ExchangeServerPort));
+
+    ProjectUploadDlg upload(nullptr);
+    upload.projectList = QStringList({"Home"});
+    QSignalSpy uploadToasts(&upload, &MyDialog::signalsInformation);
+    upload.pushButtonSendToServer_clicked();
+    QCOMPARE(lastToast(uploadToasts), QString("success."));
+    QVERIFY(QFileInfo(exchange->archivePath("4711")).size() > picture.size());
+
+    ProjectDownloadDlg download(nullptr);
+    QSignalSpy downloadToasts(&download, &MyDialog::signalsInformation);
+    QSignalSpy pieces(download.httpClient(), &HttpClient::signalsReplyData);
+    download.codeField()->setText("4711");
+    download.pushButtonDownloadServer_clicked();
+    QCOMPARE(lastToast(downloadToasts), QString("success."));
+    QVERIFY2(pieces.count() > 1, qPrintable(QString::number(pieces.count())));
+    QVERIFY(readAll(projectFolderPath("Home_1") + "/photo_Room_1.png") == picture);
+    QCOMPARE(readAll(projectFolderPath("Home_1") + "/Home_1.db3"), QByteArray("home database"));
     QCOMPARE(QDir(databaseFolderPath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList({"143005", "Home", "Home_1", "project.xml"}));
 }
