@@ -134,6 +134,7 @@ private slots:
     void localNetworkSendsFromTheHostAddress();
     void floodLeavesTimersTheirTurn_data();
     void floodLeavesTimersTheirTurn();
+    void backlogIsReadInPassesBetweenTimers();
     void cloudDisconnectReported();
     void reopenDoesNotReportDisconnect();
     void socketOfAnotherStyleIsNotRead();
@@ -684,6 +685,38 @@ void TestBroadcastSocket::floodLeavesTimersTheirTurn()
     QVERIFY(deliveredMeanwhile > 0);
     if (style == CloudServer)
         QVERIFY(deliveredMeanwhile < 40000); // the stream had not been read to its end
+}
+
+void TestBroadcastSocket::backlogIsReadInPassesBetweenTimers()
+{
+    // A backlog waiting in the socket is read a pass at a time, and a timer that falls due during the first pass
+    // fires before the backlog is through, in the loop the station runs (exec), not only under QTRY's polling.
+    QVERIFY(link->connectNetwork());
+    link->setReceiveBatchLimit(8);
+    const int total = 150;
+    const QByteArray frame = makeDeviceFrame(1, 20, 0xE01C, 255, 255, hex("0601"));
+    QUdpSocket peer;
+    QVERIFY(peer.bind(QHostAddress(QStringLiteral("127.0.0.3")), 0));
+    for (int i = 0; i < total; ++i)
+        QCOMPARE(peer.writeDatagram(frame, QHostAddress(QStringLiteral("127.0.0.2")), udpPort), qint64(frame.size()));
+
+    QEventLoop loop;
+    int delivered = 0;
+    int deliveredWhenTimerFired = -1;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [&] { deliveredWhenTimerFired = delivered; });
+    QObject::connect(link.get(), &BroadcastSocket::dataIsComming, &loop, [&] {
+        if (++delivered == 1)
+            timer.start(0);
+        if (delivered == total)
+            loop.quit();
+    });
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    QCOMPARE(delivered, total);
+    QVERIFY2(deliveredWhenTimerFired >= 1 && deliveredWhenTimerFired <= 16,
+             qPrintable(QString::number(deliveredWhenTimerFired)));
 }
 
 void TestBroadcastSocket::cloudDisconnectReported()
