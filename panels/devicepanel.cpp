@@ -3,6 +3,9 @@
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
 
+#include <QPainter>
+#include <QPainterPath>
+
 namespace {
 int tickMs = 1000;
 }
@@ -120,4 +123,16 @@ void DevicePanel::startDeferredControl(const void *source)
     deferredWaiting = true;
     deferredSource = source;
     setTimer.start(tickMs);
+}
+
+void DevicePanel::paintCard(const QColor &fill)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath clip;
+    clip.addRoundedRect(rect(), 10, 10);
+    painter.setClipPath(clip);
+    painter.setPen(fill);
+    painter.setBrush(fill);
+    painter.drawRect(rect());
 }

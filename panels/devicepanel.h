@@ -68,6 +68,9 @@ public slots:
 protected:
     DevicePanel(bool alwaysListen, bool ready, QWidget *parent);
 
+    // The panel's card: its rectangle with rounded corners, filled with one colour.
+    void paintCard(const QColor &fill);
+
     // The request of the poll tick's step 3: the first step the flags do not mark as answered, or nothing.
     virtual void sendPollRequest() = 0;
     // The control frame of the set tick's step 3, built from the current record.

@@ -13,8 +13,6 @@
 
 #include <QEvent>
 #include <QGridLayout>
-#include <QPainter>
-#include <QPainterPath>
 
 #include <cstdio>
 
@@ -310,16 +308,7 @@ void FloorHeatItem::updateStatus()
 
 void FloorHeatItem::paintEvent(QPaintEvent *event)
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath clip;
-    clip.addRoundedRect(rect(), 10, 10);
-    painter.setClipPath(clip);
-    const QColor fill(61, 83, 102);
-    painter.setPen(fill);
-    painter.setBrush(fill);
-    painter.drawRect(rect());
-    painter.end();
+    paintCard(QColor(61, 83, 102));
     DevicePanelOf<airConditionerRecord>::paintEvent(event);
 }
 

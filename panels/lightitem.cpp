@@ -18,8 +18,6 @@
 
 #include <QGridLayout>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPainterPath>
 
 namespace {
 
@@ -601,16 +599,7 @@ void LightItem::updateStatus()
 
 void LightItem::paintEvent(QPaintEvent *event)
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath clip;
-    clip.addRoundedRect(rect(), 10, 10);
-    painter.setClipPath(clip);
-    const QColor fill = isOn() ? QColor(31, 41, 51) : QColor(61, 83, 102);
-    painter.setPen(fill);
-    painter.setBrush(fill);
-    painter.drawRect(rect());
-    painter.end();
+    paintCard(isOn() ? QColor(31, 41, 51) : QColor(61, 83, 102));
     DevicePanelOf<lightRecord>::paintEvent(event);
 }
 
