@@ -17,7 +17,28 @@ template <typename Record> Record zeroed()
     return record;
 }
 
-// The fields every row of tbl_air_conditioner fills, before the per-kind corrections.
+
+// Rows of tbl_air_conditioner with air_conditioner_no first or second, in that order.
+QList<airConditionerRecord> loadAirConditionerRows(int roomId, int first, int second)
+{
+    QList<airConditionerRecord> records;
+    QSqlQuery q = gDatabase.querySql(QString::asprintf("select * from tbl_air_conditioner where room_id=%d and "
+                                                       "(air_conditioner_no=%d or air_conditioner_no=%d) "
+                                                       "order by air_conditioner_no asc",
+                                                       roomId, first, second));
+    while (q.next())
+        records.append(airConditionerFromRow(q));
+    return records;
+}
+
+void correctInfraredSetPoint(qint32 &setPoint)
+{
+    if (setPoint < 17 || setPoint > 30)
+        setPoint = 26;
+}
+
+} // namespace
+
 airConditionerRecord airConditionerFromRow(const QSqlQuery &q)
 {
     auto ac = zeroed<airConditionerRecord>();
@@ -46,27 +67,6 @@ airConditionerRecord airConditionerFromRow(const QSqlQuery &q)
     copyRecordText(ac.version, queryColumnText(q, "version"));
     return ac;
 }
-
-// Rows of tbl_air_conditioner with air_conditioner_no first or second, in that order.
-QList<airConditionerRecord> loadAirConditionerRows(int roomId, int first, int second)
-{
-    QList<airConditionerRecord> records;
-    QSqlQuery q = gDatabase.querySql(QString::asprintf("select * from tbl_air_conditioner where room_id=%d and "
-                                                       "(air_conditioner_no=%d or air_conditioner_no=%d) "
-                                                       "order by air_conditioner_no asc",
-                                                       roomId, first, second));
-    while (q.next())
-        records.append(airConditionerFromRow(q));
-    return records;
-}
-
-void correctInfraredSetPoint(qint32 &setPoint)
-{
-    if (setPoint < 17 || setPoint > 30)
-        setPoint = 26;
-}
-
-} // namespace
 
 QList<airConditionerRecord> loadAirConditionerRecords(int roomId)
 {

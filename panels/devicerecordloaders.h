@@ -11,6 +11,11 @@
 
 #include <QList>
 
+class QSqlQuery;
+
+// The record of one air-conditioner or floor-heating row as stored, without corrections: a row of
+// tbl_air_conditioner or a mood's snapshot of one; columns the row does not have stay zero or empty.
+airConditionerRecord airConditionerFromRow(const QSqlQuery &q);
 // Air conditioners 1 and 2 (air_conditioner_no 0 and 1) in that order. An infra-red unit's set points outside
 // 17..30 load as 26; empty limits load as "30-30-30"/"17-17-17" (infra-red) or "60-60-60"/"0-0-0".
 QList<airConditionerRecord> loadAirConditionerRecords(int roomId);

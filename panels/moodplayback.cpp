@@ -6,6 +6,7 @@
 #include "devicelink/broadcastsocket.h"
 #include "devicelink/buscommands.h"
 #include "devicelink/messagerecords.h"
+#include "panels/devicerecordloaders.h"
 
 #include <QSqlQuery>
 #include <QThread>
@@ -58,27 +59,8 @@ QList<airConditionerRecord> loadMoodAirConditionerRows(int moodId, int roomId, i
                                                        "mood_id=%d and room_id=%d and (air_conditioner_no=%d or "
                                                        "air_conditioner_no=%d) order by air_conditioner_no asc",
                                                        moodId, roomId, first, second));
-    while (q.next()) {
-        auto ac = zeroed<airConditionerRecord>();
-        ac.air_conditioner_no = queryColumnInt(q, "air_conditioner_no");
-        ac.air_conditioner_type = queryColumnInt(q, "air_conditioner_type");
-        ac.subnet_id = queryColumnInt(q, "subnet_id");
-        ac.device_id = queryColumnInt(q, "device_id");
-        ac.channel = queryColumnInt(q, "channel");
-        ac.status = queryColumnInt(q, "status");
-        ac.mode = queryColumnInt(q, "mode");
-        ac.speed = queryColumnInt(q, "speed");
-        ac.current_temperature = queryColumnInt(q, "current_temperature");
-        ac.current_cool_temperature = queryColumnInt(q, "current_cool_temperature");
-        ac.current_heat_temperature = queryColumnInt(q, "current_heat_temperature");
-        ac.current_auto_temperature = queryColumnInt(q, "current_auto_temperature");
-        ac.current_dry_temperature = queryColumnInt(q, "current_dry_temperature");
-        ac.temperature_unit = queryColumnInt(q, "temperature_unit");
-        ac.original_type = queryColumnInt(q, "original_type");
-        ac.room_id = queryColumnInt(q, "room_id");
-        copyRecordText(ac.remark, queryColumnText(q, "remark"));
-        records.append(ac);
-    }
+    while (q.next())
+        records.append(airConditionerFromRow(q));
     return records;
 }
 
