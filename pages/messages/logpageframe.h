@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <QPointer>
 #include <QString>
 
 class MyDialog;
@@ -29,8 +30,25 @@ public:
     void showDeleteButtons(bool shown);
 
     // Takes the row widgets of the last list out of the grid (deleted later: one of them may still be running
-    // its press handler) and makes the grid ready for the next list.
-    void clearRows(const QList<QWidget *> &old);
+    // its press handler), empties the list and makes the grid ready for the next list.
+    template <class Row>
+    void clearRows(QList<QPointer<Row>> &built)
+    {
+        const QList<Row *> old = liveRows(built);
+        clearRows(QList<QWidget *>(old.cbegin(), old.cend()));
+        built.clear();
+    }
+    // The rows of a list that still exist, top to bottom.
+    template <class Row>
+    static QList<Row *> liveRows(const QList<QPointer<Row>> &built)
+    {
+        QList<Row *> list;
+        for (const QPointer<Row> &row : built) {
+            if (row)
+                list << row;
+        }
+        return list;
+    }
     // Puts a row below the others; the row after it keeps the stretch, so the rows sit at the top.
     void appendRow(QWidget *row);
     int rowCount() const { return rows; }
@@ -48,5 +66,7 @@ public:
     QGridLayout *rowsGrid = nullptr;
 
 private:
+    void clearRows(const QList<QWidget *> &old);
+
     int rows = 0;
 };

@@ -98,12 +98,7 @@ int PageLog::markedCount() const
 
 QList<LogItem *> PageLog::rows() const
 {
-    QList<LogItem *> list;
-    for (const QPointer<LogItem> &row : built) {
-        if (row)
-            list << row;
-    }
-    return list;
+    return LogPageFrame::liveRows(built);
 }
 
 void PageLog::slotsPageEnter()
@@ -127,11 +122,7 @@ void PageLog::dateTimeChanged()
 void PageLog::loadLogs()
 {
     frame.showDeleteButtons(false);
-    QList<QWidget *> old;
-    for (LogItem *row : rows())
-        old << row;
-    frame.clearRows(old);
-    built.clear();
+    frame.clearRows(built);
     ids.clear();
     marks.clear();
     nextToBuild = 0;

@@ -114,12 +114,7 @@ void PageMessage::fillRoomFilter()
 
 QList<MessageItem *> PageMessage::rows() const
 {
-    QList<MessageItem *> list;
-    for (const QPointer<MessageItem> &row : built) {
-        if (row)
-            list << row;
-    }
-    return list;
+    return LogPageFrame::liveRows(built);
 }
 
 void PageMessage::slotsPageEnter()
@@ -156,11 +151,7 @@ void PageMessage::dateTimeChanged()
 void PageMessage::loadMessages()
 {
     frame.showDeleteButtons(false);
-    QList<QWidget *> old;
-    for (MessageItem *row : rows())
-        old << row;
-    frame.clearRows(old);
-    built.clear();
+    frame.clearRows(built);
 
     const int type = comboBoxType->currentData().toInt();
     const int status = comboBoxStatus->currentData().toInt();
