@@ -37,7 +37,64 @@ void correctInfraredSetPoint(qint32 &setPoint)
         setPoint = 26;
 }
 
+// The columns of one stored row of a light into the record's row index.
+void fillLightRow(lightRecord &light, int index, const QSqlQuery &q)
+{
+    light.brightness[index] = queryColumnInt(q, "brightness");
+    light.rgb[index] = queryColumnInt(q, "rgb");
+    light.original_type[index] = queryColumnInt(q, "original_type");
+    light.subnet_id[index] = queryColumnInt(q, "subnet_id");
+    light.device_id[index] = queryColumnInt(q, "device_id");
+    light.channel[index] = queryColumnInt(q, "channel");
+    copyRecordText(light.version[index], queryColumnText(q, "version"));
+}
+
 } // namespace
+
+void correctInfraredSetPoints(airConditionerRecord &ac)
+{
+    correctInfraredSetPoint(ac.current_cool_temperature);
+    correctInfraredSetPoint(ac.current_heat_temperature);
+    correctInfraredSetPoint(ac.current_auto_temperature);
+    correctInfraredSetPoint(ac.current_dry_temperature);
+}
+
+lightRecord lightFromRows(const QSqlQuery &first, const std::function<QSqlQuery(int rgb)> &channelRow)
+{
+    auto light = zeroed<lightRecord>();
+    light.light_id = queryColumnInt(first, "light_id");
+    light.light_type = queryColumnInt(first, "light_type");
+    light.us_id = queryColumnInt(first, "us_id");
+    light.fade = queryColumnInt(first, "fade");
+    light.room_id = queryColumnInt(first, "room_id");
+    copyRecordText(light.light_remark, queryColumnText(first, "light_remark"));
+    copyRecordText(light.icon_name_of_light_on, queryColumnText(first, "icon_name_of_light_on"));
+    copyRecordText(light.icon_name_of_light_off, queryColumnText(first, "icon_name_of_light_off"));
+    fillLightRow(light, 0, first);
+
+    const int stored = light.brightness[0];
+    switch (light.light_type) {
+    case LightRgb:
+        for (int index = 1; index < LightRecordRows; ++index) {
+            QSqlQuery row = channelRow(index + 1);
+            if (row.next())
+                fillLightRow(light, index, row);
+        }
+        break;
+    case LightHsbRgb:
+        light.brightness[0] = (stored / 65536) % 256;
+        light.brightness[1] = (stored / 256) % 256;
+        light.brightness[2] = stored % 256;
+        break;
+    case LightDaliDt8:
+        light.brightness[0] = (stored / 256) % 256;
+        light.brightness[1] = stored % 256;
+        break;
+    default:
+        break;
+    }
+    return light;
+}
 
 airConditionerRecord airConditionerFromRow(const QSqlQuery &q)
 {
@@ -74,10 +131,7 @@ QList<airConditionerRecord> loadAirConditionerRecords(int roomId)
     for (airConditionerRecord &ac : records) {
         const bool infrared = ac.air_conditioner_type == AirConditionerInfrared;
         if (infrared) {
-            correctInfraredSetPoint(ac.current_cool_temperature);
-            correctInfraredSetPoint(ac.current_heat_temperature);
-            correctInfraredSetPoint(ac.current_auto_temperature);
-            correctInfraredSetPoint(ac.current_dry_temperature);
+            correctInfraredSetPoints(ac);
         }
         const int high = infrared ? 30 : 60;
         const int low = infrared ? 17 : 0;
@@ -108,55 +162,11 @@ QList<lightRecord> loadLightRecords(int roomId)
                                                        "and subnet_id >0 and device_id >0 order by light_id asc",
                                                        roomId));
     while (q.next()) {
-        auto light = zeroed<lightRecord>();
-        light.light_id = queryColumnInt(q, "light_id");
-        light.light_type = queryColumnInt(q, "light_type");
-        light.us_id = queryColumnInt(q, "us_id");
-        light.fade = queryColumnInt(q, "fade");
-        light.room_id = queryColumnInt(q, "room_id");
-        copyRecordText(light.light_remark, queryColumnText(q, "light_remark"));
-        copyRecordText(light.icon_name_of_light_on, queryColumnText(q, "icon_name_of_light_on"));
-        copyRecordText(light.icon_name_of_light_off, queryColumnText(q, "icon_name_of_light_off"));
-        light.rgb[0] = queryColumnInt(q, "rgb");
-        light.brightness[0] = queryColumnInt(q, "brightness");
-        light.subnet_id[0] = queryColumnInt(q, "subnet_id");
-        light.device_id[0] = queryColumnInt(q, "device_id");
-        light.channel[0] = queryColumnInt(q, "channel");
-        light.original_type[0] = queryColumnInt(q, "original_type");
-        copyRecordText(light.version[0], queryColumnText(q, "version"));
-
-        const int stored = light.brightness[0];
-        switch (light.light_type) {
-        case LightRgb:
-            for (int i = 1; i < LightRecordRows; ++i) {
-                const QString rowSql =
-                    QString::asprintf("select * from tbl_light where room_id=%d and light_id=%d and rgb=%d", roomId,
-                                      light.light_id, i + 1);
-                if (!queryHasRecord(rowSql))
-                    continue;
-                light.brightness[i] = queryIntValue(rowSql, "brightness");
-                light.rgb[i] = queryIntValue(rowSql, "rgb");
-                light.original_type[i] = queryIntValue(rowSql, "original_type");
-                light.subnet_id[i] = queryIntValue(rowSql, "subnet_id");
-                light.device_id[i] = queryIntValue(rowSql, "device_id");
-                light.channel[i] = queryIntValue(rowSql, "channel");
-                QString version;
-                queryStringValue(rowSql, "version", version);
-                copyRecordText(light.version[i], version);
-            }
-            break;
-        case LightHsbRgb:
-            light.brightness[0] = (stored / 65536) % 256;
-            light.brightness[1] = (stored / 256) % 256;
-            light.brightness[2] = stored % 256;
-            break;
-        case LightDaliDt8:
-            light.brightness[0] = (stored / 256) % 256;
-            light.brightness[1] = stored % 256;
-            break;
-        default:
-            break;
-        }
+        const lightRecord light = lightFromRows(q, [&](int rgb) {
+            return gDatabase.querySql(QString::asprintf(
+                "select * from tbl_light where room_id=%d and light_id=%d and rgb=%d", roomId,
+                queryColumnInt(q, "light_id"), rgb));
+        });
         records.append(light);
     }
     return records;

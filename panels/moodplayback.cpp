@@ -11,7 +11,6 @@
 #include <QSqlQuery>
 #include <QThread>
 
-#include <cstring>
 
 namespace {
 
@@ -34,24 +33,6 @@ void pause()
         QThread::msleep(FramePauseMs);
 }
 
-template <typename Record> Record zeroed()
-{
-    Record record;
-    std::memset(&record, 0, sizeof record);
-    return record;
-}
-
-// The columns of one snapshot row of a light into the record's row index.
-void fillLightRow(lightRecord &light, int index, const QSqlQuery &q)
-{
-    light.brightness[index] = queryColumnInt(q, "brightness");
-    light.rgb[index] = queryColumnInt(q, "rgb");
-    light.original_type[index] = queryColumnInt(q, "original_type");
-    light.subnet_id[index] = queryColumnInt(q, "subnet_id");
-    light.device_id[index] = queryColumnInt(q, "device_id");
-    light.channel[index] = queryColumnInt(q, "channel");
-}
-
 QList<airConditionerRecord> loadMoodAirConditionerRows(int moodId, int roomId, int first, int second)
 {
     QList<airConditionerRecord> records;
@@ -62,12 +43,6 @@ QList<airConditionerRecord> loadMoodAirConditionerRows(int moodId, int roomId, i
     while (q.next())
         records.append(airConditionerFromRow(q));
     return records;
-}
-
-void correctInfraredSetPoint(qint32 &setPoint)
-{
-    if (setPoint < 17 || setPoint > 30)
-        setPoint = 26;
 }
 
 void sendAndPause(const std::function<void()> &send)
@@ -171,41 +146,11 @@ QList<lightRecord> loadMoodLightRecords(int moodId, int roomId)
                                                        "room_id=%d and (rgb=0 or rgb=1) order by light_id asc",
                                                        moodId, roomId));
     while (q.next()) {
-        auto light = zeroed<lightRecord>();
-        light.light_id = queryColumnInt(q, "light_id");
-        light.light_type = queryColumnInt(q, "light_type");
-        light.us_id = queryColumnInt(q, "us_id");
-        light.fade = queryColumnInt(q, "fade");
-        light.room_id = queryColumnInt(q, "room_id");
-        copyRecordText(light.light_remark, queryColumnText(q, "light_remark"));
-        copyRecordText(light.icon_name_of_light_on, queryColumnText(q, "icon_name_of_light_on"));
-        copyRecordText(light.icon_name_of_light_off, queryColumnText(q, "icon_name_of_light_off"));
-        fillLightRow(light, 0, q);
-
-        const int stored = light.brightness[0];
-        switch (light.light_type) {
-        case LightRgb:
-            for (int index = 1; index < LightRecordRows; ++index) {
-                QSqlQuery row = gDatabase.querySql(
-                    QString::asprintf("select * from tbl_mood_light_status where mood_id=%d and room_id=%d and "
-                                      "light_id=%d and rgb=%d",
-                                      moodId, roomId, light.light_id, index + 1));
-                if (row.next())
-                    fillLightRow(light, index, row);
-            }
-            break;
-        case LightHsbRgb:
-            light.brightness[0] = (stored >> 16) & 0xFF;
-            light.brightness[1] = (stored >> 8) & 0xFF;
-            light.brightness[2] = stored & 0xFF;
-            break;
-        case LightDaliDt8:
-            light.brightness[0] = (stored >> 8) & 0xFF;
-            light.brightness[1] = stored & 0xFF;
-            break;
-        default:
-            break;
-        }
+        const lightRecord light = lightFromRows(q, [&](int rgb) {
+            return gDatabase.querySql(QString::asprintf("select * from tbl_mood_light_status where mood_id=%d and "
+                                                        "room_id=%d and light_id=%d and rgb=%d",
+                                                        moodId, roomId, queryColumnInt(q, "light_id"), rgb));
+        });
         records.append(light);
     }
     return records;
@@ -217,10 +162,7 @@ QList<airConditionerRecord> loadMoodAirConditionerRecords(int moodId, int roomId
     for (airConditionerRecord &ac : records) {
         if (ac.air_conditioner_type != AirConditionerInfrared)
             continue;
-        correctInfraredSetPoint(ac.current_cool_temperature);
-        correctInfraredSetPoint(ac.current_heat_temperature);
-        correctInfraredSetPoint(ac.current_auto_temperature);
-        correctInfraredSetPoint(ac.current_dry_temperature);
+        correctInfraredSetPoints(ac);
     }
     return records;
 }
@@ -236,7 +178,7 @@ QList<moodCommandRecord> loadMoodCommandRecords(int moodId, int roomId)
     QSqlQuery q = gDatabase.querySql(QString::asprintf(
         "select * from tbl_mood_command where mood_id=%d and room_id=%d order by command_id asc", moodId, roomId));
     while (q.next()) {
-        auto command = zeroed<moodCommandRecord>();
+        moodCommandRecord command{};
         command.command_id = queryColumnInt(q, "command_id");
         command.subnet_id = quint8(queryColumnInt(q, "subnet_id"));
         command.device_id = quint8(queryColumnInt(q, "device_id"));
