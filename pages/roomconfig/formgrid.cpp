@@ -1,6 +1,9 @@
 #include "pages/roomconfig/formgrid.h"
 
+#include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmateriallineedit.h"
+
+#include <QCoreApplication>
 
 #include <QGridLayout>
 #include <QIntValidator>
@@ -13,6 +16,32 @@ QGridLayout *formGrid()
     grid->setSizeConstraint(QLayout::SetNoConstraint);
     grid->setSpacing(20);
     return grid;
+}
+
+QGridLayout *lightForm(QWidget *save, QWidget *name, QWidget *type, QWidget *icon, QLayout *below)
+{
+    auto *left = formGrid();
+    left->addWidget(new QtMaterialLabel(QCoreApplication::translate("LightForm", "Name"), nullptr), 0, 0);
+    left->addWidget(name, 1, 0);
+    left->addWidget(new QtMaterialLabel(QCoreApplication::translate("LightForm", "Type"), nullptr), 2, 0);
+    left->addWidget(type, 3, 0);
+    left->setRowStretch(4, 1);
+    auto *right = formGrid();
+    right->addWidget(new QtMaterialLabel(QCoreApplication::translate("LightForm", "Icon"), nullptr), 0, 0);
+    right->addWidget(icon, 1, 0);
+    right->setRowStretch(2, 1);
+    auto *upper = formGrid();
+    upper->addLayout(left, 0, 0);
+    upper->addLayout(right, 0, 1);
+    upper->setRowStretch(1, 1);
+    auto *page = formGrid();
+    page->addWidget(save, 0, 0, Qt::AlignRight);
+    page->addLayout(upper, 1, 0);
+    int next = 2;
+    if (below)
+        page->addLayout(below, next++, 0);
+    page->setRowStretch(next, 1);
+    return page;
 }
 
 QtMaterialLineEdit *addressField(const QString &objectName)

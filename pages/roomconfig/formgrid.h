@@ -4,9 +4,15 @@
 #include <QString>
 
 class QGridLayout;
+class QLayout;
+class QWidget;
 
 // A grid without a size constraint and with spacing 20.
 QGridLayout *formGrid();
+
+// The form a light is edited with: the Save button at the top right, over the name and type on the left and
+// the icon on the right, then below (when given). The rest of the height stays empty at the bottom.
+QGridLayout *lightForm(QWidget *save, QWidget *name, QWidget *type, QWidget *icon, QLayout *below = nullptr);
 
 class QtMaterialLineEdit;
 class QLineEdit;

@@ -40,25 +40,7 @@ PageSettingRoomTemplateLightingInformation::PageSettingRoomTemplateLightingInfor
     auto *save = new QtMaterialFlatButton(QtMaterialTheme::icon("content", "save"), tr("Save"), 7, nullptr);
     save->setObjectName("pushButtonSave");
 
-    auto *left = formGrid();
-    left->addWidget(new QtMaterialLabel(tr("Name"), nullptr), 0, 0);
-    left->addWidget(lineEditName, 1, 0);
-    left->addWidget(new QtMaterialLabel(tr("Type"), nullptr), 2, 0);
-    left->addWidget(comboBoxType, 3, 0);
-    left->setRowStretch(4, 1);
-    auto *right = formGrid();
-    right->addWidget(new QtMaterialLabel(tr("Icon"), nullptr), 0, 0);
-    right->addWidget(pictureTile, 1, 0);
-    right->setRowStretch(2, 1);
-    auto *upper = formGrid();
-    upper->addLayout(left, 0, 0);
-    upper->addLayout(right, 0, 1);
-    upper->setRowStretch(1, 1);
-    auto *page = formGrid();
-    page->addWidget(save, 0, 0, Qt::AlignRight);
-    page->addLayout(upper, 1, 0);
-    page->setRowStretch(2, 1);
-    setLayout(page);
+    setLayout(lightForm(save, lineEditName, comboBoxType, pictureTile));
 
     connect(pictureTile, &ManagerItem::signalsIconEdit, this,
             &PageSettingRoomTemplateLightingInformation::slotsIconEdit);
