@@ -5,14 +5,11 @@
 #include "devicelink/httpclient.h"
 #include "devicelink/httpserver.h"
 #include "materialwidgets/qtmaterialflatbutton.h"
-#include "materialwidgets/qtmaterialiconbutton.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmateriallineedit.h"
-#include "materialwidgets/qtmaterialtheme.h"
 #include "pages/settings/projecttransfer.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QTemporaryFile>
 #include <QTimer>
 
@@ -32,54 +29,21 @@ ProjectDownloadDlg::ProjectDownloadDlg(QWidget *parent) : MyDialog(parent)
     makeFramelessPanel();
     resize(400, 300);
     setMinimumWidth(480);
-
     labelStatus = new QtMaterialLabel(QString(), 12, nullptr);
-    labelStatus->setObjectName("labelStatus");
-    auto *closeButton = new QtMaterialIconButton(QtMaterialTheme::icon("navigation", "close"), nullptr);
-    closeButton->setObjectName("pushButtonClose");
-    closeButton->setColor(Qt::white);
-    connect(closeButton, &QtMaterialIconButton::clicked, this, &ProjectDownloadDlg::close);
-    auto *top = new QGridLayout;
-    top->setSizeConstraint(QLayout::SetNoConstraint);
-    top->setSpacing(20);
-    top->addWidget(labelStatus, 0, 0);
-    top->addWidget(closeButton, 0, 1, Qt::AlignRight | Qt::AlignTop);
-    top->setRowStretch(1, 1);
-
-    auto *picture = new QLabel(nullptr);
-    picture->setFixedSize(40, 40);
-    picture->setScaledContents(true);
-    picture->setPixmap(QPixmap(":/myImages/png/icon-projectsettings-download.png"));
-
     auto *hint = new QtMaterialLabel(tr("Enter the code from sending device"), nullptr);
     hint->setObjectName("labelHint");
-
     lineEditCode = new QtMaterialLineEdit(nullptr);
     lineEditCode->setObjectName("lineEditCode");
     lineEditCode->setAlignment(Qt::AlignCenter);
-
     auto *fromServer = new QtMaterialFlatButton(tr("Download Server"), 7, nullptr);
     fromServer->setObjectName("pushButtonDownloadServer");
-    fromServer->setBackgroundColor(QColor("#E35151"));
     connect(fromServer, &QtMaterialFlatButton::clicked, this, &ProjectDownloadDlg::pushButtonDownloadServer_clicked);
     auto *fromDevice = new QtMaterialFlatButton(tr("Download Device"), 7, nullptr);
     fromDevice->setObjectName("pushButtonDownloadDevice");
     connect(fromDevice, &QtMaterialFlatButton::clicked, this, &ProjectDownloadDlg::pushButtonDownloadDevice_clicked);
-    auto *buttons = new QHBoxLayout;
-    buttons->setSizeConstraint(QLayout::SetNoConstraint);
-    buttons->addWidget(fromServer);
-    buttons->addWidget(fromDevice);
-
-    auto *mainLayout = new QGridLayout;
-    mainLayout->setSizeConstraint(QLayout::SetNoConstraint);
-    mainLayout->setSpacing(20);
-    mainLayout->addLayout(top, 0, 0);
-    mainLayout->addWidget(picture, 1, 0, Qt::AlignCenter);
-    mainLayout->addWidget(hint, 2, 0, Qt::AlignCenter);
-    mainLayout->addWidget(lineEditCode, 3, 0);
-    mainLayout->addLayout(buttons, 4, 0);
-    mainLayout->setRowStretch(5, 1);
-    setLayout(mainLayout);
+    layOutTransferDialog(this, labelStatus, ":/myImages/png/icon-projectsettings-download.png", hint, fromServer,
+                         fromDevice)
+        ->addWidget(lineEditCode, 3, 0);
 
     client = new HttpClient(this);
     // The archive goes to its file piece by piece as it arrives, never whole through memory.

@@ -3,11 +3,19 @@
 #include "core/appsettings.h"
 #include "core/projectfolders.h"
 #include "core/projectlist.h"
+#include "materialwidgets/qtmaterialflatbutton.h"
+#include "materialwidgets/qtmaterialiconbutton.h"
+#include "materialwidgets/qtmateriallabel.h"
+#include "materialwidgets/qtmaterialtheme.h"
+#include "shell/mydialog.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 
@@ -109,4 +117,43 @@ ImportResult importProjectArchive(const QString &zipPath, QStringList *added)
             added->append(name);
     }
     return imported ? ImportResult::Imported : ImportResult::InvalidArchive;
+}
+
+QGridLayout *layOutTransferDialog(MyDialog *dialog, QtMaterialLabel *status, const QString &picture, QWidget *hint,
+                                  QWidget *first, QWidget *second)
+{
+    status->setObjectName("labelStatus");
+    auto *closeButton = new QtMaterialIconButton(QtMaterialTheme::icon("navigation", "close"), nullptr);
+    closeButton->setObjectName("pushButtonClose");
+    closeButton->setColor(Qt::white);
+    QObject::connect(closeButton, &QtMaterialIconButton::clicked, dialog, &MyDialog::close);
+    auto *top = new QGridLayout;
+    top->setSizeConstraint(QLayout::SetNoConstraint);
+    top->setSpacing(20);
+    top->addWidget(status, 0, 0);
+    top->addWidget(closeButton, 0, 1, Qt::AlignRight | Qt::AlignTop);
+    top->setRowStretch(1, 1);
+
+    auto *pictureLabel = new QLabel(nullptr);
+    pictureLabel->setFixedSize(40, 40);
+    pictureLabel->setScaledContents(true);
+    pictureLabel->setPixmap(QPixmap(picture));
+
+    if (auto *button = qobject_cast<QtMaterialFlatButton *>(first))
+        button->setBackgroundColor(QColor("#E35151"));
+    auto *buttons = new QHBoxLayout;
+    buttons->setSizeConstraint(QLayout::SetNoConstraint);
+    buttons->addWidget(first);
+    buttons->addWidget(second);
+
+    auto *mainLayout = new QGridLayout;
+    mainLayout->setSizeConstraint(QLayout::SetNoConstraint);
+    mainLayout->setSpacing(20);
+    mainLayout->addLayout(top, 0, 0);
+    mainLayout->addWidget(pictureLabel, 1, 0, Qt::AlignCenter);
+    mainLayout->addWidget(hint, 2, 0, Qt::AlignCenter);
+    mainLayout->addLayout(buttons, 4, 0);
+    mainLayout->setRowStretch(5, 1);
+    dialog->setLayout(mainLayout);
+    return mainLayout;
 }

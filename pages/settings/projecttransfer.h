@@ -1,13 +1,23 @@
 #pragma once
-// What both project-transfer dialogs share: the exchange server's address, the transfer code, the temporary
-// files of a transfer and the import of a received archive.
+// What both project-transfer dialogs share: their frame, the exchange server's address, the transfer code, the
+// temporary files of a transfer and the import of a received archive.
 
 #include <QString>
 #include <QStringList>
 
 #include <memory>
 
+class MyDialog;
+class QGridLayout;
 class QTemporaryFile;
+class QWidget;
+class QtMaterialLabel;
+
+// Lays out a transfer dialog: the status line (12 pt, "labelStatus") with
+// the close button at the top, the picture, the hint, row 3 left for the caller, and the first button (in the
+// accent red) beside the second. Returns the dialog's grid.
+QGridLayout *layOutTransferDialog(MyDialog *dialog, QtMaterialLabel *status, const QString &picture, QWidget *hint,
+                                  QWidget *first, QWidget *second);
 
 // The project-exchange server's port; its address is the ini setting project/exchange_server.
 constexpr int ExchangeServerPort = 6001;

@@ -7,15 +7,12 @@
 #include "devicelink/broadcastsocket.h"
 #include "devicelink/httpclient.h"
 #include "materialwidgets/qtmaterialflatbutton.h"
-#include "materialwidgets/qtmaterialiconbutton.h"
 #include "materialwidgets/qtmateriallabel.h"
-#include "materialwidgets/qtmaterialtheme.h"
 #include "pages/settings/projecttransfer.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryFile>
@@ -44,25 +41,7 @@ ProjectUploadDlg::ProjectUploadDlg(QWidget *parent)
     makeFramelessPanel();
     resize(400, 300);
     setMinimumWidth(480);
-
     labelStatus = new QtMaterialLabel(QString(), 12, nullptr);
-    labelStatus->setObjectName("labelStatus");
-    auto *closeButton = new QtMaterialIconButton(QtMaterialTheme::icon("navigation", "close"), nullptr);
-    closeButton->setObjectName("pushButtonClose");
-    closeButton->setColor(Qt::white);
-    connect(closeButton, &QtMaterialIconButton::clicked, this, &ProjectUploadDlg::close);
-    auto *top = new QGridLayout;
-    top->setSizeConstraint(QLayout::SetNoConstraint);
-    top->setSpacing(20);
-    top->addWidget(labelStatus, 0, 0);
-    top->addWidget(closeButton, 0, 1, Qt::AlignRight | Qt::AlignTop);
-    top->setRowStretch(1, 1);
-
-    auto *picture = new QLabel(nullptr);
-    picture->setFixedSize(40, 40);
-    picture->setScaledContents(true);
-    picture->setPixmap(QPixmap(":/myImages/png/icon-projectsettings-upload.png"));
-
     labelHint = new QtMaterialLabel(tr("Please select upload method"), nullptr);
     labelHint->setObjectName("labelHint");
 
@@ -84,26 +63,13 @@ ProjectUploadDlg::ProjectUploadDlg(QWidget *parent)
 
     buttonServer = new QtMaterialFlatButton(tr("Send To Server"), 7, nullptr);
     buttonServer->setObjectName("pushButtonSendToServer");
-    buttonServer->setBackgroundColor(QColor("#E35151"));
     connect(buttonServer, &QtMaterialFlatButton::clicked, this, &ProjectUploadDlg::pushButtonSendToServer_clicked);
     buttonDevice = new QtMaterialFlatButton(tr("Send To Other Device"), 7, nullptr);
     buttonDevice->setObjectName("pushButtonSendToOtherDevice");
     connect(buttonDevice, &QtMaterialFlatButton::clicked, this, &ProjectUploadDlg::pushButtonSendToOtherDevice_clicked);
-    auto *buttons = new QHBoxLayout;
-    buttons->setSizeConstraint(QLayout::SetNoConstraint);
-    buttons->addWidget(buttonServer);
-    buttons->addWidget(buttonDevice);
-
-    auto *mainLayout = new QGridLayout;
-    mainLayout->setSizeConstraint(QLayout::SetNoConstraint);
-    mainLayout->setSpacing(20);
-    mainLayout->addLayout(top, 0, 0);
-    mainLayout->addWidget(picture, 1, 0, Qt::AlignCenter);
-    mainLayout->addWidget(labelHint, 2, 0, Qt::AlignCenter);
-    mainLayout->addLayout(codeGrid, 3, 0);
-    mainLayout->addLayout(buttons, 4, 0);
-    mainLayout->setRowStretch(5, 1);
-    setLayout(mainLayout);
+    layOutTransferDialog(this, labelStatus, ":/myImages/png/icon-projectsettings-upload.png", labelHint, buttonServer,
+                         buttonDevice)
+        ->addLayout(codeGrid, 3, 0);
 
     client = new HttpClient(this);
     connect(client, &HttpClient::signalsReplyPercent, this, &ProjectUploadDlg::slotsReplyPercent);
