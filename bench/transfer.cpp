@@ -1,8 +1,9 @@
 // What moving a large project costs: a project whose pictures make a 50 MB archive is packed, sent to the
 // project-exchange server and fetched back by its token, sent from one station to another's receiver, and
-// imported. The exchange server is the tests' stub, in a process of its own that keeps archives in files; the
-// two stations share this process. For each step the time and the growth of this process's peak resident memory
-// are printed. Run inside scripts/netns-run on a Release build; prints "name value" lines.
+// imported; the server download is measured once more with a receiver slow to take each piece. The exchange
+// server is the tests' stub, in a process of its own that keeps archives in files; the two stations share this
+// process. For each step the time and the growth of this process's peak resident memory are printed. Run inside
+// scripts/netns-run on a Release build; prints "name value" lines.
 //
 //     scripts/netns-run build-release/bench/bench_transfer
 
@@ -40,6 +41,8 @@ namespace {
 
 const char stationHost[] = "127.0.0.2";
 const char projectName[] = "Grand";
+// How long the slow receiver dwells on each piece of a download.
+const int SlowReceiverPauseUs = 2000;
 
 void print(const char *name, double value, int decimals = 0)
 {
@@ -182,7 +185,8 @@ int main(int argc, char **argv)
     QString token;
     measure("upload_server", [&] {
         HttpClient client;
-        QObject::connect(&client, &HttpClient::signalsReplyFinished, [&token](QByteArray reply) { token = tokenOf(reply); });
+        QObject::connect(&client, &HttpClient::signalsReplyFinished,
+                         [&token](QByteArray reply) { token = tokenOf(reply); });
         QObject::connect(&client, &HttpClient::signalsReplyErrorString,
                          [](QString error) { std::fprintf(stderr, "upload: %s\n", qUtf8Printable(error)); });
         client.uploadFile(exchangeServerUrl("/v1/dbUpload"), archive->fileName(), 0);
@@ -196,13 +200,32 @@ int main(int argc, char **argv)
         HttpClient client;
         client.setReplyInPieces(true);
         const QString path = fetched->fileName();
-        QObject::connect(&client, &HttpClient::signalsReplyData, [&path](QByteArray piece) { appendPiece(path, piece); });
+        QObject::connect(&client, &HttpClient::signalsReplyData,
+                         [&path](QByteArray piece) { appendPiece(path, piece); });
         QObject::connect(&client, &HttpClient::signalsReplyErrorString,
                          [](QString error) { std::fprintf(stderr, "download: %s\n", qUtf8Printable(error)); });
         client.postJson(exchangeServerUrl("/v1/dbDownload"), token);
     });
     if (sha1Of(fetched->fileName()) != archiveHash)
         std::fprintf(stderr, "the archive fetched from the server differs\n");
+
+    // The same with a receiver that is slow to take each piece, as a user interface busy painting is: the server
+    // is then far ahead of it, and what it sent must wait in the connection, not in this process.
+    std::unique_ptr<QTemporaryFile> fetchedSlowly = makeTransferArchive();
+    measure("download_server_slow_receiver", [&] {
+        HttpClient client;
+        client.setReplyInPieces(true);
+        const QString path = fetchedSlowly->fileName();
+        QObject::connect(&client, &HttpClient::signalsReplyData, [&path](QByteArray piece) {
+            appendPiece(path, piece);
+            ::usleep(SlowReceiverPauseUs);
+        });
+        QObject::connect(&client, &HttpClient::signalsReplyErrorString,
+                         [](QString error) { std::fprintf(stderr, "slow download: %s\n", qUtf8Printable(error)); });
+        client.postJson(exchangeServerUrl("/v1/dbDownload"), token);
+    });
+    if (sha1Of(fetchedSlowly->fileName()) != archiveHash)
+        std::fprintf(stderr, "the archive fetched slowly from the server differs\n");
 
     // Station to station: the sender posts to the receiver's server on its host address, port 8080.
     gHostIp = stationHost;
@@ -213,12 +236,14 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "the receiver cannot listen on %s:8080\n", stationHost);
         const QString path = received->fileName();
         bool whole = false;
-        QObject::connect(&server, &HttpServer::signalsDownloadData, [&path](QByteArray piece) { appendPiece(path, piece); });
+        QObject::connect(&server, &HttpServer::signalsDownloadData,
+                         [&path](QByteArray piece) { appendPiece(path, piece); });
         QObject::connect(&server, &HttpServer::signalsReplyFinished, [&whole] { whole = true; });
         HttpClient sender;
         QObject::connect(&sender, &HttpClient::signalsReplyErrorString,
                          [](QString error) { std::fprintf(stderr, "station: %s\n", qUtf8Printable(error)); });
-        sender.uploadFile(QString("http://%1:%2").arg(stationHost).arg(HttpServer::DefaultPort), archive->fileName(), 0);
+        sender.uploadFile(QString("http://%1:%2").arg(stationHost).arg(HttpServer::DefaultPort), archive->fileName(),
+                          0);
         while (!whole)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
     });

@@ -1,5 +1,7 @@
 #include "devicelink/httpclient.h"
 
+#include "devicelink/httpstreamedpost.h"
+
 #include <QDebug>
 #include <QEventLoop>
 #include <QFile>
@@ -12,9 +14,6 @@
 #include <memory>
 
 namespace {
-
-// How much of a reply handed on in pieces may wait in memory for us to take it.
-const qint64 ReplyBufferBytes = 256 * 1024;
 
 int percentOf(qlonglong done, qlonglong total)
 {
@@ -77,25 +76,18 @@ void HttpClient::uploadFile(const QString &url, const QString &filePath, int dev
 
 void HttpClient::post(QNetworkRequest &request, const QByteArray &body, QIODevice *bodyDevice, Progress progress)
 {
+    if (m_replyInPieces) {
+        postInPieces(request, body, bodyDevice, progress);
+        return;
+    }
+
     // Without it a peer that accepts and then says nothing would keep the caller in the loop below forever.
     request.setTransferTimeout(m_transferTimeoutMs);
-
-    // The network module may otherwise receive a reply of known length into one buffer of that length.
-    if (m_replyInPieces)
-        request.setAttribute(QNetworkRequest::MaximumDownloadBufferSizeAttribute, 0);
 
     std::unique_ptr<QNetworkAccessManager> manager(new QNetworkAccessManager);
     connect(manager.get(), &QNetworkAccessManager::finished, this, &HttpClient::replyFinished);
     QNetworkReply *reply = bodyDevice ? manager->post(request, bodyDevice) : manager->post(request, body);
     connect(reply, &QNetworkReply::errorOccurred, this, &HttpClient::upLoadError);
-    if (m_replyInPieces) {
-        // What has not been taken yet is all the reply holds; a bounded buffer makes a fast sender wait for us.
-        // Told again once the reply's header is in: the network thread takes the bound only from a reply under
-        // way, and the request may not have been under way yet the first time.
-        reply->setReadBufferSize(ReplyBufferBytes);
-        connect(reply, &QNetworkReply::metaDataChanged, reply, [reply] { reply->setReadBufferSize(ReplyBufferBytes); });
-        connect(reply, &QNetworkReply::readyRead, this, [this, reply] { passPiece(reply); });
-    }
     if (progress == Progress::Upload)
         connect(reply, &QNetworkReply::uploadProgress, this, &HttpClient::loadProgress);
     else
@@ -109,26 +101,53 @@ void HttpClient::post(QNetworkRequest &request, const QByteArray &body, QIODevic
         loop.exec();
 }
 
-void HttpClient::passPiece(QNetworkReply *reply)
+void HttpClient::postInPieces(const QNetworkRequest &request, const QByteArray &body, QIODevice *bodyDevice,
+                              Progress progress)
 {
-    // Taken in any case, so that the bounded buffer never stalls the reply; the body of a refusal is no part of
-    // what the caller asked for and is dropped (the reply then ends in the error signal).
-    const QByteArray piece = reply->readAll();
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (status >= 200 && status <= 299 && reply->error() == QNetworkReply::NoError && !piece.isEmpty())
-        emit signalsReplyData(piece);
+    // Not through the network access manager: its thread reads a reply ahead of us without bound (a read buffer
+    // size set on the reply reaches that thread only once the reply is under way, megabytes too late when we are
+    // busy), so a slow disk or a busy user interface would pile the archive up in memory. Our own connection reads
+    // no further than its bounded buffer, and the sender waits for us.
+    HttpStreamedPost post(request);
+    post.setTransferTimeout(m_transferTimeoutMs);
+    if (bodyDevice)
+        post.setBodyDevice(bodyDevice);
+    else
+        post.setBody(body);
+    connect(&post, &HttpStreamedPost::bodyData, this, &HttpClient::signalsReplyData);
+    if (progress == Progress::Upload)
+        connect(&post, &HttpStreamedPost::uploadProgress, this, &HttpClient::loadProgress);
+    else
+        connect(&post, &HttpStreamedPost::downloadProgress, this, &HttpClient::downloadProgress);
+
+    QEventLoop loop;
+    bool done = false;
+    bool ok = false;
+    QString errorString;
+    connect(&post, &HttpStreamedPost::finished, &loop, [&](bool success, const QString &error) {
+        done = true;
+        ok = success;
+        errorString = error;
+        loop.quit();
+    });
+    post.start();
+    if (!done)
+        loop.exec();
+
+    if (ok) {
+        emit signalsReplyFinished(QByteArray());
+    } else {
+        qDebug() << "streamed reply failed:" << errorString;
+        emit signalsReplyErrorString(errorString);
+    }
 }
 
 void HttpClient::replyFinished(QNetworkReply *reply)
 {
-    if (reply->error() != QNetworkReply::NoError) {
+    if (reply->error() != QNetworkReply::NoError)
         emit signalsReplyErrorString(reply->errorString());
-    } else if (m_replyInPieces) {
-        passPiece(reply);
-        emit signalsReplyFinished(QByteArray());
-    } else {
+    else
         emit signalsReplyFinished(reply->readAll());
-    }
     reply->deleteLater();
 }
 

@@ -23,7 +23,11 @@ public:
     void uploadFile(const QString &url, const QString &filePath, int deviceType);
 
     // For replies too large to hold (a project archive): while on, the body of a successful reply is handed on
-    // through signalsReplyData as it arrives, and signalsReplyFinished then carries an empty array. Off by default.
+    // through signalsReplyData as it arrives, in pieces of at most HttpStreamedPost::ReadBufferBytes, and
+    // signalsReplyFinished then carries an empty array. The connection reads no further ahead than one piece, so a
+    // receiver slow to store them holds the sender back rather than filling memory. Only a reply whose status is
+    // 2xx and whose body arrived whole (to its announced length, its last chunk, or the end of the connection)
+    // counts as success; any other ends in signalsReplyErrorString. Off by default.
     void setReplyInPieces(bool on) { m_replyInPieces = on; }
     bool replyInPieces() const { return m_replyInPieces; }
 
@@ -52,7 +56,8 @@ private:
     enum class Progress { Upload, Download };
     // Sends the request with body, or with the content of the open device bodyDevice when it is given.
     void post(QNetworkRequest &request, const QByteArray &body, QIODevice *bodyDevice, Progress progress);
-    void passPiece(QNetworkReply *reply);
+    // The same through a connection of our own that hands the reply's body on as it arrives.
+    void postInPieces(const QNetworkRequest &request, const QByteArray &body, QIODevice *bodyDevice, Progress progress);
 
     int m_transferTimeoutMs = DefaultTransferTimeoutMs;
     bool m_replyInPieces = false;

@@ -9,6 +9,7 @@
 #include "devicelink/messagerecords.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "panels/busframe.h"
+#include "panels/climatepanellayout.h"
 #include "panels/indoorrange.h"
 #include "panels/modespeeditem.h"
 #include "panels/sliderctrl.h"
@@ -53,56 +54,17 @@ ACItem::ACItem(airConditionerRecord acInfo, bool alwaysListen, QWidget *parent)
       modeTile(new ModeSpeedItem(0, acInfo.mode, QString(), this)),
       speedTile(new ModeSpeedItem(1, acInfo.speed, QString(), this))
 {
-    remarkLabel->setObjectName("remarkLabel");
-    remarkLabel->setText(remarkLabel->fontMetrics().elidedText(QString::fromUtf8(record.remark), Qt::ElideRight, 200));
-    powerIcon->setObjectName("powerIcon");
-    powerIcon->setFixedSize(36, 36);
-    powerIcon->setScaledContents(true);
-    powerIcon->setPixmap(QPixmap(QString::fromLatin1(powerOffPicture)));
-    powerIcon->installEventFilter(this);
-    roomTemperatureIcon->setObjectName("roomTemperatureIcon");
-    roomTemperatureIcon->setFixedSize(24, 24);
-    roomTemperatureIcon->setScaledContents(true);
-    roomTemperatureIcon->setPixmap(QPixmap(QStringLiteral(":/myImages/png/airConditioner/icon-ac-temp.png")));
-    roomTemperatureText->setObjectName("roomTemperatureText");
-    setPointText->setObjectName("setPointText");
-    setPointSlider->setObjectName("setPointSlider");
+    QGridLayout *panelGrid = layOutClimatePanel(
+        this, {remarkLabel, powerIcon, roomTemperatureIcon, roomTemperatureText, setPointText, setPointSlider},
+        QString::fromUtf8(record.remark), powerOffPicture);
     modeTile->setObjectName("modeTile");
     speedTile->setObjectName("speedTile");
-
-    auto *roomGrid = new QGridLayout;
-    roomGrid->setSpacing(20);
-    roomGrid->addWidget(roomTemperatureIcon, 0, 0);
-    roomGrid->addWidget(roomTemperatureText, 0, 1);
-    roomGrid->setRowStretch(1, 1);
-
-    auto *headerGrid = new QGridLayout;
-    headerGrid->setSpacing(20);
-    headerGrid->addWidget(remarkLabel, 0, 0);
-    headerGrid->addLayout(roomGrid, 0, 1, Qt::AlignCenter);
-    headerGrid->addWidget(powerIcon, 0, 2, Qt::AlignRight);
-    headerGrid->setRowStretch(1, 1);
-
-    auto *setPointGrid = new QGridLayout;
-    setPointGrid->setSpacing(20);
-    setPointGrid->addWidget(setPointText, 0, 0, Qt::AlignCenter);
-    setPointGrid->addWidget(setPointSlider, 1, 0);
-    setPointGrid->setRowStretch(2, 1);
-
     auto *tileGrid = new QGridLayout;
     tileGrid->setSpacing(20);
     tileGrid->addWidget(modeTile, 0, 0);
     tileGrid->addWidget(speedTile, 0, 1, Qt::AlignRight);
     tileGrid->setRowStretch(1, 1);
-
-    auto *panelGrid = new QGridLayout(this);
-    panelGrid->setSpacing(20);
-    panelGrid->addLayout(headerGrid, 0, 0);
-    panelGrid->addLayout(setPointGrid, 1, 0);
     panelGrid->addLayout(tileGrid, 2, 0, Qt::AlignBottom);
-    panelGrid->setRowStretch(1, 1);
-
-    setFixedSize(500, 320);
 
     connect(setPointSlider, &SliderCtrl::valueChanged, this, &ACItem::valueChanged);
     connect(modeTile, &ModeSpeedItem::signalsEdit, this, &ACItem::slotsEdit);

@@ -8,6 +8,7 @@
 #include "devicelink/messagerecords.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "panels/busframe.h"
+#include "panels/climatepanellayout.h"
 #include "panels/indoorrange.h"
 #include "panels/sliderctrl.h"
 
@@ -50,47 +51,9 @@ FloorHeatItem::FloorHeatItem(airConditionerRecord floorHeatInfo, bool alwaysList
       roomTemperatureText(new QtMaterialLabel(tr("Room 0\u00B0C"), this)),
       setPointText(new QtMaterialLabel(tr("0\u00B0C"), 2, this)), setPointSlider(new SliderCtrl(this))
 {
-    remarkLabel->setObjectName("remarkLabel");
-    remarkLabel->setText(remarkLabel->fontMetrics().elidedText(QString::fromUtf8(record.remark), Qt::ElideRight, 200));
-    powerIcon->setObjectName("powerIcon");
-    powerIcon->setFixedSize(36, 36);
-    powerIcon->setScaledContents(true);
-    powerIcon->setPixmap(QPixmap(QString::fromLatin1(powerOffPicture)));
-    powerIcon->installEventFilter(this);
-    roomTemperatureIcon->setObjectName("roomTemperatureIcon");
-    roomTemperatureIcon->setFixedSize(24, 24);
-    roomTemperatureIcon->setScaledContents(true);
-    roomTemperatureIcon->setPixmap(QPixmap(QStringLiteral(":/myImages/png/airConditioner/icon-ac-temp.png")));
-    roomTemperatureText->setObjectName("roomTemperatureText");
-    setPointText->setObjectName("setPointText");
-    setPointSlider->setObjectName("setPointSlider");
-
-    auto *roomGrid = new QGridLayout;
-    roomGrid->setSpacing(20);
-    roomGrid->addWidget(roomTemperatureIcon, 0, 0);
-    roomGrid->addWidget(roomTemperatureText, 0, 1);
-    roomGrid->setRowStretch(1, 1);
-
-    auto *headerGrid = new QGridLayout;
-    headerGrid->setSpacing(20);
-    headerGrid->addWidget(remarkLabel, 0, 0);
-    headerGrid->addLayout(roomGrid, 0, 1, Qt::AlignCenter);
-    headerGrid->addWidget(powerIcon, 0, 2, Qt::AlignRight);
-    headerGrid->setRowStretch(1, 1);
-
-    auto *setPointGrid = new QGridLayout;
-    setPointGrid->setSpacing(20);
-    setPointGrid->addWidget(setPointText, 0, 0, Qt::AlignCenter);
-    setPointGrid->addWidget(setPointSlider, 1, 0);
-    setPointGrid->setRowStretch(2, 1);
-
-    auto *panelGrid = new QGridLayout(this);
-    panelGrid->setSpacing(20);
-    panelGrid->addLayout(headerGrid, 0, 0);
-    panelGrid->addLayout(setPointGrid, 1, 0);
-    panelGrid->setRowStretch(1, 1);
-
-    setFixedSize(500, 320);
+    layOutClimatePanel(this,
+                       {remarkLabel, powerIcon, roomTemperatureIcon, roomTemperatureText, setPointText, setPointSlider},
+                       QString::fromUtf8(record.remark), powerOffPicture);
 
     connect(setPointSlider, &SliderCtrl::valueChanged, this, &FloorHeatItem::valueChanged);
     connect(&gBroadcastSocket, &BroadcastSocket::signalsACStatus, this, &FloorHeatItem::slotsACStatus);

@@ -130,7 +130,8 @@ void ExchangeServer::readFrom(QTcpSocket *socket)
 
     // Body bytes: to the upload's file as they come, or gathered until the whole body is there.
     if (connection.bodyFile) {
-        const QByteArray piece = connection.buffer.left(int(qMin<qint64>(connection.remaining, connection.buffer.size())));
+        const QByteArray piece =
+            connection.buffer.left(int(qMin<qint64>(connection.remaining, connection.buffer.size())));
         connection.bodyFile->write(piece);
         connection.remaining -= piece.size();
         connection.buffer.remove(0, piece.size());
@@ -159,6 +160,12 @@ void ExchangeServer::answer(QTcpSocket *socket, Connection &connection)
     std::unique_ptr<QFile> upload = std::move(connection.bodyFile);
     if (m_mode == Mode::Silent)
         return;
+    if (m_mode == Mode::Raw) {
+        socket->write(m_rawReply);
+        if (m_rawCloses)
+            socket->disconnectFromHost();
+        return;
+    }
     if (m_mode == Mode::FixedStatus) {
         reply(socket, m_fixedStatus, "text/plain", "refused by test");
         return;

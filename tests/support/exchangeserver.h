@@ -24,7 +24,7 @@ struct ExchangeRequest
     QByteArray path;
     QByteArray version;
     QList<QPair<QByteArray, QByteArray>> headers; // in the order sent, names as written
-    QByteArray body; // empty when it went to a file of the storage folder
+    QByteArray body;                              // empty when it went to a file of the storage folder
     qint64 bodySize = 0;
 
     // Value of the first header of that name (names compared without regard to case), or a null array.
@@ -38,9 +38,10 @@ class ExchangeServer : public QTcpServer
 
 public:
     enum class Mode {
-        Serve,      // answer as a project-exchange server does
-        Silent,     // read requests and never answer
-        FixedStatus // answer every request with fixedStatus() and a short text
+        Serve,       // answer as a project-exchange server does
+        Silent,      // read requests and never answer
+        FixedStatus, // answer every request with fixedStatus() and a short text
+        Raw          // answer every request with the bytes of setRawReply as they stand
     };
 
     explicit ExchangeServer(QObject *parent = nullptr);
@@ -52,6 +53,13 @@ public:
     void setMode(Mode mode) { m_mode = mode; }
     void setFixedStatus(int status) { m_fixedStatus = status; }
     int fixedStatus() const { return m_fixedStatus; }
+    // What Raw mode sends, byte for byte (status line, header and body, framed or not), and whether the connection
+    // is closed after it (a reply cut short then either ends with the connection or leaves the client waiting).
+    void setRawReply(const QByteArray &reply, bool closeAfter = true)
+    {
+        m_rawReply = reply;
+        m_rawCloses = closeAfter;
+    }
 
     // Archives are kept as files <token>.zip in folder from now on (uploads are written there as they arrive);
     // an empty folder keeps them in memory, as by default.
@@ -96,6 +104,8 @@ private:
 
     Mode m_mode = Mode::Serve;
     int m_fixedStatus = 500;
+    QByteArray m_rawReply;
+    bool m_rawCloses = true;
     int m_nextToken = 4711;
     int m_nextUpload = 1;
     QString m_storage;

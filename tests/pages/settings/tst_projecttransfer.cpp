@@ -555,19 +555,34 @@ void TestProjectTransfer::uploadRefusedByServer()
 
 void TestProjectTransfer::serverDownloadErrors_data()
 {
-    QTest::addColumn<int>("status");
-    QTest::newRow("refused") << 404;
-    QTest::newRow("silent") << 0;
+    QTest::addColumn<QString>("server");
+    QTest::newRow("refused") << "refuses";
+    QTest::newRow("silent") << "silent";
+    QTest::newRow("archive cut short") << "cuts short";
 }
 
 void TestProjectTransfer::serverDownloadErrors()
 {
     REQUIRE_PRIVATE_NETWORK();
-    QFETCH(int, status);
+    QFETCH(QString, server);
     exchange.reset(new ExchangeServer);
     QVERIFY(exchange->start(ExchangeServerPort));
-    exchange->setMode(status ? ExchangeServer::Mode::FixedStatus : ExchangeServer::Mode::Silent);
-    exchange->setFixedStatus(status);
+    if (server == "refuses") {
+        exchange->setMode(ExchangeServer::Mode::FixedStatus);
+        exchange->setFixedStatus(404);
+    } else if (server == "silent") {
+        exchange->setMode(ExchangeServer::Mode::Silent);
+    } else {
+        // The start of a real archive, then the connection ends long before the announced length.
+        QByteArray database(64 * 1024, Qt::Uninitialized);
+        QRandomGenerator(11).fillRange(reinterpret_cast<quint32 *>(database.data()), database.size() / 4);
+        const QString archive = archiveOf({{"Home", database}});
+        QVERIFY(!archive.isEmpty());
+        const QByteArray start = readAll(archive).left(32 * 1024);
+        exchange->setMode(ExchangeServer::Mode::Raw);
+        exchange->setRawReply("HTTP/1.1 200 OK\r\nContent-Type: application/zip\r\nContent-Length: " +
+                              QByteArray::number(QFileInfo(archive).size()) + "\r\n\r\n" + start);
+    }
     const QMap<QString, qint64> before = snapshot(appDir());
     ProjectDownloadDlg download(nullptr);
     download.httpClient()->setTransferTimeout(300);
@@ -577,6 +592,8 @@ void TestProjectTransfer::serverDownloadErrors()
     QCOMPARE(toasts.count(), 1);
     QVERIFY(!lastToast(toasts).isEmpty());
     QVERIFY(lastToast(toasts) != "success.");
+    // What went wrong is the transfer's error, told before anything was unpacked.
+    QVERIFY(lastToast(toasts) != "Invalid project archive!");
     QVERIFY(!download.isTransferring());
     QVERIFY(!download.projectImported);
     QCOMPARE(snapshot(appDir()), before);
