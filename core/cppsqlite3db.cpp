@@ -74,6 +74,7 @@ void CppSQLite3DB::close()
 {
     if (!m_handle)
         return;
+    m_prepared.clear();
     if (m_handle->isOpen())
         m_handle->close();
     delete m_handle;
@@ -100,16 +101,8 @@ QSqlQuery CppSQLite3DB::runStatement(const QString &sql, const QVariantList &val
     query.setForwardOnly(forwardOnly);
     bool done = query.prepare(sql);
     if (done) {
-        if (bind) {
-            for (const QVariant &value : values) {
-                // A null QString would be stored as SQL NULL; the texts of the project are never NULL, an
-                // empty one is ''. An untyped QVariant() still binds NULL for a caller that means it.
-                if (value.userType() == QMetaType::QString && value.isNull())
-                    query.addBindValue(QString(""));
-                else
-                    query.addBindValue(value);
-            }
-        }
+        if (bind)
+            bindValues(query, values, false);
         done = query.exec();
     }
     if (!done)
@@ -251,4 +244,58 @@ bool CppSQLite3DB::rollbackTransaction()
     const bool released = execSql("RELEASE SAVEPOINT " + name);
     --m_transactionDepth;
     return undone && released;
+}
+
+void CppSQLite3DB::bindValues(QSqlQuery &query, const QVariantList &values, bool positional)
+{
+    for (int i = 0; i < values.size(); ++i) {
+        const QVariant &value = values.at(i);
+        // A null QString would be stored as SQL NULL; the texts of the project are never NULL, an empty one is
+        // ''. An untyped QVariant() still binds NULL for a caller that means it.
+        const QVariant bound = value.userType() == QMetaType::QString && value.isNull() ? QVariant(QString("")) : value;
+        if (positional)
+            query.bindValue(i, bound);
+        else
+            query.addBindValue(bound);
+    }
+}
+
+QSqlQuery CppSQLite3DB::runPrepared(const QString &sql, const QVariantList &values, bool *ok)
+{
+    openOnDemand();
+    auto it = m_prepared.find(sql);
+    if (it == m_prepared.end()) {
+        QSqlQuery query(*m_handle);
+        query.setForwardOnly(true);
+        if (!query.prepare(sql)) {
+            qDebug() << "Error: Fail to exec sql." << query.lastError();
+            if (ok)
+                *ok = false;
+            return query;
+        }
+        it = m_prepared.insert(sql, query);
+    }
+    QSqlQuery &query = it.value();
+    // A reader that stopped early still holds the statement open.
+    query.finish();
+    bindValues(query, values, true);
+    const bool done = query.exec();
+    if (!done)
+        qDebug() << "Error: Fail to exec sql." << query.lastError();
+    if (ok)
+        *ok = done;
+    return query;
+}
+
+QSqlQuery CppSQLite3DB::queryPrepared(const QString &sql, const QVariantList &values)
+{
+    return runPrepared(sql, values, nullptr);
+}
+
+bool CppSQLite3DB::execPrepared(const QString &sql, const QVariantList &values)
+{
+    bool ok = false;
+    QSqlQuery query = runPrepared(sql, values, &ok);
+    query.finish();
+    return ok;
 }

@@ -2,6 +2,7 @@
 // The one connection to the current project's SQLite database; every read and write of project data goes
 // through the process-wide instance gDatabase.
 
+#include <QHash>
 #include <QObject>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -55,6 +56,12 @@ public:
     // so memory does not grow with the row count (the query cannot step back).
     QSqlQuery readSql(const QString &sql, const QVariantList &values);
 
+    // As querySql and execSql, with the statement kept prepared on the connection for the next call: for the
+    // small statements that run for every bus frame, where parsing them anew costs more than running them. Read
+    // the query and finish() it before the same statement runs again, which resets it.
+    QSqlQuery queryPrepared(const QString &sql, const QVariantList &values);
+    bool execPrepared(const QString &sql, const QVariantList &values);
+
     // Exact, case-sensitive match among the ordinary tables.
     bool isTableExist(const QString &table);
     // Column names compare without regard to case; a missing table has no columns.
@@ -87,7 +94,12 @@ private:
     QSqlQuery runStatement(const QString &sql, const QVariantList &values, bool bind, bool *ok,
                            bool forwardOnly = false);
 
+    QSqlQuery runPrepared(const QString &sql, const QVariantList &values, bool *ok);
+    static void bindValues(QSqlQuery &query, const QVariantList &values, bool positional);
+
     QSqlDatabase *m_handle = nullptr;
+    // Statements prepared once on the open connection, by their text; dropped when it closes.
+    QHash<QString, QSqlQuery> m_prepared;
     QSqlError m_lastOpenError;
     QString m_path;
     QString m_connectionName;

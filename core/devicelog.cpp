@@ -6,6 +6,7 @@
 #include "core/roomname.h"
 
 #include <QDateTime>
+#include <QSqlQuery>
 
 void addDeviceLog(const QString &device, const QString &event, int roomId, int logType)
 {
@@ -15,15 +16,13 @@ void addDeviceLog(const QString &device, const QString &event, int roomId, int l
     const QString address = names.joined();
 
     // Several entries can share one second; the id breaks the tie so the latest insert is the one compared.
-    const QString lastSql = "select log_event from tbl_log where log_type=? and log_address=? and log_device=? "
+    static const QString lastSql = "select log_event from tbl_log where log_type=? and log_address=? and log_device=? "
                             "order by log_time desc, id desc";
-    const QVariantList key = {logType, address, device};
-    if (queryHasRecord(lastSql, key)) {
-        QString lastEvent;
-        queryStringValue(lastSql, key, "log_event", lastEvent);
-        if (lastEvent == event)
-            return;
-    }
+    QSqlQuery last = gDatabase.queryPrepared(lastSql, {logType, address, device});
+    const bool unchanged = last.next() && last.value(0).toString() == event;
+    last.finish();
+    if (unchanged)
+        return;
 
     gDatabase.execSql("insert into tbl_log(log_type,log_address,log_device,log_event,log_time) values(?,?,?,?,?)",
                       {logType, address, device, event, QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss")});

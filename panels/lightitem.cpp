@@ -69,7 +69,8 @@ LightItem::LightItem(lightRecord lightInfo, bool alwaysListen, QWidget *parent)
     iconLabel->setObjectName("iconLabel");
     iconLabel->setFixedSize(192, 192);
     iconLabel->setScaledContents(true);
-    iconLabel->setPixmap(QPixmap(picturePath(record.brightness[0] > 0)));
+    shownPicture = picturePath(record.brightness[0] > 0);
+    iconLabel->setPixmap(QPixmap(shownPicture));
 
     auto *controlGrid = new QGridLayout;
     controlGrid->setSpacing(20);
@@ -294,7 +295,7 @@ void LightItem::storeBrightness(int value, int row)
         QStringLiteral("update tbl_light set brightness=? where light_id=? and room_id=? and brightness is not ?");
     if (row >= 0)
         sql += QStringLiteral(" and rgb=%1").arg(row + 1);
-    gDatabase.execSql(sql, {value, record.light_id, record.room_id, value});
+    gDatabase.execPrepared(sql, {value, record.light_id, record.room_id, value});
 }
 
 void LightItem::storeDeviceInfo(int row, const BusFrame &frame)
@@ -586,7 +587,12 @@ void LightItem::updateStatus()
 {
     initTimer.stop();
     ready = false;
-    iconLabel->setPixmap(QPixmap(picturePath(isOn())));
+    // A device repeating its level changes nothing here: the picture is looked up only when it changes.
+    const QString picture = picturePath(isOn());
+    if (picture != shownPicture) {
+        shownPicture = picture;
+        iconLabel->setPixmap(QPixmap(picture));
+    }
     update();
     if (brightnessSlider)
         brightnessSlider->setValue(record.brightness[0]);

@@ -88,6 +88,7 @@ private:
     QtMaterialLabel *offlineText;
     QtMaterialLabel *remarkLabel;
     QtMaterialLabel *iconLabel;
+    QString shownPicture;
     LightSliderCtrl *brightnessSlider = nullptr;
     LightSliderCtrl *temperatureSlider = nullptr;
     ColorLabel *colorSwatch = nullptr;

@@ -35,6 +35,20 @@ const QColor addCircleColor(0x1F, 0x29, 0x33);
 
 ManagerItem::ManagerItem(int type, int id, const QString &name, const QString &iconName, bool editable,
                          const QColor &background, int width, int height, QWidget *parent)
+    : ManagerItem(type, id, name, iconName, editable, background, width, height, nullptr, parent)
+{
+}
+
+ManagerItem::ManagerItem(int id, const QString &name, const QString &iconName,
+                         const QList<messageRecord> &todaysMessages, const QColor &background, int width, int height,
+                         QWidget *parent)
+    : ManagerItem(RoomTile, id, name, iconName, false, background, width, height, &todaysMessages, parent)
+{
+}
+
+ManagerItem::ManagerItem(int type, int id, const QString &name, const QString &iconName, bool editable,
+                         const QColor &background, int width, int height,
+                         const QList<messageRecord> *todaysMessages, QWidget *parent)
     : DynamicWidget(background, parent), m_type(type), m_id(id), m_name(name), m_iconName(iconName),
       m_editable(editable)
 {
@@ -48,9 +62,13 @@ ManagerItem::ManagerItem(int type, int id, const QString &name, const QString &i
         layout->setRowStretch(1, 1);
         setLayout(layout);
     } else if (tracksMessages()) {
-        loadMessages();
+        if (todaysMessages)
+            m_messages = *todaysMessages;
+        else
+            loadMessages();
         connect(&m_rotationTimer, &QTimer::timeout, this, &ManagerItem::onPoll);
-        m_rotationTimer.start(rotationMs());
+        m_rotationTimer.setInterval(rotationMs());
+        keepRotating();
     }
     setFixedSize(width, height);
 
@@ -94,6 +112,27 @@ void ManagerItem::loadMessages()
         m_messages.append(GuestRequests::recordFromRow(query));
 }
 
+QHash<int, QList<messageRecord>> ManagerItem::todaysMessagesByRoom()
+{
+    QHash<int, QList<messageRecord>> byRoom;
+    const QString today = QDate::currentDate().toString("yyyy-MM-dd");
+    QSqlQuery query = gDatabase.readSql("select * from tbl_message_log where message_status=? and recv_time like ?",
+                                        {0, today + "%"});
+    while (query.next()) {
+        const messageRecord record = GuestRequests::recordFromRow(query);
+        byRoom[record.room_id].append(record);
+    }
+    return byRoom;
+}
+
+void ManagerItem::keepRotating()
+{
+    // A card without messages has nothing to rotate: thousands of room cards would otherwise each wake every
+    // few seconds to repaint nothing.
+    if (!m_messages.isEmpty() && !m_rotationTimer.isActive())
+        m_rotationTimer.start();
+}
+
 int ManagerItem::indexOfLogId(int logId) const
 {
     for (int i = 0; i < m_messages.size(); ++i) {
@@ -114,9 +153,11 @@ void ManagerItem::onPoll()
     if (!tracksMessages())
         return;
     const int n = m_messages.size();
-    if (n == 0)
+    if (n == 0) {
         m_index = -1;
-    else if (m_index >= n)
+        // Nothing left to show: the next message starts the rotation again.
+        m_rotationTimer.stop();
+    } else if (m_index >= n)
         m_index = 0;
     else
         m_index = (m_index + 1) % n;
@@ -159,6 +200,7 @@ void ManagerItem::slotsAppendMessage(universalSwitchMessage msg)
             return;
         }
         m_messages.append(record);
+        keepRotating();
     }
     m_index = m_messages.size() - 1;
     update();

@@ -6,6 +6,7 @@
 #include "devicelink/messagerecords.h"
 #include "shell/dynamicwidget.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QTimer>
@@ -34,6 +35,10 @@ class ManagerItem : public DynamicWidget
 public:
     ManagerItem(int type, int id, const QString &name, const QString &iconName, bool editable, const QColor &background,
                 int width, int height, QWidget *parent);
+    // A room card (kind RoomTile, not editable) given its room's pending messages of today, which a grid of room
+    // cards reads for all its cards with one statement instead of one per card.
+    ManagerItem(int id, const QString &name, const QString &iconName, const QList<messageRecord> &todaysMessages,
+                const QColor &background, int width, int height, QWidget *parent);
     ~ManagerItem() override;
 
     int id() const { return m_id; }
@@ -59,6 +64,13 @@ public:
     // Test seam: the rotation period of room cards built afterwards (3000 ms normally).
     static void setRotationInterval(int milliseconds);
     static int rotationInterval();
+    // Whether the rotation timer runs: only while the card has messages to show, and until the tick that finds
+    // none left.
+    bool isRotating() const { return m_rotationTimer.isActive(); }
+
+    // Pending messages of today (status 0, received today), by room, read with one statement and in the order
+    // a card would read its own.
+    static QHash<int, QList<messageRecord>> todaysMessagesByRoom();
 
 signals:
     // The tile was clicked (then signalsIconEdit follows).
@@ -80,7 +92,10 @@ private slots:
     void pushButtonDelete_clicked();
 
 private:
+    ManagerItem(int type, int id, const QString &name, const QString &iconName, bool editable, const QColor &background,
+                int width, int height, const QList<messageRecord> *todaysMessages, QWidget *parent);
     void loadMessages();
+    void keepRotating();
     void clampIndex();
     int indexOfLogId(int logId) const;
     void paintMessageLine(QPainter &painter);

@@ -5,6 +5,7 @@
 #include "shell/manageritem.h"
 
 #include <QGridLayout>
+#include <QSpacerItem>
 #include <QVBoxLayout>
 
 const QColor TileGrid::itemColor(0x1F, 0x29, 0x33);
@@ -89,6 +90,45 @@ ManagerItem *TileGrid::addAddTile()
     auto *tile = new ManagerItem(AddTile, 0, QString(), QString(), false, addColor, m_tileWidth, m_tileHeight, nullptr);
     addTile(tile);
     return tile;
+}
+
+namespace {
+
+// A cell kept for a tile: sized as the tile, and taking its share of the spacing as the tile will (a plain spacer
+// counts as empty, and the grid leaves no spacing around empty cells).
+class Placeholder : public QSpacerItem
+{
+public:
+    Placeholder(int width, int height) : QSpacerItem(width, height, QSizePolicy::Fixed, QSizePolicy::Fixed) {}
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
+
+void TileGrid::addPlaceholder()
+{
+    m_layout->addItem(new Placeholder(m_tileWidth, m_tileHeight), m_row, m_column);
+    if (++m_column >= m_columns) {
+        m_column = 0;
+        ++m_row;
+    }
+}
+
+bool TileGrid::placeTile(QWidget *tile, int row, int column)
+{
+    QLayoutItem *held = m_layout ? m_layout->itemAtPosition(row, column) : nullptr;
+    if (!held || !held->spacerItem())
+        return false;
+    // Where the grid has already put the cell: the tile stands there at once, before the layout runs again.
+    const QRect cell = held->geometry();
+    delete m_layout->takeAt(m_layout->indexOf(held));
+    m_layout->addWidget(tile, row, column);
+    m_tiles.append(tile);
+    if (!cell.isEmpty())
+        tile->setGeometry(cell);
+    if (m_box->isVisible())
+        tile->show();
+    return true;
 }
 
 void TileGrid::finish()

@@ -52,12 +52,19 @@ public:
     ManagerItem *addItemTile(int kind, int id, const QString &name, const QString &iconName, bool editable);
     // The add tile (kind 0, id 0, no name or picture, not editable), placed in the next free cell; it belongs last.
     ManagerItem *addAddTile();
+    // Keeps the next free cell for a tile made later with placeTile. The cell takes the tile's size, so the layout,
+    // the stretches and the scroll range are those of the grid with every tile in place: a grid of thousands
+    // makes only the tiles that come into view.
+    void addPlaceholder();
+    // Puts tile into the cell a placeholder keeps, in place of the placeholder; false (and nothing done) when
+    // the cell holds no placeholder. A tile placed in a grid on show is shown at once.
+    bool placeTile(QWidget *tile, int row, int column);
     // Ends a build: one stretching row below the tiles and one stretching column right of them.
     void finish();
 
     int columns() const { return m_columns; }
     QGridLayout *layout() const { return m_layout; }
-    // The tiles of the current build, in their order.
+    // The tiles of the current build, in the order they were added or placed.
     QList<QWidget *> tiles() const;
 
 private:

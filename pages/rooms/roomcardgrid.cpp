@@ -2,13 +2,17 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
-#include "core/queryhelpers.h"
 #include "core/roomname.h"
 #include "devicelink/broadcastsocket.h"
+#include "materialwidgets/qtmaterialgroupbox.h"
 #include "shell/manageritem.h"
 #include "shell/tilegrid.h"
 
-#include <QHash>
+#include <QDate>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSqlQuery>
 
 namespace {
@@ -43,37 +47,128 @@ struct PlaceNames
 } // namespace
 
 RoomCardGrid::RoomCardGrid(QtMaterialGroupBox *box, int availableWidth, QObject *parent)
-    : QObject(parent), tileGrid(new TileGrid(box, cardWidth, cardHeight, this)), width(availableWidth)
+    : QObject(parent), box(box), tileGrid(new TileGrid(box, cardWidth, cardHeight, this)), width(availableWidth)
 {
+    // Scrolling moves the box inside the canvas's viewport; a larger viewport shows more of it.
+    box->installEventFilter(this);
+    if (QWidget *viewport = box->parentWidget())
+        viewport->installEventFilter(this);
+    // The cards made so far follow the hub themselves; those made later read the messages again.
+    const auto forget = [this] { messagesDay.clear(); };
+    connect(&gBroadcastSocket, &BroadcastSocket::signalsAppendMessage, this, forget);
+    connect(&gBroadcastSocket, &BroadcastSocket::signalsRemoveMessage, this, forget);
+    connect(&gBroadcastSocket, &BroadcastSocket::signalsUpdateMessage, this, forget);
 }
 
 void RoomCardGrid::load()
 {
     tileGrid->begin(width);
+    rooms.clear();
+    messagesDay.clear();
+    todaysMessages.clear();
     PlaceNames names;
     names.read();
-    QSqlQuery rooms = gDatabase.querySql("select room_id,room_name,icon_name,floor_id,region_id from tbl_room "
+    QSqlQuery query = gDatabase.querySql("select room_id,room_name,icon_name,floor_id,region_id from tbl_room "
                                          "order by region_id asc,floor_id asc,room_id asc");
-    while (rooms.next()) {
-        const int roomId = rooms.value(0).toInt();
-        const int floorId = rooms.value(3).toInt();
-        const int regionId = rooms.value(4).toInt();
+    while (query.next()) {
+        const int floorId = query.value(3).toInt();
+        const int regionId = query.value(4).toInt();
         const QString name =
             QString("%1-%2-%3")
                 .arg(names.regions.value(regionId), names.floors.value(PlaceNames::floorKey(regionId, floorId)),
-                     rooms.value(1).toString());
-        ManagerItem *card = tileGrid->addItemTile(RoomTile, roomId, name, rooms.value(2).toString(), false);
-        connect(card, &ManagerItem::signalsEdit, this, &RoomCardGrid::openRoom);
+                     query.value(1).toString());
+        rooms.append({query.value(0).toInt(), name, query.value(2).toString(), nullptr});
+        tileGrid->addPlaceholder();
     }
+    query.finish();
+    // Made while the grid is being built, the first cards come on show together with it.
+    makeCardsInView();
     tileGrid->finish();
 }
 
 QList<ManagerItem *> RoomCardGrid::cards() const
 {
     QList<ManagerItem *> list;
-    for (QWidget *tile : tileGrid->tiles())
-        list.append(static_cast<ManagerItem *>(tile));
+    for (const Room &room : rooms) {
+        if (room.card)
+            list.append(room.card);
+    }
     return list;
+}
+
+QStringList RoomCardGrid::roomNames() const
+{
+    QStringList names;
+    for (const Room &room : rooms)
+        names.append(room.name);
+    return names;
+}
+
+bool RoomCardGrid::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+        if (watched == box || watched == box->parentWidget())
+            makeCardsInView();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void RoomCardGrid::makeCardsInView()
+{
+    if (making || rooms.isEmpty())
+        return;
+    making = true;
+    // The part of the box its canvas shows: the viewport's size at the box's scroll position. A canvas not on
+    // show yet may still have any size: the screen is what it can show at most.
+    QWidget *viewport = box->parentWidget();
+    QSize extent;
+    if (viewport && viewport->isVisible()) {
+        extent = viewport->size();
+    } else {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        extent = QSize(qMax(gScreenWidth, screen ? screen->size().width() : 0), screen ? screen->size().height() : 0);
+    }
+    const QPoint scrolled = viewport ? -box->pos() : QPoint();
+    // One row beyond each edge (and the layout's margins) are made as well, so a card never comes into view
+    // unmade.
+    const int pitch = cardHeight + qMax(0, tileGrid->layout()->verticalSpacing());
+    const int top = scrolled.y() - pitch;
+    const int bottom = scrolled.y() + extent.height() + pitch;
+    const int columns = tileGrid->columns();
+    const int lastRow = (rooms.size() - 1) / columns;
+    const int firstMade = qBound(0, top / pitch, lastRow);
+    const int lastMade = qBound(0, bottom / pitch, lastRow);
+    for (int row = firstMade; row <= lastMade; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            const int index = row * columns + column;
+            if (index < rooms.size() && !rooms.at(index).card)
+                makeCard(index);
+        }
+    }
+    making = false;
+}
+
+void RoomCardGrid::makeCard(int index)
+{
+    const QString today = QDate::currentDate().toString("yyyy-MM-dd");
+    if (messagesDay != today) {
+        // One statement for every card made until the messages change, not one per card.
+        todaysMessages = ManagerItem::todaysMessagesByRoom();
+        messagesDay = today;
+    }
+    Room &room = rooms[index];
+    auto *card = new ManagerItem(room.id, room.name, room.iconName, todaysMessages.value(room.id),
+                                 TileGrid::itemColor, cardWidth, cardHeight, nullptr);
+    connect(card, &ManagerItem::signalsEdit, this, &RoomCardGrid::openRoom);
+    room.card = card;
+    const int columns = tileGrid->columns();
+    tileGrid->placeTile(card, index / columns, index % columns);
 }
 
 void RoomCardGrid::openRoom(int type, int id)

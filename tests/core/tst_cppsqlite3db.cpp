@@ -30,6 +30,7 @@ private slots:
     void boundValuesAreStoredAsGiven_data();
     void boundValuesAreStoredAsGiven();
     void bracketedIndexColumn();
+    void preparedStatementsRunAgainWithNewValues();
     void transactionRollsBack();
     void nestedTransactionUndoesOnlyItsOwnPart();
     void afterCommitWaitsForTheOutermostCommit();
@@ -179,6 +180,47 @@ void TestCppSQLite3DB::bracketedIndexColumn()
     QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
     QVERIFY(!gDatabase.execSql("insert into tbl_x(index) values(1)"));
     QVERIFY(gDatabase.execSql("insert into tbl_x([index]) values(1)"));
+}
+
+void TestCppSQLite3DB::preparedStatementsRunAgainWithNewValues()
+{
+    QVERIFY(gDatabase.execSql("create table t(id integer primary key,name nvarchar,n integer)"));
+    const QString insert = "insert into t(name,n) values(?,?)";
+    QVERIFY(gDatabase.execPrepared(insert, {QString("O'Brien"), 1}));
+    QVERIFY(gDatabase.execPrepared(insert, {QString(), 2}));
+    const QString select = "select name from t where n=?";
+    {
+        QSqlQuery first = gDatabase.queryPrepared(select, {1});
+        QVERIFY(first.next());
+        QCOMPARE(first.value(0).toString(), QString("O'Brien"));
+        // Left unfinished: the next run still starts from its own first row.
+        QSqlQuery second = gDatabase.queryPrepared(select, {2});
+        QVERIFY(second.next());
+        // A null text is stored as '' here too.
+        QVERIFY(!second.value(0).isNull());
+        QCOMPARE(second.value(0).toString(), QString(""));
+        QVERIFY(!second.next());
+        second.finish();
+    }
+    // Statements that change nothing, and a value the statement finds no row for.
+    QVERIFY(gDatabase.execPrepared("update t set n=? where n=? and n is not ?", {1, 1, 1}));
+    QSqlQuery none = gDatabase.queryPrepared(select, {9});
+    QVERIFY(!none.next());
+    none.finish();
+
+    // They belong to the connection: after a project switch they run on the new database.
+    gDatabase.close();
+    gDatabase.setDatabaseName(dbPath("other.db3"));
+    QVERIFY(gDatabase.execSql("create table t(id integer primary key,name nvarchar,n integer)"));
+    QVERIFY(gDatabase.execSql("insert into t(name,n) values('other',1)"));
+    {
+        QSqlQuery other = gDatabase.queryPrepared(select, {1});
+        QVERIFY(other.next());
+        QCOMPARE(other.value(0).toString(), QString("other"));
+    }
+
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
+    QVERIFY(!gDatabase.execPrepared("insert into missing_table(n) values(?)", {1}));
 }
 
 void TestCppSQLite3DB::transactionRollsBack()

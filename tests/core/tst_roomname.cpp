@@ -35,6 +35,16 @@ void TestRoomName::init()
                               "(1,2,'Lobby')"));
     QVERIFY(gDatabase.execSql("insert into tbl_room(room_id,room_name,floor_id,region_id) values"
                               "(1,'101',1,1),(2,'Guest''s 7',1,2),(3,'301',9,1),(4,'401',1,9)"));
+    // A region and a floor without names are still there; so is a room without a name. Ids that were never set
+    // count as 0.
+    QVERIFY(gDatabase.execSql("insert into tbl_region(region_id) values(3)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_floor(floor_id,region_id) values(2,3)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_room(room_id,floor_id,region_id) values(5,2,3)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_region(region_id,region_name) values(0,'Zero')"));
+    QVERIFY(gDatabase.execSql("insert into tbl_floor(floor_id,region_id,floor_name) values(0,0,'Base')"));
+    QVERIFY(gDatabase.execSql("insert into tbl_room(room_id,room_name) values(6,'601')"));
+    // The first of two rows with one room id is the room's.
+    QVERIFY(gDatabase.execSql("insert into tbl_room(room_id,room_name,floor_id,region_id) values(1,'dup',1,2)"));
 }
 
 void TestRoomName::cleanup()
@@ -52,6 +62,8 @@ void TestRoomName::joinsTheThreeNames_data()
     QTest::newRow("floor row missing") << 3 << "East--301" << false;
     QTest::newRow("region row missing") << 4 << "--401" << false;
     QTest::newRow("room row missing") << 99 << "--" << false;
+    QTest::newRow("rows without names") << 5 << "--" << true;
+    QTest::newRow("ids not set") << 6 << "Zero-Base-601" << true;
 }
 
 void TestRoomName::joinsTheThreeNames()

@@ -31,6 +31,8 @@ private slots:
 
     void roomCardRotatesTodaysMessages();
     void rotationRunsOnItsTimer();
+    void rotationRunsOnlyWhileThereAreMessages();
+    void messagesReadForAllRoomsAsCardsReadThem();
     void appendedMessageShowsAtOnce();
     void appendedKnownIdUpdatesItsEntry();
     void withdrawalRemovesItsEntry();
@@ -124,6 +126,62 @@ void TestManagerItem::rotationRunsOnItsTimer()
     QCOMPARE(ManagerItem::rotationInterval(), 20);
     ManagerItem card(RoomTile, 3, "101", "room_3", false, tileColor, 300, 160, nullptr);
     QTRY_COMPARE(card.currentMessageIndex(), 0);
+}
+
+void TestManagerItem::rotationRunsOnlyWhileThereAreMessages()
+{
+    ManagerItem card(RoomTile, 3, "101", "room_3", false, tileColor, 300, 160, nullptr);
+    QVERIFY(!card.isRotating());
+
+    const int row = addTodaysRow(12, 1, 7, 3);
+    emit gBroadcastSocket.signalsAppendMessage(appendMsg(row, 3, 0));
+    QVERIFY(card.isRotating());
+    QCOMPARE(card.currentMessageIndex(), 0);
+
+    // Withdrawn: the next tick finds nothing to show, as a card always rotating would, and the timer rests.
+    emit gBroadcastSocket.signalsAppendMessage(appendMsg(row, 3, 1));
+    QVERIFY(card.messages().isEmpty());
+    QTRY_COMPARE(card.currentMessageIndex(), -1);
+    QVERIFY(!card.isRotating());
+
+    // A new message brings the rotation back.
+    const int next = addTodaysRow(11, 0, 7, 3);
+    const int later = addTodaysRow(12, 1, 7, 3);
+    emit gBroadcastSocket.signalsAppendMessage(appendMsg(next, 3, 0));
+    emit gBroadcastSocket.signalsAppendMessage(appendMsg(later, 3, 0));
+    QVERIFY(card.isRotating());
+    QTRY_COMPARE(card.currentMessageIndex(), 0);
+    QTRY_COMPARE(card.currentMessageIndex(), 1);
+
+    // Tiles that keep no messages never rotate.
+    ManagerItem manager(RoomTile, 3, "101", "room_3", true, tileColor, 300, 160, nullptr);
+    QVERIFY(!manager.isRotating());
+}
+
+void TestManagerItem::messagesReadForAllRoomsAsCardsReadThem()
+{
+    addTodaysRow(11, 0, 7, 3);
+    addTodaysRow(12, 1, 8, 4);
+    addTodaysRow(12, 1, 7, 3);
+    addTodaysRow(11, 0, 7, 3, 3);                                    // processed
+    guestfixture::addLogRow(11, 0, 0, 7, 3, "2020-01-01 08:00:00"); // another day
+
+    const QHash<int, QList<messageRecord>> byRoom = ManagerItem::todaysMessagesByRoom();
+    QCOMPARE(byRoom.keys().size(), 2);
+    for (int room : {3, 4}) {
+        ManagerItem own(RoomTile, room, "r", "room_3", false, tileColor, 300, 160, nullptr);
+        ManagerItem given(room, "r", "room_3", byRoom.value(room), tileColor, 300, 160, nullptr);
+        QCOMPARE(given.type(), int(RoomTile));
+        QVERIFY(given.tracksMessages());
+        QCOMPARE(given.messages().size(), own.messages().size());
+        for (int i = 0; i < own.messages().size(); ++i)
+            QVERIFY(std::memcmp(&given.messages().at(i), &own.messages().at(i), sizeof(messageRecord)) == 0);
+        QVERIFY(given.isRotating());
+        QCOMPARE(given.currentMessageIndex(), -1);
+    }
+    ManagerItem empty(5, "r", "room_3", byRoom.value(5), tileColor, 300, 160, nullptr);
+    QVERIFY(empty.messages().isEmpty());
+    QVERIFY(!empty.isRotating());
 }
 
 void TestManagerItem::appendedMessageShowsAtOnce()

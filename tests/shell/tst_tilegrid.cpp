@@ -23,6 +23,7 @@ private slots:
     void deleteButtonTileSurvivesItsOwnRebuild();
     void canvasHoldsABorderlessBox();
     void gridOnShowShowsItsTilesTogether();
+    void placeholdersKeepTheCellsOfTilesMadeLater();
 };
 
 void TestTileGrid::metrics_data()
@@ -220,6 +221,67 @@ void TestTileGrid::gridOnShowShowsItsTilesTogether()
     grid.finish();
     QVERIFY(!box->isHidden());
     QVERIFY(!page.isVisible());
+}
+
+void TestTileGrid::placeholdersKeepTheCellsOfTilesMadeLater()
+{
+    // The same seven cells, once with every tile made and once held by placeholders.
+    QWidget full;
+    QtMaterialGroupBox *fullBox = addTileCanvas(&full);
+    TileGrid fullGrid(fullBox, 300, 160, nullptr);
+    fullGrid.begin(1920);
+    for (int i = 1; i <= 7; ++i)
+        fullGrid.addItemTile(RoomTile, i, "r", "room_1", false);
+    fullGrid.finish();
+
+    QWidget page;
+    QtMaterialGroupBox *box = addTileCanvas(&page);
+    TileGrid grid(box, 300, 160, nullptr);
+    page.resize(1920, 600);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    grid.begin(1920);
+    for (int i = 1; i <= 7; ++i)
+        grid.addPlaceholder();
+    grid.finish();
+    QGridLayout *layout = grid.layout();
+    QCOMPARE(layout->count(), 7);
+    QVERIFY(grid.tiles().isEmpty());
+    QCOMPARE(box->minimumSizeHint(), fullBox->minimumSizeHint());
+    QCOMPARE(box->sizeHint(), fullBox->sizeHint());
+    QCOMPARE(layout->rowStretch(2), 1);
+    QCOMPARE(layout->columnStretch(6), 1);
+
+    auto *tile = new ManagerItem(RoomTile, 7, "r", "room_1", false, TileGrid::itemColor, 300, 160, nullptr);
+    QVERIFY(grid.placeTile(tile, 1, 0));
+    QCOMPARE(layout->count(), 7);
+    QCOMPARE(grid.tiles(), QList<QWidget *>({tile}));
+    QVERIFY(tile->isVisible());
+    QCOMPARE(tile->parentWidget(), static_cast<QWidget *>(box));
+    // It stands in its cell at once, and the layout keeps it there.
+    const QRect cell = layout->cellRect(1, 0);
+    QCOMPARE(tile->geometry(), cell);
+    layout->activate();
+    QCOMPARE(tile->geometry(), cell);
+    QCOMPARE(box->sizeHint(), fullBox->sizeHint());
+
+    // Only a placeholder's cell takes a tile.
+    auto *stray = new ManagerItem(RoomTile, 8, "r", "room_1", false, TileGrid::itemColor, 300, 160, nullptr);
+    QVERIFY(!grid.placeTile(stray, 1, 0));
+    QVERIFY(!grid.placeTile(stray, 1, 1));
+    QVERIFY(!grid.placeTile(stray, 5, 0));
+    QCOMPARE(grid.tiles().size(), 1);
+    delete stray;
+
+    // A rebuild takes placed tiles away like any other.
+    QPointer<QWidget> placed = tile;
+    grid.begin(1920);
+    grid.addPlaceholder();
+    grid.finish();
+    QCOMPARE(layout->count(), 1);
+    QVERIFY(placed && placed->isHidden());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!placed);
 }
 
 QTEST_MAIN(TestTileGrid)

@@ -12,6 +12,7 @@
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
+#include "materialwidgets/qtmaterialcanvas.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "resources/stationresources.h"
 #include "shell/mainwindow.h"
@@ -25,6 +26,7 @@
 
 #include <QDateTime>
 #include <QGridLayout>
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace projectfixture;
@@ -53,6 +55,7 @@ private slots:
     void hiddenPagesIgnoreEntry();
     void tilesAndDeviceKindCardsNavigate();
     void homeCardShowsPendingMessagesOfToday();
+    void cardsAreMadeAsTheirRowsComeIntoView();
 
 private:
     void go(const QString &id) { emit gBroadcastSocket.signalsPageIdChanged(id, id, QString(), QString()); }
@@ -87,6 +90,7 @@ void TestHomePages::init()
 
 void TestHomePages::cleanup()
 {
+    ManagerItem::setRotationInterval(3000);
     window.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -372,6 +376,109 @@ void TestHomePages::homeCardShowsPendingMessagesOfToday()
     QCOMPARE(cards.size(), 1);
     QCOMPARE(cards.first()->messages().size(), 1);
     QCOMPARE(cards.first()->messages().first().id, 1);
+}
+
+void TestHomePages::cardsAreMadeAsTheirRowsComeIntoView()
+{
+    // Fifty-five rooms, nine rows of six and one card on "Rooms". Room "101" (id 1) is the only one of region A,
+    // whose id comes after B's: its card is the last of the grid, alone in row 9.
+    const int regionB = addRegion("B");
+    const int regionA = addRegion("A");
+    const int floorA = addFloor(regionA, "1");
+    const int floorB = addFloor(regionB, "2");
+    QCOMPARE(addRoom(regionA, floorA, "101"), 1);
+    for (int i = 0; i < 54; ++i)
+        addRoom(regionB, floorB, QString::number(201 + i));
+    const QString today = QDate::currentDate().toString("yyyy-MM-dd");
+    QVERIFY(insertRow("tbl_message", {{"message_id", 1},
+                                      {"message_remark", "Towels"},
+                                      {"message_type", 0},
+                                      {"icon_name", "message_01"},
+                                      {"universal_switch_no", 1}}));
+    QVERIFY(insertRow("tbl_message_log", {{"id", 1},
+                                          {"message_id", 1},
+                                          {"message_type", 0},
+                                          {"message_status", 0},
+                                          {"panel_id", 1},
+                                          {"room_id", 1},
+                                          {"recv_time", today + " 08:00:00"}}));
+    ManagerItem::setRotationInterval(20);
+    window.reset(new MainWindow);
+    go("Rooms");
+    RoomCardGrid *grid = rooms()->roomCards();
+    QGridLayout *layout = grid->grid()->layout();
+    auto *canvas = rooms()->findChild<QtMaterialCanvas *>();
+    QVERIFY(canvas);
+    QWidget *box = canvas->widget();
+    QTRY_VERIFY(canvas->verticalScrollBar()->maximum() > 0);
+
+    // Every room has its cell, so the grid and its scroll range are those of all cards; only the rows in and
+    // near view have theirs.
+    QCOMPARE(grid->roomCount(), 55);
+    QCOMPARE(grid->roomNames().first(), QString("B-2-201"));
+    QCOMPARE(grid->roomNames().last(), QString("A-1-101"));
+    QCOMPARE(layout->count(), 55);
+    QCOMPARE(layout->rowStretch(10), 1);
+    QCOMPARE(layout->columnStretch(6), 1);
+    QCOMPARE(box->minimumSizeHint().height(),
+             layout->contentsMargins().top() + 10 * 160 + 9 * 20 + layout->contentsMargins().bottom() +
+                 box->contentsMargins().top() + box->contentsMargins().bottom());
+    const int madeFirst = grid->cards().size();
+    QVERIFY(madeFirst > 0);
+    QVERIFY(madeFirst < 55);
+    QCOMPARE(madeFirst % 6, 0);
+    for (int i = 0; i < madeFirst; ++i)
+        QCOMPARE(grid->cards().at(i)->name(), grid->roomNames().at(i));
+    // Home makes only its first rows too.
+    QVERIFY(home()->strip()->roomCards()->cards().size() < 55);
+    QCOMPARE(home()->strip()->roomCards()->roomCount(), 55);
+
+    // A message that comes while room 101 has no card yet.
+    QVERIFY(insertRow("tbl_message_log", {{"id", 2},
+                                          {"message_id", 1},
+                                          {"message_type", 1},
+                                          {"message_status", 0},
+                                          {"panel_id", 1},
+                                          {"room_id", 1},
+                                          {"recv_time", today + " 09:00:00"}}));
+    universalSwitchMessage msg{};
+    msg.id = 2;
+    msg.room_id = 1;
+    emit gBroadcastSocket.signalsAppendMessage(msg);
+
+    const int height = box->height();
+    canvas->verticalScrollBar()->setValue(canvas->verticalScrollBar()->maximum());
+    ManagerItem *last = grid->cards().last();
+    QCOMPARE(last->name(), QString("A-1-101"));
+    QCOMPARE(last->id(), 1);
+    QCOMPARE(cellOf(layout, last), QPoint(0, 9));
+    QTRY_VERIFY(last->isVisible());
+    layout->activate();
+    QCOMPARE(last->geometry(), layout->cellRect(9, 0));
+    QCOMPARE(box->height(), height);
+    QCOMPARE(layout->count(), 55);
+    // Each card made once, in its room's cell.
+    const QList<ManagerItem *> made = grid->cards();
+    QVERIFY(made.size() > madeFirst);
+    QVERIFY(made.size() < 55);
+    QCOMPARE(QSet<ManagerItem *>(made.begin(), made.end()).size(), made.size());
+    for (ManagerItem *card : made) {
+        const int index = grid->roomNames().indexOf(card->name());
+        QCOMPARE(cellOf(layout, card), QPoint(index % 6, index / 6));
+    }
+
+    // The card made late shows both messages, in turn.
+    QCOMPARE(last->messages().size(), 2);
+    QVERIFY(last->isRotating());
+    QVERIFY(!grid->cards().first()->isRotating());
+    QTRY_COMPARE(last->currentMessageIndex(), 0);
+    QTRY_COMPARE(last->currentMessageIndex(), 1);
+
+    // And it opens its room like any card.
+    navigations.clear();
+    QTest::mouseClick(last, Qt::LeftButton);
+    QVERIFY(!navigations.isEmpty());
+    QCOMPARE(navigations.first(), QString("Operate Room|A-1-101|1|1"));
 }
 
 QTEST_MAIN(TestHomePages)
