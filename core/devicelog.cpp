@@ -17,7 +17,7 @@ void addDeviceLog(const QString &device, const QString &event, int roomId, int l
 
     // Several entries can share one second; the id breaks the tie so the latest insert is the one compared.
     static const QString lastSql = "select log_event from tbl_log where log_type=? and log_address=? and log_device=? "
-                            "order by log_time desc, id desc";
+                                   "order by log_time desc, id desc";
     QSqlQuery last = gDatabase.queryPrepared(lastSql, {logType, address, device});
     const bool unchanged = last.next() && last.value(0).toString() == event;
     last.finish();

@@ -15,14 +15,15 @@ RoomNameParts roomNameParts(int roomId)
     // One statement rather than one per table: every device log row and every guest request asks for the name,
     // and at the bus's pace each statement counts. The room's first row leads; its region and floor are those of
     // the first rows with its ids, an id that is not set counting as 0.
-    static const QString sql = QStringLiteral(
-        "select r.room_name,"
-        " exists(select 1 from tbl_region g where g.region_id=ifnull(r.region_id,0)),"
-        " (select g.region_name from tbl_region g where g.region_id=ifnull(r.region_id,0) limit 1),"
-        " exists(select 1 from tbl_floor f where f.floor_id=ifnull(r.floor_id,0) and f.region_id=ifnull(r.region_id,0)),"
-        " (select f.floor_name from tbl_floor f where f.floor_id=ifnull(r.floor_id,0) and"
-        " f.region_id=ifnull(r.region_id,0) limit 1)"
-        " from tbl_room r where r.room_id=? limit 1");
+    static const QString sql =
+        QStringLiteral("select r.room_name,"
+                       " exists(select 1 from tbl_region g where g.region_id=ifnull(r.region_id,0)),"
+                       " (select g.region_name from tbl_region g where g.region_id=ifnull(r.region_id,0) limit 1),"
+                       " exists(select 1 from tbl_floor f where f.floor_id=ifnull(r.floor_id,0) and "
+                       "f.region_id=ifnull(r.region_id,0)),"
+                       " (select f.floor_name from tbl_floor f where f.floor_id=ifnull(r.floor_id,0) and"
+                       " f.region_id=ifnull(r.region_id,0) limit 1)"
+                       " from tbl_room r where r.room_id=? limit 1");
     RoomNameParts parts;
     QSqlQuery query = gDatabase.queryPrepared(sql, {roomId});
     parts.hasRoom = query.next();

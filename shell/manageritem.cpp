@@ -47,8 +47,8 @@ ManagerItem::ManagerItem(int id, const QString &name, const QString &iconName,
 }
 
 ManagerItem::ManagerItem(int type, int id, const QString &name, const QString &iconName, bool editable,
-                         const QColor &background, int width, int height,
-                         const QList<messageRecord> *todaysMessages, QWidget *parent)
+                         const QColor &background, int width, int height, const QList<messageRecord> *todaysMessages,
+                         QWidget *parent)
     : DynamicWidget(background, parent), m_type(type), m_id(id), m_name(name), m_iconName(iconName),
       m_editable(editable)
 {

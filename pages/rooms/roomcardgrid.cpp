@@ -163,8 +163,8 @@ void RoomCardGrid::makeCard(int index)
         messagesDay = today;
     }
     Room &room = rooms[index];
-    auto *card = new ManagerItem(room.id, room.name, room.iconName, todaysMessages.value(room.id),
-                                 TileGrid::itemColor, cardWidth, cardHeight, nullptr);
+    auto *card = new ManagerItem(room.id, room.name, room.iconName, todaysMessages.value(room.id), TileGrid::itemColor,
+                                 cardWidth, cardHeight, nullptr);
     connect(card, &ManagerItem::signalsEdit, this, &RoomCardGrid::openRoom);
     room.card = card;
     const int columns = tileGrid->columns();

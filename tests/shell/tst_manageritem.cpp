@@ -163,7 +163,7 @@ void TestManagerItem::messagesReadForAllRoomsAsCardsReadThem()
     addTodaysRow(11, 0, 7, 3);
     addTodaysRow(12, 1, 8, 4);
     addTodaysRow(12, 1, 7, 3);
-    addTodaysRow(11, 0, 7, 3, 3);                                    // processed
+    addTodaysRow(11, 0, 7, 3, 3);                                   // processed
     guestfixture::addLogRow(11, 0, 0, 7, 3, "2020-01-01 08:00:00"); // another day
 
     const QHash<int, QList<messageRecord>> byRoom = ManagerItem::todaysMessagesByRoom();

@@ -420,9 +420,9 @@ void TestHomePages::cardsAreMadeAsTheirRowsComeIntoView()
     QCOMPARE(layout->count(), 55);
     QCOMPARE(layout->rowStretch(10), 1);
     QCOMPARE(layout->columnStretch(6), 1);
-    QCOMPARE(box->minimumSizeHint().height(),
-             layout->contentsMargins().top() + 10 * 160 + 9 * 20 + layout->contentsMargins().bottom() +
-                 box->contentsMargins().top() + box->contentsMargins().bottom());
+    QCOMPARE(box->minimumSizeHint().height(), layout->contentsMargins().top() + 10 * 160 + 9 * 20 +
+                                                  layout->contentsMargins().bottom() + box->contentsMargins().top() +
+                                                  box->contentsMargins().bottom());
     const int madeFirst = grid->cards().size();
     QVERIFY(madeFirst > 0);
     QVERIFY(madeFirst < 55);
