@@ -2,6 +2,7 @@
 
 #include "core/appsettings.h"
 #include "materialwidgets/qtmaterialcanvas.h"
+#include "materialwidgets/qtmaterialdatetimeedit.h"
 #include "materialwidgets/qtmaterialflatbutton.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "materialwidgets/qtmateriallabel.h"
@@ -128,4 +129,28 @@ QString LogPageFrame::chooseExportFile(QWidget *parent, const QString &kind)
         return QString();
     writeIniSetting("getOpenFileName", "exprotExcel", QFileInfo(path).absolutePath());
     return path;
+}
+
+namespace {
+const char storedTimeFormat[] = "yyyy-MM-dd HH:mm:ss";
+} // namespace
+
+QtMaterialDateTimeEdit *LogPageFrame::rangeEdit(const QString &objectName)
+{
+    auto *edit = new QtMaterialDateTimeEdit(nullptr);
+    edit->setObjectName(objectName);
+    edit->setDisplayFormat(storedTimeFormat);
+    return edit;
+}
+
+void LogPageFrame::showLastWeek(QDateTimeEdit *start, QDateTimeEdit *end)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    start->setDateTime(now.addDays(-7));
+    end->setDateTime(now);
+}
+
+QVariantList LogPageFrame::storedRange(const QDateTimeEdit *start, const QDateTimeEdit *end)
+{
+    return {start->dateTime().toString(storedTimeFormat), end->dateTime().toString(storedTimeFormat)};
 }

@@ -7,12 +7,15 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <QVariantList>
 
 class MyDialog;
+class QDateTimeEdit;
 class QGridLayout;
 class QLayout;
 class QWidget;
 class QtMaterialCanvas;
+class QtMaterialDateTimeEdit;
 class QtMaterialFlatButton;
 class QtMaterialGroupBox;
 class QtMaterialLabel;
@@ -52,6 +55,13 @@ public:
     // Puts a row below the others; the row after it keeps the stretch, so the rows sit at the top.
     void appendRow(QWidget *row);
     int rowCount() const { return rows; }
+
+    // A start or end time of the listed range, shown in the form the log tables store times in.
+    static QtMaterialDateTimeEdit *rangeEdit(const QString &objectName);
+    // Sets the range to the last seven days up to now.
+    static void showLastWeek(QDateTimeEdit *start, QDateTimeEdit *end);
+    // The range's start and end in the form the log tables store times in, to bind to a statement.
+    static QVariantList storedRange(const QDateTimeEdit *start, const QDateTimeEdit *end);
 
     // Asks for the export file, offering "<now>_<kind>.xlsx" in the folder of the last export, and remembers the
     // chosen file's folder. Empty when the user gave up.

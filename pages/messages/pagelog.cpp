@@ -13,7 +13,6 @@
 #include "pages/messages/logitem.h"
 #include "shell/orvmessagebox.h"
 
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QGridLayout>
 #include <QHash>
@@ -27,7 +26,6 @@
 
 namespace {
 
-const char timeFormat[] = "yyyy-MM-dd HH:mm:ss";
 // The rows of the list's statement, with the columns the workbook takes in its column order.
 const char exportSql[] = "select log_time,log_address,log_device,log_event,log_type from tbl_log "
                          "where log_time>=? and log_time<=? order by log_time desc";
@@ -52,12 +50,8 @@ PageLog::PageLog(const QString &id, const QString &name, QWidget *parent) : MyDi
 {
     setObjectName("PageLog");
 
-    dateTimeEditStart = new QtMaterialDateTimeEdit(nullptr);
-    dateTimeEditStart->setObjectName("dateTimeEditStart");
-    dateTimeEditStart->setDisplayFormat(timeFormat);
-    dateTimeEditEnd = new QtMaterialDateTimeEdit(nullptr);
-    dateTimeEditEnd->setObjectName("dateTimeEditEnd");
-    dateTimeEditEnd->setDisplayFormat(timeFormat);
+    dateTimeEditStart = LogPageFrame::rangeEdit("dateTimeEditStart");
+    dateTimeEditEnd = LogPageFrame::rangeEdit("dateTimeEditEnd");
 
     auto *times = new QGridLayout;
     times->setSizeConstraint(QLayout::SetNoConstraint);
@@ -70,9 +64,7 @@ PageLog::PageLog(const QString &id, const QString &name, QWidget *parent) : MyDi
     times->setRowStretch(2, 1);
     frame.build(this, times, "PageLog");
 
-    const QDateTime now = QDateTime::currentDateTime();
-    dateTimeEditStart->setDateTime(now.addDays(-7));
-    dateTimeEditEnd->setDateTime(now);
+    LogPageFrame::showLastWeek(dateTimeEditStart, dateTimeEditEnd);
 
     connect(dateTimeEditStart, &QDateTimeEdit::dateTimeChanged, this, &PageLog::dateTimeChanged);
     connect(dateTimeEditEnd, &QDateTimeEdit::dateTimeChanged, this, &PageLog::dateTimeChanged);
@@ -88,7 +80,7 @@ PageLog::PageLog(const QString &id, const QString &name, QWidget *parent) : MyDi
 
 QVariantList PageLog::range() const
 {
-    return {dateTimeEditStart->dateTime().toString(timeFormat), dateTimeEditEnd->dateTime().toString(timeFormat)};
+    return LogPageFrame::storedRange(dateTimeEditStart, dateTimeEditEnd);
 }
 
 int PageLog::markedCount() const
@@ -106,9 +98,7 @@ void PageLog::slotsPageEnter()
     if (!isVisible())
         return;
     loading = true;
-    const QDateTime now = QDateTime::currentDateTime();
-    dateTimeEditStart->setDateTime(now.addDays(-7));
-    dateTimeEditEnd->setDateTime(now);
+    LogPageFrame::showLastWeek(dateTimeEditStart, dateTimeEditEnd);
     loadLogs();
     loading = false;
 }

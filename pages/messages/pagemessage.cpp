@@ -15,13 +15,11 @@
 #include "shell/guestrequests.h"
 #include "shell/orvmessagebox.h"
 
-#include <QDateTime>
 #include <QGridLayout>
 #include <QSqlQuery>
 
 namespace {
 
-const char timeFormat[] = "yyyy-MM-dd HH:mm:ss";
 constexpr int allTypes = 255;
 constexpr int allStatuses = 255;
 constexpr int allRooms = 0;
@@ -60,12 +58,8 @@ PageMessage::PageMessage(const QString &id, const QString &name, QWidget *parent
     comboBoxRoom = filterBox("comboBoxRoom");
     fillRoomFilter();
 
-    dateTimeEditStart = new QtMaterialDateTimeEdit(nullptr);
-    dateTimeEditStart->setObjectName("dateTimeEditStart");
-    dateTimeEditStart->setDisplayFormat(timeFormat);
-    dateTimeEditEnd = new QtMaterialDateTimeEdit(nullptr);
-    dateTimeEditEnd->setObjectName("dateTimeEditEnd");
-    dateTimeEditEnd->setDisplayFormat(timeFormat);
+    dateTimeEditStart = LogPageFrame::rangeEdit("dateTimeEditStart");
+    dateTimeEditEnd = LogPageFrame::rangeEdit("dateTimeEditEnd");
 
     auto *filters = new QGridLayout;
     filters->setSizeConstraint(QLayout::SetNoConstraint);
@@ -84,9 +78,7 @@ PageMessage::PageMessage(const QString &id, const QString &name, QWidget *parent
     filters->setRowStretch(3, 1);
     frame.build(this, filters, "PageMessage");
 
-    const QDateTime now = QDateTime::currentDateTime();
-    dateTimeEditStart->setDateTime(now.addDays(-7));
-    dateTimeEditEnd->setDateTime(now);
+    LogPageFrame::showLastWeek(dateTimeEditStart, dateTimeEditEnd);
 
     for (QtMaterialComboBox *box : {comboBoxType, comboBoxStatus, comboBoxRoom})
         connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &PageMessage::comboBoxChange);
@@ -127,9 +119,7 @@ void PageMessage::slotsPageEnter()
     // Rooms may have been added, renamed or removed, or another project opened, since the last visit.
     fillRoomFilter();
     comboBoxRoom->setCurrentIndex(0);
-    const QDateTime now = QDateTime::currentDateTime();
-    dateTimeEditStart->setDateTime(now.addDays(-7));
-    dateTimeEditEnd->setDateTime(now);
+    LogPageFrame::showLastWeek(dateTimeEditStart, dateTimeEditEnd);
     loadMessages();
     loading = false;
 }
@@ -172,7 +162,7 @@ void PageMessage::loadMessages()
         values << room;
     }
     sql += "recv_time>=? and recv_time<=? order by recv_time desc";
-    values << dateTimeEditStart->dateTime().toString(timeFormat) << dateTimeEditEnd->dateTime().toString(timeFormat);
+    values << LogPageFrame::storedRange(dateTimeEditStart, dateTimeEditEnd);
 
     QSqlQuery query = gDatabase.querySql(sql, values);
     while (query.next()) {
