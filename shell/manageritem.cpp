@@ -31,6 +31,23 @@ const QColor alarmColor(0xE3, 0x51, 0x51);
 const QColor serviceColor(0xAB, 0xD2, 0x65);
 const QColor addCircleColor(0x1F, 0x29, 0x33);
 
+// The pending requests (status 0) received today, of one room or, for roomId 0, of every room.
+QList<messageRecord> pendingToday(int roomId)
+{
+    const QString today = QDate::currentDate().toString("yyyy-MM-dd");
+    QString sql = "select * from tbl_message_log where message_status=? and recv_time like ?";
+    QVariantList values = {0, today + "%"};
+    if (roomId > 0) {
+        sql += " and room_id=?";
+        values << roomId;
+    }
+    QList<messageRecord> records;
+    QSqlQuery query = gDatabase.readSql(sql, values);
+    while (query.next())
+        records.append(GuestRequests::recordFromRow(query));
+    return records;
+}
+
 } // namespace
 
 ManagerItem::ManagerItem(int type, int id, const QString &name, const QString &iconName, bool editable,
@@ -104,24 +121,14 @@ bool ManagerItem::tracksMessages() const
 void ManagerItem::loadMessages()
 {
     // Only the requests received today count; the day stays the one of the card's construction.
-    const QString today = QDate::currentDate().toString("yyyy-MM-dd");
-    QSqlQuery query =
-        gDatabase.querySql("select * from tbl_message_log where message_status=? and room_id=? and recv_time like ?",
-                           {0, m_id, today + "%"});
-    while (query.next())
-        m_messages.append(GuestRequests::recordFromRow(query));
+    m_messages = pendingToday(m_id);
 }
 
 QHash<int, QList<messageRecord>> ManagerItem::todaysMessagesByRoom()
 {
     QHash<int, QList<messageRecord>> byRoom;
-    const QString today = QDate::currentDate().toString("yyyy-MM-dd");
-    QSqlQuery query = gDatabase.readSql("select * from tbl_message_log where message_status=? and recv_time like ?",
-                                        {0, today + "%"});
-    while (query.next()) {
-        const messageRecord record = GuestRequests::recordFromRow(query);
+    for (const messageRecord &record : pendingToday(0))
         byRoom[record.room_id].append(record);
-    }
     return byRoom;
 }
 

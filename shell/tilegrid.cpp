@@ -72,6 +72,11 @@ void TileGrid::addTile(QWidget *tile)
 {
     m_layout->addWidget(tile, m_row, m_column);
     m_tiles.append(tile);
+    nextCell();
+}
+
+void TileGrid::nextCell()
+{
     if (++m_column >= m_columns) {
         m_column = 0;
         ++m_row;
@@ -108,10 +113,7 @@ public:
 void TileGrid::addPlaceholder()
 {
     m_layout->addItem(new Placeholder(m_tileWidth, m_tileHeight), m_row, m_column);
-    if (++m_column >= m_columns) {
-        m_column = 0;
-        ++m_row;
-    }
+    nextCell();
 }
 
 bool TileGrid::placeTile(QWidget *tile, int row, int column)

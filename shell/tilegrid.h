@@ -68,6 +68,9 @@ public:
     QList<QWidget *> tiles() const;
 
 private:
+    // Moves on to the next cell, row by row.
+    void nextCell();
+
     QtMaterialGroupBox *m_box;
     int m_tileWidth;
     int m_tileHeight;
