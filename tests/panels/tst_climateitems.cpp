@@ -286,6 +286,23 @@ AirConditionerRow floorRow(int channel, int subnet = 1, int device = 40)
 const QString degreesC = QStringLiteral("\u00B0C");
 const QString degreesF = QStringLiteral("\u00B0F");
 
+// The panel of the stored row among the room's records, built in host and repainted once, as its own timer
+// would 100 ms later.
+template <class Panel>
+Panel *panelOf(const AirConditionerRow &row, const QList<airConditionerRecord> &records, QWidget *host, bool visible)
+{
+    for (const airConditionerRecord &record : records) {
+        if (record.air_conditioner_no != row.number)
+            continue;
+        auto *item = new Panel(record, false, host);
+        if (visible)
+            item->show();
+        item->updateStatus();
+        return item;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 class TestClimateItems : public QObject
@@ -394,32 +411,14 @@ ACItem *TestClimateItems::acPanel(const AirConditionerRow &row, bool visible)
 {
     if (!addAirConditioner(roomId, row))
         return nullptr;
-    for (const airConditionerRecord &record : loadAirConditionerRecords(roomId)) {
-        if (record.air_conditioner_no != row.number)
-            continue;
-        auto *item = new ACItem(record, false, host.data());
-        if (visible)
-            item->show();
-        item->updateStatus(); // the first repaint, which the panel's own timer runs 100 ms later
-        return item;
-    }
-    return nullptr;
+    return panelOf<ACItem>(row, loadAirConditionerRecords(roomId), host.data(), visible);
 }
 
 FloorHeatItem *TestClimateItems::floorHeatPanel(const AirConditionerRow &row, bool visible)
 {
     if (!addAirConditioner(roomId, row))
         return nullptr;
-    for (const airConditionerRecord &record : loadFloorHeatingRecords(roomId)) {
-        if (record.air_conditioner_no != row.number)
-            continue;
-        auto *item = new FloorHeatItem(record, false, host.data());
-        if (visible)
-            item->show();
-        item->updateStatus();
-        return item;
-    }
-    return nullptr;
+    return panelOf<FloorHeatItem>(row, loadFloorHeatingRecords(roomId), host.data(), visible);
 }
 
 SimulatedDevice *TestClimateItems::device(quint8 subnet, quint8 deviceId)
