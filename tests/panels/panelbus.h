@@ -38,6 +38,15 @@ inline quint16 opcodeOf(const QByteArray &frame)
     return quint16((quint8(frame.at(21)) << 8) | quint8(frame.at(22)));
 }
 
+// How many of the frames the station sent the device carry opcode.
+inline int opcodeCount(const SimulatedDevice &device, quint16 opcode)
+{
+    int n = 0;
+    for (const QByteArray &frame : device.framesFromStation)
+        n += opcodeOf(frame) == opcode ? 1 : 0;
+    return n;
+}
+
 inline QByteArray payloadOf(const QByteArray &frame)
 {
     return frame.mid(25, quint8(frame.at(16)) - 11);

@@ -43,14 +43,6 @@ LightRow light(int lightId, int subnet, int device, int rgb = 0)
     return r;
 }
 
-int opcodeCount(const SimulatedDevice &device, quint16 opcode)
-{
-    int n = 0;
-    for (const QByteArray &frame : device.framesFromStation)
-        n += panelbus::opcodeOf(frame) == opcode ? 1 : 0;
-    return n;
-}
-
 } // namespace
 
 class TestDeviceKindPages : public QObject
@@ -259,8 +251,8 @@ void TestDeviceKindPages::refreshPictureStartsOver()
     QCOMPARE(bannerStatus(page), QString("Start Refreshing..."));
     QVERIFY(!card->isRefreshFinished());
     // The answering light reads again from the start.
-    QTRY_COMPARE(opcodeCount(*answering, 0x0033), 2);
-    QCOMPARE(opcodeCount(*answering, 0xEFFD), 2);
+    QTRY_COMPARE(panelbus::opcodeCount(*answering, 0x0033), 2);
+    QCOMPARE(panelbus::opcodeCount(*answering, 0xEFFD), 2);
     QTRY_VERIFY(card->panels().at(1)->readRuns());
     for (int i = 0; i < 9; ++i)
         card->panels().at(1)->slotsGetStatus();
@@ -312,15 +304,15 @@ void TestDeviceKindPages::allSwitchReachesTheLightsOfTheShownPageOnly()
     QVERIFY(acStatus.isEmpty());
     QVERIFY(panelbus::settle(*first));
     QVERIFY(panelbus::settle(*second));
-    QCOMPARE(opcodeCount(*first, 0x0031), 1);
-    QCOMPARE(opcodeCount(*second, 0x0031), 1);
+    QCOMPARE(panelbus::opcodeCount(*first, 0x0031), 1);
+    QCOMPARE(panelbus::opcodeCount(*second, 0x0031), 1);
 
     pressAll(page);
     QCOMPARE(page->allState(), 0);
     QCOMPARE(lightStatus.last().first().toInt(), 0);
     QVERIFY(panelbus::settle(*first));
-    QCOMPARE(opcodeCount(*first, 0x0031), 2);
-    QCOMPARE(opcodeCount(*second, 0x0031), 2);
+    QCOMPARE(panelbus::opcodeCount(*first, 0x0031), 2);
+    QCOMPARE(panelbus::opcodeCount(*second, 0x0031), 2);
 
     // Entering again shows off and broadcasts nothing; on the moods page the lights are hidden and deaf.
     pressAll(page);
@@ -332,8 +324,8 @@ void TestDeviceKindPages::allSwitchReachesTheLightsOfTheShownPageOnly()
     emit gBroadcastSocket.signalsLightStatus(100);
     QVERIFY(panelbus::settle(*first));
     QVERIFY(panelbus::settle(*second));
-    QCOMPARE(opcodeCount(*first, 0x0031), 3);
-    QCOMPARE(opcodeCount(*second, 0x0031), 3);
+    QCOMPARE(panelbus::opcodeCount(*first, 0x0031), 3);
+    QCOMPARE(panelbus::opcodeCount(*second, 0x0031), 3);
 }
 
 void TestDeviceKindPages::controlRow()

@@ -68,14 +68,6 @@ QStringList tabTexts(QtMaterialTabs *tabs)
     return texts;
 }
 
-int opcodeCount(const SimulatedDevice &device, quint16 opcode)
-{
-    int n = 0;
-    for (const QByteArray &frame : device.framesFromStation)
-        n += panelbus::opcodeOf(frame) == opcode ? 1 : 0;
-    return n;
-}
-
 } // namespace
 
 class TestRoomOperate : public QObject
@@ -349,9 +341,9 @@ void TestRoomOperate::refreshPictureStartsOver()
     QCOMPARE(bannerStatus(tab), QString("Refresh Successfully"));
     QVERIFY(panels.at(0)->isRefreshFinished());
     QVERIFY(panelbus::settle(*answering));
-    QCOMPARE(opcodeCount(*answering, 0x0033), 2);
+    QCOMPARE(panelbus::opcodeCount(*answering, 0x0033), 2);
     QVERIFY(panelbus::settle(*silent));
-    QCOMPARE(opcodeCount(*silent, 0xEFFD), 11);
+    QCOMPARE(panelbus::opcodeCount(*silent, 0xEFFD), 11);
 }
 
 void TestRoomOperate::entriesThatKeepTheTabs_data()
@@ -496,8 +488,8 @@ void TestRoomOperate::allSwitchReachesOnlyTheShownTab()
         for (SimulatedDevice *d : {first, second, ac, floorHeat})
             if (!panelbus::settle(*d))
                 return QList<int>();
-        return QList<int>{opcodeCount(*first, 0x0031), opcodeCount(*second, 0x0031), opcodeCount(*ac, 0xE0EE),
-                          opcodeCount(*floorHeat, 0xE3D8)};
+        return QList<int>{panelbus::opcodeCount(*first, 0x0031), panelbus::opcodeCount(*second, 0x0031), panelbus::opcodeCount(*ac, 0xE0EE),
+                          panelbus::opcodeCount(*floorHeat, 0xE3D8)};
     };
 
     PageRoomOperate *page = open();
@@ -587,7 +579,7 @@ void TestRoomOperate::tabWithoutPanelsEndsWithTheStrip()
     QCOMPARE(bannerStatus(tab), QString("Refresh Successfully"));
     QTRY_VERIFY(tab->banner()->isHidden());
     QVERIFY(panelbus::settle(*sensor));
-    QCOMPARE(opcodeCount(*sensor, 0x012C), 11);
+    QCOMPARE(panelbus::opcodeCount(*sensor, 0x012C), 11);
 }
 
 void TestRoomOperate::controlRow()
