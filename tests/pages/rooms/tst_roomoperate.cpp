@@ -488,8 +488,8 @@ void TestRoomOperate::allSwitchReachesOnlyTheShownTab()
         for (SimulatedDevice *d : {first, second, ac, floorHeat})
             if (!panelbus::settle(*d))
                 return QList<int>();
-        return QList<int>{panelbus::opcodeCount(*first, 0x0031), panelbus::opcodeCount(*second, 0x0031), panelbus::opcodeCount(*ac, 0xE0EE),
-                          panelbus::opcodeCount(*floorHeat, 0xE3D8)};
+        return QList<int>{panelbus::opcodeCount(*first, 0x0031), panelbus::opcodeCount(*second, 0x0031),
+                          panelbus::opcodeCount(*ac, 0xE0EE), panelbus::opcodeCount(*floorHeat, 0xE3D8)};
     };
 
     PageRoomOperate *page = open();
