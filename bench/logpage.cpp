@@ -14,6 +14,7 @@
 #include "pages/messages/pagelog.h"
 #include "resources/stationresources.h"
 #include "shell/savefilename.h"
+#include "tests/support/processmemory.h"
 #include "tests/support/projectfixture.h"
 #include "tests/support/testenv.h"
 
@@ -36,26 +37,6 @@ void print(const char *name, double value)
 {
     std::printf("%s %.0f\n", name, value);
     std::fflush(stdout);
-}
-
-// A figure of /proc/self/status in MB ("VmRSS", "VmHWM"); -1 when it cannot be read.
-double statusMb(const QByteArray &key)
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(key + ":"))
-            return line.mid(key.size() + 1).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return -1;
-}
-
-// Lets the peak memory figure start again from the current use (Linux: writing 5 to clear_refs).
-bool resetPeakMemory()
-{
-    QFile refs("/proc/self/clear_refs");
-    return refs.open(QIODevice::WriteOnly) && refs.write("5") == 1;
 }
 
 // The longest turn of the event loop: a timer that fires on every turn notes the longest gap between two firings.
@@ -150,12 +131,12 @@ int main(int argc, char *argv[])
     SaveFileName::setHook([&](QWidget *, const QString &, const QString &, const QString &) { return path; });
     QString toast;
     QObject::connect(&gBroadcastSocket, &BroadcastSocket::signalsInformation, [&](QString text) { toast = text; });
-    const double before = statusMb("VmRSS");
+    const double before = residentKb() / 1024.0;
     const bool reset = resetPeakMemory();
     clock.restart();
     emit page.findChild<QtMaterialLabel *>("labelExport")->signalsPressed();
     print("export_ms", clock.elapsed());
-    const double peak = statusMb("VmHWM");
+    const double peak = peakResidentKb() / 1024.0;
     print("peak_rss_mb", peak);
     if (reset)
         print("export_rss_growth_mb", peak - before);

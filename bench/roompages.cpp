@@ -21,6 +21,7 @@
 #include "shell/mainwindow.h"
 #include "shell/projectswitch.h"
 #include "tests/support/privatenetwork.h"
+#include "tests/support/processmemory.h"
 #include "tests/support/simulateddevice.h"
 #include "tests/support/testenv.h"
 
@@ -50,19 +51,6 @@ void print(const char *name, double value)
 void print(const QString &name, double value)
 {
     print(name.toLatin1().constData(), value);
-}
-
-// Resident set size of the process in MB, from /proc.
-double residentMb()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return 0;
 }
 
 // Every light has a bus address of its own: light i of room r is on subnet 10 + r / 60, device 1 + (r % 60) * 4 + i.
@@ -165,7 +153,7 @@ int main(int argc, char **argv)
         QWidget bare;
         bare.showMaximized();
         app.processEvents();
-        bareMb = residentMb();
+        bareMb = residentKb() / 1024.0;
     }
 
     for (int rooms : {30, 300, 3000}) {
@@ -181,7 +169,7 @@ int main(int argc, char **argv)
         print(QString("open_home_ms_per_room_%1").arg(rooms), homeMs / rooms);
         if (rooms == 3000) {
             app.processEvents();
-            print("rss_mb", residentMb());
+            print("rss_mb", residentKb() / 1024.0);
             print("bare_mb", bareMb);
             print("data_mb", QFileInfo(db).size() / 1048576.0);
         }

@@ -18,10 +18,11 @@
 #include "pages/settings/projecttransfer.h"
 #include "tests/support/exchangeserver.h"
 #include "tests/support/privatenetwork.h"
+#include "tests/support/processmemory.h"
+#include "tests/support/testarchive.h"
 #include "tests/support/testenv.h"
 
 #include <QApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -50,23 +51,10 @@ void print(const char *name, double value, int decimals = 0)
     std::fflush(stdout);
 }
 
-qint64 statusKb(const char *field)
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(int(qstrlen(field))).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-
-// Lets the peak resident memory (VmHWM) start again from what the process holds now.
+// Lets the peak resident memory start again from what the process holds now.
 void resetPeak()
 {
-    QFile clear("/proc/self/clear_refs");
-    if (!clear.open(QIODevice::WriteOnly) || clear.write("5") != 1)
+    if (!resetPeakMemory())
         std::fprintf(stderr, "cannot reset the peak memory; growth figures are upper bounds\n");
 }
 
@@ -74,23 +62,14 @@ void resetPeak()
 template <typename Step> void measure(const char *name, Step step)
 {
     resetPeak();
-    const qint64 before = statusKb("VmRSS:");
+    const qint64 before = residentKb();
     QElapsedTimer timer;
     timer.start();
     step();
     const double ms = double(timer.nsecsElapsed()) / 1e6;
-    const double growth = double(statusKb("VmHWM:") - before) / 1024.0;
+    const double growth = double(peakResidentKb() - before) / 1024.0;
     print(QByteArray(name).append("_ms").constData(), ms);
     print(QByteArray(name).append("_peak_rss_growth_mb").constData(), growth, 1);
-}
-
-QByteArray sha1Of(const QString &path)
-{
-    QFile file(path);
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
-        return QByteArray();
-    return hash.result();
 }
 
 // As the download dialog keeps a piece: appended to the archive file, which is open only meanwhile.
@@ -177,7 +156,7 @@ int main(int argc, char **argv)
     measure("pack", [&] { packed = compressProjects({projectName}, archive->fileName()); });
     const qint64 archiveSize = QFileInfo(archive->fileName()).size();
     print("archive_mb", double(archiveSize) / (1024 * 1024), 1);
-    const QByteArray archiveHash = sha1Of(archive->fileName());
+    const QByteArray archiveHash = testarchive::sha1Of(archive->fileName());
     if (!packed)
         std::fprintf(stderr, "packing failed\n");
 
@@ -191,7 +170,7 @@ int main(int argc, char **argv)
                          [](QString error) { std::fprintf(stderr, "upload: %s\n", qUtf8Printable(error)); });
         client.uploadFile(exchangeServerUrl("/v1/dbUpload"), archive->fileName(), 0);
     });
-    if (token.isEmpty() || sha1Of(QDir(store.path()).filePath(token + ".zip")) != archiveHash)
+    if (token.isEmpty() || testarchive::sha1Of(QDir(store.path()).filePath(token + ".zip")) != archiveHash)
         std::fprintf(stderr, "the server did not keep the archive whole\n");
 
     // Back down by the token, into a file of its own, piece by piece as the download dialog takes it.
@@ -206,7 +185,7 @@ int main(int argc, char **argv)
                          [](QString error) { std::fprintf(stderr, "download: %s\n", qUtf8Printable(error)); });
         client.postJson(exchangeServerUrl("/v1/dbDownload"), token);
     });
-    if (sha1Of(fetched->fileName()) != archiveHash)
+    if (testarchive::sha1Of(fetched->fileName()) != archiveHash)
         std::fprintf(stderr, "the archive fetched from the server differs\n");
 
     // The same with a receiver that is slow to take each piece, as a user interface busy painting is: the server
@@ -224,7 +203,7 @@ int main(int argc, char **argv)
                          [](QString error) { std::fprintf(stderr, "slow download: %s\n", qUtf8Printable(error)); });
         client.postJson(exchangeServerUrl("/v1/dbDownload"), token);
     });
-    if (sha1Of(fetchedSlowly->fileName()) != archiveHash)
+    if (testarchive::sha1Of(fetchedSlowly->fileName()) != archiveHash)
         std::fprintf(stderr, "the archive fetched slowly from the server differs\n");
 
     // Station to station: the sender posts to the receiver's server on its host address, port 8080.
@@ -247,7 +226,7 @@ int main(int argc, char **argv)
         while (!whole)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
     });
-    if (sha1Of(received->fileName()) != archiveHash)
+    if (testarchive::sha1Of(received->fileName()) != archiveHash)
         std::fprintf(stderr, "the archive received from the station differs\n");
 
     // The import of what arrived.
@@ -255,8 +234,8 @@ int main(int argc, char **argv)
     ImportResult result = ImportResult::InvalidArchive;
     measure("import", [&] { result = importProjectArchive(received->fileName(), &added); });
     if (result != ImportResult::Imported || added != QStringList{QString(projectName) + "_1"} ||
-        sha1Of(projectFolderPath(added.value(0)) + "/photo_Room_25.png") !=
-            sha1Of(projectFolderPath(projectName) + "/photo_Room_25.png"))
+        testarchive::sha1Of(projectFolderPath(added.value(0)) + "/photo_Room_25.png") !=
+            testarchive::sha1Of(projectFolderPath(projectName) + "/photo_Room_25.png"))
         std::fprintf(stderr, "the import went wrong\n");
 
     stub.closeWriteChannel();

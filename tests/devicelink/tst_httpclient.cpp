@@ -3,6 +3,7 @@
 #include "devicelink/httpclient.h"
 #include "devicelink/httpstreamedpost.h"
 #include "tests/support/exchangeserver.h"
+#include "tests/support/processmemory.h"
 #include "tests/support/testarchive.h"
 #include "tests/support/testenv.h"
 
@@ -417,46 +418,6 @@ bool writeNoise(const QString &path, qint64 size)
     return true;
 }
 
-QByteArray sha1Of(const QString &path)
-{
-    QFile file(path);
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
-        return QByteArray();
-    return hash.result();
-}
-
-// Peak resident memory of this process in kilobytes since the last resetPeakMemory(); -1 where unknown.
-qint64 peakMemoryKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-
-qint64 currentMemoryKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-
-bool resetPeakMemory()
-{
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
-}
-
 } // namespace
 
 void TestHttpClient::largeUploadArrivesWhole()
@@ -478,7 +439,7 @@ void TestHttpClient::largeUploadArrivesWhole()
     QCOMPARE(finished.count(), 1);
     QCOMPARE(server.requests().size(), 1);
     QCOMPARE(server.requests().at(0).header("Content-Length").toLongLong(), QFileInfo(big).size());
-    QCOMPARE(sha1Of(server.archivePath(QStringLiteral("4711"))), sha1Of(big));
+    QCOMPARE(testarchive::sha1Of(server.archivePath(QStringLiteral("4711"))), testarchive::sha1Of(big));
     // Read from the file as the connection takes it: progress is told along the way, not only at the end.
     QVERIFY2(percent.count() > 2, qPrintable(QString::number(percent.count())));
     QCOMPARE(percent.last().at(0).toInt(), 100);
@@ -515,7 +476,7 @@ void TestHttpClient::replyInPiecesArrivesWholeAndInOrder()
     QCOMPARE(failed.count(), 0);
     QCOMPARE(finished.count(), 1);
     QVERIFY(finished.at(0).at(0).toByteArray().isEmpty());
-    QCOMPARE(sha1Of(received), sha1Of(stored));
+    QCOMPARE(testarchive::sha1Of(received), testarchive::sha1Of(stored));
     QVERIFY2(pieces > 1 && largest <= HttpStreamedPost::ReadBufferBytes,
              qPrintable(QString("%1 pieces, largest %2").arg(pieces).arg(largest)));
 }
@@ -694,8 +655,8 @@ void TestHttpClient::replyInPiecesHoldsASlowReceiverToOneBuffer()
     QVERIFY(!server.downloadUrl().isEmpty());
     const qint64 size = 32 * 1024 * 1024 + 5;
     QVERIFY(writeNoise(server.archivePath(QStringLiteral("0815")), size));
-    const bool memoryKnown = resetPeakMemory() && peakMemoryKb() >= 0;
-    const qint64 before = currentMemoryKb();
+    const bool memoryKnown = resetPeakMemory() && peakResidentKb() >= 0;
+    const qint64 before = residentKb();
 
     HttpClient client;
     client.setReplyInPieces(true);
@@ -715,11 +676,11 @@ void TestHttpClient::replyInPiecesHoldsASlowReceiverToOneBuffer()
         QVERIFY(!work.result().isEmpty());
     });
     client.postJson(server.downloadUrl(), QStringLiteral("0815"));
-    const qint64 growthKb = peakMemoryKb() - before;
+    const qint64 growthKb = peakResidentKb() - before;
 
     QCOMPARE(failed.count(), 0);
     QCOMPARE(finished.count(), 1);
-    QCOMPARE(received.result(), sha1Of(server.archivePath(QStringLiteral("0815"))));
+    QCOMPARE(received.result(), testarchive::sha1Of(server.archivePath(QStringLiteral("0815"))));
     // However far ahead the sender is, no piece is larger than the connection's buffer ...
     QVERIFY2(largest <= HttpStreamedPost::ReadBufferBytes,
              qPrintable(QString("%1 pieces, largest %2").arg(pieces).arg(largest)));
@@ -745,19 +706,19 @@ void TestHttpClient::transfersHoldNoArchiveInMemory()
     ExchangeServer server;
     server.setStorageFolder(store.path());
     QVERIFY(server.start());
-    if (!resetPeakMemory() || peakMemoryKb() < 0)
+    if (!resetPeakMemory() || peakResidentKb() < 0)
         QSKIP("the platform does not tell the peak memory of a process");
 
     // Up from the file to the server's file, and back down in pieces to another file.
     HttpClient client;
     QSignalSpy finished(&client, &HttpClient::signalsReplyFinished);
-    const qint64 before = currentMemoryKb();
+    const qint64 before = residentKb();
     client.uploadFile(server.url(QStringLiteral("/v1/dbUpload")), big, 0);
     QCOMPARE(finished.count(), 1);
-    const qint64 uploadGrowth = peakMemoryKb() - before;
+    const qint64 uploadGrowth = peakResidentKb() - before;
 
     QVERIFY(resetPeakMemory());
-    const qint64 beforeDownload = currentMemoryKb();
+    const qint64 beforeDownload = residentKb();
     client.setReplyInPieces(true);
     const QString received = m_home.filePath(QStringLiteral("memory-back.zip"));
     QFile file(received);
@@ -766,8 +727,8 @@ void TestHttpClient::transfersHoldNoArchiveInMemory()
     client.postJson(server.url(QStringLiteral("/v1/dbDownload")), QStringLiteral("4711"));
     file.close();
     QCOMPARE(finished.count(), 2);
-    const qint64 downloadGrowth = peakMemoryKb() - beforeDownload;
-    QCOMPARE(sha1Of(received), sha1Of(big));
+    const qint64 downloadGrowth = peakResidentKb() - beforeDownload;
+    QCOMPARE(testarchive::sha1Of(received), testarchive::sha1Of(big));
 
     // A copy of the archive would be 64 MB; what may be in flight is a few buffers.
     QVERIFY2(uploadGrowth < 24 * 1024, qPrintable(QString("upload grew %1 kB").arg(uploadGrowth)));

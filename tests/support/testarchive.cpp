@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "core/projectfolders.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -41,6 +42,15 @@ QString makeProjectArchive(const QString &workDir, const QString &projectName, i
     if (!compressProjects({projectName}, zipPath))
         return QString();
     return zipPath;
+}
+
+QByteArray sha1Of(const QString &path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return QByteArray();
+    return hash.result();
 }
 
 } // namespace testarchive

@@ -1,6 +1,7 @@
 #pragma once
 // Builds real project archives for the tests of project exchange.
 
+#include <QByteArray>
 #include <QString>
 
 namespace testarchive {
@@ -10,5 +11,8 @@ namespace testarchive {
 // own compressProjects into workDir/<projectName>.zip. Returns the archive's path, or an empty text when
 // something failed.
 QString makeProjectArchive(const QString &workDir, const QString &projectName, int payloadBytes);
+
+// The SHA-1 of a file's bytes, to tell that a transfer arrived byte for byte; empty when it cannot be read.
+QByteArray sha1Of(const QString &path);
 
 } // namespace testarchive
