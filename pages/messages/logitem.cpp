@@ -3,6 +3,7 @@
 #include "core/queryhelpers.h"
 #include "devicelink/messagerecords.h"
 #include "materialwidgets/qtmaterialstyle.h"
+#include "pages/messages/logpageframe.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -71,10 +72,8 @@ void LogItem::paintEvent(QPaintEvent *event)
     const int h = height();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (checkBoxVisible) {
-        const QString box = checked ? ":/myImages/png/icon_checkbox2_on.png" : ":/myImages/png/icon_checkbox2_off.png";
-        painter.drawPixmap(QRect(20, (h - 20) / 2, 20, 20), QPixmap(box));
-    }
+    if (checkBoxVisible)
+        LogPageFrame::paintRowCheckBox(painter, h, checked);
 
     painter.setBrush(Qt::NoBrush);
     painter.setFont(QtMaterialStyle::instance().themeFont(8));

@@ -11,6 +11,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QPainter>
 #include <QGridLayout>
 #include <QPixmap>
 
@@ -153,4 +154,10 @@ void LogPageFrame::showLastWeek(QDateTimeEdit *start, QDateTimeEdit *end)
 QVariantList LogPageFrame::storedRange(const QDateTimeEdit *start, const QDateTimeEdit *end)
 {
     return {start->dateTime().toString(storedTimeFormat), end->dateTime().toString(storedTimeFormat)};
+}
+
+void LogPageFrame::paintRowCheckBox(QPainter &painter, int rowHeight, bool checked)
+{
+    const QString box = checked ? ":/myImages/png/icon_checkbox2_on.png" : ":/myImages/png/icon_checkbox2_off.png";
+    painter.drawPixmap(QRect(20, (rowHeight - 20) / 2, 20, 20), QPixmap(box));
 }

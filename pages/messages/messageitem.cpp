@@ -5,6 +5,7 @@
 #include "core/roomname.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialstyle.h"
+#include "pages/messages/logpageframe.h"
 #include "pages/messages/messagedlg.h"
 
 #include <QPainter>
@@ -131,10 +132,8 @@ void MessageItem::paintEvent(QPaintEvent *event)
     const int h = height();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (checkBoxVisible) {
-        const QString box = checked ? ":/myImages/png/icon_checkbox2_on.png" : ":/myImages/png/icon_checkbox2_off.png";
-        painter.drawPixmap(QRect(20, (h - 20) / 2, 20, 20), QPixmap(box));
-    }
+    if (checkBoxVisible)
+        LogPageFrame::paintRowCheckBox(painter, h, checked);
 
     painter.setBrush(Qt::NoBrush);
     painter.setPen(textColor());
