@@ -11,8 +11,8 @@
 
 #include <QDateTime>
 #include <QFileInfo>
-#include <QPainter>
 #include <QGridLayout>
+#include <QPainter>
 #include <QPixmap>
 
 namespace {
