@@ -40,9 +40,10 @@
 
 void registerStationPages()
 {
-    // One line per page: PageFactory::registerPage("Id", PageFactory::creatorOf<PageClass>());
-    // The ids still without a line are listed by PageFactory::missingPageIds().
+    // One line per page: PageFactory::registerPage("Id", PageFactory::creatorOf<PageClass>()).
+    // The app tests fail when an id of the table has no line here.
     PageFactory::registerPage("Change Device Address", PageFactory::creatorOf<PageSettingChangeDeviceAddress>());
+    PageFactory::registerPage("Network Setting", PageFactory::creatorOf<PageSettingNetwork>());
     PageFactory::registerPage("About", PageFactory::creatorOf<PageSettingAbout>());
     PageFactory::registerPage("Project Setting", PageFactory::creatorOf<PageSettingProject>());
     PageFactory::registerPage("Project Information", PageFactory::creatorOf<PageSettingProjectInformation>());

@@ -13,9 +13,10 @@
 #include "resources/stationresources.h"
 #include "shell/orvmessagebox.h"
 #include "shell/unlockdlg.h"
-#include "tests/support/stationfixture.h"
 #include "tests/support/privatenetwork.h"
 #include "tests/support/simulateddevice.h"
+#include "tests/support/simulatedgateway.h"
+#include "tests/support/stationfixture.h"
 #include "tests/support/testenv.h"
 
 #include <QAbstractButton>
@@ -27,118 +28,12 @@
 
 namespace {
 
-constexpr quint8 gatewaySubnet = 1;
-constexpr quint8 gatewayDevice = 100;
-const QHostAddress busBroadcast(QStringLiteral("127.255.255.255"));
+constexpr quint8 gatewaySubnet = SimulatedGateway::subnet;
+constexpr quint8 gatewayDevice = SimulatedGateway::device;
 
-// The gateway on the bus: keeps its server settings, answers the station's 0x2024 sub-commands with 0x2025
-// as the module does, and can be told to stay silent, to fail, or to answer under another address.
-class Gateway : public QObject
-{
-public:
-    Gateway() : device(new SimulatedDevice(gatewaySubnet, gatewayDevice, BroadcastSocket::UdpPort))
-    {
-        device->answers = false;
-        connect(device.data(), &SimulatedDevice::frameFromStation, this, &Gateway::answer);
-    }
-
-    bool isBound() const { return device->isBound(); }
-
-    // Every 0x2024 request the station sent to the gateway, as received.
-    QList<QByteArray> requests() const
-    {
-        QList<QByteArray> out;
-        for (const QByteArray &frame : device->framesFromStation) {
-            if (quint8(frame[21]) == 0x20 && quint8(frame[22]) == 0x24)
-                out << frame;
-        }
-        return out;
-    }
-    // The payloads of those requests.
-    QList<QByteArray> payloads() const
-    {
-        QList<QByteArray> out;
-        for (const QByteArray &frame : requests())
-            out << frame.mid(25, quint8(frame[16]) - 11);
-        return out;
-    }
-
-    void send(const QByteArray &frame) { device->sendDatagram(frame, busBroadcast, BroadcastSocket::UdpPort); }
-    void reply(const QByteArray &payload)
-    {
-        send(makeDeviceFrame(replySubnet, replyDevice, 0x2025, stationfixture::stationSubnet,
-                             stationfixture::stationDevice, payload));
-    }
-
-    // Server settings held by the module.
-    QByteArray address = QByteArray::fromHex("C6336464"); // 198.51.100.100
-    quint16 port = 6100;
-    QByteArray password = "wxyz";
-    quint8 serverType = 1;
-    QByteArray domain = "gw.zoduv.invalid";
-
-    // Sub-commands it does not answer, and the status it answers for each (0xF8 where not set).
-    QSet<quint8> silentFor;
-    QMap<quint8, quint8> status;
-    quint8 replySubnet = gatewaySubnet;
-    quint8 replyDevice = gatewayDevice;
-
-private:
-    static QByteArray padded(QByteArray bytes, int size)
-    {
-        bytes = bytes.left(size);
-        return bytes + QByteArray(size - bytes.size(), '\0');
-    }
-
-    void answer(const QByteArray &frame)
-    {
-        if (quint8(frame[21]) != 0x20 || quint8(frame[22]) != 0x24)
-            return;
-        const QByteArray p = frame.mid(25, quint8(frame[16]) - 11);
-        const quint8 sub = p.isEmpty() ? 0 : quint8(p.at(0));
-        if (silentFor.contains(sub))
-            return;
-        const char done = char(status.value(sub, 0xF8));
-        QByteArray out;
-        switch (sub) {
-        case 0x08:
-            out = QByteArray("\x08", 1) + done + address + char(port >> 8) + char(port & 0xFF) + padded(password, 4) +
-                  char(serverType);
-            break;
-        case 0x09:
-            address = p.mid(1, 4);
-            port = quint16((quint8(p[5]) << 8) | quint8(p[6]));
-            password = p.mid(7, 4);
-            serverType = quint8(p[11]);
-            out = QByteArray("\x09", 1) + done;
-            break;
-        case 0xBC:
-            out = QByteArray("\xBC\x01", 2) + done + padded(domain, 48);
-            break;
-        case 0xBD:
-            domain = p.mid(2, 48);
-            domain.truncate(domain.indexOf('\0') < 0 ? domain.size() : domain.indexOf('\0'));
-            out = QByteArray("\xBD\x01", 2) + done;
-            break;
-        default:
-            return;
-        }
-        reply(out);
-    }
-
-    QScopedPointer<SimulatedDevice> device;
-};
-
-// The frame the module sends while its PRG button is held: payload byte 20 is the mark, bytes 25-32 the MAC.
 QByteArray searchFrame(quint8 mark = 0xFB, int payloadLength = 33, const char *macHex = "a1b2c3d4e5f60718")
 {
-    QByteArray payload(payloadLength, '\0');
-    if (payloadLength > 20)
-        payload[20] = char(mark);
-    const QByteArray mac = QByteArray::fromHex(macHex);
-    for (int i = 0; i < mac.size() && 25 + i < payloadLength; ++i)
-        payload[25 + i] = mac[i];
-    return makeDeviceFrame(gatewaySubnet, gatewayDevice, 0x000F, 255, 255, payload);
+    return gatewaySearchFrame(mark, payloadLength, macHex);
 }
 
 QString networkValue(const QString &column)
@@ -237,7 +132,7 @@ private:
 
     QTemporaryDir home;
     QScopedPointer<PageSettingNetwork> page;
-    QScopedPointer<Gateway> gateway;
+    QScopedPointer<SimulatedGateway> gateway;
     QScopedPointer<QSignalSpy> toasts;
     QScopedPointer<QSignalSpy> pageRequests;
     QList<QByteArray> handled;
@@ -330,7 +225,7 @@ void TestNetworkPage::enterPage()
 
 void TestNetworkPage::openStationNetwork()
 {
-    gateway.reset(new Gateway);
+    gateway.reset(new SimulatedGateway(stationfixture::stationSubnet, stationfixture::stationDevice));
     QVERIFY(gateway->isBound());
     QVERIFY(gBroadcastSocket.connectNetwork());
 }
