@@ -65,8 +65,8 @@ void CppSQLite3DB::open()
         closeRoutineOwner = app;
     }
     if (!m_handle->open()) {
-        qDebug() << "database open error.";
         m_lastOpenError = m_handle->lastError();
+        qWarning().noquote() << "database open error:" << m_path << m_lastOpenError.text();
     }
 }
 
@@ -106,10 +106,15 @@ QSqlQuery CppSQLite3DB::runStatement(const QString &sql, const QVariantList &val
         done = query.exec();
     }
     if (!done)
-        qDebug() << "Error: Fail to exec sql." << query.lastError();
+        logFailure(sql, query.lastError());
     if (ok)
         *ok = done;
     return query;
+}
+
+void CppSQLite3DB::logFailure(const QString &sql, const QSqlError &error)
+{
+    qWarning().noquote() << "Error: Fail to exec sql." << error.text() << "SQL:" << sql;
 }
 
 bool CppSQLite3DB::execSql(const QString &sql)
@@ -152,7 +157,7 @@ bool CppSQLite3DB::isColumnExist(const QString &table, const QString &column)
     QSqlQuery query(*m_handle);
     const QString sql = "PRAGMA table_info(" + table + ")";
     if (!query.prepare(sql) || !query.exec()) {
-        qDebug() << "Error: Fail to exec sql." << query.lastError();
+        logFailure(sql, query.lastError());
         return false;
     }
     bool found = false;
@@ -174,7 +179,7 @@ bool CppSQLite3DB::addColumn(const QString &table, const QString &column, const 
     QSqlQuery query(*m_handle);
     const bool ok = query.exec(sql);
     if (!ok)
-        qDebug() << "Error: Fail to add column." << query.lastError() << "\nSQL:" << sql;
+        qWarning().noquote() << "Error: Fail to add column." << query.lastError().text() << "SQL:" << sql;
     return ok;
 }
 
@@ -268,7 +273,7 @@ QSqlQuery CppSQLite3DB::runPrepared(const QString &sql, const QVariantList &valu
         QSqlQuery query(*m_handle);
         query.setForwardOnly(true);
         if (!query.prepare(sql)) {
-            qDebug() << "Error: Fail to exec sql." << query.lastError();
+            logFailure(sql, query.lastError());
             if (ok)
                 *ok = false;
             return query;
@@ -281,7 +286,7 @@ QSqlQuery CppSQLite3DB::runPrepared(const QString &sql, const QVariantList &valu
     bindValues(query, values, true);
     const bool done = query.exec();
     if (!done)
-        qDebug() << "Error: Fail to exec sql." << query.lastError();
+        logFailure(sql, query.lastError());
     if (ok)
         *ok = done;
     return query;

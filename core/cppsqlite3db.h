@@ -24,13 +24,14 @@ class QSqlDatabase;
 //        QSqlQuery q = gDatabase.querySql("select * from tbl_room where room_name=?", {name});
 //    The query helpers of core/queryhelpers.h take the same value list. A null QString binds as the empty
 //    text, as '%s' of an empty text would; QVariant() binds SQL NULL.
-//  - Steps that must happen together run between beginTransaction() and commitTransaction(), or
-//    rollbackTransaction() when a step fails. Transactions nest (savepoints), so a function that uses one can be
+//  - Steps that must happen together run under an SqlTransaction (core/sqltransaction.h), which rolls back
+//    unless committed. Transactions nest (savepoints), so a function that uses one can be
 //    called from inside another.
 //
 // The connection opens itself on demand: setDatabaseName() only stores the path; the next statement opens it
 // (creating an empty file when none exists). A project switch is close(), setDatabaseName(path), then statements.
-// Failures never raise: they go to the debug log and come back as false or as a query without rows.
+// Failures never raise: each is logged once as a warning with its reason and statement, and comes back as false
+// (which no caller may ignore) or as an inactive query without rows.
 // Open connections are closed when the application object is destroyed, so a program may end without close().
 class CppSQLite3DB : public QObject
 {
@@ -44,9 +45,9 @@ public:
     QString databaseName() const { return m_path; }
 
     // Runs one statement and drops its rows; true when it succeeded.
-    bool execSql(const QString &sql);
+    [[nodiscard]] bool execSql(const QString &sql);
     // As above with the values bound, in order, to the `?` placeholders of sql.
-    bool execSql(const QString &sql, const QVariantList &values);
+    [[nodiscard]] bool execSql(const QString &sql, const QVariantList &values);
 
     // Runs one statement; the query comes back executed and positioned before its first row, or inactive and
     // without rows when the statement failed. Finish it (or let it go out of scope) before the next close().
@@ -60,14 +61,15 @@ public:
     // small statements that run for every bus frame, where parsing them anew costs more than running them. Read
     // the query and finish() it before the same statement runs again, which resets it.
     QSqlQuery queryPrepared(const QString &sql, const QVariantList &values);
-    bool execPrepared(const QString &sql, const QVariantList &values);
+    [[nodiscard]] bool execPrepared(const QString &sql, const QVariantList &values);
 
     // Exact, case-sensitive match among the ordinary tables.
     bool isTableExist(const QString &table);
     // Column names compare without regard to case; a missing table has no columns.
     bool isColumnExist(const QString &table, const QString &column);
     // Adds the column when missing; true when it exists afterwards. An empty type means TEXT, an empty default NULL.
-    bool addColumn(const QString &table, const QString &column, const QString &type, const QString &defaultValue);
+    [[nodiscard]] bool addColumn(const QString &table, const QString &column, const QString &type,
+                                 const QString &defaultValue);
     QStringList tables();
 
     QString lastErrorText() const;
@@ -75,8 +77,8 @@ public:
     // Name under which the current connection is registered with the SQL module; empty when closed.
     QString connectionName() const { return m_connectionName; }
 
-    bool beginTransaction();
-    bool commitTransaction();
+    [[nodiscard]] bool beginTransaction();
+    [[nodiscard]] bool commitTransaction();
     bool rollbackTransaction();
     int transactionDepth() const { return m_transactionDepth; }
 
@@ -95,6 +97,7 @@ private:
                            bool forwardOnly = false);
 
     QSqlQuery runPrepared(const QString &sql, const QVariantList &values, bool *ok);
+    static void logFailure(const QString &sql, const QSqlError &error);
     static void bindValues(QSqlQuery &query, const QVariantList &values, bool positional);
 
     QSqlDatabase *m_handle = nullptr;

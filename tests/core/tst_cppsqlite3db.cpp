@@ -3,6 +3,7 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "core/sqltransaction.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,6 +34,7 @@ private slots:
     void preparedStatementsRunAgainWithNewValues();
     void transactionRollsBack();
     void nestedTransactionUndoesOnlyItsOwnPart();
+    void guardRollsBackUnlessCommitted();
     void afterCommitWaitsForTheOutermostCommit();
     void afterCommitIsDroppedWithItsTransaction();
     void closeWithoutHandleDoesNothing();
@@ -60,7 +62,7 @@ void TestCppSQLite3DB::opensOnDemandAndCreatesTheFile()
 {
     QVERIFY(!gDatabase.isOpen());
     QVERIFY(!QFile::exists(dbPath()));
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
     QVERIFY(!gDatabase.execSql("select * from tbl_room"));
     QVERIFY(gDatabase.isOpen());
     QVERIFY(QFile::exists(dbPath()));
@@ -94,20 +96,20 @@ void TestCppSQLite3DB::failedOpenRetriesWithANewConnection()
 {
     gDatabase.setDatabaseName(QDir(m_dir->path()).filePath("no/such/folder/x.db3"));
     const int before = gDbConnectionCounter;
-    QTest::ignoreMessage(QtDebugMsg, "database open error.");
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^database open error:.*"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
     QVERIFY(!gDatabase.execSql("select 1"));
     QVERIFY(!gDatabase.isOpen());
     QVERIFY(!gDatabase.lastErrorText().isEmpty());
-    QTest::ignoreMessage(QtDebugMsg, "database open error.");
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^database open error:.*"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
     QVERIFY(!gDatabase.execSql("select 1"));
     QCOMPARE(gDbConnectionCounter, before + 2);
 }
 
 void TestCppSQLite3DB::failingStatementIsFalseAndQueryEmpty()
 {
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
     QSqlQuery query = gDatabase.querySql("select * from missing_table");
     QVERIFY(!query.isActive());
     QVERIFY(!query.next());
@@ -177,7 +179,7 @@ void TestCppSQLite3DB::boundValuesAreStoredAsGiven()
 void TestCppSQLite3DB::bracketedIndexColumn()
 {
     QVERIFY(gDatabase.execSql("create table tbl_x(id integer primary key,[index] integer)"));
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
     QVERIFY(!gDatabase.execSql("insert into tbl_x(index) values(1)"));
     QVERIFY(gDatabase.execSql("insert into tbl_x([index]) values(1)"));
 }
@@ -219,7 +221,7 @@ void TestCppSQLite3DB::preparedStatementsRunAgainWithNewValues()
         QCOMPARE(other.value(0).toString(), QString("other"));
     }
 
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
     QVERIFY(!gDatabase.execPrepared("insert into missing_table(n) values(?)", {1}));
 }
 
@@ -258,6 +260,55 @@ void TestCppSQLite3DB::nestedTransactionUndoesOnlyItsOwnPart()
     QVERIFY(query.next());
     QCOMPARE(query.value(0).toString(), QString("1"));
     QVERIFY(!gDatabase.commitTransaction());
+}
+
+static QString column(const QString &sql)
+{
+    QSqlQuery query = gDatabase.querySql(sql);
+    return query.next() ? query.value(0).toString() : QString("<no row>");
+}
+
+void TestCppSQLite3DB::guardRollsBackUnlessCommitted()
+{
+    QVERIFY(gDatabase.execSql("create table t(id integer primary key,a integer)"));
+    {
+        // Left without a commit, as a failing step leaves it.
+        SqlTransaction group;
+        QVERIFY(group.isOpen());
+        QVERIFY(gDatabase.execSql("insert into t(a) values(1)"));
+    }
+    QCOMPARE(gDatabase.transactionDepth(), 0);
+    QCOMPARE(column("select count(*) from t"), QString("0"));
+    {
+        SqlTransaction outer;
+        QVERIFY(gDatabase.execSql("insert into t(a) values(2)"));
+        {
+            SqlTransaction inner;
+            QVERIFY(gDatabase.execSql("insert into t(a) values(3)"));
+            // An inner group dropped leaves the outer one's rows.
+        }
+        {
+            SqlTransaction inner;
+            QVERIFY(gDatabase.execSql("insert into t(a) values(4)"));
+            QVERIFY(inner.commit());
+            QVERIFY(!inner.commit());
+        }
+        QCOMPARE(gDatabase.transactionDepth(), 1);
+        QVERIFY(outer.commit());
+    }
+    QCOMPARE(gDatabase.transactionDepth(), 0);
+    gDatabase.close();
+    QCOMPARE(column("select group_concat(a) from t"), QString("2,4"));
+
+    // A group that cannot begin on an unusable file cannot commit either.
+    gDatabase.close();
+    gDatabase.setDatabaseName(QDir(m_dir->path()).filePath("no/such/folder/x.db3"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^database open error:.*"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Error: Fail to exec sql\\..*SAVEPOINT.*"));
+    SqlTransaction refused;
+    QVERIFY(!refused.isOpen());
+    QVERIFY(!refused.commit());
+    QCOMPARE(gDatabase.transactionDepth(), 0);
 }
 
 void TestCppSQLite3DB::afterCommitWaitsForTheOutermostCommit()
