@@ -1053,12 +1053,12 @@ void TestDatabaseInit::emptyProjectFailureLeavesNoCopy()
     gDatabase.close();
     QDir().mkpath(gAppDirPath + "/database/New");
     const QString fresh = projectFile("New");
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
     QVERIFY(!createEmptyProjectDatabase(fresh));
     QVERIFY(!QFile::exists(fresh));
 
     // In place, the file stays whole: nothing of the half-done emptying remains.
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
     QVERIFY(!createEmptyProjectDatabase(projectFile("Home")));
     QVERIFY(QFile::exists(projectFile("Home")));
     QCOMPARE(rowCount("tbl_room"), 1);

@@ -72,11 +72,11 @@ void TestQueryHelpers::hasRecord()
 
 void TestQueryHelpers::missingTableLogsOnceAndHasNoRow()
 {
-    QTest::ignoreMessage(QtDebugMsg, execError);
+    QTest::ignoreMessage(QtWarningMsg, execError);
     QVERIFY(!queryHasRecord("select * from missing"));
-    QTest::ignoreMessage(QtDebugMsg, execError);
+    QTest::ignoreMessage(QtWarningMsg, execError);
     QCOMPARE(queryIntValue("select * from missing", "n"), 0);
-    QTest::ignoreMessage(QtDebugMsg, execError);
+    QTest::ignoreMessage(QtWarningMsg, execError);
     QStringList list{"old"};
     QCOMPARE(queryStringList("select * from missing", "n", list), 0);
     QVERIFY(list.isEmpty());

@@ -168,7 +168,7 @@ void TestRecordId::everyAllocatorReadsItsOwnColumn()
 void TestRecordId::missingTableGivesTheStartValue()
 {
     QVERIFY(gDatabase.execSql("drop table tbl_mood"));
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
     QCOMPARE(nextMoodId(), 1);
 }
 

@@ -214,7 +214,7 @@ void TestRoomDeletion::failedStepUndoesEverything()
     QVERIFY(gDatabase.execSql("drop table tbl_panel"));
 
     QSignalSpy removed(&gBroadcastSocket, &BroadcastSocket::signalsRemoveMessage);
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
     QVERIFY(!deleteRoom(3));
     QCOMPARE(removed.count(), 0);
     QCOMPARE(gDatabase.transactionDepth(), 0);

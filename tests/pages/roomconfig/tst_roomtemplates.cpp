@@ -430,7 +430,7 @@ void TestRoomTemplates::failedDeleteKeepsRoomsAndPictures()
 
     go("Room Template");
     QSignalSpy removed(&gBroadcastSocket, &BroadcastSocket::signalsRemoveMessage);
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
     tilesOf(templatesPage()->grid()).at(0)->deleteButton()->click();
 
     QCOMPARE(gDatabase.transactionDepth(), 0);
