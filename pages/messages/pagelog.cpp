@@ -28,12 +28,12 @@ namespace {
 
 // The rows of the list's statement, with the columns the workbook takes in its column order.
 const char exportSql[] = "select log_time,log_address,log_device,log_event,log_type from tbl_log "
-                         "where log_time>=? and log_time<=? order by log_time desc";
+                         "where log_time>=? and log_time<=? order by log_time desc,id desc";
 // Marked entries are deleted this many ids per statement.
 constexpr int deleteChunk = 500;
 // Listing reads this many entries per statement, and goes on in the same turn of the event loop for this long.
-constexpr int listSlice = 5000;
-constexpr qint64 listBudgetMs = 40;
+int listSlice = 5000;
+qint64 listBudgetMs = 40;
 
 QString placeholders(int count)
 {
@@ -76,6 +76,12 @@ PageLog::PageLog(const QString &id, const QString &name, QWidget *parent) : MyDi
     QScrollBar *bar = frame.canvas->verticalScrollBar();
     connect(bar, &QScrollBar::valueChanged, this, &PageLog::slotsScrolled);
     connect(bar, &QScrollBar::rangeChanged, this, &PageLog::slotsScrolled);
+}
+
+void PageLog::setListingPace(int sliceRows, qint64 budgetMs)
+{
+    listSlice = qMax(1, sliceRows);
+    listBudgetMs = qMax<qint64>(0, budgetMs);
 }
 
 QVariantList PageLog::range() const
@@ -124,15 +130,22 @@ void PageLog::loadLogs()
     listed.clear();
     listedUpTo = 0;
     listRange = range();
-    listSome();
+    listSome(false);
 }
 
-void PageLog::listSome()
+void PageLog::finishListing()
+{
+    if (!complete)
+        listSome(true);
+}
+
+void PageLog::listSome(bool toTheEnd)
 {
     QElapsedTimer turn;
     turn.start();
     bool more = true;
-    while (more && turn.elapsed() < listBudgetMs) {
+    // Every turn reads at least one slice, so the listing always moves on.
+    do {
         QSqlQuery query = gDatabase.readSql(
             "select id,log_time from tbl_log where id>? and log_time>=? and log_time<=? order by id limit ?",
             {listedUpTo, listRange.at(0), listRange.at(1), listSlice});
@@ -148,17 +161,17 @@ void PageLog::listSome()
             ++count;
         }
         more = count == listSlice;
-    }
+    } while (more && (toTheEnd || turn.elapsed() < listBudgetMs));
     if (more) {
         const quint64 run = listing;
         QTimer::singleShot(0, this, [this, run] {
-            if (run == listing)
-                listSome();
+            if (run == listing && !complete)
+                listSome(false);
         });
         return;
     }
 
-    // Newest first; entries of the same second newest written first.
+    // Newest first; entries of the same second newest written first (the export orders its rows alike).
     std::sort(listed.begin(), listed.end(), [](const Listed &a, const Listed &b) {
         const int order = std::memcmp(a.time, b.time, sizeof a.time);
         return order != 0 ? order > 0 : a.id > b.id;
@@ -235,6 +248,8 @@ void PageLog::labelDelete_pressed()
     }
     frame.showDeleteButtons(true);
     emit signalsLogsVisible(true);
+    // The count and the delete cover the whole range chosen, not the part of it read so far.
+    finishListing();
 
     ORVMessageBox box(QString::asprintf(tr("%d logs will be deleted.").toUtf8().constData(), markedCount()), 450, 160,
                       false, 2, nullptr);
@@ -264,6 +279,8 @@ void PageLog::labelDelete_pressed()
 
 void PageLog::pushButtonSelectAll_clicked()
 {
+    // Every entry of the range is marked, also those a listing under way has not reached yet.
+    finishListing();
     marks.fill(true);
     emit signalsLogsChecked(true);
 }
@@ -278,6 +295,8 @@ void PageLog::pushButtonCancel_clicked()
 
 void PageLog::labelExport_pressed()
 {
+    // Whether the range holds anything is known only once it is read to its end.
+    finishListing();
     if (ids.isEmpty()) {
         emit gBroadcastSocket.signalsInformation(tr("No logs"));
         return;

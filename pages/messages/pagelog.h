@@ -38,6 +38,13 @@ public:
     bool showMoreRows();
     // False while a long range is still being read.
     bool isListed() const { return complete; }
+    // Reads what is left of the range at once: what acts on the whole range (export, select all, delete) waits
+    // for it.
+    void finishListing();
+
+    // How many entries a listing reads per statement, and how long it goes on within one turn of the event loop
+    // (at least one statement per turn). Process-wide; tests slow it down to see a listing under way.
+    static void setListingPace(int sliceRows, qint64 budgetMs);
 
 signals:
     // The entries of the range are listed and the first rows built.
@@ -59,7 +66,7 @@ private slots:
 
 private:
     void loadLogs();
-    void listSome();
+    void listSome(bool toTheEnd);
     QVariantList range() const;
 
     QtMaterialDateTimeEdit *dateTimeEditStart = nullptr;

@@ -198,6 +198,11 @@ void PageSettingRoomManagerACInformation::pushButtonSave_clicked()
         emit gBroadcastSocket.signalsInformation(tr("Please input the complete content!"));
         return;
     }
+    QList<NamedField> numbers = {{tr("Subnet ID"), lineEditSubnet}, {tr("Device ID"), lineEditDevice}};
+    if (!ir)
+        numbers.append({tr("AC NO"), lineEditChannel});
+    if (!addressesFit(numbers))
+        return;
     if (!saveClimateRow(exists, roomId, acNo, ir ? 1 : 0, name, fieldNumber(lineEditSubnet),
                         fieldNumber(lineEditDevice), channel, checkBoxHide->isChecked() ? 1 : 0)) {
         emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
@@ -270,6 +275,10 @@ void PageSettingRoomManagerFloorHeatInformation::pushButtonSave_clicked()
         emit gBroadcastSocket.signalsInformation(tr("Please input the complete content!"));
         return;
     }
+    if (!addressesFit({{tr("Subnet ID"), lineEditSubnet},
+                       {tr("Device ID"), lineEditDevice},
+                       {tr("Floor Heat NO"), lineEditChannel}}))
+        return;
     if (!saveClimateRow(exists, roomId, fhNo, 0, name, fieldNumber(lineEditSubnet), fieldNumber(lineEditDevice),
                         fieldNumber(lineEditChannel), checkBoxHide->isChecked() ? 1 : 0)) {
         emit gBroadcastSocket.signalsInformation(tr("Save failed!"));

@@ -1,5 +1,7 @@
 #include "pages/roomconfig/formgrid.h"
 
+#include "core/globals.h"
+#include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmateriallineedit.h"
 
@@ -50,11 +52,30 @@ QtMaterialLineEdit *addressField(const QString &objectName)
     field->setObjectName(objectName);
     // Bottom 0: a bus address is never negative.
     field->setValidator(new QIntValidator(0, std::numeric_limits<int>::max(), field));
+    return field;
+}
+
+QtMaterialLineEdit *cappedAddressField(const QString &objectName)
+{
+    QtMaterialLineEdit *field = addressField(objectName);
     QObject::connect(field, &QLineEdit::textChanged, field, [field](const QString &text) {
         if (text.toInt() > 255)
             field->setText("255");
     });
     return field;
+}
+
+bool addressesFit(const QList<NamedField> &fields)
+{
+    for (const NamedField &named : fields) {
+        // Capping a typo to 255 would address every device of the subnet; the user gets to correct it instead.
+        if (fieldNumber(named.field) > 255) {
+            emit gBroadcastSocket.signalsInformation(
+                QCoreApplication::translate("AddressField", "%1 cannot be greater than 255!").arg(named.name));
+            return false;
+        }
+    }
+    return true;
 }
 
 int fieldNumber(const QLineEdit *field)

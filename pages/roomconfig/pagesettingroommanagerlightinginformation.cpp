@@ -159,6 +159,30 @@ void PageSettingRoomManagerLightingInformation::slotsIconEdit(QString iconName)
         pictureTile->setIconName(*chosen);
 }
 
+QList<NamedField> PageSettingRoomManagerLightingInformation::storedNumbers(int type) const
+{
+    const QString subnet = tr("Subnet ID");
+    const QString device = tr("Device ID");
+    const QString channel = tr("Channel NO");
+    if (type == SceneLight)
+        return {{subnet, rows[0].fields[0]},
+                {device, rows[0].fields[1]},
+                {tr("Area"), lineEditArea},
+                {tr("Scene"), lineEditScene}};
+    if (type != RgbLight)
+        return {{subnet, rows[0].fields[0]}, {device, rows[0].fields[1]}, {channel, rows[0].fields[2]}};
+    // The rows look alike on the page: each is named by its colour.
+    const QString colours[4] = {tr("Red"), tr("Green"), tr("Blue"), tr("White")};
+    QList<NamedField> numbers;
+    for (int r = 0; r < 4; ++r) {
+        const QString name = tr("%1 (%2)");
+        numbers.append({name.arg(subnet, colours[r]), rows[r].fields[0]});
+        numbers.append({name.arg(device, colours[r]), rows[r].fields[1]});
+        numbers.append({name.arg(channel, colours[r]), rows[r].fields[2]});
+    }
+    return numbers;
+}
+
 void PageSettingRoomManagerLightingInformation::pushButtonSave_clicked()
 {
     const QString name = lineEditName->text();
@@ -175,6 +199,8 @@ void PageSettingRoomManagerLightingInformation::pushButtonSave_clicked()
         emit gBroadcastSocket.signalsInformation(tr("Please input the complete content!"));
         return;
     }
+    if (!addressesFit(storedNumbers(type)))
+        return;
 
     const QString on = pictureTile->iconName();
     const int at = on.indexOf("on");

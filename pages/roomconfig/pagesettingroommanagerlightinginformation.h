@@ -2,6 +2,7 @@
 // The page "Light Information": one light of a room, its kind, picture and the bus address of each channel.
 // Saving rewrites all rows of the light (one per colour channel of an RGB light) as one transaction.
 
+#include "pages/roomconfig/formgrid.h"
 #include "shell/mydialog.h"
 
 class ManagerItem;
@@ -29,6 +30,8 @@ private:
         QtMaterialLineEdit *fields[3]; // subnet, device, channel
     };
     void showRow(const ChannelRow &row, bool shown);
+    // The number inputs a save of the kind type reads, with the names the user knows them by.
+    QList<NamedField> storedNumbers(int type) const;
 
     int lightId = 0;
     int roomId = 0;

@@ -75,6 +75,8 @@ void PageSettingRoomManagerPanelInformation::pushButtonSave_clicked()
         emit gBroadcastSocket.signalsInformation(tr("Please input the complete content!"));
         return;
     }
+    if (!addressesFit({{tr("Subnet ID"), lineEditSubnet}, {tr("Device ID"), lineEditDevice}}))
+        return;
     const bool used = queryHasRecord("select id from tbl_panel where subnet_id=? and device_id=?", {subnet, device});
     bool ok = true;
     if (!exists) {

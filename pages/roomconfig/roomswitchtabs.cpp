@@ -58,9 +58,9 @@ PageSettingRoomManagerMaster::PageSettingRoomManagerMaster(QWidget *parent) : My
 {
     if (objectName().isEmpty())
         setObjectName("PageSettingRoomManagerMaster");
-    lineEditSubnet = addressField("lineEditSubnet");
-    lineEditDevice = addressField("lineEditDevice");
-    lineEditChannel = addressField("lineEditChannel");
+    lineEditSubnet = cappedAddressField("lineEditSubnet");
+    lineEditDevice = cappedAddressField("lineEditDevice");
+    lineEditChannel = cappedAddressField("lineEditChannel");
     QGridLayout *grid = formGrid();
     addAddressRow(grid, 0, lineEditSubnet, lineEditDevice, lineEditChannel);
     grid->setRowStretch(2, 1);
@@ -107,9 +107,9 @@ PageSettingRoomManagerOccupation::PageSettingRoomManagerOccupation(QWidget *pare
     group->addButton(radioButtonUniversal, 0);
     group->addButton(radioButtonRelay, 1);
     radioButtonUniversal->setChecked(true);
-    lineEditSubnet = addressField("lineEditSubnet");
-    lineEditDevice = addressField("lineEditDevice");
-    lineEditChannel = addressField("lineEditChannel");
+    lineEditSubnet = cappedAddressField("lineEditSubnet");
+    lineEditDevice = cappedAddressField("lineEditDevice");
+    lineEditChannel = cappedAddressField("lineEditChannel");
     lineEditChannel->setText("5");
     labelHint = new QtMaterialLabel(
         tr("The default channel no is 5.If you change the channel value,please confirm again."), nullptr);

@@ -107,9 +107,10 @@ void PageSettingChangeDeviceAddress::textChanged(const QString &text)
     auto *field = qobject_cast<QtMaterialLineEdit *>(sender());
     if (!field)
         return;
-    const int limit = field == lineEditRetainDays ? 365 : 255;
-    if (text.toInt() > limit)
-        field->setText(QString::number(limit));
+    // Only the retention is capped while typing. A bus address above one byte is refused on saving instead: capped,
+    // it would become 255, the address of every device.
+    if (field == lineEditRetainDays && text.toInt() > 365)
+        field->setText("365");
 }
 
 void PageSettingChangeDeviceAddress::pushButtonSave_clicked()
@@ -117,6 +118,14 @@ void PageSettingChangeDeviceAddress::pushButtonSave_clicked()
     for (QtMaterialLineEdit *field : lockable) {
         if (field->text().isEmpty()) {
             emit gBroadcastSocket.signalsInformation(tr("Please input the complete content"));
+            return;
+        }
+    }
+    const QList<QPair<QString, QtMaterialLineEdit *>> addresses = {{tr("Subnet ID"), lineEditSubnetId},
+                                                                   {tr("Device ID"), lineEditDeviceId}};
+    for (const auto &address : addresses) {
+        if (address.second->text().toInt() > 255) {
+            emit gBroadcastSocket.signalsInformation(tr("%1 cannot be greater than 255!").arg(address.first));
             return;
         }
     }

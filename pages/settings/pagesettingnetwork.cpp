@@ -220,8 +220,6 @@ PageSettingNetwork::PageSettingNetwork(const QString &id, const QString &name, Q
     connect(projectCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &PageSettingNetwork::comboBoxChange);
     connect(macCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &PageSettingNetwork::comboBoxChange);
-    connect(subnetEdit, &QLineEdit::textChanged, this, &PageSettingNetwork::textChanged);
-    connect(deviceEdit, &QLineEdit::textChanged, this, &PageSettingNetwork::textChanged);
     for (QAbstractButton *radio : serverTypeGroup->buttons())
         connect(radio, &QAbstractButton::clicked, this, &PageSettingNetwork::radioButtonServerStyle_clicked);
     connect(searchLabel, &QtMaterialLabel::signalsPressed, this, &PageSettingNetwork::labelSearch_pressed);
@@ -417,13 +415,6 @@ bool PageSettingNetwork::eventFilter(QObject *watched, QEvent *event)
     return MyDialog::eventFilter(watched, event);
 }
 
-void PageSettingNetwork::textChanged(QString text)
-{
-    auto *field = qobject_cast<QLineEdit *>(sender());
-    if (field && text.toInt() > 255)
-        field->setText("255");
-}
-
 void PageSettingNetwork::radioButtonServerStyle_clicked()
 {
     const bool byAddress = serverIpRadio->isChecked();
@@ -465,6 +456,15 @@ void PageSettingNetwork::switchProject(const QString &name)
 
 void PageSettingNetwork::pushButtonSave_clicked()
 {
+    // A gateway address above one byte is refused before anything is asked or stored: capped, it would become 255,
+    // the address of every device.
+    const QList<QPair<QString, QLineEdit *>> addresses = {{tr("Subnet ID"), subnetEdit}, {tr("Device ID"), deviceEdit}};
+    for (const auto &address : addresses) {
+        if (address.second->text().toInt() > 255) {
+            emit gBroadcastSocket.signalsInformation(tr("%1 cannot be greater than 255!").arg(address.first));
+            return;
+        }
+    }
     ORVMessageBox box(tr("This save will also synchronize the modification of information in the device"), 500, 160,
                       true, 2, nullptr);
     if (box.exec() != QDialog::Accepted)

@@ -57,7 +57,6 @@ public:
 public slots:
     void slotsPageEnter();
     void comboBoxChange(int index);
-    void textChanged(QString text);
     void radioButtonServerStyle_clicked();
     void pushButtonSave_clicked();
     void labelSearch_pressed();

@@ -1,6 +1,7 @@
 // The device log page in the station's window: the last seven days newest first, the two-step delete of exactly
 // the marked entries (also entries whose rows are not built yet), and the export of the range to a workbook that
-// an independent reader opens.
+// an independent reader opens, in the list's order. Export and delete act on the whole range also while a long
+// range is still being read.
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
@@ -64,6 +65,9 @@ private slots:
     void exportWritesTheRange();
     void failedExportKeepsWhatWasThere();
     void longTextsAreCutAtACharacter();
+    void exportFollowsTheListWithinASecond();
+    void exportWhileListingTakesTheWholeRange();
+    void deleteWhileListingCoversTheWholeRange();
 
 private:
     PageLog *logPage() const { return qobject_cast<PageLog *>(pages.page("Log")); }
@@ -104,6 +108,7 @@ void TestLogPage::init()
 void TestLogPage::cleanup()
 {
     pages.close();
+    PageLog::setListingPace(5000, 40);
 }
 
 void TestLogPage::listsTheLastSevenDaysNewestFirst()
@@ -389,6 +394,82 @@ void TestLogPage::longTextsAreCutAtACharacter()
     pages.savePaths << file("long.xlsx");
     pressExport();
     QCOMPARE(workbookreader::read(file("long.xlsx")).values(1).value(3), event);
+}
+
+void TestLogPage::exportFollowsTheListWithinASecond()
+{
+    // Several entries of one second, written out of time order around entries of other seconds.
+    const QDateTime second = now.addSecs(-60);
+    addLog(second, "same second, first written");
+    addLog(now.addSecs(-30), "later second");
+    addLog(second, "same second, second written");
+    addLog(now.addSecs(-90), "earlier second");
+    addLog(second, "same second, third written");
+    pages.go("Log");
+    QStringList listed;
+    for (LogItem *row : logPage()->rows())
+        listed << QString::fromUtf8(row->logInfo().log_event);
+    QCOMPARE(listed, QStringList({"later second", "same second, third written", "same second, second written",
+                                  "same second, first written", "earlier second"}));
+
+    pages.savePaths << file("order.xlsx");
+    pressExport();
+    QCOMPARE(pages.toasts, QStringList{"Exprot successfully"});
+    const workbookreader::Workbook book = workbookreader::read(file("order.xlsx"));
+    QVERIFY2(book.ok, qPrintable(book.error));
+    QStringList exported;
+    for (int r = 1; r < book.rows.size(); ++r)
+        exported << book.values(r).value(3);
+    QCOMPARE(exported, listed);
+}
+
+void TestLogPage::exportWhileListingTakesTheWholeRange()
+{
+    // One statement of ten entries per turn of the event loop: the page is still reading when the export comes.
+    PageLog::setListingPace(10, 0);
+    const int total = 35;
+    QStringList expected;
+    for (int i = 0; i < total; ++i) {
+        addLog(now.addSecs(-10 * (i + 1)), QString("event %1").arg(i));
+        expected << QString("event %1").arg(i);
+    }
+    addLog(now.addDays(-10), "outside the range");
+    pages.go("Log");
+    QVERIFY(!logPage()->isListed());
+    QVERIFY(logPage()->listedCount() < total);
+
+    pages.savePaths << file("whole.xlsx");
+    pressExport();
+    QCOMPARE(pages.toasts, QStringList{"Exprot successfully"});
+    const workbookreader::Workbook book = workbookreader::read(file("whole.xlsx"));
+    QVERIFY2(book.ok, qPrintable(book.error));
+    QStringList exported;
+    for (int r = 1; r < book.rows.size(); ++r)
+        exported << book.values(r).value(3);
+    QCOMPARE(exported, expected);
+    // The list is the whole range too, in the workbook's order.
+    QVERIFY(logPage()->isListed());
+    QCOMPARE(logPage()->listedCount(), total);
+    QCOMPARE(QString::fromUtf8(logPage()->rows().at(0)->logInfo().log_event), expected.at(0));
+}
+
+void TestLogPage::deleteWhileListingCoversTheWholeRange()
+{
+    PageLog::setListingPace(10, 0);
+    const int total = 35;
+    for (int i = 0; i < total; ++i)
+        addLog(now.addSecs(-10 * (i + 1)), QString("event %1").arg(i));
+    const int old = addLog(now.addDays(-10), "outside the range");
+    pages.go("Log");
+    QVERIFY(!logPage()->isListed());
+
+    pressDelete();
+    button("pushButtonSelectAll")->click();
+    pressDelete();
+    QCOMPARE(pages.boxTexts, QStringList{QString("%1 logs will be deleted.").arg(total)});
+    QCOMPARE(logIds(), QList<int>{old});
+    QTRY_VERIFY(logPage()->isListed());
+    QCOMPARE(logPage()->listedCount(), 0);
 }
 
 QTEST_MAIN(TestLogPage)

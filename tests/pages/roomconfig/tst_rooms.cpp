@@ -25,8 +25,8 @@
 #include "shell/manageritem.h"
 #include "shell/orvmessagebox.h"
 #include "shell/tilegrid.h"
-#include "tests/support/stationfixture.h"
 #include "tests/support/privatenetwork.h"
+#include "tests/support/stationfixture.h"
 #include "tests/support/testenv.h"
 
 #include <QImage>
@@ -142,6 +142,10 @@ private slots:
     void airConditionerChannels();
     void floorHeatingNeedsItsNumber();
     void panelAddressIsUniqueAndChangeAsks();
+    void numbersAbove255AreRefused_data();
+    void numbersAbove255AreRefused();
+    void numbersUpTo255AreStored_data();
+    void numbersUpTo255AreStored();
 
     void moodTabAddsAndDeletes();
     void failedSavesChangeNothing();
@@ -736,7 +740,7 @@ void TestRooms::airConditionerChannels()
     field<QtMaterialLineEdit>(id, "lineEditName")->setText("ac2");
     field<QtMaterialLineEdit>(id, "lineEditSubnet")->setText("1");
     field<QtMaterialLineEdit>(id, "lineEditDevice")->setText("999");
-    QCOMPARE(field<QtMaterialLineEdit>(id, "lineEditDevice")->text(), QString("255"));
+    QCOMPARE(field<QtMaterialLineEdit>(id, "lineEditDevice")->text(), QString("999"));
     saveOn(id);
     QCOMPARE(toasts, QStringList{"Please input the complete content!"});
 }
@@ -751,8 +755,7 @@ void TestRooms::floorHeatingNeedsItsNumber()
     field<QtMaterialLineEdit>(id, "lineEditDevice")->setText("2");
     saveOn(id);
     QCOMPARE(toasts, QStringList{"Please input the complete content!"});
-    field<QtMaterialLineEdit>(id, "lineEditChannel")->setText("256");
-    QCOMPARE(field<QtMaterialLineEdit>(id, "lineEditChannel")->text(), QString("255"));
+    field<QtMaterialLineEdit>(id, "lineEditChannel")->setText("255");
     saveOn(id);
     QCOMPARE(rows("tbl_air_conditioner", "air_conditioner_no=2 and air_conditioner_type=0 and remark='Bath' and "
                                          "channel=255 and room_id=1"),
@@ -798,6 +801,184 @@ void TestRooms::panelAddressIsUniqueAndChangeAsks()
     QCOMPARE(rows("tbl_panel", "panel_id=2 and device_id=7"), 1);
     QCOMPARE(rows("tbl_message_log"), 1);
     QCOMPARE(removals, (QList<QPair<int, int>>{{2, 2}}));
+}
+
+namespace {
+
+// An editor's form: its page and prm1 for room 1, the light kind (index of the type selector, -1 for the other
+// editors), the control radio to click (empty for none) and "objectName=text" for each input.
+struct EditorForm
+{
+    QString page;
+    QString prm1;
+    int lightType;
+    QString radio;
+    QStringList inputs;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(EditorForm)
+
+namespace {
+
+const QStringList plainLight{"lineEditName=Desk", "lineEditSubnet1=1", "lineEditDevice1=2", "lineEditChannel1=3"};
+const QStringList sceneLight{"lineEditName=Scene", "lineEditSubnet1=1", "lineEditDevice1=2", "lineEditArea=4",
+                             "lineEditScene=5"};
+const QStringList rgbLight{"lineEditName=Strip", "lineEditSubnet1=1",  "lineEditDevice1=2",  "lineEditChannel1=3",
+                           "lineEditSubnet2=1",  "lineEditDevice2=2",  "lineEditChannel2=4", "lineEditSubnet3=1",
+                           "lineEditDevice3=2",  "lineEditChannel3=5", "lineEditSubnet4=1",  "lineEditDevice4=2",
+                           "lineEditChannel4=6"};
+const QStringList airConditioner{"lineEditName=AC", "lineEditSubnet=1", "lineEditDevice=2", "lineEditChannel=3"};
+const QStringList panel{"lineEditName=Door", "lineEditSubnet=1", "lineEditDevice=2"};
+
+// inputs with the one named input set to text.
+QStringList with(QStringList inputs, const QString &name, const QString &text)
+{
+    for (QString &input : inputs) {
+        if (input.startsWith(name + "="))
+            input = name + "=" + text;
+    }
+    return inputs;
+}
+
+EditorForm lightEditor(int type, const QStringList &inputs)
+{
+    return {"Light Information", "1", type, QString(), inputs};
+}
+EditorForm acEditor(const QStringList &inputs, const QString &radio = QString())
+{
+    return {"AC Information", "0", -1, radio, inputs};
+}
+EditorForm floorHeatEditor(const QStringList &inputs)
+{
+    return {"Floor Heat Information", "2", -1, QString(), inputs};
+}
+EditorForm panelEditor(const QStringList &inputs)
+{
+    return {"Panel Information", "1", -1, QString(), inputs};
+}
+
+} // namespace
+
+void TestRooms::numbersAbove255AreRefused_data()
+{
+    QTest::addColumn<EditorForm>("form");
+    QTest::addColumn<QString>("toast");
+    QTest::newRow("light subnet") << lightEditor(0, with(plainLight, "lineEditSubnet1", "300"))
+                                  << "Subnet ID cannot be greater than 255!";
+    QTest::newRow("light device") << lightEditor(1, with(plainLight, "lineEditDevice1", "256"))
+                                  << "Device ID cannot be greater than 255!";
+    QTest::newRow("light channel") << lightEditor(5, with(plainLight, "lineEditChannel1", "999"))
+                                   << "Channel NO cannot be greater than 255!";
+    QTest::newRow("scene light area") << lightEditor(4, with(sceneLight, "lineEditArea", "256"))
+                                      << "Area cannot be greater than 255!";
+    QTest::newRow("scene light scene") << lightEditor(4, with(sceneLight, "lineEditScene", "300"))
+                                       << "Scene cannot be greater than 255!";
+    QTest::newRow("RGB green device") << lightEditor(2, with(rgbLight, "lineEditDevice2", "300"))
+                                      << "Device ID (Green) cannot be greater than 255!";
+    QTest::newRow("RGB white channel") << lightEditor(2, with(rgbLight, "lineEditChannel4", "256"))
+                                       << "Channel NO (White) cannot be greater than 255!";
+    QTest::newRow("air conditioner subnet")
+        << acEditor(with(airConditioner, "lineEditSubnet", "256")) << "Subnet ID cannot be greater than 255!";
+    QTest::newRow("air conditioner device")
+        << acEditor(with(airConditioner, "lineEditDevice", "999")) << "Device ID cannot be greater than 255!";
+    QTest::newRow("air conditioner number")
+        << acEditor(with(airConditioner, "lineEditChannel", "300")) << "AC NO cannot be greater than 255!";
+    QTest::newRow("IR air conditioner device")
+        << acEditor(with(airConditioner, "lineEditDevice", "300"), "radioButtonIR")
+        << "Device ID cannot be greater than 255!";
+    QTest::newRow("floor heating subnet")
+        << floorHeatEditor(with(airConditioner, "lineEditSubnet", "300")) << "Subnet ID cannot be greater than 255!";
+    QTest::newRow("floor heating number") << floorHeatEditor(with(airConditioner, "lineEditChannel", "256"))
+                                          << "Floor Heat NO cannot be greater than 255!";
+    QTest::newRow("panel subnet") << panelEditor(with(panel, "lineEditSubnet", "256"))
+                                  << "Subnet ID cannot be greater than 255!";
+    QTest::newRow("panel device") << panelEditor(with(panel, "lineEditDevice", "300"))
+                                  << "Device ID cannot be greater than 255!";
+}
+
+void TestRooms::numbersAbove255AreRefused()
+{
+    QFETCH(EditorForm, form);
+    QFETCH(QString, toast);
+    addRoom(1);
+    // What the room holds already: the edit must leave it as it is.
+    QVERIFY(gDatabase.execSql("insert into tbl_light(light_id,light_type,light_remark,subnet_id,device_id,channel,rgb,"
+                              "room_id) values(1,0,'old',1,7,7,0,1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_air_conditioner(air_conditioner_no,remark,subnet_id,device_id,channel,"
+                              "room_id) values(0,'old',1,8,1,1),(2,'old',1,9,1,1)"));
+    QVERIFY(gDatabase.execSql(
+        "insert into tbl_panel(panel_id,panel_remark,subnet_id,device_id,room_id) values(1,'old',1,10,1)"));
+    const QStringList before = dump("tbl_light", "id") + dump("tbl_air_conditioner", "id") + dump("tbl_panel", "id");
+
+    go(form.page, form.prm1, "1");
+    navigations.clear();
+    if (form.lightType >= 0)
+        field<QtMaterialComboBox>(form.page, "comboBoxType")->setCurrentIndex(form.lightType);
+    if (!form.radio.isEmpty())
+        field<QtMaterialRadioButton>(form.page, form.radio)->click();
+    for (const QString &input : form.inputs) {
+        const QString name = input.section('=', 0, 0);
+        QtMaterialLineEdit *edit = field<QtMaterialLineEdit>(form.page, name);
+        QVERIFY(edit);
+        edit->setText(input.section('=', 1));
+        // Kept as it stands, never turned into 255.
+        QCOMPARE(edit->text(), input.section('=', 1));
+    }
+    saveOn(form.page);
+    QCOMPARE(toasts, QStringList{toast});
+    QCOMPARE(dump("tbl_light", "id") + dump("tbl_air_conditioner", "id") + dump("tbl_panel", "id"), before);
+    QCOMPARE(navigations, QStringList());
+    QCOMPARE(boxesShown, 0);
+}
+
+void TestRooms::numbersUpTo255AreStored_data()
+{
+    QTest::addColumn<EditorForm>("form");
+    QTest::addColumn<QString>("stored"); // a condition on the saved row(s)
+    QTest::addColumn<int>("rowCount");
+    QStringList light =
+        with(with(with(plainLight, "lineEditSubnet1", "255"), "lineEditDevice1", "255"), "lineEditChannel1", "255");
+    QTest::newRow("light") << lightEditor(0, light) << "tbl_light where subnet_id=255 and device_id=255 and channel=255"
+                           << 1;
+    QTest::newRow("scene light") << lightEditor(4,
+                                                with(with(sceneLight, "lineEditArea", "255"), "lineEditScene", "255"))
+                                 << "tbl_light where light_type=7 and channel=255 and us_id=255" << 1;
+    // An incomplete white row is left out, whatever it holds.
+    QStringList rgb = with(with(rgbLight, "lineEditDevice2", "255"), "lineEditSubnet4", "0");
+    QTest::newRow("RGB, white incomplete")
+        << lightEditor(2, with(rgb, "lineEditChannel4", "255")) << "tbl_light where light_type=2" << 3;
+    // The number input of an infra-red unit is hidden and not stored.
+    QTest::newRow("IR air conditioner")
+        << acEditor(with(with(airConditioner, "lineEditDevice", "255"), "lineEditChannel", "300"), "radioButtonIR")
+        << "tbl_air_conditioner where air_conditioner_type=1 and device_id=255 and channel=2" << 1;
+    QTest::newRow("air conditioner") << acEditor(with(airConditioner, "lineEditChannel", "255"))
+                                     << "tbl_air_conditioner where air_conditioner_type=0 and channel=255" << 1;
+    QTest::newRow("floor heating") << floorHeatEditor(with(airConditioner, "lineEditSubnet", "255"))
+                                   << "tbl_air_conditioner where air_conditioner_no=2 and subnet_id=255" << 1;
+    QTest::newRow("panel") << panelEditor(with(with(panel, "lineEditSubnet", "255"), "lineEditDevice", "255"))
+                           << "tbl_panel where subnet_id=255 and device_id=255" << 1;
+}
+
+void TestRooms::numbersUpTo255AreStored()
+{
+    QFETCH(EditorForm, form);
+    QFETCH(QString, stored);
+    QFETCH(int, rowCount);
+    addRoom(1);
+    go(form.page, form.prm1, "1");
+    navigations.clear();
+    if (form.lightType >= 0)
+        field<QtMaterialComboBox>(form.page, "comboBoxType")->setCurrentIndex(form.lightType);
+    if (!form.radio.isEmpty())
+        field<QtMaterialRadioButton>(form.page, form.radio)->click();
+    for (const QString &input : form.inputs)
+        field<QtMaterialLineEdit>(form.page, input.section('=', 0, 0))->setText(input.section('=', 1));
+    saveOn(form.page);
+    QCOMPARE(toasts, QStringList());
+    QCOMPARE(queryIntValue("select count(*) as n from " + stored, "n"), rowCount);
+    QCOMPARE(navigations, QStringList{"Edit Room/1/0"});
 }
 
 void TestRooms::moodTabAddsAndDeletes()

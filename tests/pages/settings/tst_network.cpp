@@ -80,7 +80,7 @@ private slots:
     void pressOnALockedField_data();
     void pressOnALockedField();
     void radioRuleWhileLocked();
-    void busIdsAreCappedAt255();
+    void busIdsStayAsTyped();
     void storedMacBringsItsPassword();
     void hostAddressesAreShownOnly();
 
@@ -92,6 +92,8 @@ private slots:
     void cancelledSaveDoesNothing();
     void checksBeforeASynchronisedSave_data();
     void checksBeforeASynchronisedSave();
+    void busIdAbove255StoresNothing_data();
+    void busIdAbove255StoresNothing();
 
     // Project switch from the combo box.
     void projectSwitch_data();
@@ -395,12 +397,13 @@ void TestNetworkPage::radioRuleWhileLocked()
     QVERIFY(!page->isUnlocked());
 }
 
-void TestNetworkPage::busIdsAreCappedAt255()
+void TestNetworkPage::busIdsStayAsTyped()
 {
+    // Nothing is capped while typing: a value above 255 is refused when saving.
     enterPage();
     unlock();
     QTest::keyClicks(edit("lineEditSubnetId"), "300");
-    QCOMPARE(edit("lineEditSubnetId")->text(), QString("255"));
+    QCOMPARE(edit("lineEditSubnetId")->text(), QString("300"));
     QTest::keyClicks(edit("lineEditDeviceId"), "255");
     QCOMPARE(edit("lineEditDeviceId")->text(), QString("255"));
 }
@@ -618,6 +621,51 @@ void TestNetworkPage::checksBeforeASynchronisedSave()
     QVERIFY(!page->setTimer().isActive());
     QVERIFY(!page->progressIndicator()->isAnimated());
     QCOMPARE(networkValue("device_id"), QString("0"));
+}
+
+void TestNetworkPage::busIdAbove255StoresNothing_data()
+{
+    QTest::addColumn<QString>("subnet");
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<bool>("synchronise");
+    QTest::addColumn<QString>("complaint");
+    QTest::newRow("subnet, database only") << "256"
+                                           << "100" << false << "Subnet ID cannot be greater than 255!";
+    QTest::newRow("device, database only") << "1"
+                                           << "300" << false << "Device ID cannot be greater than 255!";
+    QTest::newRow("device, with the gateway") << "1"
+                                              << "999" << true << "Device ID cannot be greater than 255!";
+}
+
+void TestNetworkPage::busIdAbove255StoresNothing()
+{
+    QFETCH(QString, subnet);
+    QFETCH(QString, device);
+    QFETCH(bool, synchronise);
+    QFETCH(QString, complaint);
+    enterPage();
+    unlock();
+    edit("lineEditSubnetId")->setText(subnet);
+    edit("lineEditDeviceId")->setText(device);
+    edit("lineEditPassword")->setText("abcd");
+    save(true, synchronise);
+    // Refused before anything is asked, sent or stored.
+    QCOMPARE(boxes.size(), 0);
+    QCOMPARE(toasts->size(), 1);
+    QCOMPARE(toasts->at(0).at(0).toString(), complaint);
+    QVERIFY(!page->setTimer().isActive());
+    QVERIFY(!page->progressIndicator()->isAnimated());
+    QCOMPARE(pageRequests->size(), 0);
+    QCOMPARE(networkValue("subnet_id"), QString("0"));
+    QCOMPARE(networkValue("device_id"), QString("0"));
+    QCOMPARE(networkValue("password"), QString());
+
+    // The largest byte is stored as it stands.
+    edit("lineEditSubnetId")->setText("255");
+    edit("lineEditDeviceId")->setText("255");
+    save(true, false);
+    QCOMPARE(networkValue("subnet_id"), QString("255"));
+    QCOMPARE(networkValue("device_id"), QString("255"));
 }
 
 // ---- project switch ----

@@ -8,9 +8,9 @@
 #include "pages/settings/pagesettingchangedeviceaddress.h"
 #include "resources/stationresources.h"
 #include "shell/unlockdlg.h"
-#include "tests/support/stationfixture.h"
 #include "tests/support/privatenetwork.h"
 #include "tests/support/simulateddevice.h"
+#include "tests/support/stationfixture.h"
 #include "tests/support/testenv.h"
 
 #include <QDateTime>
@@ -60,6 +60,8 @@ private slots:
     void typingLimits();
     void emptyFieldStoresNothing_data();
     void emptyFieldStoresNothing();
+    void addressAbove255StoresNothing_data();
+    void addressAbove255StoresNothing();
     void saveStoresPurgesAndReopens();
     void newLockPasswordAppliesAtOnce();
     void newAddressOnTheBus();
@@ -153,12 +155,13 @@ void TestStationAddress::typingLimits_data()
     QTest::newRow("retention 365") << "lineEditRetainDays"
                                    << "365"
                                    << "365";
+    // A bus address above 255 stays as typed, to be refused on saving.
     QTest::newRow("device above 255") << "lineEditDeviceId"
                                       << "300"
-                                      << "255";
+                                      << "300";
     QTest::newRow("subnet above 255") << "lineEditSubnetId"
                                       << "256"
-                                      << "255";
+                                      << "256";
     QTest::newRow("subnet 255") << "lineEditSubnetId"
                                 << "255"
                                 << "255";
@@ -215,6 +218,66 @@ void TestStationAddress::emptyFieldStoresNothing()
     quint8 device = 0;
     gBroadcastSocket.localAddress(&subnet, &device);
     QCOMPARE(int(subnet), 1);
+}
+
+void TestStationAddress::addressAbove255StoresNothing_data()
+{
+    QTest::addColumn<QString>("subnet");
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QString>("toast");
+    QTest::newRow("subnet") << "256"
+                            << "200"
+                            << "Subnet ID cannot be greater than 255!";
+    QTest::newRow("device") << "2"
+                            << "300"
+                            << "Device ID cannot be greater than 255!";
+    QTest::newRow("both: the subnet is named") << "999"
+                                               << "999"
+                                               << "Subnet ID cannot be greater than 255!";
+}
+
+void TestStationAddress::addressAbove255StoresNothing()
+{
+    QFETCH(QString, subnet);
+    QFETCH(QString, device);
+    QFETCH(QString, toast);
+    const QString old = timeText(QDateTime::currentDateTime().addDays(-100));
+    QVERIFY(gDatabase.execSql("insert into tbl_log(log_type,log_address,log_device,log_event,log_time) "
+                              "values(1,'1-10','Light','On',?)",
+                              {old}));
+    enter();
+    field("lineEditSubnetId")->setText(subnet);
+    field("lineEditDeviceId")->setText(device);
+    field("lineEditLockPassword")->setText("4321");
+    QSignalSpy info(&gBroadcastSocket, &BroadcastSocket::signalsInformation);
+    QSignalSpy open(&gBroadcastSocket, &BroadcastSocket::signalsNetworkOpen);
+    QSignalSpy pages(&gBroadcastSocket, &BroadcastSocket::signalsPageIdChanged);
+    save();
+    QCOMPARE(info.count(), 1);
+    QCOMPARE(info.at(0).at(0).toString(), toast);
+    QCOMPARE(open.count(), 0);
+    QCOMPARE(pages.count(), 0);
+    // Nothing stored, applied or purged; the page keeps what was typed.
+    QCOMPARE(QStringList({gSubId, gDevId, gLockPassword}), QStringList({"1", "254", "1234"}));
+    QCOMPARE(iniValue("subId"), QString());
+    QCOMPARE(iniValue("devId"), QString());
+    QCOMPARE(iniValue("lock_password"), QString());
+    quint8 subnetNow = 0;
+    quint8 deviceNow = 0;
+    gBroadcastSocket.localAddress(&subnetNow, &deviceNow);
+    QCOMPARE(int(subnetNow), 1);
+    QCOMPARE(int(deviceNow), 254);
+    QCOMPARE(queryIntValue("select count(*) as n from tbl_log", "n"), 1);
+    QCOMPARE(field("lineEditSubnetId")->text(), subnet);
+    QCOMPARE(field("lineEditDeviceId")->text(), device);
+
+    // 255 itself is an address the station may take.
+    field("lineEditSubnetId")->setText("255");
+    field("lineEditDeviceId")->setText("255");
+    save();
+    QCOMPARE(info.at(1).at(0).toString(), QString("Change successfully"));
+    QCOMPARE(iniValue("subId"), QString("255"));
+    QCOMPARE(iniValue("devId"), QString("255"));
 }
 
 void TestStationAddress::saveStoresPurgesAndReopens()
