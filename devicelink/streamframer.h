@@ -13,6 +13,7 @@
 // swallowing it. Every position is judged once, so the work is linear in the bytes received.
 
 #include <QByteArray>
+#include <QVector>
 
 class StreamFramer
 {
@@ -40,9 +41,13 @@ public:
 private:
     enum class Verdict { NoPacket, Packet, Wait };
     Verdict examine(int at, int &length) const;
+    bool crcHolds(int at, int count) const;
     void compact();
 
     QByteArray buffer;
+    // The CRC register after each byte of buffer (entry i: before byte i), so that the CRC of any stretch costs
+    // the same however long it is; otherwise every false server header would cost a pass over 1024 bytes.
+    QVector<quint16> runningCrc{0};
     // Where the scan stands in buffer; everything before it has been handed on or skipped.
     int position = 0;
     qint64 skippedBytes = 0;
