@@ -147,6 +147,7 @@ void ProjectDownloadDlg::pushButtonDownloadDevice_clicked()
     connect(server, &HttpServer::signalsReplyPercent, this, &ProjectDownloadDlg::slotsReplyPercent);
     connect(server, &HttpServer::signalsReplyFinished, this, &ProjectDownloadDlg::slotsReplyFinished);
     connect(server, &HttpServer::signalsReplyErrorString, this, &ProjectDownloadDlg::slotsReplyErrorString);
+    connect(server, &HttpServer::signalsSenderDropped, this, &ProjectDownloadDlg::slotsSenderDropped);
 
     if (!startArchive()) {
         stopReceiving();
@@ -235,6 +236,17 @@ void ProjectDownloadDlg::slotsReplyErrorString(QString errorString)
     transferring = false;
     archive.reset();
     emit signalsInformation(errorString);
+}
+
+void ProjectDownloadDlg::slotsSenderDropped(QString reason)
+{
+    // The wait goes on: the sender answers a later beacon again. What it sent so far is no part of that.
+    labelStatus->clear();
+    emit signalsInformation(reason);
+    if (!server || !startArchive()) {
+        stopReceiving();
+        transferring = false;
+    }
 }
 
 void ProjectDownloadDlg::paintEvent(QPaintEvent *event)
