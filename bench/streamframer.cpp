@@ -4,8 +4,8 @@
 //
 //     build/bench/bench_streamframer
 
-#include "devicelink/broadcastsocket.h"
 #include "devicelink/streamframer.h"
+#include "devicelink/broadcastsocket.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -57,7 +57,8 @@ QByteArray repeatedTo(const QByteArray &unit, int size)
 int main()
 {
     const int rounds = 2000;
-    std::printf("streamframer_cc_garbage_us_per_8k %.2f\n", microsecondsPerRead(QByteArray(readBytes, char(0xCC)), rounds));
+    std::printf("streamframer_cc_garbage_us_per_8k %.2f\n",
+                microsecondsPerRead(QByteArray(readBytes, char(0xCC)), rounds));
     std::printf("streamframer_frames_us_per_8k %.2f\n", microsecondsPerRead(repeatedTo(frame(), readBytes), rounds));
     // CC CC 04 00 every 4 bytes: each claims 1024 bytes, so each costs a CRC over 1022 bytes.
     std::printf("streamframer_false_headers_us_per_8k %.2f\n",

@@ -147,8 +147,9 @@ void HttpClient::post(QNetworkRequest &request, const QByteArray &body, QIODevic
         m_deadlinePassed = true;
         reply->abort();
     });
-    const QMetaObject::Connection announced = connect(
-        reply, &QNetworkReply::downloadProgress, this, [&deadline](qint64, qint64 total) { deadline.replyAnnounced(total); });
+    const QMetaObject::Connection announced =
+        connect(reply, &QNetworkReply::downloadProgress, this,
+                [&deadline](qint64, qint64 total) { deadline.replyAnnounced(total); });
 
     // The manager's own handler of the reply was connected first, so replyFinished has run when this loop ends.
     // The loop serves the whole user interface meanwhile.
@@ -182,8 +183,9 @@ void HttpClient::postInPieces(const QNetworkRequest &request, const QByteArray &
         qWarning() << "HttpClient: request not done within its deadline, giving up";
         post.abort(tr("The transfer took too long."));
     });
-    const QMetaObject::Connection announced = connect(
-        &post, &HttpStreamedPost::downloadProgress, this, [&deadline](qint64, qint64 total) { deadline.replyAnnounced(total); });
+    const QMetaObject::Connection announced =
+        connect(&post, &HttpStreamedPost::downloadProgress, this,
+                [&deadline](qint64, qint64 total) { deadline.replyAnnounced(total); });
 
     QEventLoop loop;
     bool done = false;

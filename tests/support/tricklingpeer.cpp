@@ -16,10 +16,10 @@ TricklingPeer::TricklingPeer(const QByteArray &opening, int tickMs, QObject *par
     });
 }
 
-bool TricklingPeer::connectTo(quint16 port)
+bool TricklingPeer::connectTo(quint16 port, const QHostAddress &address)
 {
     auto *socket = new QTcpSocket(this);
-    socket->connectToHost(QHostAddress::LocalHost, port);
+    socket->connectToHost(address, port);
     if (!socket->waitForConnected(5000))
         return false;
     begin(socket);

@@ -4,6 +4,7 @@
 // receiver; as a server it answers the station's client so. On 127.0.0.1 only.
 
 #include <QByteArray>
+#include <QHostAddress>
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -17,8 +18,8 @@ public:
     // opening: the bytes sent at once (a request or reply head); then filler bytes every tickMs.
     explicit TricklingPeer(const QByteArray &opening, int tickMs = 20, QObject *parent = nullptr);
 
-    // As a sender: connects to 127.0.0.1:port; true once connected.
-    bool connectTo(quint16 port);
+    // As a sender: connects to address:port (a loopback address); true once connected.
+    bool connectTo(quint16 port, const QHostAddress &address = QHostAddress(QHostAddress::LocalHost));
     // As a server: listens on 127.0.0.1 at a free port and answers the first connection after its first bytes.
     bool listen();
     quint16 port() const { return m_server.serverPort(); }
