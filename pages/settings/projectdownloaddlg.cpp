@@ -99,6 +99,11 @@ bool ProjectDownloadDlg::checkCode(bool deviceWay)
     return true;
 }
 
+HttpServer *ProjectDownloadDlg::httpServer() const
+{
+    return server;
+}
+
 void ProjectDownloadDlg::stopReceiving()
 {
     timer->stop();

@@ -32,7 +32,7 @@ public:
     HttpClient *httpClient() const { return client; }
     QTimer *beaconTimer() const { return timer; }
     // The receiver while a station download waits or runs; tests shorten its limits.
-    HttpServer *httpServer() const { return server; }
+    HttpServer *httpServer() const;
 
     int exec() override;
     // Test seam: while a hook is set, exec() does not show the dialog but returns what the hook returns.

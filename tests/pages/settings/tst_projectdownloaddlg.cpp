@@ -23,7 +23,7 @@ namespace {
 
 const quint16 udpPort = 16400;
 const quint16 tcpPort = 16410;
-const char hostIp[] = "127.0.0.6";
+const char hostIp[] = "127.0.0.2";
 
 QString lastToast(const QSignalSpy &spy)
 {
