@@ -3,13 +3,18 @@
 #include "devicelink/httpstreamedpost.h"
 
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
+#include <QTimer>
 #include <QUrl>
+
+#include <functional>
+#include <limits>
 
 #include <memory>
 
@@ -22,6 +27,43 @@ int percentOf(qlonglong done, qlonglong total)
         return 100;
     return static_cast<int>(done * 100 / total);
 }
+
+// The overall deadline of one request: it runs from the start and grows once, when the reply announces its
+// length. Its timeout gives the request up through the given call.
+class Deadline
+{
+public:
+    Deadline(const HttpClient &client, qint64 bodyBytes, std::function<void()> giveUp)
+        : m_client(client), m_bytes(bodyBytes)
+    {
+        m_timer.setSingleShot(true);
+        QObject::connect(&m_timer, &QTimer::timeout, giveUp);
+        m_clock.start();
+        arm();
+    }
+
+    void replyAnnounced(qint64 total)
+    {
+        if (m_replySized || total <= 0)
+            return;
+        m_replySized = true;
+        m_bytes += total;
+        arm();
+    }
+
+private:
+    void arm()
+    {
+        const qint64 left = m_client.transferDeadline(m_bytes) - m_clock.elapsed();
+        m_timer.start(int(qBound<qint64>(0, left, std::numeric_limits<int>::max())));
+    }
+
+    const HttpClient &m_client;
+    qint64 m_bytes;
+    bool m_replySized = false;
+    QElapsedTimer m_clock;
+    QTimer m_timer;
+};
 
 } // namespace
 
@@ -74,6 +116,11 @@ void HttpClient::uploadFile(const QString &url, const QString &filePath, int dev
     post(request, QByteArray(), &file, Progress::Upload);
 }
 
+qint64 HttpClient::transferDeadline(qint64 bytes) const
+{
+    return qint64(m_deadlineGraceMs) + qMax<qint64>(0, bytes) * 1000 / m_minimumRate;
+}
+
 void HttpClient::post(QNetworkRequest &request, const QByteArray &body, QIODevice *bodyDevice, Progress progress)
 {
     if (m_replyInPieces) {
@@ -93,12 +140,24 @@ void HttpClient::post(QNetworkRequest &request, const QByteArray &body, QIODevic
     else
         connect(reply, &QNetworkReply::downloadProgress, this, &HttpClient::downloadProgress);
 
+    // The transfer timeout above ends a silence only; a peer that trickles a byte now and then needs this.
+    m_deadlinePassed = false;
+    Deadline deadline(*this, bodyDevice ? bodyDevice->size() : body.size(), [this, reply] {
+        qWarning() << "HttpClient: request not done within its deadline, giving up";
+        m_deadlinePassed = true;
+        reply->abort();
+    });
+    const QMetaObject::Connection announced =
+        connect(reply, &QNetworkReply::downloadProgress, this,
+                [&deadline](qint64, qint64 total) { deadline.replyAnnounced(total); });
+
     // The manager's own handler of the reply was connected first, so replyFinished has run when this loop ends.
     // The loop serves the whole user interface meanwhile.
     QEventLoop loop;
     connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     if (!reply->isFinished())
         loop.exec();
+    disconnect(announced);
 }
 
 void HttpClient::postInPieces(const QNetworkRequest &request, const QByteArray &body, QIODevice *bodyDevice,
@@ -120,6 +179,14 @@ void HttpClient::postInPieces(const QNetworkRequest &request, const QByteArray &
     else
         connect(&post, &HttpStreamedPost::downloadProgress, this, &HttpClient::downloadProgress);
 
+    Deadline deadline(*this, bodyDevice ? bodyDevice->size() : body.size(), [&post] {
+        qWarning() << "HttpClient: request not done within its deadline, giving up";
+        post.abort(tr("The transfer took too long."));
+    });
+    const QMetaObject::Connection announced =
+        connect(&post, &HttpStreamedPost::downloadProgress, this,
+                [&deadline](qint64, qint64 total) { deadline.replyAnnounced(total); });
+
     QEventLoop loop;
     bool done = false;
     bool ok = false;
@@ -133,6 +200,7 @@ void HttpClient::postInPieces(const QNetworkRequest &request, const QByteArray &
     post.start();
     if (!done)
         loop.exec();
+    disconnect(announced);
 
     if (ok) {
         emit signalsReplyFinished(QByteArray());
@@ -144,7 +212,9 @@ void HttpClient::postInPieces(const QNetworkRequest &request, const QByteArray &
 
 void HttpClient::replyFinished(QNetworkReply *reply)
 {
-    if (reply->error() != QNetworkReply::NoError)
+    if (m_deadlinePassed)
+        emit signalsReplyErrorString(tr("The transfer took too long."));
+    else if (reply->error() != QNetworkReply::NoError)
         emit signalsReplyErrorString(reply->errorString());
     else
         emit signalsReplyFinished(reply->readAll());

@@ -13,6 +13,10 @@ class HttpClient : public QObject
 public:
     // A transfer that moves no byte for this long is abandoned and reported as an error.
     static constexpr int DefaultTransferTimeoutMs = 30000;
+    // And one that moves bytes, but too few to matter, is abandoned when it is not done within this grace plus
+    // the bytes to move (the body sent, then the reply's announced length) at the minimum rate.
+    static constexpr int DefaultDeadlineGraceMs = 60000;
+    static constexpr qint64 DefaultMinimumRate = 32 * 1024; // bytes per second
 
     explicit HttpClient(QObject *parent = nullptr);
 
@@ -34,6 +38,14 @@ public:
     // Tests shorten the stall timeout so that a silent peer does not hold them for half a minute.
     void setTransferTimeout(int milliseconds) { m_transferTimeoutMs = milliseconds; }
     int transferTimeout() const { return m_transferTimeoutMs; }
+    // Tests shorten the overall deadline the same way.
+    void setTransferDeadline(int graceMilliseconds, qint64 minimumBytesPerSecond)
+    {
+        m_deadlineGraceMs = graceMilliseconds;
+        m_minimumRate = qMax<qint64>(1, minimumBytesPerSecond);
+    }
+    // The time a request that moves this many bytes in all is given.
+    qint64 transferDeadline(qint64 bytes) const;
 
 signals:
     // Emitted during a transfer: bytes moved so far against the total, in percent (100 when the total is unknown).
@@ -60,5 +72,9 @@ private:
     void postInPieces(const QNetworkRequest &request, const QByteArray &body, QIODevice *bodyDevice, Progress progress);
 
     int m_transferTimeoutMs = DefaultTransferTimeoutMs;
+    int m_deadlineGraceMs = DefaultDeadlineGraceMs;
+    qint64 m_minimumRate = DefaultMinimumRate;
+    // Set while a request is given up for its deadline, so that its end says why.
+    bool m_deadlinePassed = false;
     bool m_replyInPieces = false;
 };

@@ -9,6 +9,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <limits>
+
 namespace {
 
 const QByteArray RequestStart = QByteArrayLiteral("POST ");
@@ -83,14 +85,32 @@ void HttpServer::socketNewConnection()
         connect(connection.idle, &QTimer::timeout, this, [this, socket] {
             if (!m_connections.contains(socket))
                 return; // finished or refused meanwhile
-            qDebug() << "HttpServer: no byte for" << m_idleTimeoutMs << "ms, closing"
-                     << socket->peerAddress().toString();
+            qWarning() << "HttpServer: no byte for" << m_idleTimeoutMs << "ms, closing"
+                       << socket->peerAddress().toString();
             dropConnection(socket);
             socket->abort();
         });
         connection.idle->start();
+        // Unlike the idle timer, bytes do not put the deadline off: it is restarted once, for the body.
+        connection.deadline = new QTimer(socket);
+        connection.deadline->setSingleShot(true);
+        connect(connection.deadline, &QTimer::timeout, this, [this, socket] {
+            const auto it = m_connections.constFind(socket);
+            if (it == m_connections.constEnd())
+                return;
+            qWarning() << "HttpServer:" << (it->headerDone ? "body" : "header") << "not whole in time, closing"
+                       << socket->peerAddress().toString();
+            dropConnection(socket);
+            socket->abort();
+        });
+        connection.deadline->start(m_headerTimeoutMs);
         m_connections.insert(socket, connection);
     }
+}
+
+qint64 HttpServer::bodyDeadline(quint32 contentLength) const
+{
+    return qint64(m_bodyGraceMs) + qint64(contentLength) * 1000 / m_minimumBodyRate;
 }
 
 void HttpServer::socketReadyRead()
@@ -127,9 +147,9 @@ void HttpServer::dropConnection(QTcpSocket *socket)
         if (m_transfer == socket)
             m_transfer = nullptr;
         // The receiver already holds part of an archive that will never be whole: it must drop it. A sender
-        // that leaves before its first body byte left nothing behind, and the receiver may go on waiting.
+        // that leaves before its first body byte left nothing behind.
         if (cutOff)
-            emit signalsReplyErrorString(tr("Invalid data."));
+            emit signalsSenderDropped(tr("Invalid data."));
     }
 }
 
@@ -149,26 +169,26 @@ void HttpServer::handleBytes(QTcpSocket *socket, const QByteArray &bytes)
     connection.header.append(bytes);
     const int known = qMin(connection.header.size(), RequestStart.size());
     if (connection.header.left(known) != RequestStart.left(known)) {
-        refuse(socket, true);
+        refuse(socket, QString());
         return;
     }
     const int headerEnd = connection.header.indexOf(HeaderEnd);
     const int checked = headerEnd < 0 ? connection.header.size() : headerEnd + HeaderEnd.size();
     if (firstMalformedByte(connection.header, checked) >= 0) {
-        refuse(socket, true);
+        refuse(socket, QString());
         return;
     }
     if (headerEnd < 0) {
         if (connection.header.size() > MaxHeaderBytes)
-            refuse(socket, true);
+            refuse(socket, QString());
         return;
     }
     if (headerEnd + HeaderEnd.size() > MaxHeaderBytes) {
-        refuse(socket, true);
+        refuse(socket, QString());
         return;
     }
     if (m_transfer && m_transfer != socket) {
-        refuse(socket, false);
+        refuse(socket, QString());
         return;
     }
     if (!acceptHeader(socket, connection, headerEnd))
@@ -201,12 +221,18 @@ bool HttpServer::acceptHeader(QTcpSocket *socket, Connection &connection, int he
     }
     // No "success" for a request whose body we could not take in, nor for one larger than any archive may be:
     // it is refused before a byte of its body is passed on.
-    if (contentLength == 0 || qint64(contentLength) > archiveSizeLimit(databaseFolderPath())) {
-        refuse(socket, true);
+    if (contentLength == 0) {
+        refuse(socket, QString());
+        return false;
+    }
+    if (qint64(contentLength) > archiveSizeLimit(databaseFolderPath())) {
+        qWarning() << "HttpServer: refusing a body of" << contentLength << "bytes";
+        refuse(socket, tr("Invalid data."));
         return false;
     }
     connection.contentLength = contentLength;
     connection.headerDone = true;
+    connection.deadline->start(int(qMin<qint64>(bodyDeadline(contentLength), std::numeric_limits<int>::max())));
     m_transfer = socket;
     return true;
 }
@@ -261,12 +287,14 @@ void HttpServer::passBody(QTcpSocket *socket, QByteArray body, bool headerPiece)
         emit signalsReplyFinished();
 }
 
-void HttpServer::refuse(QTcpSocket *socket, bool invalid)
+void HttpServer::refuse(QTcpSocket *socket, const QString &reason)
 {
+    if (reason.isEmpty())
+        qDebug() << "HttpServer: no request of ours, closing" << socket->peerAddress().toString();
     m_connections.remove(socket);
     if (m_transfer == socket)
         m_transfer = nullptr;
     socket->abort();
-    if (invalid)
-        emit signalsReplyErrorString(tr("Invalid data."));
+    if (!reason.isEmpty())
+        emit signalsSenderDropped(reason);
 }

@@ -33,6 +33,8 @@ public:
 
     // Connects and sends; the outcome follows as finished, in the event loop (or at once when nothing can be sent).
     void start();
+    // Gives the transfer up: the connection is dropped and finished follows at once, not ok, with the text.
+    void abort(const QString &errorString) { finish(false, errorString); }
 
 signals:
     // Emitted as the body goes out: body bytes handed to the connection so far against the body's size.

@@ -99,6 +99,11 @@ bool ProjectDownloadDlg::checkCode(bool deviceWay)
     return true;
 }
 
+HttpServer *ProjectDownloadDlg::httpServer() const
+{
+    return server;
+}
+
 void ProjectDownloadDlg::stopReceiving()
 {
     timer->stop();
@@ -147,6 +152,7 @@ void ProjectDownloadDlg::pushButtonDownloadDevice_clicked()
     connect(server, &HttpServer::signalsReplyPercent, this, &ProjectDownloadDlg::slotsReplyPercent);
     connect(server, &HttpServer::signalsReplyFinished, this, &ProjectDownloadDlg::slotsReplyFinished);
     connect(server, &HttpServer::signalsReplyErrorString, this, &ProjectDownloadDlg::slotsReplyErrorString);
+    connect(server, &HttpServer::signalsSenderDropped, this, &ProjectDownloadDlg::slotsSenderDropped);
 
     if (!startArchive()) {
         stopReceiving();
@@ -235,6 +241,17 @@ void ProjectDownloadDlg::slotsReplyErrorString(QString errorString)
     transferring = false;
     archive.reset();
     emit signalsInformation(errorString);
+}
+
+void ProjectDownloadDlg::slotsSenderDropped(QString reason)
+{
+    // The wait goes on: the sender answers a later beacon again. What it sent so far is no part of that.
+    labelStatus->clear();
+    emit signalsInformation(reason);
+    if (!server || !startArchive()) {
+        stopReceiving();
+        transferring = false;
+    }
 }
 
 void ProjectDownloadDlg::paintEvent(QPaintEvent *event)

@@ -31,6 +31,8 @@ public:
     QtMaterialLineEdit *codeField() const { return lineEditCode; }
     HttpClient *httpClient() const { return client; }
     QTimer *beaconTimer() const { return timer; }
+    // The receiver while a station download waits or runs; tests shorten its limits.
+    HttpServer *httpServer() const;
 
     int exec() override;
     // Test seam: while a hook is set, exec() does not show the dialog but returns what the hook returns.
@@ -46,6 +48,7 @@ public slots:
     void slotsReplyPercent(int percent);
     void slotsReplyFinished();
     void slotsReplyErrorString(QString errorString);
+    void slotsSenderDropped(QString reason);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

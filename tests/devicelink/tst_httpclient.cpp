@@ -6,6 +6,7 @@
 #include "tests/support/processmemory.h"
 #include "tests/support/testarchive.h"
 #include "tests/support/testenv.h"
+#include "tests/support/tricklingpeer.h"
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>
@@ -36,6 +37,8 @@ private slots:
     void refusedConnectionReachesTheErrorSignal();
     void silentServerEndsInTheErrorSignal_data();
     void silentServerEndsInTheErrorSignal();
+    void tricklingServerMeetsTheDeadline_data();
+    void tricklingServerMeetsTheDeadline();
     void requestsThatCannotBeSentAreReported_data();
     void requestsThatCannotBeSentAreReported();
     void progressPercent_data();
@@ -289,6 +292,41 @@ void TestHttpClient::silentServerEndsInTheErrorSignal()
     QCOMPARE(failed.count(), 1);
     QVERIFY(!failed.at(0).at(0).toString().isEmpty());
     QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestHttpClient::tricklingServerMeetsTheDeadline_data()
+{
+    silentServerEndsInTheErrorSignal_data();
+}
+
+void TestHttpClient::tricklingServerMeetsTheDeadline()
+{
+    QFETCH(bool, upload);
+    QFETCH(bool, inPieces);
+    // A server that answers a byte at a time: never silent long enough for the stall timeout.
+    TricklingPeer server("HTTP/1.1 200 OK\r\nContent-Type: application/zip\r\nContent-Length: 1000000\r\n\r\n");
+    QVERIFY(server.listen());
+    const QString url = QStringLiteral("http://127.0.0.1:%1/v1/dbDownload").arg(server.port());
+
+    HttpClient client;
+    QCOMPARE(client.transferDeadline(0), qint64(HttpClient::DefaultDeadlineGraceMs));
+    QCOMPARE(client.transferDeadline(HttpClient::DefaultMinimumRate * 10),
+             qint64(HttpClient::DefaultDeadlineGraceMs) + 10000);
+    client.setTransferDeadline(300, 1000 * 1000 * 1000);
+    client.setReplyInPieces(inPieces);
+    QSignalSpy finished(&client, &HttpClient::signalsReplyFinished);
+    QSignalSpy failed(&client, &HttpClient::signalsReplyErrorString);
+    // Should the deadline not hold, the server gives up after a while, and the end is of another kind.
+    QTimer::singleShot(15000, &server, [&server] { server.hangUp(); });
+    if (upload)
+        client.uploadFile(url, m_archivePath, 0);
+    else
+        client.postJson(url, QStringLiteral("1234"));
+
+    QCOMPARE(finished.count(), 0);
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(failed.at(0).at(0).toString(), QStringLiteral("The transfer took too long."));
+    QVERIFY(server.trickled() > 0);
 }
 
 void TestHttpClient::requestsThatCannotBeSentAreReported_data()

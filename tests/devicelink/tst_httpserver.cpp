@@ -6,6 +6,7 @@
 #include "devicelink/httpserver.h"
 #include "tests/support/testarchive.h"
 #include "tests/support/testenv.h"
+#include "tests/support/tricklingpeer.h"
 
 #include <QFile>
 #include <QNetworkAccessManager>
@@ -104,6 +105,10 @@ public:
             errors.append(text);
             events.append("error");
         });
+        connect(&server, &HttpServer::signalsSenderDropped, this, [this](const QString &text) {
+            dropped.append(text);
+            events.append("dropped");
+        });
     }
 
     QList<int> pieces;
@@ -111,6 +116,7 @@ public:
     QList<int> percents;
     int finished = 0;
     QStringList errors;
+    QStringList dropped;
     QStringList events;
 };
 
@@ -142,6 +148,9 @@ private slots:
     void lengthBeyondTheArchiveLimit();
     void stalledSenderIsDropped_data();
     void stalledSenderIsDropped();
+    void endlessHeaderIsClosedInTime();
+    void tricklingSenderLosesTheSlot();
+    void bodyDeadlineScalesWithTheLength();
     void repostAfterTheArchive_data();
     void repostAfterTheArchive();
     void secondSenderIsTurnedAway_data();
@@ -316,6 +325,7 @@ void TestHttpServer::malformedRequestsGetNoReply_data()
     QTest::newRow("length field in lower case") << header("content-length: 100\r\n") + body;
     QTest::newRow("length only inside another field") << header("X-Content-Length: 100\r\n") + body;
     QTest::newRow("GET") << QByteArray("GET / HTTP/1.1\r\nContent-Length: 100\r\n\r\n") + body;
+    QTest::newRow("stray GET") << QByteArray("GET / HTTP/1.0\r\n\r\n");
     QTest::newRow("lower-case post") << QByteArray("post / HTTP/1.1\r\nContent-Length: 100\r\n\r\n") + body;
     QTest::newRow("binary bytes") << QByteArray("PK\x03\x04\0\0", 6) + body;
     QTest::newRow("LF line ends") << QByteArray("POST / HTTP/1.1\nContent-Length: 100\n\n") + body;
@@ -336,13 +346,14 @@ void TestHttpServer::malformedRequestsGetNoReply()
     QVERIFY(sender.connected);
     sender.send(request);
 
-    QTRY_COMPARE(record.errors, QStringList{"Invalid data."});
-    QVERIFY(record.pieces.isEmpty());
-    QCOMPARE(record.finished, 0);
-    // No "success" for a request that is refused; the connection is closed.
+    // No "success" for a request that is refused; the connection is closed, and no word goes to the receiver:
+    // this is no sender of ours, and the wait for the real one goes on.
     QVERIFY(sender.waitClosed());
     QVERIFY(sender.received.isEmpty());
-    QCOMPARE(record.errors.size(), 1);
+    QVERIFY(record.pieces.isEmpty());
+    QCOMPARE(record.finished, 0);
+    QCOMPARE(record.errors, QStringList());
+    QCOMPARE(record.dropped, QStringList());
 
     // The station is free for a good sender afterwards.
     Recorder next(*m_server);
@@ -389,10 +400,11 @@ void TestHttpServer::headerSizeLimit()
         QVERIFY(sender.waitClosed());
         QCOMPARE(sender.received, ReplyBytes);
     } else {
-        QTRY_COMPARE(record.errors, QStringList{"Invalid data."});
-        QVERIFY(record.pieces.isEmpty());
         QVERIFY(sender.waitClosed());
         QVERIFY(sender.received.isEmpty());
+        QVERIFY(record.pieces.isEmpty());
+        QCOMPARE(record.errors, QStringList());
+        QCOMPARE(record.dropped, QStringList());
     }
 }
 
@@ -451,7 +463,8 @@ void TestHttpServer::truncatedTransferIsReported()
         sender.socket.disconnectFromHost();
     }
     // The receiver holds 400 bytes of an archive that will never be whole: it is told so, once.
-    QTRY_COMPARE(record.errors, QStringList{"Invalid data."});
+    QTRY_COMPARE(record.dropped, QStringList{"Invalid data."});
+    QCOMPARE(record.errors, QStringList());
     QCOMPARE(record.finished, 0);
 
     // A sender that gives up before its first body byte leaves nothing behind to discard.
@@ -463,7 +476,7 @@ void TestHttpServer::truncatedTransferIsReported()
         sender.socket.disconnectFromHost();
     }
     QTest::qWait(100);
-    QCOMPARE(record.errors.size(), 1);
+    QCOMPARE(record.dropped.size(), 1);
     QCOMPARE(record.pieces, QList<int>{400});
 
     // And the station takes the next transfer.
@@ -499,7 +512,9 @@ void TestHttpServer::lengthBeyondTheArchiveLimit()
         QTRY_COMPARE(record.percents, QList<int>{0});
         QCOMPARE(sender.socket.state(), QAbstractSocket::ConnectedState);
     } else {
-        QTRY_COMPARE(record.errors, QStringList{"Invalid data."});
+        // A sender of ours whose archive cannot be taken in: the receiver hears why, and goes on waiting.
+        QTRY_COMPARE(record.dropped, QStringList{"Invalid data."});
+        QCOMPARE(record.errors, QStringList());
         QVERIFY(sender.waitClosed());
         QVERIFY(sender.received.isEmpty());
     }
@@ -533,7 +548,8 @@ void TestHttpServer::stalledSenderIsDropped()
         stalled.send(sent);
     QVERIFY(stalled.waitClosed());
     QVERIFY(stalled.received.isEmpty());
-    QCOMPARE(record.errors, cutOff ? QStringList{"Invalid data."} : QStringList());
+    QCOMPARE(record.dropped, cutOff ? QStringList{"Invalid data."} : QStringList());
+    QCOMPARE(record.errors, QStringList());
     QCOMPARE(record.finished, 0);
 
     Recorder next(*m_server);
@@ -546,6 +562,73 @@ void TestHttpServer::stalledSenderIsDropped()
     QVERIFY(next.errors.isEmpty());
     QVERIFY(sender.waitClosed());
     QCOMPARE(sender.received, ReplyBytes);
+}
+
+void TestHttpServer::endlessHeaderIsClosedInTime()
+{
+    QCOMPARE(HttpServer::DefaultHeaderTimeoutMs, 5000);
+    QCOMPARE(m_server->headerTimeout(), 5000);
+    m_server->setHeaderTimeout(300);
+    Recorder record(*m_server);
+
+    // A header line that never ends, a byte at a time: the idle timer alone would never fire.
+    TricklingPeer stray("POST / HTTP/1.1\r\nX-Pad: ");
+    QVERIFY(stray.connectTo(m_port));
+    QTRY_VERIFY_WITH_TIMEOUT(stray.closed(), 10000);
+    QVERIFY(stray.trickled() > 0);
+    QVERIFY(stray.received().isEmpty());
+    QCOMPARE(record.errors, QStringList());
+    QCOMPARE(record.dropped, QStringList());
+
+    Sender sender(m_port);
+    QVERIFY(sender.connected);
+    const QByteArray body = trickyBody(1000);
+    sender.send(header(1000) + body);
+    QTRY_COMPARE(record.finished, 1);
+    QVERIFY(record.body == body);
+}
+
+void TestHttpServer::tricklingSenderLosesTheSlot()
+{
+    // A whole header, then a body byte at a time, far below any rate an archive comes at.
+    m_server->setBodyDeadline(300, 1000 * 1000 * 1000);
+    Recorder record(*m_server);
+    TricklingPeer slow(header(1000000));
+    QVERIFY(slow.connectTo(m_port));
+    QTRY_VERIFY(!record.pieces.isEmpty());
+
+    // Meanwhile the slot is taken: another sender is turned away.
+    Sender early(m_port);
+    QVERIFY(early.connected);
+    QVERIFY(early.waitClosed());
+
+    QTRY_VERIFY_WITH_TIMEOUT(slow.closed(), 10000);
+    QVERIFY(slow.received().isEmpty());
+    QCOMPARE(record.dropped, QStringList{"Invalid data."});
+    QCOMPARE(record.errors, QStringList());
+    QCOMPARE(record.finished, 0);
+
+    // The slot is free again: the real archive comes through.
+    Recorder next(*m_server);
+    Sender sender(m_port);
+    QVERIFY(sender.connected);
+    const QByteArray body = trickyBody(1000);
+    sender.send(header(1000) + body);
+    QTRY_COMPARE(next.finished, 1);
+    QVERIFY(next.body == body);
+    QVERIFY(sender.waitClosed());
+    QCOMPARE(sender.received, ReplyBytes);
+}
+
+void TestHttpServer::bodyDeadlineScalesWithTheLength()
+{
+    QCOMPARE(m_server->bodyDeadline(0), qint64(HttpServer::DefaultBodyGraceMs));
+    QCOMPARE(m_server->bodyDeadline(quint32(HttpServer::DefaultMinimumBodyRate * 60)),
+             qint64(HttpServer::DefaultBodyGraceMs) + 60000);
+    // The largest length an archive may announce still gets a deadline, not an overflow.
+    QVERIFY(m_server->bodyDeadline(0xFFFFFFFFu) > 100000000);
+    m_server->setBodyDeadline(1000, 1000);
+    QCOMPARE(m_server->bodyDeadline(5000), qint64(6000));
 }
 
 void TestHttpServer::closeWhenFinished()

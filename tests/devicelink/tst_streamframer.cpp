@@ -3,6 +3,7 @@
 #include "devicelink/streamframer.h"
 #include "tests/support/simulateddevice.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
@@ -35,6 +36,95 @@ QList<QByteArray> feed(StreamFramer &framer, const QList<QByteArray> &chunks)
     return out;
 }
 
+// The stream fed whole, in pieces of random sizes and byte by byte; the packets must be the same every way.
+QList<QByteArray> inPieces(const QByteArray &stream, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QList<QByteArray> pieces;
+    for (int at = 0; at < stream.size();) {
+        const int size = 1 + int(random.bounded(quint32(qMin(stream.size() - at, 300))));
+        pieces.append(stream.mid(at, size));
+        at += size;
+    }
+    return pieces;
+}
+
+QList<QByteArray> byteByByte(const QByteArray &stream)
+{
+    QList<QByteArray> bytes;
+    for (char c : stream)
+        bytes.append(QByteArray(1, c));
+    return bytes;
+}
+
+// A complete 12-byte login reply (0x00A4) as a device's payload bytes might hold it.
+QByteArray forgedLoginReply()
+{
+    return makeServerPacket(QByteArray::fromHex("CCCC000C00A4000000010000").left(10));
+}
+
+// A 76-byte bus frame whose payload carries a whole server packet.
+QByteArray frameCarryingAServerPacket()
+{
+    QByteArray payload(49, char(0x11));
+    payload.replace(13, 12, forgedLoginReply());
+    return makeDeviceFrame(1, 30, 0x1234, 255, 255, payload);
+}
+
+// A stream of everything the cloud connection may bring, honest or not, drawn from the seed.
+QByteArray mixedStream(quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QByteArray stream;
+    while (stream.size() < 6000) {
+        switch (random.bounded(9)) {
+        case 0:
+            stream += frameA();
+            break;
+        case 1:
+            stream += loginReply();
+            break;
+        case 2:
+            stream += frameCarryingAServerPacket();
+            break;
+        case 3: {
+            QByteArray noise(int(random.bounded(40)), Qt::Uninitialized);
+            for (char &c : noise)
+                c = char(random.bounded(256));
+            stream += noise;
+            break;
+        }
+        case 4:
+            stream += QByteArray(int(random.bounded(64)), char(0xCC));
+            break;
+        case 5: {
+            // A server header that claims more than follows before the next packets.
+            const int claimed = 9 + int(random.bounded(1016));
+            stream += QByteArray::fromHex("CCCC") + char(claimed >> 8) + char(claimed & 0xFF);
+            break;
+        }
+        case 6: {
+            // A bus lead-in that claims up to 255 bytes.
+            stream += frameB().left(16) + char(11 + random.bounded(245));
+            break;
+        }
+        case 7: {
+            // A frame cut off in the middle.
+            const QByteArray frame = frameCarryingAServerPacket();
+            stream += frame.left(1 + int(random.bounded(quint32(frame.size() - 1))));
+            break;
+        }
+        default:
+            stream += frameB();
+            break;
+        }
+    }
+    // Enough honest traffic at the end that every claim above is settled.
+    for (int i = 0; i < 60; ++i)
+        stream += frameA();
+    return stream;
+}
+
 } // namespace
 
 class TestStreamFramer : public QObject
@@ -45,6 +135,10 @@ private slots:
     void cutsTheStream_data();
     void cutsTheStream();
     void garbageIsBounded();
+    void sameWhateverTheSplit_data();
+    void sameWhateverTheSplit();
+    void payloadCannotPassForAServerPacket();
+    void falseServerHeaderSwallowsNothing();
 };
 
 void TestStreamFramer::cutsTheStream_data()
@@ -72,9 +166,10 @@ void TestStreamFramer::cutsTheStream_data()
     shortLength[16] = char(10);
     QTest::newRow("length byte below a frame's") << QList<QByteArray>{shortLength + b} << QList<QByteArray>{b};
 
-    // A broken frame claims more bytes than follow it; the whole frame inside them is still found.
+    // A broken frame claims more bytes than follow it; once they are in, the whole frame inside is still found.
     QByteArray claimsMore = a.left(16) + char(255) + a.mid(17, 8);
-    QTest::newRow("false start swallowing a frame") << QList<QByteArray>{claimsMore + b} << QList<QByteArray>{b};
+    QTest::newRow("false start swallowing a frame")
+        << QList<QByteArray>{claimsMore + b, QByteArray(300, 'z')} << QList<QByteArray>{b};
 
     QByteArray badCrc = a;
     badCrc[badCrc.size() - 1] = char(badCrc.at(badCrc.size() - 1) ^ 0x01);
@@ -115,14 +210,78 @@ void TestStreamFramer::garbageIsBounded()
     const QByteArray garbage(100000, 'x');
     QCOMPARE(feed(framer, {garbage, garbage}).size(), 0);
     QVERIFY(framer.buffered() <= StreamFramer::TailKept);
+    QCOMPARE(feed(framer, {QByteArray(8192, char(0xCC))}).size(), 0);
+    QVERIFY(framer.buffered() <= StreamFramer::TailKept);
 
-    // An unfinished frame is kept for the next read, but not without end.
+    // An unfinished frame is kept for the next read, only until the bytes it claims have come.
     const QByteArray a = frameA();
     QCOMPARE(feed(framer, {a.left(20)}).size(), 0);
     QCOMPARE(framer.buffered(), 20);
-    QCOMPARE(feed(framer, {QByteArray(StreamFramer::BufferLimit * 2, 'y')}).size(), 0);
-    QVERIFY(framer.buffered() <= StreamFramer::BufferLimit);
+    QCOMPARE(feed(framer, {QByteArray(100000, 'y')}).size(), 0);
+    QVERIFY(framer.buffered() <= StreamFramer::TailKept);
     QCOMPARE(feed(framer, {a}), QList<QByteArray>{a});
+    QCOMPARE(framer.buffered(), 0);
+}
+
+void TestStreamFramer::sameWhateverTheSplit_data()
+{
+    QTest::addColumn<QByteArray>("stream");
+    for (quint32 seed : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u})
+        QTest::addRow("mixed stream, seed %u", seed) << mixedStream(seed);
+
+    QTest::newRow("frame carrying a server packet") << frameCarryingAServerPacket();
+    QByteArray claim1024 = QByteArray::fromHex("CCCC0400");
+    for (int i = 0; i < 50; ++i)
+        claim1024 += (i % 2) ? frameA() : frameCarryingAServerPacket();
+    QTest::newRow("server header claiming 1024 bytes with frames inside") << claim1024;
+    QTest::newRow("8 KiB of CC") << QByteArray(8192, char(0xCC)) + frameA();
+}
+
+void TestStreamFramer::sameWhateverTheSplit()
+{
+    QFETCH(QByteArray, stream);
+    StreamFramer whole;
+    const QList<QByteArray> expected = feed(whole, {stream});
+    QVERIFY(!expected.isEmpty());
+
+    for (quint32 seed = 100; seed < 110; ++seed) {
+        StreamFramer framer;
+        QCOMPARE(feed(framer, inPieces(stream, seed)), expected);
+        QCOMPARE(framer.buffered(), whole.buffered());
+    }
+    StreamFramer framer;
+    QCOMPARE(feed(framer, byteByByte(stream)), expected);
+    QCOMPARE(framer.buffered(), whole.buffered());
+}
+
+void TestStreamFramer::payloadCannotPassForAServerPacket()
+{
+    // However the 76 bytes are split in two reads, the frame comes out, never the packet in its payload.
+    const QByteArray frame = frameCarryingAServerPacket();
+    QCOMPARE(frame.size(), 76);
+    QVERIFY(frame.indexOf(forgedLoginReply()) > 16);
+    for (int split = 1; split < frame.size(); ++split) {
+        StreamFramer framer;
+        QCOMPARE(feed(framer, {frame.left(split), frame.mid(split)}), QList<QByteArray>{frame});
+    }
+}
+
+void TestStreamFramer::falseServerHeaderSwallowsNothing()
+{
+    // A header that claims 1024 bytes holds the frames behind it back until those bytes are in and prove it
+    // false; then every frame inside comes out, in order, however the stream arrived.
+    const QByteArray a = frameA();
+    const QByteArray carrier = frameCarryingAServerPacket();
+    QByteArray stream = QByteArray::fromHex("CCCC0400");
+    QList<QByteArray> frames;
+    while (stream.size() < 1100) {
+        const QByteArray frame = (frames.size() % 2) ? a : carrier;
+        stream += frame;
+        frames.append(frame);
+    }
+    StreamFramer framer;
+    QCOMPARE(feed(framer, {stream.left(1000)}), QList<QByteArray>());
+    QCOMPARE(feed(framer, {stream.mid(1000)}), frames);
 }
 
 QTEST_GUILESS_MAIN(TestStreamFramer)
