@@ -111,6 +111,7 @@ void MessageBar::placeRow(int position)
                                                         -style->pixelMetric(QStyle::PM_LayoutRightMargin), 0);
     rowList.at(position).item->setGeometry(area.x(), area.y() + position * (rowHeight + rowSpacing), area.width(),
                                            rowHeight);
+    placedWidth = rowsBox->width();
     ++placements;
 }
 
