@@ -8,6 +8,7 @@
 #include "materialwidgets/qtmaterialiconbutton.h"
 #include "materialwidgets/qtmaterialstyle.h"
 #include "materialwidgets/qtmaterialtheme.h"
+#include "shell/announcedrow.h"
 #include "shell/guestrequests.h"
 
 #include <QDate>
@@ -195,9 +196,8 @@ void ManagerItem::slotsAppendMessage(universalSwitchMessage msg)
         update();
         return;
     }
-    QSqlQuery query = gDatabase.querySql("select * from tbl_message_log where id=?", {msg.id});
-    if (query.next()) {
-        const messageRecord record = GuestRequests::recordFromRow(query);
+    messageRecord record;
+    if (AnnouncedRow::read(msg, record)) {
         // A re-opened request comes back with the id of its row: the entry is refreshed, not listed twice.
         const int at = indexOfLogId(record.id);
         if (at >= 0) {

@@ -1,17 +1,16 @@
 #include "pages/messages/messagebar.h"
 
-#include "core/cppsqlite3db.h"
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialcanvas.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "pages/messages/messageitem.h"
-#include "shell/guestrequests.h"
+#include "shell/announcedrow.h"
 
-#include <QGridLayout>
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSqlQuery>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -35,6 +34,7 @@ MessageBar::MessageBar(QWidget *parent) : QWidget(parent), alarmDlg(nullptr)
     layout->addWidget(canvas);
     setLayout(layout);
     setFixedHeight(200);
+    rowsBox->installEventFilter(this);
 
     connect(&gBroadcastSocket, &BroadcastSocket::signalsAppendMessage, this, &MessageBar::slotsAppendMessage);
     connect(&gBroadcastSocket, &BroadcastSocket::signalsRemoveMessage, this, &MessageBar::slotsRemoveMessage);
@@ -46,42 +46,31 @@ MessageBar::~MessageBar() = default;
 
 QList<MessageItem *> MessageBar::rows() const
 {
-    return rowsBox->findChildren<MessageItem *>();
+    QList<MessageItem *> list;
+    list.reserve(rowList.size());
+    for (const Row &row : rowList)
+        list << row.item;
+    return list;
 }
 
 int MessageBar::gridRowOf(MessageItem *row) const
 {
-    if (!grid)
-        return -1;
-    const int index = grid->indexOf(row);
-    if (index < 0)
-        return -1;
-    int gridRow = 0;
-    int column = 0;
-    int rowSpan = 0;
-    int columnSpan = 0;
-    grid->getItemPosition(index, &gridRow, &column, &rowSpan, &columnSpan);
-    return gridRow;
+    for (const Row &entry : rowList) {
+        if (entry.item == row)
+            return entry.gridRow;
+    }
+    return -1;
 }
 
 void MessageBar::slotsAppendMessage(universalSwitchMessage msg)
 {
     if (quint32(msg.message_status) > 1)
         return;
-    QSqlQuery query = gDatabase.querySql("select * from tbl_message_log where id=?", {msg.id});
-    if (!query.next())
+    messageRecord record;
+    if (!AnnouncedRow::read(msg, record))
         return;
-    const messageRecord record = GuestRequests::recordFromRow(query);
-    query.finish();
 
-    MessageItem *known = nullptr;
-    for (MessageItem *row : rows()) {
-        if (row->messageInfo().id == msg.id) {
-            known = row;
-            break;
-        }
-    }
-    if (known) {
+    if (MessageItem *known = rowById.value(msg.id)) {
         known->setMessageInfo(record);
     } else {
         addRow(record);
@@ -95,61 +84,114 @@ void MessageBar::slotsAppendMessage(universalSwitchMessage msg)
     tone.play(msg.message_type);
 }
 
+namespace {
+
+const int rowHeight = 40;
+const int rowSpacing = 20;
+
+} // namespace
+
 void MessageBar::addRow(const messageRecord &record)
 {
-    if (!grid) {
-        grid = new QGridLayout;
-        grid->setSizeConstraint(QLayout::SetNoConstraint);
-        grid->setSpacing(20);
-        rowsBox->setLayout(grid);
-    }
-    auto *row = new MessageItem(record, nullptr);
-    grid->addWidget(row, nextGridRow, 0);
-    grid->setRowStretch(nextGridRow + 1, 1);
+    auto *row = new MessageItem(record, rowsBox);
+    rowList.append({row, nextGridRow});
+    rowById.insert(record.id, row);
     ++nextGridRow;
+    placeRow(rowList.size() - 1);
+    row->show();
+    requestLayout();
 }
 
-void MessageBar::removeRow(MessageItem *row)
+void MessageBar::placeRow(int position)
 {
-    grid->removeWidget(row);
-    // Out of the container at once, so that a later announcement of the same id makes a new row.
-    row->hide();
-    row->setParent(nullptr);
-    row->deleteLater();
+    // As a grid of one column with spacing 20 in the style's margins would put it, the rows at the top.
+    QStyle *style = rowsBox->style();
+    const QRect area = rowsBox->contentsRect().adjusted(style->pixelMetric(QStyle::PM_LayoutLeftMargin),
+                                                        style->pixelMetric(QStyle::PM_LayoutTopMargin),
+                                                        -style->pixelMetric(QStyle::PM_LayoutRightMargin), 0);
+    rowList.at(position).item->setGeometry(area.x(), area.y() + position * (rowHeight + rowSpacing), area.width(),
+                                           rowHeight);
+    placedWidth = rowsBox->width();
+    ++placements;
+}
+
+void MessageBar::placeRowsFrom(int position)
+{
+    for (int i = position; i < rowList.size(); ++i)
+        placeRow(i);
+}
+
+void MessageBar::requestLayout()
+{
+    if (layoutRequested)
+        return;
+    layoutRequested = true;
+    QMetaObject::invokeMethod(
+        this, [this] { applyLayout(); }, Qt::QueuedConnection);
+}
+
+void MessageBar::applyLayout()
+{
+    layoutRequested = false;
+    ++passes;
+    QStyle *style = rowsBox->style();
+    const QMargins frame = rowsBox->contentsMargins();
+    const int margins = frame.top() + frame.bottom() + style->pixelMetric(QStyle::PM_LayoutTopMargin) +
+                        style->pixelMetric(QStyle::PM_LayoutBottomMargin);
+    const int n = rowList.size();
+    rowsBox->setMinimumHeight(n == 0 ? 0 : margins + n * rowHeight + (n - 1) * rowSpacing);
+}
+
+bool MessageBar::eventFilter(QObject *watched, QEvent *event)
+{
+    // The rows follow the container's width; a container only growing taller leaves them where they are.
+    if (watched == rowsBox && event->type() == QEvent::Resize && rowsBox->width() != placedWidth) {
+        placedWidth = rowsBox->width();
+        placeRowsFrom(0);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MessageBar::removeRows(const QList<int> &positions)
+{
+    if (positions.isEmpty())
+        return;
+    for (int i = positions.size() - 1; i >= 0; --i) {
+        const Row row = rowList.takeAt(positions.at(i));
+        rowById.remove(row.item->messageInfo().id);
+        // Out of the container at once, so that a later announcement of the same id makes a new row.
+        row.item->hide();
+        row.item->setParent(nullptr);
+        row.item->deleteLater();
+    }
+    placeRowsFrom(positions.first());
+    requestLayout();
 }
 
 void MessageBar::slotsRemoveMessage(int value, int type)
 {
-    if (!grid)
-        return;
-    for (MessageItem *row : rows()) {
-        const messageRecord record = row->messageInfo();
-        switch (type) {
-        case 1:
-        case 2:
-        case 3: {
+    QList<int> matches;
+    for (int i = 0; i < rowList.size(); ++i) {
+        const messageRecord record = rowList.at(i).item->messageInfo();
+        if (type == 1 || type == 2 || type == 3) {
             const int field = type == 1 ? record.room_id : type == 2 ? record.panel_id : record.message_id;
             if (field == value)
-                removeRow(row);
-            break;
-        }
-        default:
-            if (record.id == value) {
-                removeRow(row);
-                return;
-            }
+                matches << i;
+        } else if (record.id == value) {
+            matches << i;
             break;
         }
     }
+    removeRows(matches);
 }
 
 void MessageBar::slotsProjectStateChanged(QString)
 {
-    for (MessageItem *row : rows())
-        removeRow(row);
-    // A fresh grid: the next row starts at the top again.
-    delete grid;
-    grid = nullptr;
+    QList<int> all;
+    for (int i = 0; i < rowList.size(); ++i)
+        all << i;
+    removeRows(all);
+    // The next row starts at the top again.
     nextGridRow = 0;
     alarmDlg.clearRecords();
     alarmDlg.hide();

@@ -7,11 +7,11 @@
 #include "pages/messages/alarmdlg.h"
 #include "pages/messages/messagetone.h"
 
+#include <QHash>
 #include <QList>
 #include <QWidget>
 
 class MessageItem;
-class QGridLayout;
 class QtMaterialCanvas;
 class QtMaterialGroupBox;
 
@@ -29,6 +29,11 @@ public:
     int gridRowOf(MessageItem *row) const;
     AlarmDlg &alarmDialog() { return alarmDlg; }
 
+    // What the rows have cost so far: rows put in place (a new row once; the rows below a removed one again) and
+    // passes that sized the rows container (at most one per pass of the event loop, however many rows it added).
+    int rowPlacements() const { return placements; }
+    int layoutPasses() const { return passes; }
+
 public slots:
     // An entry was logged or changed: its row is refreshed, or a new row goes below the last one.
     void slotsAppendMessage(universalSwitchMessage msg);
@@ -39,17 +44,36 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    struct Row
+    {
+        MessageItem *item;
+        int gridRow;
+    };
+
     void addRow(const messageRecord &record);
-    void removeRow(MessageItem *row);
+    // Takes the rows at the given positions out (positions ascending) and closes the gap they leave.
+    void removeRows(const QList<int> &positions);
+    void placeRow(int position);
+    void placeRowsFrom(int position);
+    // The container is sized once per pass, after the pass has added all its rows.
+    void requestLayout();
+    void applyLayout();
 
     AlarmDlg alarmDlg;
     MessageTone tone;
     QtMaterialCanvas *canvas = nullptr;
     QtMaterialGroupBox *rowsBox = nullptr;
-    QGridLayout *grid = nullptr;
-    // The grid row the next new row takes: below every row ever added, so a removed middle row leaves a gap
-    // rather than a cell that a new row would share.
+    // The rows top to bottom, and the row of each entry id: an announcement finds its row without a walk.
+    QList<Row> rowList;
+    QHash<int, MessageItem *> rowById;
+    // The grid row the next new row takes: below every row ever added, so a removed middle row never leaves a
+    // cell that a new row would share.
     int nextGridRow = 0;
+    int placedWidth = -1;
+    bool layoutRequested = false;
+    int placements = 0;
+    int passes = 0;
 };

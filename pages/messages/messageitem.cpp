@@ -1,7 +1,7 @@
 #include "pages/messages/messageitem.h"
 
+#include "core/cppsqlite3db.h"
 #include "core/globals.h"
-#include "core/queryhelpers.h"
 #include "core/roomname.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialstyle.h"
@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
+#include <QSqlQuery>
 
 namespace {
 
@@ -19,10 +20,13 @@ const QColor dealtColor(255, 165, 0);
 const QColor alarmColor(227, 81, 81);
 const QColor serviceColor(171, 210, 101);
 
-QString messageSql(int messageId)
-{
-    return QString::asprintf("select * from tbl_message where message_id=%d", messageId);
-}
+// The definition's name and picture with the panel, type and status names beside it, in one statement: no row
+// when the definition is gone.
+const char namesSql[] = "select message_remark,icon_name,"
+                        "(select panel_remark from tbl_panel where panel_id=?),"
+                        "(select message_type_name from tbl_message_type where message_type=?),"
+                        "(select message_status_name from tbl_message_status where message_status=?)"
+                        " from tbl_message where message_id=? limit 1";
 
 } // namespace
 
@@ -38,7 +42,35 @@ void MessageItem::setMessageInfo(messageRecord value)
 {
     record = value;
     terminateRecordTexts(record);
+    readTexts();
     update();
+}
+
+void MessageItem::readTexts()
+{
+    QSqlQuery query = gDatabase.queryPrepared(
+        namesSql, {record.panel_id, record.message_type, record.message_status, record.message_id});
+    hasDefinition = query.next();
+    if (!hasDefinition) {
+        query.finish();
+        picture.clear();
+        roomName.clear();
+        panelName.clear();
+        messageName.clear();
+        typeName.clear();
+        statusName.clear();
+        return;
+    }
+    messageName = query.value(0).toString();
+    QString icon = query.value(1).toString();
+    panelName = query.value(2).toString();
+    typeName = query.value(3).toString();
+    statusName = query.value(4).toString();
+    query.finish();
+    if (!icon.contains(".png"))
+        icon += ".png";
+    picture = ":/myImages/png/message/" + icon;
+    roomName = roomFullName(record.room_id);
 }
 
 void MessageItem::slotsUpdateMessage(messageRecord _messageRecord)
@@ -87,37 +119,17 @@ QColor MessageItem::textColor() const
 
 QString MessageItem::picturePath() const
 {
-    QString icon;
-    if (!queryStringValue(messageSql(record.message_id), "icon_name", icon))
-        return QString();
-    if (!icon.contains(".png"))
-        icon += ".png";
-    return ":/myImages/png/message/" + icon;
+    return picture;
 }
 
 QList<MessageItem::TextCell> MessageItem::textCells() const
 {
-    const QString definition = messageSql(record.message_id);
-    if (!queryHasRecord(definition))
+    if (!hasDefinition)
         return {};
-    QString messageName;
-    queryStringValue(definition, "message_remark", messageName);
-    QString panelName;
-    queryStringValue(QString::asprintf("select panel_remark from tbl_panel where panel_id=%d", record.panel_id),
-                     "panel_remark", panelName);
-    QString typeName;
-    queryStringValue(
-        QString::asprintf("select message_type_name from tbl_message_type where message_type=%d", record.message_type),
-        "message_type_name", typeName);
-    QString statusName;
-    queryStringValue(QString::asprintf("select message_status_name from tbl_message_status where message_status=%d",
-                                       record.message_status),
-                     "message_status_name", statusName);
-
     const int w = width();
     const int h = height();
     return {{QRect(80, 0, 250, h), QString::fromUtf8(record.recv_time)},
-            {QRect(340, 0, 150, h), roomFullName(record.room_id)},
+            {QRect(340, 0, 150, h), roomName},
             {QRect(500, 0, 150, h), panelName},
             {QRect(660, 0, w - 1080, h), messageName},
             {QRect(w - 421, 0, 250, h), typeName},
@@ -138,8 +150,7 @@ void MessageItem::paintEvent(QPaintEvent *event)
     painter.setBrush(Qt::NoBrush);
     painter.setPen(textColor());
     painter.setFont(QtMaterialStyle::instance().themeFont(8));
-    const QString picture = picturePath();
-    if (!picture.isEmpty()) {
+    if (hasDefinition) {
         painter.drawPixmap(QRect(50, (h - 24) / 2, 24, 24), QPixmap(picture));
         for (const TextCell &cell : textCells()) {
             const QString text = painter.fontMetrics().elidedText(cell.text, Qt::ElideRight, cell.rect.width());

@@ -45,7 +45,18 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Reads the names the row shows for the current record; painting only draws what this kept.
+    void readTexts();
+
     messageRecord record;
+    // False when the record's message definition is gone: the row then shows no picture and no text.
+    bool hasDefinition = false;
+    QString picture;
+    QString roomName;
+    QString panelName;
+    QString messageName;
+    QString typeName;
+    QString statusName;
     bool checked = false;
     bool checkBoxVisible = false;
 };

@@ -40,6 +40,7 @@ private slots:
     void removal();
     void projectSwitchClearsRowsAndQueue();
     void withoutAudioOutputStillShows();
+    void costPerAlarmDoesNotGrowWithTheRows();
 
 private:
     void announce(int id, int type, int status)
@@ -247,6 +248,46 @@ void TestMessageBar::withoutAudioOutputStillShows()
     announce(addRow(serviceMessage, 0, panelA, roomA), 0, 0);
     QCOMPARE(bar->rows().size(), 2);
     QVERIFY(bar->alarmDialog().isVisible());
+}
+
+void TestMessageBar::costPerAlarmDoesNotGrowWithTheRows()
+{
+    // Announces count new alarms in one pass; the rows placed for them once the pass is over.
+    const auto burst = [this](int count) {
+        QList<int> ids;
+        gDatabase.beginTransaction();
+        for (int i = 0; i < count; ++i)
+            ids << addRow(alarmMessage, 1, panelB, roomB);
+        gDatabase.commitTransaction();
+        const int placementsBefore = bar->rowPlacements();
+        const int passesBefore = bar->layoutPasses();
+        for (int id : ids)
+            announce(id, 1, 0);
+        // However many rows the pass added, the container is sized once.
+        if (!QTest::qWaitFor([&] { return bar->layoutPasses() != passesBefore; }))
+            return -1;
+        QCoreApplication::processEvents();
+        return bar->layoutPasses() == passesBefore + 1 ? bar->rowPlacements() - placementsBefore : -1;
+    };
+
+    // Enough rows for the scroll bar, which narrows the rows once.
+    QVERIFY(burst(10) >= 10);
+    // Each new row is put in place once; the rows already there are not touched, with ten rows as with 2000.
+    QCOMPARE(burst(10), 10);
+    QCOMPARE(burst(2000), 2000);
+    QCOMPARE(burst(10), 10);
+    const QList<MessageItem *> rows = bar->rows();
+    QCOMPARE(rows.size(), 2030);
+    QCOMPARE(rows.last()->y() - rows.at(rows.size() - 2)->y(), 60);
+    QCOMPARE(rows.last()->y() - rows.first()->y(), 2029 * 60);
+    QVERIFY(rows.last()->parentWidget()->height() >= rows.last()->geometry().bottom());
+
+    // An entry announced again is found by its id: no row is placed, nothing is laid out.
+    const int placementsBefore = bar->rowPlacements();
+    announce(rows.first()->messageInfo().id, 1, 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(bar->rowPlacements(), placementsBefore);
+    QCOMPARE(bar->rows().size(), 2030);
 }
 
 QTEST_MAIN(TestMessageBar)
