@@ -68,14 +68,20 @@ void MessageBar::slotsAppendMessage(universalSwitchMessage msg)
 {
     if (quint32(msg.message_status) > 1)
         return;
-    QSqlQuery query = gDatabase.querySql("select * from tbl_message_log where id=?", {msg.id});
-    if (!query.next())
-        return;
-    const messageRecord record = GuestRequests::recordFromRow(query);
-    query.finish();
+    messageRecord record;
+    if (msg.id == 0) {
+        // A call the project could not store: staff still see it, from the announcement, as a row of its own.
+        record = GuestRequests::unsavedRecord(msg);
+    } else {
+        QSqlQuery query = gDatabase.querySql("select * from tbl_message_log where id=?", {msg.id});
+        if (!query.next())
+            return;
+        record = GuestRequests::recordFromRow(query);
+        query.finish();
+    }
 
     MessageItem *known = nullptr;
-    for (MessageItem *row : rows()) {
+    for (MessageItem *row : msg.id == 0 ? QList<MessageItem *>() : rows()) {
         if (row->messageInfo().id == msg.id) {
             known = row;
             break;
