@@ -2,8 +2,13 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "devicelink/broadcastsocket.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QDebug>
+#include <QFileInfo>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -22,6 +27,41 @@ std::function<qint64()> &clockFunction()
 constexpr int alarmType = 1;
 constexpr int statusPending = 0;
 constexpr int statusCancelled = 1;
+
+// What the database said when a statement failed, as staff can read it ("database or disk is full").
+QString failureText(const QSqlQuery &query)
+{
+    const QSqlError error = query.lastError();
+    const QString text = error.databaseText().trimmed();
+    if (!text.isEmpty())
+        return text;
+    return error.text().trimmed().isEmpty() ? QStringLiteral("unknown error") : error.text().trimmed();
+}
+
+void announce(const universalSwitchMessage &msg)
+{
+    emit gBroadcastSocket.signalsAppendMessage(msg);
+}
+
+// Stores one request by itself (each statement committing on its own) and announces or reports the outcome.
+void storeAndAnnounce(universalSwitchMessage msg)
+{
+    QString why;
+    switch (store(msg, &why)) {
+    case Stored::Written:
+        announce(msg);
+        break;
+    case Stored::Nothing:
+        break;
+    case Stored::NewRowLost:
+        reportNotStored(msg, why);
+        announce(msg);
+        break;
+    case Stored::ChangeLost:
+        reportNotStored(msg, why);
+        break;
+    }
+}
 
 } // namespace
 
@@ -100,7 +140,7 @@ bool isAlarm(const universalSwitchMessage &msg)
     return msg.message_type == alarmType;
 }
 
-void insertOpenRow(universalSwitchMessage &msg)
+bool insertOpenRow(universalSwitchMessage &msg, QString *why)
 {
     QSqlQuery insert = gDatabase.querySql(
         "insert into tbl_message_log(message_id,message_type,message_status,panel_id,room_id,message_log_remark,"
@@ -109,6 +149,12 @@ void insertOpenRow(universalSwitchMessage &msg)
          timeText(msg.recv_seconds), QString("")});
     // The id of the row just inserted, even when rows of the same request share the second.
     msg.id = insert.isActive() ? insert.lastInsertId().toInt() : 0;
+    if (msg.id > 0)
+        return true;
+    msg.id = 0;
+    if (why)
+        *why = insert.isActive() ? QStringLiteral("the new row has no id") : failureText(insert);
+    return false;
 }
 
 void queue(QList<universalSwitchMessage> &pending, const universalSwitchMessage &msg)
@@ -137,7 +183,7 @@ QList<universalSwitchMessage> takeDue(QList<universalSwitchMessage> &pending, qi
     return due;
 }
 
-bool store(universalSwitchMessage &msg)
+Stored store(universalSwitchMessage &msg, QString *why)
 {
     const QVariantList day = {msg.message_id, msg.message_type, msg.panel_id, msg.room_id,
                               dateText(msg.recv_seconds) + "%"};
@@ -150,15 +196,83 @@ bool store(universalSwitchMessage &msg)
         first.finish();
         if (rowStatus == statusPending || rowStatus == statusCancelled) {
             msg.id = rowId;
-            gDatabase.execSql("update tbl_message_log set message_status=?,recv_time=? where id=?",
-                              {msg.message_status, timeText(msg.recv_seconds), rowId});
-            return true;
+            QSqlQuery update = gDatabase.querySql("update tbl_message_log set message_status=?,recv_time=? where id=?",
+                                                  {msg.message_status, timeText(msg.recv_seconds), rowId});
+            if (update.isActive())
+                return Stored::Written;
+            if (why)
+                *why = failureText(update);
+            return Stored::ChangeLost;
         }
     }
     if (msg.switch_state == 0)
-        return false;
-    insertOpenRow(msg);
-    return true;
+        return Stored::Nothing;
+    return insertOpenRow(msg, why) ? Stored::Written : Stored::NewRowLost;
+}
+
+void logAlarm(universalSwitchMessage msg)
+{
+    QString why;
+    if (!insertOpenRow(msg, &why))
+        reportNotStored(msg, why);
+    announce(msg);
+}
+
+void storeDue(const QList<universalSwitchMessage> &due)
+{
+    if (due.isEmpty())
+        return;
+    // One disk sync for all requests that fall due together, however many panels were switched at once. The
+    // announcements wait for the commit: until then nothing is stored for good.
+    if (due.size() > 1 && gDatabase.beginTransaction()) {
+        bool allWritten = true;
+        for (universalSwitchMessage msg : due) {
+            const Stored outcome = store(msg);
+            if (outcome == Stored::NewRowLost || outcome == Stored::ChangeLost) {
+                allWritten = false;
+                break;
+            }
+            if (outcome == Stored::Written)
+                gDatabase.afterCommit([msg] { announce(msg); });
+        }
+        if (allWritten) {
+            // A commit that fails has been rolled back, its announcements dropped with it.
+            if (gDatabase.commitTransaction())
+                return;
+        } else {
+            gDatabase.rollbackTransaction();
+        }
+        qWarning() << "guest requests could not be stored together; storing each by itself:" << due.size();
+    }
+    for (const universalSwitchMessage &msg : due)
+        storeAndAnnounce(msg);
+}
+
+void reportNotStored(const universalSwitchMessage &msg, const QString &why)
+{
+    const QString project = QFileInfo(gDatabase.databaseName()).completeBaseName();
+    qWarning().nospace().noquote() << "guest call not stored in project " << project << ": "
+                                   << (isAlarm(msg) ? "alarm" : "request") << " of panel " << msg.subnet_id << "."
+                                   << msg.device_id << ", switch " << msg.universal_switch_no << " "
+                                   << (msg.switch_state ? "on" : "off") << ", message " << msg.message_id << ", room "
+                                   << msg.room_id << ", received " << timeText(msg.recv_seconds)
+                                   << (msg.id > 0 ? QString(", row %1").arg(msg.id) : QString()) << ": " << why;
+    emit gBroadcastSocket.signalsInformation(
+        QCoreApplication::translate("GuestRequests", "Project %1 cannot be written (%2): a guest call was not saved.")
+            .arg(project, why));
+}
+
+messageRecord unsavedRecord(const universalSwitchMessage &msg)
+{
+    messageRecord record;
+    std::memset(&record, 0, sizeof record);
+    record.message_id = msg.message_id;
+    record.message_type = msg.message_type;
+    record.message_status = msg.message_status;
+    record.panel_id = msg.panel_id;
+    record.room_id = msg.room_id;
+    copyRecordText(record.recv_time, timeText(msg.recv_seconds));
+    return record;
 }
 
 messageRecord recordFromRow(const QSqlQuery &query)

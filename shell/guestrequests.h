@@ -5,6 +5,11 @@
 //
 // The main window owns the pending list and the switch timer and calls these functions; they keep no state
 // of their own apart from the clock seam.
+//
+// A call is never lost without a word: the panel has had its answer before any of this runs, so a call that
+// cannot be written is still announced (with id 0, from the record in memory), and the failure is logged and
+// told to staff. A re-open or cancel that cannot be written is not announced, as the log still holds the row's
+// old state.
 
 #include "devicelink/messagerecords.h"
 
@@ -55,8 +60,9 @@ bool identify(quint8 subnet, quint8 device, int switchNo, int state, universalSw
 bool isAlarm(const universalSwitchMessage &msg);
 
 // Inserts an open row (status 0, empty remark and deal time, received at msg.recv_seconds) and sets msg.id to
-// its id; msg.id is 0 when the row could not be written.
-void insertOpenRow(universalSwitchMessage &msg);
+// its id. False when the row could not be written: msg.id is then 0 and why, when given, says what the database
+// answered.
+bool insertOpenRow(universalSwitchMessage &msg, QString *why = nullptr);
 
 // Puts a service request into the pending list: a request of the same panel switch in the same state keeps its
 // first reception time, one in the other state is replaced (its wait starts again), a new one is appended.
@@ -65,10 +71,34 @@ void queue(QList<universalSwitchMessage> &pending, const universalSwitchMessage 
 // Removes from the list, and answers in list order, every request whose debounce has run out at the time now.
 QList<universalSwitchMessage> takeDue(QList<universalSwitchMessage> &pending, qint64 now);
 
+// What applying a debounced service request did to the message log.
+enum class Stored {
+    Written,    // a row was inserted or re-opened or cancelled; msg.id is that row's id
+    Nothing,    // switched off with no open row of the day: there is nothing to change
+    NewRowLost, // the new row could not be inserted; msg.id is 0
+    ChangeLost  // the re-open or cancel of the row msg.id could not be written; the row keeps its old state
+};
+
 // Applies a debounced service request to the first row of that message, panel and room of the day it was
 // received: an open or cancelled row is re-opened or cancelled, else a request switched on opens a new row.
-// True when a row was written; msg.id is then that row's id.
-bool store(universalSwitchMessage &msg);
+// On a failure why, when given, says what the database answered.
+Stored store(universalSwitchMessage &msg, QString *why = nullptr);
+
+// Logs an alarm at once and announces it: with its row's id, or, when the row cannot be written, with id 0
+// once the failure has been reported, so that staff still see the alarm.
+void logAlarm(universalSwitchMessage msg);
+
+// Stores the debounced service requests that fell due together and announces each one stored. They are written
+// in one transaction; when any write or the commit fails, nothing of it is kept or announced and each request
+// is stored again on its own, so that every one gets its own outcome and only what was stored is announced.
+void storeDue(const QList<universalSwitchMessage> &due);
+
+// Logs with qWarning that msg could not be stored and why, and tells staff that the project cannot be written.
+void reportNotStored(const universalSwitchMessage &msg, const QString &why);
+
+// The record of a call that could not be stored, as the strip and the alarm dialog show it: id 0, status and
+// type as announced, the reception time, no remark and no time of dealing.
+messageRecord unsavedRecord(const universalSwitchMessage &msg);
 
 // The current row of a query on tbl_message_log as a record; texts are cut to fit their fields.
 messageRecord recordFromRow(const QSqlQuery &query);

@@ -285,8 +285,7 @@ void MainWindow::handleUniversalSwitch(quint8 subnet, quint8 device, int switchN
     if (!GuestRequests::identify(subnet, device, switchNo, state, msg))
         return;
     if (GuestRequests::isAlarm(msg)) {
-        GuestRequests::insertOpenRow(msg);
-        emit gBroadcastSocket.signalsAppendMessage(msg);
+        GuestRequests::logAlarm(msg);
         return;
     }
     GuestRequests::queue(pendingSwitches, msg);
@@ -299,14 +298,7 @@ void MainWindow::slotsUniversalSwitch()
 
 void MainWindow::saveSwitchMessages(const QList<universalSwitchMessage> &due)
 {
-    if (due.isEmpty())
-        return;
-    // One disk sync for all requests that fall due together, however many panels were switched at once.
-    const bool grouped = gDatabase.beginTransaction();
-    for (const universalSwitchMessage &msg : due)
-        saveSwitchMessage(msg);
-    if (grouped && !gDatabase.commitTransaction())
-        qDebug() << "service requests could not be stored:" << due.size();
+    GuestRequests::storeDue(due);
 }
 
 void MainWindow::storePendingBeforeLeaving()
@@ -319,8 +311,7 @@ void MainWindow::storePendingBeforeLeaving()
 
 void MainWindow::saveSwitchMessage(universalSwitchMessage msg)
 {
-    if (GuestRequests::store(msg))
-        emit gBroadcastSocket.signalsAppendMessage(msg);
+    GuestRequests::storeDue({msg});
 }
 
 void MainWindow::slotsNetworkOpen()

@@ -78,7 +78,7 @@ private:
     void handleUniversalSwitch(quint8 subnet, quint8 device, int switchNo, int state);
     // Writes a debounced service request to the message log and announces it.
     void saveSwitchMessage(universalSwitchMessage msg);
-    // Writes the given service requests in one transaction (each a row operation of its own).
+    // Writes the given service requests and announces those stored; none is lost without a word.
     void saveSwitchMessages(const QList<universalSwitchMessage> &due);
     // A project switch is about to leave the current project: the requests still waiting belong to it.
     void storePendingBeforeLeaving();

@@ -76,6 +76,11 @@ void AlarmDlg::clearRecords()
 
 void AlarmDlg::writeBack()
 {
+    // Alarms that could not be stored all have id 0: the record on show is found by its place first.
+    if (currentIndex >= 0 && currentIndex < records.size() && records.at(currentIndex).id == currentRecord.id) {
+        records[currentIndex] = currentRecord;
+        return;
+    }
     for (messageRecord &queued : records) {
         if (queued.id == currentRecord.id) {
             queued = currentRecord;
@@ -116,6 +121,7 @@ void AlarmDlg::pushButtonOk_clicked()
 
     QList<messageRecord> notSaved;
     bool gone = false;
+    bool unsaved = false;
     for (const messageRecord &record : qAsConst(records)) {
         switch (MessageDealing::deal(record)) {
         case MessageDealing::Outcome::Dealt:
@@ -126,14 +132,22 @@ void AlarmDlg::pushButtonOk_clicked()
         case MessageDealing::Outcome::NotSaved:
             notSaved.append(record);
             break;
+        case MessageDealing::Outcome::Unsaved:
+            // An alarm that never reached the log has no row a later Ok could write: it leaves the queue, and
+            // its strip row keeps saying that it was not saved.
+            unsaved = true;
+            break;
         }
     }
     const QString goneText = tr("The message no longer exists!");
+    const QString notSavedText = tr("The message could not be saved!");
 
     if (notSaved.isEmpty()) {
         clearRecords();
         accept();
         // The dialog's own toast goes with it; the station's toast stays in sight.
+        if (unsaved)
+            emit gBroadcastSocket.signalsInformation(notSavedText);
         if (gone)
             emit gBroadcastSocket.signalsInformation(goneText);
         return;
@@ -142,7 +156,7 @@ void AlarmDlg::pushButtonOk_clicked()
     currentIndex = 0;
     currentRecord = records.first();
     showRecord();
-    emit signalsInformation(tr("The message could not be saved!"));
+    emit signalsInformation(notSavedText);
     if (gone)
         emit signalsInformation(goneText);
 }

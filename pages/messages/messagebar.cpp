@@ -6,6 +6,7 @@
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "pages/messages/messageitem.h"
 #include "shell/announcedrow.h"
+#include "shell/guestrequests.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -67,10 +68,14 @@ void MessageBar::slotsAppendMessage(universalSwitchMessage msg)
     if (quint32(msg.message_status) > 1)
         return;
     messageRecord record;
-    if (!AnnouncedRow::read(msg, record))
+    if (msg.id == 0) {
+        // A call the project could not store: staff still see it, from the announcement, as a row of its own.
+        record = GuestRequests::unsavedRecord(msg);
+    } else if (!AnnouncedRow::read(msg, record)) {
         return;
+    }
 
-    if (MessageItem *known = rowById.value(msg.id)) {
+    if (MessageItem *known = msg.id == 0 ? nullptr : rowById.value(msg.id)) {
         known->setMessageInfo(record);
     } else {
         addRow(record);
@@ -95,7 +100,9 @@ void MessageBar::addRow(const messageRecord &record)
 {
     auto *row = new MessageItem(record, rowsBox);
     rowList.append({row, nextGridRow});
-    rowById.insert(record.id, row);
+    // Unsaved calls all carry id 0: each keeps a row of its own and none is found again by id.
+    if (record.id != 0)
+        rowById.insert(record.id, row);
     ++nextGridRow;
     placeRow(rowList.size() - 1);
     row->show();
@@ -158,7 +165,8 @@ void MessageBar::removeRows(const QList<int> &positions)
         return;
     for (int i = positions.size() - 1; i >= 0; --i) {
         const Row row = rowList.takeAt(positions.at(i));
-        rowById.remove(row.item->messageInfo().id);
+        if (rowById.value(row.item->messageInfo().id) == row.item)
+            rowById.remove(row.item->messageInfo().id);
         // Out of the container at once, so that a later announcement of the same id makes a new row.
         row.item->hide();
         row.item->setParent(nullptr);

@@ -39,6 +39,8 @@ void tellPanel(const messageRecord &record)
 
 Outcome deal(const messageRecord &record)
 {
+    if (record.id <= 0)
+        return Outcome::Unsaved;
     if (!stillTheSameEntry(record))
         return Outcome::Gone;
     // Staff type the remark freely: it is bound, never pasted into the statement.

@@ -8,9 +8,10 @@
 namespace MessageDealing {
 
 enum class Outcome {
-    Dealt,   // written, the panel told (when it and its switch are configured) and announced
-    Gone,    // the row is gone or now stands for another message, panel or room: nothing written or sent
-    NotSaved // the update failed: nothing sent or announced
+    Dealt,    // written, the panel told (when it and its switch are configured) and announced
+    Gone,     // the row is gone or now stands for another message, panel or room: nothing written or sent
+    NotSaved, // the update failed: nothing sent or announced
+    Unsaved   // the entry was never stored (id 0): there is no row to write, nothing sent or announced
 };
 
 // The row is read again by id first, since a project switch or a deletion may have happened while the

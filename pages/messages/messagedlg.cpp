@@ -67,6 +67,7 @@ void MessageDlg::pushButtonOk_clicked()
         emit signalsInformation(tr("The message no longer exists!"));
         break;
     case MessageDealing::Outcome::NotSaved:
+    case MessageDealing::Outcome::Unsaved:
         emit signalsInformation(tr("The message could not be saved!"));
         break;
     }

@@ -57,6 +57,12 @@ MessageForm::MessageForm(const char *context, int pictureSize, QObject *parent) 
     layout->setSpacing(20);
     layout->setSizeConstraint(QLayout::SetNoConstraint);
     layout->addWidget(picture, 0, 0, 1, 2, Qt::AlignCenter);
+    // Beside the picture: a call the station could not write to the project is dealt with knowing it.
+    notSaved = new QtMaterialLabel(text("Not saved: the project cannot be written"), nullptr, Qt::WindowFlags());
+    notSaved->setObjectName("labelNotSaved");
+    notSaved->setTextColor(QColor(227, 81, 81));
+    notSaved->hide();
+    layout->addWidget(notSaved, 0, 0, 1, 2, Qt::AlignRight | Qt::AlignVCenter);
     const QList<QPair<const char *, QWidget *>> rows = {{"Recv Time:", recvTime},    {"Room Name:", roomName},
                                                         {"Panel Name:", panelName},  {"Message Name:", messageName},
                                                         {"Message Status:", status}, {"Message Remark:", remark}};
@@ -118,6 +124,7 @@ void MessageForm::limitRemark()
 
 void MessageForm::show(const messageRecord &record)
 {
+    notSaved->setVisible(record.id <= 0);
     recvTime->setText(QString::fromUtf8(record.recv_time));
     remark->setText(QString::fromUtf8(record.message_log_remark));
 

@@ -42,6 +42,8 @@ public:
     void collect(messageRecord &record) const;
 
     QtMaterialLineEdit *remarkField() const { return remark; }
+    // Shown for a record that could not be stored (id 0).
+    QtMaterialLabel *notSavedMark() const { return notSaved; }
     QtMaterialComboBox *statusField() const { return status; }
 
     // text cut to remarkBytes of UTF-8 on a character boundary.
@@ -52,6 +54,7 @@ private:
 
     QGridLayout *layout = nullptr;
     QtMaterialLabel *picture = nullptr;
+    QtMaterialLabel *notSaved = nullptr;
     QtMaterialLineEdit *recvTime = nullptr;
     QtMaterialLineEdit *roomName = nullptr;
     QtMaterialLineEdit *panelName = nullptr;

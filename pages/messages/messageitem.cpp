@@ -133,7 +133,7 @@ QList<MessageItem::TextCell> MessageItem::textCells() const
             {QRect(500, 0, 150, h), panelName},
             {QRect(660, 0, w - 1080, h), messageName},
             {QRect(w - 421, 0, 250, h), typeName},
-            {QRect(w - 161, 0, 150, h), statusName}};
+            {QRect(w - 161, 0, 150, h), record.id == 0 ? tr("not saved") : statusName}};
 }
 
 void MessageItem::paintEvent(QPaintEvent *event)

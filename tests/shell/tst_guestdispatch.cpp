@@ -1,7 +1,7 @@
 // The main window's frame dispatch with a simulated wall panel on loopback: the answer to every universal
 // switch frame byte for byte, alarms logged at once, service requests after their debounce (on a test clock),
-// the frames that must be left alone, a burst of alarms, guest calls around a project switch and a flood of
-// login replies.
+// calls the project cannot store, the frames that must be left alone, a burst of alarms, guest calls around a
+// project switch and a flood of login replies.
 
 #include "core/projectlist.h"
 #include "core/queryhelpers.h"
@@ -21,6 +21,7 @@
 #include "tests/support/stationfixture.h"
 #include "tests/support/testenv.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <algorithm>
@@ -54,6 +55,9 @@ private slots:
     void serviceRequestWaitsForItsDebounce();
     void withdrawnRequestUpdatesItsRow();
     void onAndOffWithinTheDebounceLogsNothing();
+    void alarmThatCannotBeStoredIsStillAnnounced();
+    void refusedReopenOrCancelIsNotAnnounced_data();
+    void refusedReopenOrCancelIsNotAnnounced();
     void alarmsAsFastAsThePanelSendsAreEachLoggedOnce();
     void guestCallDuringTheSwitchWarningStaysInItsProject();
     void pendingRequestsStayWithTheProjectTheyWereMadeIn();
@@ -313,6 +317,77 @@ void TestGuestDispatch::onAndOffWithinTheDebounceLogsNothing()
     QTest::qWait(2 * tick);
     QVERIFY(appendSpy->isEmpty());
     QCOMPARE(guestfixture::logRowCount(), 0);
+    clock = start;
+}
+
+// Every write of kind to the message log fails as the disk refuses it.
+static bool refuseWrites(const QString &kind)
+{
+    return gDatabase.execSql(QString("create trigger refuse_%1 before %1 on tbl_message_log begin "
+                                     "select raise(abort, 'database or disk is full'); end")
+                                 .arg(kind));
+}
+
+static const QString notWritten = "cannot be written (database or disk is full): a guest call was not saved.";
+
+void TestGuestDispatch::alarmThatCannotBeStoredIsStillAnnounced()
+{
+    QVERIFY(refuseWrites("insert"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("guest call not stored .*alarm of panel 1\\.20, switch 6 "
+                                                          "on.*: database or disk is full"));
+    panel->sendSwitch(alarmSwitch, 1);
+    QTRY_COMPARE(appendSpy->size(), 1);
+    QTRY_COMPARE(panel->answers.size(), 1);
+    QCOMPARE(panel->answers.at(0), expectedAnswer(alarmSwitch, 1));
+
+    // Announced, but as what it is: a call without a row.
+    const universalSwitchMessage m = appended().at(0);
+    QCOMPARE(m.id, 0);
+    QCOMPARE(m.message_type, 1);
+    QCOMPARE(m.message_id, 12);
+    QCOMPARE(m.room_id, 3);
+    QCOMPARE(guestfixture::logRowCount(), 0);
+    const QStringList toasts = window->toast()->messages();
+    QCOMPARE(toasts.size(), 1);
+    QVERIFY2(toasts.at(0).endsWith(notWritten), qPrintable(toasts.at(0)));
+}
+
+void TestGuestDispatch::refusedReopenOrCancelIsNotAnnounced_data()
+{
+    QTest::addColumn<int>("rowStatus");
+    QTest::addColumn<int>("state");
+    QTest::newRow("re-open of a cancelled request") << 1 << 1;
+    QTest::newRow("cancel of an open request") << 0 << 0;
+}
+
+void TestGuestDispatch::refusedReopenOrCancelIsNotAnnounced()
+{
+    QFETCH(int, rowStatus);
+    QFETCH(int, state);
+    QVERIFY(guestfixture::addLogRow(11, 0, rowStatus, 7, 3, "2026-12-10 08:00:00"));
+    const int row = queryIntValue("select max(id) as id from tbl_message_log", "id");
+    QVERIFY(refuseWrites("update"));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QString("guest call not stored .*request of panel 1\\.20, switch 5 %1.*"
+                                                    "row %2: database or disk is full")
+                                                .arg(state ? "on" : "off")
+                                                .arg(row)));
+
+    const qint64 start = clock;
+    panel->sendSwitch(serviceSwitch, quint8(state));
+    QTRY_COMPARE(window->pendingGuestRequests().size(), 1);
+    QCOMPARE(panel->answers.size(), 1);
+    QCOMPARE(panel->answers.at(0), expectedAnswer(serviceSwitch, quint8(state)));
+    clock = start + 20;
+    QTRY_VERIFY(window->pendingGuestRequests().isEmpty());
+    QTRY_COMPARE(window->toast()->messages().size(), 1);
+    QVERIFY(window->toast()->messages().at(0).endsWith(notWritten));
+
+    // The row keeps the state the log holds, and nothing says otherwise.
+    QVERIFY(appendSpy->isEmpty());
+    QCOMPARE(guestfixture::logRowCount(), 1);
+    QCOMPARE(queryIntValue("select message_status from tbl_message_log where id=?", {row}, "message_status"),
+             rowStatus);
     clock = start;
 }
 

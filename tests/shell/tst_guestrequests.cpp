@@ -2,11 +2,13 @@
 // requests and the rows of the message log they write.
 
 #include "core/queryhelpers.h"
+#include "devicelink/broadcastsocket.h"
 #include "shell/guestrequests.h"
 #include "tests/support/guestfixture.h"
 #include "tests/support/simulateddevice.h"
 #include "tests/support/testenv.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <cstring>
@@ -20,6 +22,7 @@ class TestGuestRequests : public QObject
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void cleanupTestCase();
 
     void switchFrame_data();
@@ -32,6 +35,11 @@ private slots:
     void storeServiceRequest_data();
     void storeServiceRequest();
     void storeUsesTheDayOfReception();
+    void refusedWritesAreTold_data();
+    void refusedWritesAreTold();
+    void refusedAlarmIsStillAnnounced();
+    void dueRequestsKeepOnlyWhatWasStored_data();
+    void dueRequestsKeepOnlyWhatWasStored();
     void recordTextsAreCutWhole();
     void copyRecordText_data();
     void copyRecordText();
@@ -58,6 +66,12 @@ void TestGuestRequests::init()
     QVERIFY(guestfixture::addPanel(8, 1, 21, 4));
     QVERIFY(guestfixture::addMessage(11, 0, "Clean the room", "message_01", 5));
     QVERIFY(guestfixture::addMessage(12, 1, "Emergency", "message_02", 6));
+}
+
+void TestGuestRequests::cleanup()
+{
+    // A connection of its own for the next test: the pragmas a test sets end with it.
+    gDatabase.close();
 }
 
 void TestGuestRequests::cleanupTestCase()
@@ -271,7 +285,7 @@ void TestGuestRequests::storeServiceRequest()
     clock = noon + 30;
     universalSwitchMessage msg;
     QVERIFY(GuestRequests::identify(1, 20, 5, state, msg));
-    QCOMPARE(store(msg), written);
+    QVERIFY(store(msg) == (written ? Stored::Written : Stored::Nothing));
     QCOMPARE(guestfixture::logRowCount() - 1, rows);
     if (!written)
         return;
@@ -295,7 +309,7 @@ void TestGuestRequests::storeUsesTheDayOfReception()
     universalSwitchMessage msg;
     QVERIFY(GuestRequests::identify(1, 20, 5, 0, msg));
     clock += 20; // stored after midnight
-    QVERIFY(store(msg));
+    QVERIFY(store(msg) == Stored::Written);
     QCOMPARE(msg.id, evening);
     QCOMPARE(queryIntValue("select message_status from tbl_message_log where id=?", {evening}, "message_status"), 1);
 }
@@ -336,6 +350,167 @@ void TestGuestRequests::copyRecordText()
     QCOMPARE(QByteArray(field), stored);
     for (int i = stored.size(); i < 8; ++i)
         QCOMPARE(field[i], '\0');
+}
+
+// Makes every write of kind ("insert" or "update") to the message log fail with reason, as a full disk would.
+static bool refuse(const QString &kind, const QString &reason, const QString &when = QString())
+{
+    return gDatabase.execSql(QString("create trigger refuse_%1 before %1 on tbl_message_log %2 begin "
+                                     "select raise(abort, '%3'); end")
+                                 .arg(kind, when, reason));
+}
+
+void TestGuestRequests::refusedWritesAreTold_data()
+{
+    QTest::addColumn<int>("existingStatus"); // -1: no row today
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("refused");
+    QTest::addColumn<int>("outcome");
+    QTest::newRow("new row") << -1 << 1 << "insert" << int(Stored::NewRowLost);
+    QTest::newRow("new row after a processed one") << 3 << 1 << "insert" << int(Stored::NewRowLost);
+    QTest::newRow("re-open") << 1 << 1 << "update" << int(Stored::ChangeLost);
+    QTest::newRow("cancel") << 0 << 0 << "update" << int(Stored::ChangeLost);
+}
+
+void TestGuestRequests::refusedWritesAreTold()
+{
+    QFETCH(int, existingStatus);
+    QFETCH(int, state);
+    QFETCH(QString, refused);
+    QFETCH(int, outcome);
+    int existing = 0;
+    if (existingStatus >= 0) {
+        QVERIFY(guestfixture::addLogRow(11, 0, existingStatus, 7, 3, "2026-12-10 08:00:00"));
+        existing = queryIntValue("select max(id) as id from tbl_message_log", "id");
+    }
+    QVERIFY(refuse(refused, "database or disk is full"));
+    const QStringList before = [] {
+        QStringList rows;
+        QSqlQuery q = gDatabase.querySql("select * from tbl_message_log order by id");
+        while (q.next())
+            rows << q.value("id").toString() + "|" + q.value("message_status").toString() + "|" +
+                        q.value("recv_time").toString();
+        return rows;
+    }();
+
+    clock = noon + 30;
+    universalSwitchMessage msg;
+    QVERIFY(GuestRequests::identify(1, 20, 5, state, msg));
+    QString why;
+    QCOMPARE(int(store(msg, &why)), outcome);
+    QCOMPARE(why, QString("database or disk is full"));
+    QCOMPARE(msg.id, outcome == int(Stored::ChangeLost) ? existing : 0);
+    QStringList after;
+    QSqlQuery q = gDatabase.querySql("select * from tbl_message_log order by id");
+    while (q.next())
+        after << q.value("id").toString() + "|" + q.value("message_status").toString() + "|" +
+                     q.value("recv_time").toString();
+    QCOMPARE(after, before);
+}
+
+void TestGuestRequests::refusedAlarmIsStillAnnounced()
+{
+    QVERIFY(refuse("insert", "attempt to write a readonly database"));
+    QSignalSpy appended(&gBroadcastSocket, &BroadcastSocket::signalsAppendMessage);
+    QSignalSpy told(&gBroadcastSocket, &BroadcastSocket::signalsInformation);
+    universalSwitchMessage msg;
+    QVERIFY(GuestRequests::identify(1, 20, 6, 1, msg));
+    QTest::ignoreMessage(
+        QtWarningMsg, QRegularExpression("guest call not stored in project guest: alarm of panel 1\\.20, switch 6 on,"
+                                         " message 12, room 3, received 2026-12-10 12:00:00: attempt to write a "
+                                         "readonly database"));
+    logAlarm(msg);
+
+    QCOMPARE(appended.size(), 1);
+    const universalSwitchMessage sent = appended.at(0).at(0).value<universalSwitchMessage>();
+    QCOMPARE(sent.id, 0);
+    QCOMPARE(sent.message_type, 1);
+    QCOMPARE(sent.message_status, 0);
+    QCOMPARE(sent.panel_id, 7);
+    QCOMPARE(sent.room_id, 3);
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(told.at(0).at(0).toString(),
+             QString("Project guest cannot be written (attempt to write a readonly database): a guest call was not "
+                     "saved."));
+    QCOMPARE(guestfixture::logRowCount(), 0);
+
+    const messageRecord shown = unsavedRecord(sent);
+    QCOMPARE(shown.id, 0);
+    QCOMPARE(shown.message_id, 12);
+    QCOMPARE(shown.message_type, 1);
+    QCOMPARE(shown.panel_id, 7);
+    QCOMPARE(shown.room_id, 3);
+    QCOMPARE(QString(shown.recv_time), QString("2026-12-10 12:00:00"));
+    QCOMPARE(QString(shown.message_log_remark), QString());
+    QCOMPARE(QString(shown.deal_time), QString());
+}
+
+void TestGuestRequests::dueRequestsKeepOnlyWhatWasStored_data()
+{
+    QTest::addColumn<bool>("atCommit");
+    // The refused write fails at once, or only when the group is committed (as a full disk may).
+    QTest::newRow("a write refused") << false;
+    QTest::newRow("the commit refused") << true;
+}
+
+void TestGuestRequests::dueRequestsKeepOnlyWhatWasStored()
+{
+    QFETCH(bool, atCommit);
+    QString reason = "database or disk is full";
+    if (atCommit) {
+        // A deferred foreign key is checked when the transaction commits, or at once for a statement by itself.
+        QVERIFY(gDatabase.execSql("PRAGMA foreign_keys=ON"));
+        QVERIFY(gDatabase.execSql("create table tbl_test_parent(id integer primary key)"));
+        QVERIFY(gDatabase.execSql("create table tbl_test_child(ref integer references tbl_test_parent(id) "
+                                  "deferrable initially deferred)"));
+        QVERIFY(gDatabase.execSql("create trigger late after insert on tbl_message_log when new.panel_id=8 begin "
+                                  "insert into tbl_test_child(ref) values(999); end"));
+        reason = "FOREIGN KEY constraint failed";
+    } else {
+        QVERIFY(refuse("insert", reason, "when new.panel_id=8"));
+    }
+    // Panel 7 has an open row of the day that is cancelled; panels 7 (switch 6 is an alarm, so a second
+    // service definition) and 8 each open a new one.
+    QVERIFY(guestfixture::addMessage(13, 0, "Towels", "message_03", 7));
+    QVERIFY(guestfixture::addLogRow(11, 0, 0, 7, 3, "2026-12-10 08:00:00"));
+    const int open = queryIntValue("select max(id) as id from tbl_message_log", "id");
+
+    QList<universalSwitchMessage> due;
+    universalSwitchMessage msg;
+    QVERIFY(GuestRequests::identify(1, 20, 5, 0, msg));
+    due << msg;
+    QVERIFY(GuestRequests::identify(1, 21, 5, 1, msg));
+    due << msg;
+    QVERIFY(GuestRequests::identify(1, 20, 7, 1, msg));
+    due << msg;
+
+    QSignalSpy appended(&gBroadcastSocket, &BroadcastSocket::signalsAppendMessage);
+    QSignalSpy told(&gBroadcastSocket, &BroadcastSocket::signalsInformation);
+    QTest::ignoreMessage(QtWarningMsg, "guest requests could not be stored together; storing each by itself: 3");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("guest call not stored .*request of panel 1\\.21, switch 5 "
+                                                          "on.*: " +
+                                                          QRegularExpression::escape(reason)));
+    storeDue(due);
+
+    QCOMPARE(gDatabase.transactionDepth(), 0);
+    QCOMPARE(appended.size(), 3);
+    QList<universalSwitchMessage> sent;
+    for (const QList<QVariant> &args : appended)
+        sent << args.at(0).value<universalSwitchMessage>();
+    QCOMPARE(sent.at(0).id, open);
+    QCOMPARE(sent.at(0).message_status, 1);
+    QCOMPARE(sent.at(1).id, 0);
+    QCOMPARE(sent.at(1).panel_id, 8);
+    QVERIFY(sent.at(2).id > open);
+    QCOMPARE(sent.at(2).message_id, 13);
+    QCOMPARE(told.size(), 1);
+    QVERIFY(told.at(0).at(0).toString().contains(reason));
+
+    // Exactly what was announced is in the log, once.
+    QCOMPARE(guestfixture::logRowCount(), 2);
+    QCOMPARE(queryIntValue("select message_status from tbl_message_log where id=?", {open}, "message_status"), 1);
+    QCOMPARE(queryIntValue("select message_id from tbl_message_log where id=?", {sent.at(2).id}, "message_id"), 13);
+    QVERIFY(!queryHasRecord("select * from tbl_message_log where panel_id=8"));
 }
 
 QTEST_MAIN(TestGuestRequests)

@@ -5,7 +5,9 @@
 #include "core/roomdeletion.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialcombobox.h"
+#include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmateriallineedit.h"
+#include "materialwidgets/qtmaterialsnackbar.h"
 #include "pages/messages/messagebar.h"
 #include "pages/messages/messagedlg.h"
 #include "pages/messages/messageform.h"
@@ -21,6 +23,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QtTest>
 
 using namespace messagefixture;
@@ -52,6 +55,7 @@ private slots:
     void missingPanelOrSwitchSendsNoFrame_data();
     void missingPanelOrSwitchSendsNoFrame();
     void deletedRoomTakesItsRows();
+    void alarmsNotStoredAreShownMarked();
 
 private:
     MessageBar *strip() const { return qobject_cast<MessageBar *>(window->messageStrip()); }
@@ -319,6 +323,87 @@ void TestGuestFlow::deletedRoomTakesItsRows()
     QVERIFY(deleteRoom(roomA));
     QCOMPARE(strip()->rows().size(), 1);
     QCOMPARE(strip()->rows().at(0)->messageInfo().room_id, roomB);
+}
+
+void TestGuestFlow::alarmsNotStoredAreShownMarked()
+{
+    QVERIFY(gDatabase.execSql("create trigger refuse_insert before insert on tbl_message_log begin "
+                              "select raise(abort,'database or disk is full'); end"));
+    const QRegularExpression warning("guest call not stored .*alarm of panel 1\\.2[01], switch 6 on.*: database or "
+                                     "disk is full");
+    QTest::ignoreMessage(QtWarningMsg, warning);
+    QTest::ignoreMessage(QtWarningMsg, warning);
+    panel->sendSwitch(alarmSwitch, 1);
+    QTRY_COMPARE(strip()->rows().size(), 1);
+    otherPanel->sendSwitch(alarmSwitch, 1);
+    QTRY_COMPARE(strip()->rows().size(), 2);
+    QTRY_COMPARE(panel->answers.size(), 2);
+    for (const QByteArray &answer : qAsConst(panel->answers))
+        QCOMPARE(quint8(answer.at(25)), quint8(alarmSwitch));
+
+    // Each alarm has a row of its own, in the alarm colour, saying that it was not saved.
+    const QList<MessageItem *> rows = strip()->rows();
+    QStringList rooms;
+    for (MessageItem *row : rows) {
+        QCOMPARE(row->messageInfo().id, 0);
+        QCOMPARE(row->textColor(), QColor(227, 81, 81));
+        const QList<MessageItem::TextCell> cells = row->textCells();
+        QCOMPARE(cells.size(), 6);
+        QCOMPARE(cells.at(0).text, GuestRequests::timeText(clock));
+        QCOMPARE(cells.at(5).text, QString("not saved"));
+        rooms << cells.at(1).text;
+    }
+    QCOMPARE(rooms, QStringList({"East-Ground-101", "West-First-201"}));
+    QCOMPARE(tones, QStringList({MessageTone::toneFor(1), MessageTone::toneFor(1)}));
+    const QStringList toasts = window->toast()->messages();
+    QVERIFY(!toasts.isEmpty());
+    QVERIFY2(toasts.at(0).endsWith("cannot be written (database or disk is full): a guest call was not saved."),
+             qPrintable(toasts.at(0)));
+
+    AlarmDlg &dialog = strip()->alarmDialog();
+    QVERIFY(dialog.isVisible());
+    QVERIFY(dialog.form()->notSavedMark()->isVisible());
+    QCOMPARE(dialog.findChild<QLabel *>("labelMessagePos")->text(), QString("1/2"));
+    QCOMPARE(dialog.findChild<QLineEdit *>("lineEditRoomName")->text(), QString("East-Ground-101"));
+
+    // Without ids the alarms are still told apart: what staff type stays with its own alarm.
+    dialog.form()->remarkField()->setText("first");
+    dialog.findChild<QAbstractButton *>("pushButtonNext")->click();
+    QCOMPARE(dialog.findChild<QLineEdit *>("lineEditRoomName")->text(), QString("West-First-201"));
+    dialog.form()->remarkField()->setText("second");
+    dialog.findChild<QAbstractButton *>("pushButtonPrev")->click();
+    QCOMPARE(dialog.form()->remarkField()->text(), QString("first"));
+    dialog.findChild<QAbstractButton *>("pushButtonNext")->click();
+    QCOMPARE(dialog.form()->remarkField()->text(), QString("second"));
+
+    // The message dialog of such a row can write nothing either, and says so.
+    QSignalSpy updates(&gBroadcastSocket, &BroadcastSocket::signalsUpdateMessage);
+    bool marked = false;
+    QString said;
+    MessageDlg::setExecHook([&](MessageDlg &single) {
+        marked = single.form()->notSavedMark()->isVisibleTo(&single);
+        QSignalSpy own(&single, &MyDialog::signalsInformation);
+        single.form()->statusField()->setCurrentText("processed");
+        single.findChild<QAbstractButton *>("pushButtonOk")->click();
+        said = own.isEmpty() ? QString() : own.at(0).at(0).toString();
+        return single.result();
+    });
+    // Pressed as a release over the row does.
+    rows.at(0)->slotsPressed();
+    QVERIFY(marked);
+    QCOMPARE(said, QString("The message could not be saved!"));
+    QCOMPARE(rows.at(0)->messageInfo().message_status, 0);
+
+    // Ok deals with nothing that was never stored: no frame, no announcement, no row, and the dialog goes.
+    dialog.findChild<QAbstractButton *>("pushButtonOk")->click();
+    QVERIFY(dialog.isHidden());
+    flushStation();
+    QVERIFY(panel->switchSettings.isEmpty());
+    QVERIFY(otherPanel->switchSettings.isEmpty());
+    QVERIFY(updates.isEmpty());
+    QVERIFY(logDump().isEmpty());
+    QCOMPARE(strip()->rows().size(), 2);
+    QCOMPARE(strip()->rows().at(1)->textCells().at(5).text, QString("not saved"));
 }
 
 QTEST_MAIN(TestGuestFlow)

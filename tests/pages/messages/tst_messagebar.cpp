@@ -35,6 +35,7 @@ private slots:
     void ignored_data();
     void ignored();
     void alarmOpensTheDialog();
+    void callsNotStoredGetRowsOfTheirOwn();
     void newRowGoesBelowTheLastAfterAMiddleRemoval();
     void removal_data();
     void removal();
@@ -136,7 +137,6 @@ void TestMessageBar::ignored_data()
     QTest::newRow("status 2") << 1 << 2;
     QTest::newRow("status -1, read unsigned") << 1 << -1;
     QTest::newRow("row gone") << 42 << 0;
-    QTest::newRow("failed insert, id 0") << 0 << 0;
 }
 
 void TestMessageBar::ignored()
@@ -148,6 +148,35 @@ void TestMessageBar::ignored()
     QVERIFY(bar->rows().isEmpty());
     QVERIFY(tones.isEmpty());
     QVERIFY(bar->alarmDialog().isHidden());
+}
+
+void TestMessageBar::callsNotStoredGetRowsOfTheirOwn()
+{
+    // Two alarms the project could not store: both brought before staff from the announcement itself.
+    universalSwitchMessage msg = announcement(0, 1, 0);
+    msg.message_id = alarmMessage;
+    msg.panel_id = panelA;
+    msg.room_id = roomA;
+    msg.recv_seconds = qint32(QDateTime(QDate(2026, 12, 10), QTime(12, 0, 5), Qt::LocalTime).toSecsSinceEpoch());
+    emit gBroadcastSocket.signalsAppendMessage(msg);
+    emit gBroadcastSocket.signalsAppendMessage(msg);
+    QCOMPARE(rowIds(), QList<int>({0, 0}));
+    QCOMPARE(tones, QStringList({alarmTone, alarmTone}));
+    for (MessageItem *row : bar->rows()) {
+        QCOMPARE(row->messageInfo().message_id, alarmMessage);
+        QCOMPARE(QString(row->messageInfo().recv_time), QString("2026-12-10 12:00:05"));
+        QCOMPARE(row->textCells().at(5).text, QString("not saved"));
+    }
+    AlarmDlg &dialog = bar->alarmDialog();
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.findChild<QLabel *>("labelMessagePos")->text(), QString("1/2"));
+    QVERIFY(dialog.findChild<QLabel *>("labelNotSaved")->isVisible());
+
+    // A stored entry announced afterwards is still found by its id, not taken for one of them.
+    const int id = addRow(alarmMessage, 1, panelA, roomA);
+    announce(id, 1, 0);
+    QCOMPARE(rowIds(), QList<int>({0, 0, id}));
+    QCOMPARE(bar->rows().at(2)->textCells().at(5).text, QString("suspend"));
 }
 
 void TestMessageBar::alarmOpensTheDialog()
