@@ -1,19 +1,39 @@
-# Dependencies run downward: resources, core with devicelink, materialwidgets, shell, panels, the page areas,
+# Dependencies run downward: resources, core, devicelink, materialwidgets, shell, panels, the page areas,
 # and the program's top (app). A source may include its own folder and the ones below it, never one above.
 #
 # As a script (cmake -DSOURCE_DIR=<root> -P IncludeDirection.cmake) it fails on the first upward include;
 # included, it offers station_upward_includes(<root> <out-var>).
 
+# The folders from the bottom up: each may use its own and the ones before it, never one after it. The core
+# comes before the device link: the link uses the core, and the core tells the link what it must know through
+# listeners the link sets (core/linknotices.h).
+set(STATION_LAYERS resources core devicelink materialwidgets shell panels pages app)
+
+# The layer of a library of the build: its folder's name, or for a page area's library (pages_<area>) "pages"
+# and for the page table "app"; empty when the library is none of the station's own.
+function(station_layer_of_library library out)
+    set(layer "")
+    if(library MATCHES "^pages_")
+        set(layer pages)
+    elseif(library STREQUAL "pagetable")
+        set(layer app)
+    elseif(library IN_LIST STATION_LAYERS)
+        set(layer ${library})
+    endif()
+    set(${out} "${layer}" PARENT_SCOPE)
+endfunction()
+
 function(station_upward_includes root out)
     # folder | folders its sources must not include
-    set(rules
-        "resources|core devicelink materialwidgets shell panels pages app"
-        "core|materialwidgets shell panels pages app"
-        "devicelink|materialwidgets shell panels pages app"
-        "materialwidgets|shell panels pages app"
-        "shell|panels pages app"
-        "panels|pages app"
-        "pages|app")
+    set(rules "")
+    set(remaining ${STATION_LAYERS})
+    foreach(folder IN LISTS STATION_LAYERS)
+        list(REMOVE_AT remaining 0)
+        if(remaining)
+            list(JOIN remaining " " above)
+            list(APPEND rules "${folder}|${above}")
+        endif()
+    endforeach()
     set(found "")
     foreach(rule IN LISTS rules)
         string(REPLACE "|" ";" parts "${rule}")

@@ -1,8 +1,8 @@
 #include "core/appsettings.h"
 
 #include "core/globals.h"
+#include "core/linknotices.h"
 #include "core/projectfolders.h"
-#include "devicelink/broadcastsocket.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -78,7 +78,7 @@ void loadAppSettings()
 
     gSubId = readWithDefault("subId", "1");
     gDevId = readWithDefault("devId", "254");
-    gBroadcastSocket.setLocalAddress(lowByte(gSubId), lowByte(gDevId));
+    announceStationAddress(lowByte(gSubId), lowByte(gDevId));
     gLockPassword = readWithDefault("lock_password", "qmv315");
     gRetainDays = readWithDefault("retain_days", "30");
 }

@@ -1,11 +1,9 @@
 #include "core/globals.h"
 
 #include "core/cppsqlite3db.h"
-#include "devicelink/broadcastsocket.h"
 
-// One translation unit holds every process-wide object so that they are built in this order.
+// One translation unit holds every process-wide value of the core so that they are built in this order.
 QString gAppDirPath;
-BroadcastSocket gBroadcastSocket;
 QString gIpPortMac;
 QString gPassword;
 QString gServerIp;

@@ -3,7 +3,6 @@
 
 #include <QString>
 
-class BroadcastSocket; // devicelink/broadcastsocket.h
 class CppSQLite3DB;    // core/cppsqlite3db.h
 
 // Network styles, one current value for the whole process, stored per project.
@@ -15,7 +14,6 @@ enum NetStyle
 };
 
 extern QString gAppDirPath;
-extern BroadcastSocket gBroadcastSocket;
 extern QString gIpPortMac;
 extern QString gPassword;
 extern QString gServerIp;

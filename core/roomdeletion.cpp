@@ -2,10 +2,10 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "core/linknotices.h"
 #include "core/projectfolders.h"
 #include "core/projectlist.h"
 #include "core/queryhelpers.h"
-#include "devicelink/broadcastsocket.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,7 +71,7 @@ bool deleteRoom(int roomId)
     gDatabase.afterCommit([pictures, roomId] {
         for (const QString &picture : pictures)
             deleteProjectPicture(picture);
-        emit gBroadcastSocket.signalsRemoveMessage(roomId, 1);
+        announceRoomDeleted(roomId);
     });
     return gDatabase.commitTransaction();
 }

@@ -3,6 +3,7 @@
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
 #include "core/hostaddress.h"
+#include "core/linknotices.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -58,6 +59,21 @@ private:
 } // namespace
 
 const char BroadcastSocket::keepAliveText[KeepAliveLength + 1] = "ZODUV-STATION-LINK";
+
+BroadcastSocket gBroadcastSocket;
+
+namespace {
+
+// Built right after the hub, in this translation unit's order: from then on what the core announces reaches it.
+[[maybe_unused]] const bool coreListenersSet = [] {
+    setStationAddressListener([](quint8 subnetId, quint8 deviceId) {
+        gBroadcastSocket.setLocalAddress(subnetId, deviceId);
+    });
+    setRoomDeletedListener([](int roomId) { emit gBroadcastSocket.signalsRemoveMessage(roomId, 1); });
+    return true;
+}();
+
+} // namespace
 
 quint16 crc16Xmodem(const quint8 *buf, unsigned length)
 {

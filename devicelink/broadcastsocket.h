@@ -189,3 +189,6 @@ private:
     quint16 udpPortNumber = UdpPort;
     quint16 tcpPortNumber = TcpPort;
 };
+
+// The process-wide link and signal hub: built before main() runs and alive until the process ends.
+extern BroadcastSocket gBroadcastSocket;

@@ -7,10 +7,10 @@
 #include "devicelink/buscommands.h"
 #include "devicelink/messagerecords.h"
 #include "panels/devicerecordloaders.h"
+#include "panels/moodcommands.h"
 
 #include <QSqlQuery>
 #include <QThread>
-
 
 namespace {
 
@@ -172,26 +172,6 @@ QList<airConditionerRecord> loadMoodFloorHeatingRecords(int moodId, int roomId)
     return loadMoodAirConditionerRows(moodId, roomId, 2, 3);
 }
 
-QList<moodCommandRecord> loadMoodCommandRecords(int moodId, int roomId)
-{
-    QList<moodCommandRecord> records;
-    QSqlQuery q = gDatabase.querySql(QString::asprintf(
-        "select * from tbl_mood_command where mood_id=%d and room_id=%d order by command_id asc", moodId, roomId));
-    while (q.next()) {
-        moodCommandRecord command{};
-        command.command_id = queryColumnInt(q, "command_id");
-        command.subnet_id = quint8(queryColumnInt(q, "subnet_id"));
-        command.device_id = quint8(queryColumnInt(q, "device_id"));
-        command.command_type = quint8(queryColumnInt(q, "command_type"));
-        command.prm1 = quint8(queryColumnInt(q, "prm1"));
-        command.prm2 = quint8(queryColumnInt(q, "prm2"));
-        command.prm3 = quint8(queryColumnInt(q, "prm3"));
-        command.prm4 = quint8(queryColumnInt(q, "prm4"));
-        records.append(command);
-    }
-    return records;
-}
-
 bool sendMoodCommand(const moodCommandRecord &command)
 {
     const char prm[4] = {char(command.prm1), char(command.prm2), char(command.prm3), char(command.prm4)};
@@ -273,7 +253,7 @@ void playMood(const moodRecord &mood)
             playFloorHeating(fh);
     }
     if (mood.diy_bool > 0) {
-        for (const moodCommandRecord &command : loadMoodCommandRecords(mood.mood_id, mood.room_id)) {
+        for (const moodCommandRecord &command : loadMoodCommands(mood.mood_id, mood.room_id)) {
             sendMoodCommand(command);
             pause();
         }

@@ -18,8 +18,7 @@ QList<lightRecord> loadMoodLightRecords(int moodId, int roomId);
 QList<airConditionerRecord> loadMoodAirConditionerRecords(int moodId, int roomId);
 // The mood's floor heatings (numbers 2 and 3, in order).
 QList<airConditionerRecord> loadMoodFloorHeatingRecords(int moodId, int roomId);
-// The mood's free commands by command_id, each byte field the low 8 bits of its column.
-QList<moodCommandRecord> loadMoodCommandRecords(int moodId, int roomId);
+// The mood's free commands are read by loadMoodCommands (panels/moodcommands.h).
 
 // Sends the free command's frame; false for a command type that has none.
 bool sendMoodCommand(const moodCommandRecord &command);

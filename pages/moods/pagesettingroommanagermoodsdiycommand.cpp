@@ -8,7 +8,7 @@
 #include "materialwidgets/qtmaterialflatbutton.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmateriallineedit.h"
-#include "pages/moods/moodcommands.h"
+#include "panels/moodcommands.h"
 #include "panels/sliderctrl.h"
 #include "panels/timectrl.h"
 

@@ -9,9 +9,9 @@
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmateriallineedit.h"
 #include "materialwidgets/qtmaterialtheme.h"
-#include "pages/moods/moodcommands.h"
 #include "pages/pickers/iconselectdlg.h"
 #include "pages/pickers/picturechoice.h"
+#include "panels/moodcommands.h"
 #include "shell/manageritem.h"
 #include "shell/tilegrid.h"
 

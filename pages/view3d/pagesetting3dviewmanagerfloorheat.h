@@ -2,19 +2,12 @@
 // The placement tab of a room's floor heatings (numbers 2 and 3): one marker per device with the kind's icon and the
 // device's remark.
 
-#include "pages/view3d/placementtab.h"
-#include "pages/view3d/positionrecords.h"
+#include "pages/view3d/climateplacementtab.h"
 
-class PageSetting3DViewManagerFloorHeat : public PlacementTabOf<airConditionerPositionRecord>
+class PageSetting3DViewManagerFloorHeat : public ClimatePlacementTab
 {
     Q_OBJECT
 
 public:
     explicit PageSetting3DViewManagerFloorHeat(QWidget *parent);
-
-protected:
-    void appendRecord(const QSqlQuery &row) override;
-    int keyAt(int index) const override;
-    QString textAt(int index) const override;
-    QString iconPathAt(int index) const override;
 };

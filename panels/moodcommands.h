@@ -1,5 +1,6 @@
 #pragma once
-// The stored free commands of a mood (tbl_mood_command), read and written as a whole list.
+// The stored free commands of a mood (tbl_mood_command), read and written as a whole list: read by mood playback
+// and by the mood editors, written by the editors.
 
 #include "devicelink/devicerecords.h"
 

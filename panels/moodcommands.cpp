@@ -1,4 +1,4 @@
-#include "pages/moods/moodcommands.h"
+#include "panels/moodcommands.h"
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"

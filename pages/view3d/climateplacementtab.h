@@ -1,0 +1,24 @@
+#pragma once
+// What the air-conditioner and floor-heating placement tabs share: both list devices of tbl_air_conditioner (each
+// its own numbers) by their air_conditioner_no and remark under one icon of the kind, and keep their positions in
+// tbl_3d_air_conditioner.
+
+#include "pages/view3d/placementtab.h"
+#include "pages/view3d/positionrecords.h"
+
+class ClimatePlacementTab : public PlacementTabOf<airConditionerPositionRecord>
+{
+    Q_OBJECT
+
+protected:
+    // devices: the tab's device query (room id); iconPath: the marker icon every device of the tab shows.
+    ClimatePlacementTab(const char *devices, const QString &iconPath, QWidget *parent);
+
+    void appendRecord(const QSqlQuery &row) override;
+    int keyAt(int index) const override;
+    QString textAt(int index) const override;
+    QString iconPathAt(int index) const override;
+
+private:
+    QString m_iconPath;
+};
