@@ -38,8 +38,13 @@ int main(int argc, char **argv)
     initStationResources();
     loadAppSettings();
 
-    // The current project's database is prepared here, before the main window exists.
-    initDatabase();
+    // The current project's database is prepared here, before the main window exists. A project whose database
+    // could not be used as it was is named to the operator before the station starts working.
+    const QString databaseNotice = initDatabase();
+    if (!databaseNotice.isEmpty()) {
+        ORVMessageBox box(databaseNotice, 500, 220, false, 0, nullptr);
+        box.exec();
+    }
 
     registerStationPages();
 

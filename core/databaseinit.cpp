@@ -8,6 +8,7 @@
 #include "core/queryhelpers.h"
 #include "core/seedvocabularies.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QDebug>
@@ -15,8 +16,38 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSqlError>
 
 namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ProjectDatabase", text);
+}
+
+// SQLite keeps the changes of an unfinished write beside the database under these suffixes.
+const char *const journalSuffixes[] = {"-journal", "-wal", "-shm"};
+
+bool pathTaken(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+// The text of a failed statement as SQLite gave it ("file is not a database"), without Qt's additions.
+QString failureText(const QSqlQuery &query)
+{
+    const QSqlError error = query.lastError();
+    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
+}
+
+// Versions are stored with two decimals; compared in hundredths, so that "3.08" is never above 3.08.
+bool isNewerVersion(const QString &text)
+{
+    bool ok = false;
+    const double stored = text.trimmed().toDouble(&ok);
+    return ok && qRound64(stored * 100) > qRound64(DatabaseSchema::version * 100);
+}
 
 // Runs step inside one transaction; a step that answers false leaves nothing behind.
 template <typename Step> bool inTransaction(Step step)
@@ -237,7 +268,197 @@ QString retentionCutoff(const QString &retainDays)
     return cutoff.toString("yyyy-MM-dd HH:mm:ss");
 }
 
-void initDatabase()
+ProjectDatabaseCheck checkProjectDatabase(const QString &file)
+{
+    ProjectDatabaseCheck check;
+    const QFileInfo info(file);
+    if (!info.exists() && !info.isSymLink())
+        return check; // Absent
+    check.verdict = ProjectDatabaseCheck::Unusable;
+    if (info.isDir()) {
+        check.reason = tr("it is a folder, not a file");
+        return check;
+    }
+    if (!info.isFile()) {
+        check.reason = tr("it is not a plain file");
+        return check;
+    }
+    if (info.size() == 0) {
+        check.verdict = ProjectDatabaseCheck::Absent;
+        return check;
+    }
+
+    CppSQLite3DB probe;
+    probe.setDatabaseName(file);
+    {
+        // The whole file is read: a truncated or overwritten file may well keep an intact first page.
+        QSqlQuery quick = probe.querySql("pragma quick_check");
+        if (!quick.isActive()) {
+            check.reason = tr("it cannot be read (%1)").arg(failureText(quick));
+            return check;
+        }
+        const QString first = quick.next() ? quick.value(0).toString() : QString();
+        if (first != QLatin1String("ok")) {
+            check.reason =
+                tr("it is damaged (%1)").arg(first.isEmpty() ? failureText(quick) : first.section('\n', 0, 0));
+            return check;
+        }
+    }
+    if (!probe.isTableExist("tbl_version") || !probe.isColumnExist("tbl_version", "name")) {
+        check.reason = tr("it is not a project database of this station");
+        return check;
+    }
+    {
+        QSqlQuery row = probe.querySql("select name,version from tbl_version");
+        if (!row.next() || row.value(0).toString() != QLatin1String(DatabaseSchema::productName)) {
+            check.reason = tr("it is not a project database of this station");
+            return check;
+        }
+        const QString version = probe.isColumnExist("tbl_version", "version") ? row.value(1).toString() : QString();
+        if (isNewerVersion(version)) {
+            check.verdict = ProjectDatabaseCheck::Newer;
+            check.foundVersion = version.trimmed();
+            return check;
+        }
+    }
+    check.verdict = ProjectDatabaseCheck::Usable;
+    return check;
+}
+
+QString databaseBackupPath(const QString &file)
+{
+    const auto free = [](const QString &candidate) {
+        if (pathTaken(candidate))
+            return false;
+        for (const char *suffix : journalSuffixes) {
+            if (pathTaken(candidate + QLatin1String(suffix)))
+                return false;
+        }
+        return true;
+    };
+    QString candidate = file + ".invalid";
+    for (int n = 2; !free(candidate); ++n)
+        candidate = file + QString(".invalid-%1").arg(n);
+    return candidate;
+}
+
+QString keepDatabaseAside(const QString &file)
+{
+    const QString backup = databaseBackupPath(file);
+    // QDir::rename moves a folder standing in the file's place as well as a file.
+    if (!QDir().rename(file, backup))
+        return QString();
+    for (const char *suffix : journalSuffixes) {
+        const QString journal = file + QLatin1String(suffix);
+        if (pathTaken(journal) && !QDir().rename(journal, backup + QLatin1String(suffix)))
+            qDebug() << "Could not keep" << journal << "with" << backup;
+    }
+    return backup;
+}
+
+ProjectOpening openProjectDatabase(const QString &projectName, const ProjectOpeningSteps &steps)
+{
+    ProjectOpening opening;
+    const QString folder = projectFolderPath(projectName);
+    const QString file = folder + QString("/%1.db3").arg(projectName);
+    const QString previous = gDatabase.databaseName();
+    bool left = false;
+    const auto leave = [&] {
+        if (left)
+            return;
+        left = true;
+        if (steps.beforeLeaving)
+            steps.beforeLeaving();
+        gDatabase.close();
+    };
+    const auto refuse = [&](const QString &notice) {
+        if (left) {
+            gDatabase.close();
+            gDatabase.setDatabaseName(previous);
+        }
+        opening.outcome = ProjectOpening::Refused;
+        opening.notice = notice;
+        qDebug() << "The database of the project" << projectName << "is not used:" << notice;
+        return opening;
+    };
+
+    if (!QDir().mkpath(folder)) {
+        opening.check.verdict = ProjectDatabaseCheck::Unusable;
+        opening.check.reason = tr("its folder cannot be made");
+        return refuse(tr("The database of the project \"%1\" cannot be used: %2.")
+                          .arg(projectName, opening.check.reason));
+    }
+
+    opening.check = checkProjectDatabase(file);
+    switch (opening.check.verdict) {
+    case ProjectDatabaseCheck::Usable:
+        leave();
+        createDatabaseTables(file);
+        opening.outcome = ProjectOpening::Opened;
+        return opening;
+    case ProjectDatabaseCheck::Newer:
+        return refuse(tr("The database of the project \"%1\" has version %2, written by a newer station; this "
+                         "station supports version %3. The file is left as it is.")
+                          .arg(projectName, opening.check.foundVersion, DatabaseSchema::versionText()));
+    case ProjectDatabaseCheck::Absent:
+    case ProjectDatabaseCheck::Unusable:
+        break;
+    }
+
+    if (steps.beforeReplacing)
+        steps.beforeReplacing(opening.check);
+    leave();
+    const bool unusable = opening.check.verdict == ProjectDatabaseCheck::Unusable;
+    const QString cannotBeUsed =
+        unusable ? tr("The database of the project \"%1\" cannot be used: %2.").arg(projectName, opening.check.reason)
+                 : QString();
+    if (unusable) {
+        opening.keptAs = keepDatabaseAside(file);
+        if (opening.keptAs.isEmpty())
+            return refuse(cannotBeUsed + ' ' + tr("It could not be kept aside and is left as it is."));
+    } else if (pathTaken(file)) {
+        QFile::remove(file); // empty: nothing to keep
+    }
+
+    const bool made = steps.makeFresh ? steps.makeFresh(file) : [&] {
+        createDatabaseTables(file);
+        gDatabase.close();
+        const bool usable = checkProjectDatabase(file).verdict == ProjectDatabaseCheck::Usable;
+        gDatabase.setDatabaseName(file);
+        return usable;
+    }();
+    if (!made) {
+        // Whatever the attempt left goes, and the kept file returns to its place.
+        gDatabase.close();
+        QFile::remove(file);
+        for (const char *suffix : journalSuffixes)
+            QFile::remove(file + QLatin1String(suffix));
+        if (!opening.keptAs.isEmpty()) {
+            bool back = QDir().rename(opening.keptAs, file);
+            for (const char *suffix : journalSuffixes) {
+                if (pathTaken(opening.keptAs + QLatin1String(suffix)))
+                    back = QDir().rename(opening.keptAs + QLatin1String(suffix), file + QLatin1String(suffix)) && back;
+            }
+            if (!back)
+                qDebug() << "The database of the project" << projectName << "stays at" << opening.keptAs;
+            opening.keptAs.clear();
+        }
+        const QString noFresh = tr("No new database could be made for the project \"%1\".").arg(projectName);
+        return refuse(unusable ? cannotBeUsed + ' ' + noFresh : noFresh);
+    }
+
+    opening.outcome = ProjectOpening::Replaced;
+    if (unusable) {
+        opening.notice = cannotBeUsed + ' ' +
+                         tr("It is kept as \"%1\" in the project's folder, and the project goes on with an empty "
+                            "database.")
+                             .arg(QFileInfo(opening.keptAs).fileName());
+        qDebug() << opening.notice;
+    }
+    return opening;
+}
+
+QString initDatabase()
 {
     QDir folder(databaseFolderPath());
     if (!folder.exists())
@@ -263,11 +484,24 @@ void initDatabase()
             project = "Home";
         }
     }
-    const QString projectFolder = projectFolderPath(project);
-    if (!QDir(projectFolder).exists())
-        QDir().mkdir(projectFolder);
+    finishInterruptedImports();
 
-    createDatabaseTables(projectFolder + QString("/%1.db3").arg(project));
+    const ProjectOpening opening = openProjectDatabase(project);
+    if (opening.outcome != ProjectOpening::Refused)
+        return opening.notice;
+
+    // The file is left as it is, and the station still needs a project to store what happens from now on.
+    const QString fresh = unusedProjectName(project);
+    if (addProject(fresh)) {
+        if (setCurrentProjectName(fresh) && openProjectDatabase(fresh).outcome != ProjectOpening::Refused)
+            return opening.notice + ' ' + tr("The station goes on with the new empty project \"%1\".").arg(fresh);
+        setCurrentProjectName(project);
+        removeProject(fresh);
+    }
+    // Nothing on disk can take the project: the station runs on a database that lasts as long as it does.
+    createDatabaseTables(":memory:");
+    return opening.notice + ' ' + tr("No new project could be made either: nothing will be stored until the station "
+                                     "is started again.");
 }
 
 void createDatabaseTables(const QString &path)

@@ -35,6 +35,12 @@ bool isDownwardRelativePath(const QString &path)
     if (path.isEmpty() || path.startsWith('/') || path.contains('\\') || drive.match(path).hasMatch()) {
         return false;
     }
+    // A name is cut at a NUL byte when it reaches the file system, so the checks here would have seen another
+    // name than the one written; no other control character belongs in a project's file names either.
+    for (const QChar c : path) {
+        if (c.category() == QChar::Other_Control)
+            return false;
+    }
     const QStringList parts = path.split('/');
     return !parts.contains("..");
 }
@@ -62,6 +68,39 @@ bool hasLinkExtraField(const QByteArray &extra)
 }
 
 qint64 s_archiveSizeCap = 0;
+qint64 s_roomForTests = -1;
+qint64 s_writesFailAfter = -1;
+
+// Inside a project folder while adoptProjectFolder puts it in place and lists it; hidden, so never packed,
+// copied or taken for a project.
+const char importMark[] = ".import-pending";
+
+std::function<void(const char *)> &transferStepHook()
+{
+    static std::function<void(const char *)> hook;
+    return hook;
+}
+
+void transferStep(const char *step)
+{
+    if (transferStepHook())
+        transferStepHook()(step);
+}
+
+bool pathTaken(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+// Hidden names in the database folder that only transfers give their temporary files and folders: imports
+// (".import-", and "..import-" for the unpacking beside them), transfer archives (".transfer-", "..transfer-"
+// while packed) and the probe of the letter case.
+bool isTransferLeftover(const QString &name)
+{
+    static const QRegularExpression leftover("^(\\.\\.?(import|transfer)-|\\.case-probe-)");
+    return name != QLatin1String(importMark) && leftover.match(name).hasMatch();
+}
 const qint64 DefaultArchiveSizeCap = qint64(4) << 30;
 const qint64 FreeSpaceReserve = qint64(256) << 20;
 
@@ -105,41 +144,51 @@ ArchivePlan planArchive(QuaZip &zip, const QString &root)
 
 // Writes the current entry below folder; refuses an entry that yields more (or fewer) bytes than it declared
 // or whose checksum does not match.
-bool unpackEntry(QuaZip &zip, const QString &folder, qint64 &budget)
+ArchiveFailure unpackEntry(QuaZip &zip, const QString &folder, qint64 &budget)
 {
     QuaZipFileInfo64 info;
     if (!zip.getCurrentFileInfo(&info))
-        return false;
+        return ArchiveFailure::Refused;
     const QString path = folder + '/' + QDir::cleanPath(info.name);
     if (info.name.endsWith('/'))
-        return QDir().mkpath(path);
+        return QDir().mkpath(path) ? ArchiveFailure::None : ArchiveFailure::WriteFailed;
     if (!QDir().mkpath(QFileInfo(path).path()))
-        return false;
+        return ArchiveFailure::WriteFailed;
 
     QuaZipFile entry(&zip);
+    if (!entry.open(QIODevice::ReadOnly))
+        return ArchiveFailure::Refused;
     QFile out(path);
-    if (!entry.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return false;
+    // Opening fails on a name the archive gives twice, as a file and as a folder.
+    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return pathTaken(path) ? ArchiveFailure::Refused : ArchiveFailure::WriteFailed;
     const quint64 declared = info.uncompressedSize;
     quint64 written = 0;
     QByteArray buffer(64 * 1024, Qt::Uninitialized);
     for (;;) {
         const qint64 got = entry.read(buffer.data(), buffer.size());
         if (got < 0)
-            return false;
+            return ArchiveFailure::Refused;
         if (got == 0)
             break;
         written += quint64(got);
         budget -= got;
         if (written > declared || budget < 0) {
             qDebug() << "Archive refused:" << info.name << "yields more than it declared";
-            return false;
+            return ArchiveFailure::Refused;
         }
-        if (out.write(buffer.constData(), got) != got)
-            return false;
+        switch (writeToFile(out, QByteArray::fromRawData(buffer.constData(), int(got)))) {
+        case WriteResult::Written:
+            break;
+        case WriteResult::DiskFull:
+            qDebug() << "The disk is full; could not unpack" << info.name;
+            return ArchiveFailure::NoRoom;
+        case WriteResult::Failed:
+            return ArchiveFailure::WriteFailed;
+        }
     }
     entry.close();
-    return entry.getZipError() == UNZ_OK && written == declared && out.flush();
+    return entry.getZipError() == UNZ_OK && written == declared ? ArchiveFailure::None : ArchiveFailure::Refused;
 }
 
 QString freeHiddenName(const QString &parent, const QString &base, const char *purpose)
@@ -307,6 +356,8 @@ void clearDirectory(QString path)
 qint64 archiveSizeLimit(const QString &folder)
 {
     const qint64 cap = s_archiveSizeCap > 0 ? s_archiveSizeCap : DefaultArchiveSizeCap;
+    if (s_roomForTests >= 0)
+        return qMin(s_roomForTests, cap);
     QFileInfo existing(QDir::cleanPath(QDir(folder).absolutePath()));
     while (!existing.exists() && !existing.isRoot())
         existing = QFileInfo(existing.path());
@@ -319,6 +370,38 @@ qint64 archiveSizeLimit(const QString &folder)
 void setArchiveSizeCap(qint64 bytes)
 {
     s_archiveSizeCap = bytes;
+}
+
+bool noRoomForArchives(const QString &folder)
+{
+    return archiveSizeLimit(folder) <= 0;
+}
+
+WriteResult writeToFile(QFileDevice &file, const QByteArray &data)
+{
+    QByteArray fitting = data;
+    bool full = false;
+    if (s_writesFailAfter >= 0 && data.size() > s_writesFailAfter) {
+        fitting = data.left(int(s_writesFailAfter));
+        full = true;
+    }
+    const bool written = file.write(fitting) == fitting.size() && file.flush();
+    if (s_writesFailAfter >= 0)
+        s_writesFailAfter -= fitting.size();
+    if (written && !full)
+        return WriteResult::Written;
+    // Qt reports ENOSPC, and only that, as a resource error of the file.
+    return full || file.error() == QFileDevice::ResourceError ? WriteResult::DiskFull : WriteResult::Failed;
+}
+
+void setRoomForTests(qint64 bytes)
+{
+    s_roomForTests = bytes;
+}
+
+void setWritesFailAfterForTests(qint64 bytes)
+{
+    s_writesFailAfter = bytes;
 }
 
 bool compressProjects(const QStringList &projectNames, const QString &zipPath)
@@ -349,8 +432,11 @@ bool compressProjects(const QStringList &projectNames, const QString &zipPath)
     return true;
 }
 
-bool extractProjectArchive(const QString &zipPath, const QString &dir)
+bool extractProjectArchive(const QString &zipPath, const QString &dir, ArchiveFailure *failure)
 {
+    ArchiveFailure dummy;
+    ArchiveFailure &why = failure ? *failure : dummy;
+    why = ArchiveFailure::Refused;
     if (!QFileInfo(zipPath).isFile())
         return false;
     const QString target = QDir::cleanPath(QDir(dir).absolutePath());
@@ -364,22 +450,117 @@ bool extractProjectArchive(const QString &zipPath, const QString &dir)
     qint64 budget = archiveSizeLimit(targetInfo.path());
     if (plan.totalSize > quint64(budget)) {
         qDebug() << "Archive refused: it unpacks to" << plan.totalSize << "bytes, more than the" << budget << "allowed";
+        // Within the cap, only the free space stands in the way.
+        const qint64 cap = s_archiveSizeCap > 0 ? s_archiveSizeCap : DefaultArchiveSizeCap;
+        if (plan.totalSize <= quint64(cap))
+            why = ArchiveFailure::NoRoom;
         return false;
     }
 
     // Unpacked beside the target, on the same file system and under a hidden name no project can have, and
     // put in place only when every entry is whole.
     const QString unpacking = freeHiddenName(targetInfo.path(), targetInfo.fileName(), "unpacking");
-    if (!QDir().mkdir(unpacking))
-        return false;
-    bool whole = true;
-    for (bool more = zip.goToFirstFile(); whole && more; more = zip.goToNextFile())
-        whole = unpackEntry(zip, unpacking, budget);
-    whole = whole && zip.getZipError() == UNZ_OK;
-    zip.close();
-    if (!whole) {
-        QDir(unpacking).removeRecursively();
+    if (!QDir().mkdir(unpacking)) {
+        why = noRoomForArchives(targetInfo.path()) ? ArchiveFailure::NoRoom : ArchiveFailure::WriteFailed;
         return false;
     }
-    return putInPlace(unpacking, target);
+    transferStep("unpacking");
+    ArchiveFailure entryFailure = ArchiveFailure::None;
+    for (bool more = zip.goToFirstFile(); entryFailure == ArchiveFailure::None && more; more = zip.goToNextFile()) {
+        entryFailure = unpackEntry(zip, unpacking, budget);
+        transferStep("unpacked entry");
+    }
+    if (entryFailure == ArchiveFailure::None && zip.getZipError() != UNZ_OK)
+        entryFailure = ArchiveFailure::Refused;
+    zip.close();
+    if (entryFailure != ArchiveFailure::None) {
+        QDir(unpacking).removeRecursively();
+        why = entryFailure;
+        return false;
+    }
+    if (!putInPlace(unpacking, target)) {
+        why = ArchiveFailure::WriteFailed;
+        return false;
+    }
+    why = ArchiveFailure::None;
+    return true;
+}
+
+QString unusedProjectName(const QString &name)
+{
+    QStringList listed;
+    getProjectNames(listed);
+    const auto taken = [&](const QString &candidate) {
+        return listed.contains(candidate) || pathTaken(projectFolderPath(candidate));
+    };
+    QString candidate = name;
+    for (int n = 1; taken(candidate); ++n)
+        candidate = QString::asprintf("%s_%d", qUtf8Printable(name), n);
+    return candidate;
+}
+
+bool adoptProjectFolder(const QString &folder, const QString &name)
+{
+    const QString target = projectFolderPath(name);
+    const QString mark = folder + '/' + QLatin1String(importMark);
+    {
+        QFile file(mark);
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+    }
+    transferStep("marked");
+    // rename() would also take the place of an empty folder of that name.
+    if (pathTaken(target) || !QDir().rename(folder, target)) {
+        QFile::remove(mark);
+        return false;
+    }
+    transferStep("placed");
+    if (!addProject(name)) {
+        if (QDir().rename(target, folder))
+            QFile::remove(mark);
+        else
+            qDebug() << "The project folder" << target << "stays unlisted until the next start";
+        return false;
+    }
+    transferStep("listed");
+    QFile::remove(target + '/' + QLatin1String(importMark));
+    return true;
+}
+
+void finishInterruptedImports()
+{
+    const QDir folder(databaseFolderPath());
+    if (!folder.exists())
+        return;
+    QStringList listed;
+    getProjectNames(listed);
+    const QFileInfoList entries = folder.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                       QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        const QString name = entry.fileName();
+        if (isTransferLeftover(name)) {
+            qDebug() << "Removing what an interrupted transfer left:" << name;
+            if (entry.isDir() && !entry.isSymLink())
+                QDir(entry.filePath()).removeRecursively();
+            else
+                QFile::remove(entry.filePath());
+            continue;
+        }
+        const QString mark = entry.filePath() + '/' + QLatin1String(importMark);
+        if (!entry.isDir() || entry.isSymLink() || !QFileInfo(mark).isFile() || !isValidProjectName(name))
+            continue;
+        // It only ever arrives here whole, by one rename: what is missing is at most its line in the list.
+        if (!listed.contains(name)) {
+            if (!addProject(name))
+                continue;
+            qDebug() << "Listing the imported project" << name << "whose import was interrupted";
+            listed.append(name);
+        }
+        QFile::remove(mark);
+    }
+}
+
+void setTransferStepHook(const std::function<void(const char *step)> &hook)
+{
+    transferStepHook() = hook;
 }

@@ -1,8 +1,6 @@
 #include "shell/projectswitch.h"
 
-#include "core/cppsqlite3db.h"
 #include "core/databaseinit.h"
-#include "core/databaseschema.h"
 #include "core/globals.h"
 #include "core/projectfolders.h"
 #include "core/projectlist.h"
@@ -10,10 +8,6 @@
 #include "shell/orvmessagebox.h"
 
 #include <QCoreApplication>
-#include <QDebug>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -45,18 +39,6 @@ void leaveCurrentProject()
         beforeLeavingHook()();
 }
 
-// The validity check of the project database on a connection of its own, so that gDatabase stays on the
-// current project while the user is still being asked. Leaves an empty file where there was none.
-bool isProjectDatabaseFile(const QString &file)
-{
-    CppSQLite3DB probe;
-    probe.setDatabaseName(file);
-    if (!probe.isTableExist("tbl_version") || !probe.isColumnExist("tbl_version", "name"))
-        return false;
-    QSqlQuery query = probe.querySql("select name from tbl_version");
-    return query.next() && query.value(0).toString() == QLatin1String(DatabaseSchema::productName);
-}
-
 } // namespace
 
 void setBeforeLeaving(const std::function<void()> &hook)
@@ -71,63 +53,32 @@ QString databasePath(const QString &projectName)
 
 QString backupPath(const QString &file)
 {
-    QString candidate = file + ".invalid";
-    for (int n = 2; QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink(); ++n)
-        candidate = file + QString(".invalid-%1").arg(n);
-    return candidate;
+    return databaseBackupPath(file);
 }
 
 bool openDatabase(const QString &projectName, const std::function<void()> &warn, QString &error)
 {
-    QDir().mkpath(projectFolderPath(projectName));
-    const QString file = databasePath(projectName);
-    const QString previous = gDatabase.databaseName();
-    // The validity check opens the file and so leaves an empty one where there was none.
-    const bool existed = QFileInfo::exists(file);
-
-    if (isProjectDatabaseFile(file)) {
-        leaveCurrentProject();
-        createDatabaseTables(file);
-        return true;
-    }
-
-    if (warn)
-        warn();
-    leaveCurrentProject();
-    gDatabase.close();
-
-    auto stayOnPrevious = [&](const QString &why) {
-        gDatabase.close();
-        gDatabase.setDatabaseName(previous);
-        error = why;
-        qDebug() << "project switch to" << projectName << "refused:" << why;
-        return false;
+    ProjectOpeningSteps steps;
+    steps.beforeReplacing = [&warn](const ProjectDatabaseCheck &) {
+        if (warn)
+            warn();
     };
-
-    QString backup;
-    if (existed) {
-        backup = backupPath(file);
-        if (!QFile::rename(file, backup))
-            return stayOnPrevious(
-                QCoreApplication::translate("MainWindow", "The database of the project could not be formatted!"));
-    } else {
-        QFile::remove(file);
-    }
-
-    if (!createEmptyProjectDatabase(file)) {
-        gDatabase.close();
-        if (!backup.isEmpty()) {
-            QFile::remove(file);
-            if (!QFile::rename(backup, file))
-                qDebug() << "the invalid database of" << projectName << "stays at" << backup;
-        }
-        return stayOnPrevious(
-            QCoreApplication::translate("MainWindow", "The database of the project could not be formatted!"));
-    }
-    if (!backup.isEmpty())
-        qDebug() << "the invalid database of" << projectName << "was kept as" << backup;
-    loadNetworkSettings();
-    return true;
+    steps.beforeLeaving = leaveCurrentProject;
+    // A project whose file was missing or unusable starts as an emptied copy of the project being left.
+    steps.makeFresh = [](const QString &file) {
+        if (!createEmptyProjectDatabase(file))
+            return false;
+        loadNetworkSettings();
+        return true;
+    };
+    const ProjectOpening opening = openProjectDatabase(projectName, steps);
+    if (opening.outcome != ProjectOpening::Refused)
+        return true;
+    // A newer file is refused before anyone was warned; the box said the file would be formatted otherwise.
+    error = opening.check.verdict == ProjectDatabaseCheck::Newer
+                ? opening.notice
+                : QCoreApplication::translate("MainWindow", "The database of the project could not be formatted!");
+    return false;
 }
 
 bool switchProject(const QString &projectName, const std::function<void()> &switched)

@@ -1,6 +1,7 @@
 #include "pages/settings/projectdownloaddlg.h"
 
 #include "core/globals.h"
+#include "core/projectfolders.h"
 #include "devicelink/buscommands.h"
 #include "devicelink/httpclient.h"
 #include "devicelink/httpserver.h"
@@ -21,6 +22,11 @@ ProjectDownloadDlg::ExecHook &execHook()
 }
 
 const int beaconIntervalMs = 1000;
+
+QString diskFullText()
+{
+    return ProjectDownloadDlg::tr("The disk is full: the archive cannot be received!");
+}
 } // namespace
 
 ProjectDownloadDlg::ProjectDownloadDlg(QWidget *parent) : MyDialog(parent)
@@ -135,6 +141,10 @@ void ProjectDownloadDlg::pushButtonDownloadDevice_clicked()
         emit signalsInformation(tr("Downloading...,please wait a moment"));
         return;
     }
+    if (noRoomForArchives(databaseFolderPath())) {
+        emit signalsInformation(diskFullText());
+        return;
+    }
     // A second press restarts the wait with the code now typed.
     stopReceiving();
     labelStatus->clear();
@@ -177,6 +187,10 @@ void ProjectDownloadDlg::pushButtonDownloadServer_clicked()
         emit signalsInformation(tr("The project exchange server is not set!"));
         return;
     }
+    if (noRoomForArchives(databaseFolderPath())) {
+        emit signalsInformation(diskFullText());
+        return;
+    }
     stopReceiving();
     labelStatus->clear();
     if (!startArchive())
@@ -196,10 +210,12 @@ void ProjectDownloadDlg::slotsDownloadData(QByteArray postData)
     if (!archive || archiveWriteFailed)
         return;
     QFile file(archive->fileName());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(postData) != postData.size()) {
-        // One message for the whole transfer; the import then finds a broken archive and says so.
+    const WriteResult written =
+        file.open(QIODevice::WriteOnly | QIODevice::Append) ? writeToFile(file, postData) : WriteResult::Failed;
+    if (written != WriteResult::Written) {
+        // One message for the whole transfer, and no import of what arrived.
         archiveWriteFailed = true;
-        emit signalsInformation(tr("Failed to open file!"));
+        emit signalsInformation(written == WriteResult::DiskFull ? diskFullText() : tr("Failed to open file!"));
     }
 }
 
@@ -220,19 +236,34 @@ void ProjectDownloadDlg::slotsReplyFinished()
     transferring = false;
     if (!archive)
         return;
-    const bool writeFailed = archiveWriteFailed;
+    if (archiveWriteFailed) {
+        archive.reset(); // already told
+        return;
+    }
     QStringList added;
-    const ImportResult result =
-        writeFailed ? ImportResult::InvalidArchive : importProjectArchive(archive->fileName(), &added);
+    QStringList skipped;
+    const ImportResult result = importProjectArchive(archive->fileName(), &added, &skipped);
     archive.reset();
     if (!added.isEmpty())
         projectImported = true;
-    if (result == ImportResult::Imported)
-        emit signalsInformation(tr("success."));
-    else if (result == ImportResult::WriteFailed)
-        emit signalsInformation(tr("Failed to import the projects!"));
-    else if (!writeFailed)
-        emit signalsInformation(tr("Invalid project archive!"));
+    QString text;
+    switch (result) {
+    case ImportResult::Imported:
+        text = tr("success.");
+        break;
+    case ImportResult::WriteFailed:
+        text = tr("Failed to import the projects!");
+        break;
+    case ImportResult::DiskFull:
+        text = tr("The disk is full: the projects cannot be imported!");
+        break;
+    case ImportResult::InvalidArchive:
+        text = tr("Invalid project archive!");
+        break;
+    }
+    if (!skipped.isEmpty())
+        text += ' ' + tr("Not imported, as they hold no project database: %1").arg(skipped.join(", "));
+    emit signalsInformation(text);
 }
 
 void ProjectDownloadDlg::slotsReplyErrorString(QString errorString)
@@ -240,7 +271,8 @@ void ProjectDownloadDlg::slotsReplyErrorString(QString errorString)
     stopReceiving();
     transferring = false;
     archive.reset();
-    emit signalsInformation(errorString);
+    // The receiver turns away an archive the disk has no room for, in the same words as a malformed request.
+    emit signalsInformation(noRoomForArchives(databaseFolderPath()) ? diskFullText() : errorString);
 }
 
 void ProjectDownloadDlg::slotsSenderDropped(QString reason)

@@ -23,23 +23,9 @@
 
 namespace {
 
-// Hidden names: project names come from the list, and findProjectDirs and copyDirectory pass hidden entries by.
+// Hidden names, which no project can have; start-up removes them when a transfer was cut off.
 const char transferFileTemplate[] = ".transfer-XXXXXX.zip";
 const char importFolderTemplate[] = ".import-XXXXXX";
-
-bool nameTaken(const QStringList &taken, const QString &name)
-{
-    // A folder left on disk by an unlisted project would otherwise be merged with the arriving one.
-    return taken.contains(name) || QFileInfo::exists(projectFolderPath(name));
-}
-
-QString freeName(const QString &folder, const QStringList &taken)
-{
-    QString candidate = folder;
-    for (int n = 1; nameTaken(taken, candidate); ++n)
-        candidate = QString::asprintf("%s_%d", qUtf8Printable(folder), n);
-    return candidate;
-}
 
 bool isUsableProjectFolder(const QString &root, const QString &folder)
 {
@@ -80,43 +66,50 @@ QStringList findProjectDirs(const QString &dir)
     return QDir(dir).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
 }
 
-ImportResult importProjectArchive(const QString &zipPath, QStringList *added)
+ImportResult importProjectArchive(const QString &zipPath, QStringList *added, QStringList *skipped)
 {
-    QDir().mkpath(databaseFolderPath());
-    QTemporaryDir unpacked(databaseFolderPath() + importFolderTemplate);
-    if (!unpacked.isValid() || !extractProjectArchive(zipPath, unpacked.path()))
-        return ImportResult::InvalidArchive;
+    const QString databaseFolder = databaseFolderPath();
+    // Every failure to write below is told as a full disk when the disk has no room left.
+    const auto writeFailure = [&databaseFolder] {
+        return noRoomForArchives(databaseFolder) ? ImportResult::DiskFull : ImportResult::WriteFailed;
+    };
+    QDir().mkpath(databaseFolder);
+    QTemporaryDir unpacked(databaseFolder + importFolderTemplate);
+    if (!unpacked.isValid())
+        return writeFailure();
+    ArchiveFailure failure = ArchiveFailure::None;
+    if (!extractProjectArchive(zipPath, unpacked.path(), &failure)) {
+        if (failure == ArchiveFailure::NoRoom)
+            return ImportResult::DiskFull;
+        return failure == ArchiveFailure::WriteFailed ? writeFailure() : ImportResult::InvalidArchive;
+    }
 
     QStringList folders;
-    for (const QString &folder : findProjectDirs(unpacked.path())) {
+    const QStringList entries =
+        QDir(unpacked.path()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString &folder : entries) {
         if (isUsableProjectFolder(unpacked.path(), folder))
             folders.append(folder);
+        else if (skipped)
+            skipped->append(folder);
     }
     if (folders.isEmpty())
         return ImportResult::InvalidArchive;
 
-    QStringList taken;
-    getProjectNames(taken);
-    int imported = 0;
     for (const QString &folder : folders) {
-        const QString name = freeName(folder, taken);
-        taken.append(name);
-        const QString target = projectFolderPath(name);
-        bool ok = copyDirectory(unpacked.path() + "/" + folder, target, false);
-        if (ok && name != folder)
-            ok = QFile::rename(QString("%1/%2.db3").arg(target, folder), QString("%1/%2.db3").arg(target, name));
-        if (ok)
-            ok = addProject(name);
+        const QString name = unusedProjectName(folder);
+        const QString prepared = unpacked.path() + "/" + folder;
+        bool ok = name == folder || QFile::rename(QString("%1/%2.db3").arg(prepared, folder),
+                                                  QString("%1/%2.db3").arg(prepared, name));
+        ok = ok && adoptProjectFolder(prepared, name);
         if (!ok) {
             qDebug() << "Could not import the project" << folder << "as" << name;
-            QDir(target).removeRecursively();
-            return ImportResult::WriteFailed;
+            return writeFailure();
         }
-        ++imported;
         if (added)
             added->append(name);
     }
-    return imported ? ImportResult::Imported : ImportResult::InvalidArchive;
+    return ImportResult::Imported;
 }
 
 QGridLayout *layOutTransferDialog(MyDialog *dialog, QtMaterialLabel *status, const QString &picture, QWidget *hint,

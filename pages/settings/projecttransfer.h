@@ -39,11 +39,16 @@ QStringList findProjectDirs(const QString &dir);
 enum class ImportResult {
     Imported,       // at least one project was added
     InvalidArchive, // nothing added: no archive, a refused one, or no usable project folder in it
-    WriteFailed     // a project folder could not be written; the projects before it were added
+    WriteFailed,    // a project folder could not be written; the projects before it were added
+    DiskFull        // the disk had no room for the projects; the projects before it were added
 };
 
 // Adds every usable project folder of the archive (a valid name and its <name>.db3 inside) as a new project
-// under a free name: the folder name, else "<name>_<n>" with the lowest n not listed and without a folder.
-// Each folder is copied straight to its new place and listed only once it has arrived whole. The archive is
-// unpacked into a hidden temporary folder that is removed again. added receives the new names in order.
-ImportResult importProjectArchive(const QString &zipPath, QStringList *added = nullptr);
+// under a free name (unusedProjectName): the folder name, else "<name>_<n>". The archive is unpacked into a
+// hidden temporary folder in the database folder, where each project is made ready (its database renamed with
+// it); it then takes its place under its new name in one rename and is listed at once (adoptProjectFolder), so
+// no project folder is ever seen in part. What an interrupted import leaves is finished or removed at the next
+// start. added receives the new names in order, skipped the names of the archive's folders that are no usable
+// project (hidden ones included), sorted as the folders are.
+ImportResult importProjectArchive(const QString &zipPath, QStringList *added = nullptr,
+                                  QStringList *skipped = nullptr);

@@ -5,6 +5,7 @@
 #include "core/databaseinit.h"
 #include "core/databaseschema.h"
 #include "core/globals.h"
+#include "core/projectfolders.h"
 #include "core/projectlist.h"
 #include "core/queryhelpers.h"
 #include "tests/support/testenv.h"
@@ -13,6 +14,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -21,6 +23,26 @@ namespace {
 int rowCount(const QString &table)
 {
     return queryIntValue("select count(*) as n from " + table, "n");
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeAll(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(content) == content.size();
+}
+
+QStringList listedProjects()
+{
+    QStringList names;
+    getProjectNames(names);
+    return names;
 }
 
 QString timeText(const QDateTime &time)
@@ -109,6 +131,14 @@ private slots:
     void emptyProjectFromCurrent();
     void emptyProjectInPlace();
     void emptyProjectFailureLeavesNoCopy();
+    void damagedProjectAtStartIsKeptAside_data();
+    void damagedProjectAtStartIsKeptAside();
+    void journalGoesAsideWithItsDatabase();
+    void emptyFileAtStartIsReplacedWithoutAWord();
+    void newerProjectAtStartIsLeftUntouched();
+    void checkTellsWhatAFileIs_data();
+    void checkTellsWhatAFileIs();
+    void interruptedImportsAreFinishedAtStart();
 
 private:
     QString projectFile(const QString &name) const;
@@ -1062,6 +1092,217 @@ void TestDatabaseInit::emptyProjectFailureLeavesNoCopy()
     QVERIFY(!createEmptyProjectDatabase(projectFile("Home")));
     QVERIFY(QFile::exists(projectFile("Home")));
     QCOMPARE(rowCount("tbl_room"), 1);
+}
+
+void TestDatabaseInit::damagedProjectAtStartIsKeptAside_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("truncated to 8 KiB") << "truncated" << "";
+    QTest::newRow("random bytes") << "random" << "file is not a database";
+    QTest::newRow("another program's database") << "foreign" << "it is not a project database of this station";
+    QTest::newRow("a folder in its place") << "folder" << "it is a folder, not a file";
+}
+
+void TestDatabaseInit::damagedProjectAtStartIsKeptAside()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, why);
+    const QString file = projectFile("Home");
+    QVERIFY(initDatabase().isEmpty());
+    for (int i = 0; i < 200; ++i)
+        QVERIFY(gDatabase.execSql("insert into tbl_log(log_type,log_address,log_device,log_event,log_time) "
+                                  "values(0,'A-1-101','master','on',?)",
+                                  {timeText(QDateTime::currentDateTime())}));
+    gDatabase.close();
+    if (damage == "truncated") {
+        QVERIFY(QFileInfo(file).size() > 64 * 1024);
+        QVERIFY(QFile::resize(file, 8 * 1024));
+    } else if (damage == "random") {
+        QByteArray bytes(64 * 1024, Qt::Uninitialized);
+        QRandomGenerator(5).fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
+        QVERIFY(writeAll(file, bytes));
+    } else if (damage == "foreign") {
+        QVERIFY(QFile::remove(file));
+        gDatabase.setDatabaseName(file);
+        QVERIFY(gDatabase.execSql("create table contacts(id integer primary key,name text)"));
+        QVERIFY(gDatabase.execSql("insert into contacts(name) values('someone')"));
+        gDatabase.close();
+    } else {
+        QVERIFY(QFile::remove(file));
+        QVERIFY(writeAll(file + "/notes.txt", "a folder where the database belongs"));
+    }
+    const QByteArray before = QFileInfo(file).isDir() ? readAll(file + "/notes.txt") : readAll(file);
+
+    const QString notice = initDatabase();
+    // The operator is told which project, why, and where its file went.
+    QVERIFY2(notice.startsWith("The database of the project \"Home\" cannot be used: "), qPrintable(notice));
+    QVERIFY2(notice.contains(why), qPrintable(notice));
+    QVERIFY2(notice.contains("\"Home.db3.invalid\""), qPrintable(notice));
+    if (damage == "folder")
+        QCOMPARE(readAll(file + ".invalid/notes.txt"), before);
+    else
+        QCOMPARE(readAll(file + ".invalid"), before);
+
+    // The station goes on with the project, on a fresh database.
+    QString current;
+    QVERIFY(getCurrentProjectName(current));
+    QCOMPARE(current, QString("Home"));
+    QCOMPARE(listedProjects(), QStringList({"Home"}));
+    QCOMPARE(gDatabase.databaseName(), file);
+    QCOMPARE(rowCount("tbl_log"), 0);
+    QCOMPARE(rowCount("tbl_message_status"), 5);
+    QVERIFY(gDatabase.execSql("insert into tbl_region(region_name,region_id) values('A',1)"));
+    QCOMPARE(checkProjectDatabase(file).verdict, ProjectDatabaseCheck::Usable);
+
+    // The next start opens it without a word.
+    QVERIFY(initDatabase().isEmpty());
+    QCOMPARE(rowCount("tbl_region"), 1);
+}
+
+void TestDatabaseInit::journalGoesAsideWithItsDatabase()
+{
+    // A journal left beside a file that goes aside belongs to that file: played into the new database of that
+    // name, it would write the old pages into it.
+    const QString file = QDir(gAppDirPath).filePath("j.db3");
+    QVERIFY(writeAll(file, "no database"));
+    QVERIFY(writeAll(file + "-journal", "journal of the file above"));
+    QCOMPARE(keepDatabaseAside(file), file + ".invalid");
+    QCOMPARE(readAll(file + ".invalid"), QByteArray("no database"));
+    QCOMPARE(readAll(file + ".invalid-journal"), QByteArray("journal of the file above"));
+    QVERIFY(!QFileInfo::exists(file));
+    QVERIFY(!QFileInfo::exists(file + "-journal"));
+
+    // A backup name whose journal's name is taken is not used.
+    QVERIFY(QFile::remove(file + ".invalid"));
+    QVERIFY(writeAll(file, "no database either"));
+    QCOMPARE(databaseBackupPath(file), file + ".invalid-2");
+    QCOMPARE(keepDatabaseAside(file), file + ".invalid-2");
+    QCOMPARE(readAll(file + ".invalid-journal"), QByteArray("journal of the file above"));
+
+    // Nothing to move: nothing moved.
+    QVERIFY(keepDatabaseAside(file).isEmpty());
+}
+
+void TestDatabaseInit::emptyFileAtStartIsReplacedWithoutAWord()
+{
+    const QString file = projectFile("Home");
+    QVERIFY(writeAll(file, QByteArray()));
+    QVERIFY(initDatabase().isEmpty());
+    QVERIFY(!QFileInfo::exists(file + ".invalid"));
+    QCOMPARE(checkProjectDatabase(file).verdict, ProjectDatabaseCheck::Usable);
+}
+
+void TestDatabaseInit::newerProjectAtStartIsLeftUntouched()
+{
+    const QString file = projectFile("Home");
+    QVERIFY(initDatabase().isEmpty());
+    QVERIFY(gDatabase.execSql("update tbl_version set version='3.09'"));
+    // Rows a purge would remove if the file were written to.
+    QVERIFY(gDatabase.execSql("insert into tbl_log(log_type,log_address,log_device,log_event,log_time) "
+                              "values(0,'A-1-101','master','on','2001-01-01 00:00:00')"));
+    gDatabase.close();
+    const QByteArray before = readAll(file);
+    const QDateTime modified = QFileInfo(file).lastModified();
+
+    const QString notice = initDatabase();
+    QVERIFY2(notice.contains("\"Home\""), qPrintable(notice));
+    QVERIFY2(notice.contains("version 3.09"), qPrintable(notice));
+    QVERIFY2(notice.contains("supports version 3.08"), qPrintable(notice));
+    QVERIFY2(notice.contains("new empty project \"Home_1\""), qPrintable(notice));
+    QCOMPARE(readAll(file), before);
+    QCOMPARE(QFileInfo(file).lastModified(), modified);
+    QVERIFY(!QFileInfo::exists(file + ".invalid"));
+    QVERIFY(!QFileInfo::exists(file + "-journal"));
+
+    QString current;
+    QVERIFY(getCurrentProjectName(current));
+    QCOMPARE(current, QString("Home_1"));
+    QCOMPARE(listedProjects(), QStringList({"Home", "Home_1"}));
+    QCOMPARE(gDatabase.databaseName(), projectFile("Home_1"));
+    QCOMPARE(rowCount("tbl_message_status"), 5);
+    gDatabase.close();
+    QCOMPARE(readAll(file), before);
+
+    // Started again, the station is on the new project and has nothing more to say.
+    QVERIFY(initDatabase().isEmpty());
+    QCOMPARE(gDatabase.databaseName(), projectFile("Home_1"));
+    QCOMPARE(listedProjects(), QStringList({"Home", "Home_1"}));
+}
+
+void TestDatabaseInit::checkTellsWhatAFileIs_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<int>("verdict");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("this version") << "" << int(ProjectDatabaseCheck::Usable) << "";
+    QTest::newRow("older version") << "update tbl_version set version='3.07'" << int(ProjectDatabaseCheck::Usable)
+                                   << "";
+    QTest::newRow("version that is no number") << "update tbl_version set version='abc'"
+                                               << int(ProjectDatabaseCheck::Usable) << "";
+    QTest::newRow("newer version") << "update tbl_version set version='3.1'" << int(ProjectDatabaseCheck::Newer)
+                                   << "3.1";
+    QTest::newRow("much newer version") << "update tbl_version set version='12.00'"
+                                        << int(ProjectDatabaseCheck::Newer) << "12.00";
+    QTest::newRow("other product") << "update tbl_version set name='hotel'" << int(ProjectDatabaseCheck::Unusable)
+                                   << "";
+    QTest::newRow("no version row") << "delete from tbl_version" << int(ProjectDatabaseCheck::Unusable) << "";
+}
+
+void TestDatabaseInit::checkTellsWhatAFileIs()
+{
+    QFETCH(QString, setup);
+    QFETCH(int, verdict);
+    QFETCH(QString, found);
+    const QString path = QDir(gAppDirPath).filePath("c.db3");
+    createDatabaseTables(path);
+    if (!setup.isEmpty())
+        QVERIFY(gDatabase.execSql(setup));
+    gDatabase.close();
+    const ProjectDatabaseCheck check = checkProjectDatabase(path);
+    QCOMPARE(int(check.verdict), verdict);
+    QCOMPARE(check.foundVersion, found);
+    QCOMPARE(check.reason.isEmpty(), verdict != int(ProjectDatabaseCheck::Unusable));
+
+    // A path without a file is absent, and stays without one.
+    const QString missing = QDir(gAppDirPath).filePath("missing.db3");
+    QCOMPARE(checkProjectDatabase(missing).verdict, ProjectDatabaseCheck::Absent);
+    QVERIFY(!QFileInfo::exists(missing));
+}
+
+void TestDatabaseInit::interruptedImportsAreFinishedAtStart()
+{
+    QVERIFY(initDatabase().isEmpty());
+    gDatabase.close();
+    const QString folder = gAppDirPath + "/database/";
+    // What imports and transfers cut off at various points leave behind.
+    QVERIFY(writeAll(folder + ".import-a1B2c3/P/P.db3", "half"));
+    QVERIFY(writeAll(folder + "..import-a1B2c3-unpacking-0011aabb/P/P.db3", "half"));
+    QVERIFY(writeAll(folder + "..import-a1B2c3-old-0011aabc/x", "x"));
+    QVERIFY(writeAll(folder + ".transfer-Zz9981.zip", "PK"));
+    QVERIFY(writeAll(folder + "..transfer-Zz9981.zip-packing-01234567", "PK"));
+    QVERIFY(writeAll(folder + ".case-probe-Qq1234", ""));
+    // Put in place whole, cut off before it was listed, and after.
+    QVERIFY(writeAll(folder + "Arrived/Arrived.db3", "arrived"));
+    QVERIFY(writeAll(folder + "Arrived/.import-pending", ""));
+    QVERIFY(writeAll(folder + "Listed/Listed.db3", "listed"));
+    QVERIFY(writeAll(folder + "Listed/.import-pending", ""));
+    QVERIFY(addProject("Listed"));
+    // Not the station's leftovers: kept.
+    QVERIFY(writeAll(folder + "Unlisted/Unlisted.db3", "someone's"));
+    QVERIFY(writeAll(folder + ".keep", "someone's"));
+
+    QVERIFY(initDatabase().isEmpty());
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList({".keep", "Arrived", "Home", "Listed", "project.xml", "Unlisted"}));
+    QCOMPARE(listedProjects(), QStringList({"Home", "Listed", "Arrived"}));
+    QVERIFY(!QFileInfo::exists(folder + "Arrived/.import-pending"));
+    QVERIFY(!QFileInfo::exists(folder + "Listed/.import-pending"));
+    QCOMPARE(readAll(folder + "Arrived/Arrived.db3"), QByteArray("arrived"));
+    QCOMPARE(readAll(folder + "Unlisted/Unlisted.db3"), QByteArray("someone's"));
+    QString current;
+    QVERIFY(getCurrentProjectName(current));
+    QCOMPARE(current, QString("Home"));
 }
 
 QTEST_GUILESS_MAIN(TestDatabaseInit)

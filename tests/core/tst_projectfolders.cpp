@@ -169,6 +169,11 @@ private slots:
     void sizeLimitFollowsFreeSpace();
     void namesAreWrittenAsFlaggedUtf8();
     void namesWithoutTheFlagAreReadAsBefore();
+    void controlCharactersInNamesAreRefused_data();
+    void controlCharactersInNamesAreRefused();
+    void fullDiskIsToldApart();
+    void unpackingOnAFullDiskSaysSo_data();
+    void unpackingOnAFullDiskSaysSo();
 
 private:
     QString path(const QString &relative) const { return m_root.path() + '/' + relative; }
@@ -587,6 +592,114 @@ void TestProjectFolders::namesWithoutTheFlagAreReadAsBefore()
 
     QVERIFY(extractProjectArchive(path("old.zip"), path("in")));
     QCOMPARE(tree(path("in")), (QStringList{name + '/', name + '/' + name + ".db3"}));
+}
+
+void TestProjectFolders::controlCharactersInNamesAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    // The name as the archive stores it; the entry is written under a stand-in of the same length and patched.
+    QTest::newRow("NUL byte") << QByteArray("A/x.db3\0../../y", 15);
+    QTest::newRow("NUL before a plain name") << QByteArray("A/A.db3\0.png", 12);
+    QTest::newRow("line feed") << QByteArray("A/x\ny");
+    QTest::newRow("escape") << QByteArray("A/x\x1by");
+    QTest::newRow("delete") << QByteArray("A/x\x7fy");
+}
+
+void TestProjectFolders::controlCharactersInNamesAreRefused()
+{
+    QFETCH(QByteArray, name);
+    writeFile(path("zone/target/keep.db3"), "keep");
+    const QStringList before = tree(path("zone"));
+    QByteArray standIn = name;
+    for (char &c : standIn) {
+        if (quint8(c) < 0x20 || quint8(c) == 0x7f)
+            c = '_';
+    }
+    QVERIFY(writeZip(path("control.zip"), {{"A/A.db3", "db", false}, {QString::fromLatin1(standIn), "evil", false}}));
+    QVERIFY(patchZip(path("control.zip"), standIn, false, 30, name));
+    QVERIFY(patchZip(path("control.zip"), standIn, true, 46, name));
+    {
+        // The fixture holds the name the row gives, control characters and all.
+        QuaZip zip(path("control.zip"));
+        QVERIFY(zip.open(QuaZip::mdUnzip));
+        QStringList names;
+        for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
+            QuaZipFileInfo64 info;
+            QVERIFY(zip.getCurrentFileInfo(&info));
+            names.append(info.name);
+        }
+        QCOMPARE(names, (QStringList{"A/A.db3", QString::fromLatin1(name.constData(), name.size())}));
+    }
+
+    ArchiveFailure failure = ArchiveFailure::None;
+    QVERIFY(!extractProjectArchive(path("control.zip"), path("zone/target"), &failure));
+    QCOMPARE(failure, ArchiveFailure::Refused);
+    QCOMPARE(tree(path("zone")), before);
+}
+
+void TestProjectFolders::fullDiskIsToldApart()
+{
+    // The system's always-full device answers every write as a full disk does.
+    QFile full("/dev/full");
+    QVERIFY(full.open(QIODevice::WriteOnly));
+    QCOMPARE(writeToFile(full, QByteArray(100000, 'x')), WriteResult::DiskFull);
+
+    QFile plain(path("plain"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    QCOMPARE(writeToFile(plain, "data"), WriteResult::Written);
+    plain.close();
+    QFile readOnly(path("plain"));
+    QVERIFY(readOnly.open(QIODevice::ReadOnly));
+    QCOMPARE(writeToFile(readOnly, "data"), WriteResult::Failed);
+
+    // The seam: room for 10 bytes more, then full.
+    setWritesFailAfterForTests(10);
+    QFile seam(path("seam"));
+    QVERIFY(seam.open(QIODevice::WriteOnly));
+    QCOMPARE(writeToFile(seam, "12345678"), WriteResult::Written);
+    QCOMPARE(writeToFile(seam, "12345678"), WriteResult::DiskFull);
+    QCOMPARE(writeToFile(seam, "1"), WriteResult::DiskFull);
+    setWritesFailAfterForTests(-1);
+    QCOMPARE(writeToFile(seam, "1"), WriteResult::Written);
+
+    QVERIFY(!noRoomForArchives(m_root.path()) || archiveSizeLimit(m_root.path()) == 0);
+    setRoomForTests(0);
+    QVERIFY(noRoomForArchives(m_root.path()));
+    setRoomForTests(5000);
+    QCOMPARE(archiveSizeLimit(m_root.path()), qint64(5000));
+    QVERIFY(!noRoomForArchives(m_root.path()));
+    setRoomForTests(-1);
+}
+
+void TestProjectFolders::unpackingOnAFullDiskSaysSo_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("no room for what the archive declares") << "room";
+    QTest::newRow("disk fills up while unpacking") << "writes";
+}
+
+void TestProjectFolders::unpackingOnAFullDiskSaysSo()
+{
+    QFETCH(QString, how);
+    QVERIFY(writeZip(path("in.zip"), {{"A/A.db3", QByteArray(30000, 'a'), false},
+                                     {"A/photo_Room_1.png", QByteArray(30000, 'p'), false}}));
+    writeFile(path("zone/target/keep.db3"), "keep");
+    const QStringList before = tree(path("zone"));
+    if (how == "room")
+        setRoomForTests(40000);
+    else
+        setWritesFailAfterForTests(40000);
+    ArchiveFailure failure = ArchiveFailure::None;
+    const bool unpacked = extractProjectArchive(path("in.zip"), path("zone/target"), &failure);
+    setRoomForTests(-1);
+    setWritesFailAfterForTests(-1);
+    QVERIFY(!unpacked);
+    QCOMPARE(failure, ArchiveFailure::NoRoom);
+    QCOMPARE(tree(path("zone")), before);
+
+    // With room again the same archive unpacks.
+    QVERIFY(extractProjectArchive(path("in.zip"), path("zone/target"), &failure));
+    QCOMPARE(failure, ArchiveFailure::None);
 }
 
 QTEST_GUILESS_MAIN(TestProjectFolders)

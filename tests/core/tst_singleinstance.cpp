@@ -16,6 +16,37 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+// Whether a process of any user may pass through every folder from the root down to path.
+bool everyoneMayPass(const QString &path)
+{
+    QString at = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    for (;;) {
+        struct stat info;
+        if (::stat(QFile::encodeName(at).constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+            !(info.st_mode & S_IXOTH))
+            return false;
+        if (at == "/")
+            return true;
+        at = QFileInfo(at).path();
+    }
+}
+
+// A folder in which this test may make one that every user reaches: the suite's temporary folder when everyone
+// may pass through it (it may be private to the user running the suite), else the machine's usual ones, else the
+// root, which root, the only one who can start a process as another user, may write to.
+QString parentEveryoneReaches(const QString &preferred)
+{
+    for (const QString &candidate : {preferred, QStringLiteral("/tmp"), QStringLiteral("/var/tmp")}) {
+        if (everyoneMayPass(candidate) && QFileInfo(candidate).isWritable())
+            return candidate;
+    }
+    return QStringLiteral("/");
+}
+
+} // namespace
+
 class TestSingleInstance : public QObject
 {
     Q_OBJECT
@@ -36,6 +67,8 @@ private:
     QString startHolder(QProcess &process);
 
     QTemporaryDir m_home;
+    // The temporary folder the suite was given, before the test put its own in its place.
+    QString m_suiteTemp = QDir::tempPath();
     // The machine's temporary folder stands in for this test: other stations and tests on the machine use theirs.
     QTemporaryDir m_temp;
     std::vector<std::unique_ptr<QProcess>> m_processes;
@@ -116,8 +149,20 @@ void TestSingleInstance::holderOfAnotherUserIsRefused()
     const QString setpriv = QStandardPaths::findExecutable("setpriv");
     if (::geteuid() != 0 || setpriv.isEmpty())
         QSKIP("starting a process as another user needs root and setpriv");
-    // As the machine's temporary folder is: everyone may create files in it, and remove only their own.
-    QVERIFY(::chmod(QFile::encodeName(m_temp.path()).constData(), 01777) == 0);
+    // The lock's folder as the machine's temporary folder is: everyone may reach it and create files in it, and
+    // remove only their own. Made here, as the suite's own temporary folder may be private to its user.
+    QTemporaryDir shared(parentEveryoneReaches(m_suiteTemp) + "/zoduv-lock-XXXXXX");
+    QVERIFY2(shared.isValid(), qPrintable(shared.errorString()));
+    QVERIFY(::chmod(QFile::encodeName(shared.path()).constData(), 01777) == 0);
+    QVERIFY(everyoneMayPass(shared.path()));
+    const QByteArray ownTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", shared.path().toUtf8());
+    struct RestoreTemp
+    {
+        QByteArray value;
+        ~RestoreTemp() { qputenv("TMPDIR", value); }
+    } restore{ownTemp};
+    QCOMPARE(singleInstanceLockPath(), shared.path() + "/Zoduv.lock");
 
     // Whoever comes first, the other is refused: root first (nobody opens the lock file root made), then nobody
     // first (making the file itself).

@@ -25,6 +25,7 @@ private slots:
     void laterStartKeepsProjectList();
     void secondStartIsRefusedAndTouchesNothing();
     void startAfterKilledStationSucceeds();
+    void damagedProjectIsKeptAsideAtStart();
 
 private:
     QString iniPath() const { return m_home.path() + "/.config/ORV/Zoduv.ini"; }
@@ -194,6 +195,30 @@ void TestStartup::startAfterKilledStationSucceeds()
     QVERIFY(QFile::exists(singleInstanceLockPath()));
 
     QVERIFY(runStationUntilSettled());
+}
+
+void TestStartup::damagedProjectIsKeptAsideAtStart()
+{
+    QVERIFY(QDir().mkpath(databaseFolder() + "/Home"));
+    QFile list(databaseFolder() + "/project.xml");
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write(testenv::defaultProjectList);
+    list.close();
+    const QByteArray garbage(32 * 1024, '\xA5');
+    QFile damaged(databaseFolder() + "/Home/Home.db3");
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write(garbage);
+    damaged.close();
+
+    // The station keeps the file aside and starts the project anew; it then waits in its message box for the
+    // operator, which nobody answers here.
+    QVERIFY(runStationUntilSettled());
+    QFile kept(databaseFolder() + "/Home/Home.db3.invalid");
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), garbage);
+    QFile fresh(databaseFolder() + "/Home/Home.db3");
+    QVERIFY(fresh.open(QIODevice::ReadOnly));
+    QVERIFY(fresh.read(16).startsWith("SQLite format 3"));
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -40,6 +40,8 @@ private slots:
     void invalidDatabaseIsKeptAside_data();
     void invalidDatabaseIsKeptAside();
     void failedReplacementStaysOnTheCurrentProject();
+    void damagedDatabaseIsKeptAside();
+    void newerDatabaseIsNotSwitchedTo();
 
 private:
     void pickProject(const QString &name);
@@ -299,6 +301,58 @@ void TestSwitching::failedReplacementStaysOnTheCurrentProject()
     gDatabase.close();
     QFile::remove(homePath);
     QVERIFY(QFile::rename(homePath + ".away", homePath));
+}
+
+void TestSwitching::damagedDatabaseIsKeptAside()
+{
+    // A project database cut short: its first pages are intact, so only a read of the whole file shows it.
+    const QString secondPath = ProjectSwitch::databasePath("Second");
+    const QString homePath = ProjectSwitch::databasePath("Home");
+    QVERIFY(QDir().mkpath(projectFolderPath("Second")));
+    createDatabaseTables(secondPath);
+    gDatabase.close();
+    QVERIFY(QFile::resize(secondPath, 8 * 1024));
+    const QByteArray cut = readFile(secondPath);
+    createDatabaseTables(homePath);
+
+    pickProject("Second");
+    emit window->menu()->signalsProjectSetting("Home");
+    QCOMPARE(warnings, QStringList({"Illegally formatted databases,the database will be formatted!"}));
+    QCOMPARE(readFile(secondPath + ".invalid"), cut);
+    QVERIFY(isProjectDatabase(secondPath));
+    QCOMPARE(gDatabase.databaseName(), secondPath);
+    QCOMPARE(hubLog.mid(0, 3), QStringList({"project:Second", "network:0", "open"}));
+}
+
+void TestSwitching::newerDatabaseIsNotSwitchedTo()
+{
+    const QString homePath = ProjectSwitch::databasePath("Home");
+    const QString secondPath = ProjectSwitch::databasePath("Second");
+    QVERIFY(QDir().mkpath(projectFolderPath("Second")));
+    createDatabaseTables(secondPath);
+    QVERIFY(gDatabase.execSql("update tbl_version set version='3.10'"));
+    QVERIFY(gDatabase.execSql("insert into tbl_log(log_type,log_address,log_device,log_event,log_time) "
+                              "values(0,'A-1-101','master','on','2001-01-01 00:00:00')"));
+    gDatabase.close();
+    const QByteArray before = readFile(secondPath);
+    createDatabaseTables(homePath);
+    QSignalSpy toast(&gBroadcastSocket, &BroadcastSocket::signalsInformation);
+
+    pickProject("Second");
+    emit window->menu()->signalsProjectSetting("Home");
+    // Nothing to warn of: the file is not formatted, and the station stays where it was.
+    QVERIFY(warnings.isEmpty());
+    QCOMPARE(toast.size(), 1);
+    QCOMPARE(toast.at(0).at(0).toString(),
+             QString("The database of the project \"Second\" has version 3.10, written by a newer station; this "
+                     "station supports version 3.08. The file is left as it is."));
+    QVERIFY(hubLog.isEmpty());
+    QCOMPARE(gDatabase.databaseName(), homePath);
+    QString current;
+    QVERIFY(getCurrentProjectName(current));
+    QCOMPARE(current, QString("Home"));
+    QCOMPARE(readFile(secondPath), before);
+    QVERIFY(!QFileInfo::exists(secondPath + ".invalid"));
 }
 
 QTEST_MAIN(TestSwitching)

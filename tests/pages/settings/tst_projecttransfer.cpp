@@ -188,6 +188,12 @@ private slots:
     void importCountsAFolderOnDiskAsTaken();
     void brokenArchivesChangeNothing_data();
     void brokenArchivesChangeNothing();
+    void foldersNotImportedAreNamed();
+    void importOnAFullDiskChangesNothing_data();
+    void importOnAFullDiskChangesNothing();
+    void interruptedImportIsWholeAfterTheNextStart();
+    void receiveOnAFullDiskSaysSo_data();
+    void receiveOnAFullDiskSaysSo();
 
     void codeChecks_data();
     void codeChecks();
@@ -379,8 +385,175 @@ void TestProjectTransfer::brokenArchivesChangeNothing()
     QSignalSpy toasts(&dialog, &MyDialog::signalsInformation);
     dialog.codeField()->setText("1");
     dialog.pushButtonDownloadServer_clicked();
-    QCOMPARE(lastToast(toasts), QString("Invalid project archive!"));
+    // Folders that hold no project are named.
+    const QString notImported = kind == "nodatabase"  ? " Not imported, as they hold no project database: P"
+                                : kind == "noproject" ? " Not imported, as they hold no project database: .hidden"
+                                                      : "";
+    QCOMPARE(lastToast(toasts), "Invalid project archive!" + notImported);
     QVERIFY(!dialog.projectImported);
+    QCOMPARE(snapshot(appDir()), before);
+    QCOMPARE(readAll(projectXmlPath()), listBefore);
+}
+
+void TestProjectTransfer::foldersNotImportedAreNamed()
+{
+    const QString zip = home.path() + "/mixed.zip";
+    writeZip(zip, {{"P/P.db3", "p"},
+                   {"Q/photo_Room_1.png", "no database"},
+                   {"R/other.db3", "not named after its folder"},
+                   {".S/.S.db3", "hidden"},
+                   {"loose.txt", "not a folder"}});
+    QStringList added;
+    QStringList skipped;
+    QCOMPARE(importProjectArchive(zip, &added, &skipped), ImportResult::Imported);
+    QCOMPARE(added, QStringList({"P"}));
+    QCOMPARE(skipped, QStringList({".S", "Q", "R"}));
+    QCOMPARE(listedProjects(), QStringList({"Home", "143005", "P"}));
+
+    // The dialog says so in the same toast as the success.
+    REQUIRE_PRIVATE_NETWORK();
+    QVERIFY(removeProject("P"));
+    QVERIFY(QDir(projectFolderPath("P")).removeRecursively());
+    exchange.reset(new ExchangeServer);
+    QVERIFY(exchange->start(ExchangeServerPort));
+    exchange->storeArchive("1", readAll(zip));
+    ProjectDownloadDlg dialog(nullptr);
+    QSignalSpy toasts(&dialog, &MyDialog::signalsInformation);
+    dialog.codeField()->setText("1");
+    dialog.pushButtonDownloadServer_clicked();
+    QCOMPARE(toasts.count(), 1);
+    QCOMPARE(lastToast(toasts), QString("success. Not imported, as they hold no project database: .S, Q, R"));
+    QVERIFY(dialog.projectImported);
+}
+
+void TestProjectTransfer::importOnAFullDiskChangesNothing_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("no room for the archive's projects") << "room";
+    QTest::newRow("disk fills up while unpacking") << "writes";
+}
+
+void TestProjectTransfer::importOnAFullDiskChangesNothing()
+{
+    QFETCH(QString, how);
+    const QString zip = archiveOf({{"A", QByteArray(40000, 'a')}, {"B", QByteArray(40000, 'b')}});
+    const QMap<QString, qint64> before = snapshot(appDir());
+    const QByteArray listBefore = readAll(projectXmlPath());
+    if (how == "room")
+        setRoomForTests(1000);
+    else
+        setWritesFailAfterForTests(50000);
+    QStringList added;
+    const ImportResult result = importProjectArchive(zip, &added);
+    setRoomForTests(-1);
+    setWritesFailAfterForTests(-1);
+    QCOMPARE(result, ImportResult::DiskFull);
+    QVERIFY(added.isEmpty());
+    QCOMPARE(snapshot(appDir()), before);
+    QCOMPARE(readAll(projectXmlPath()), listBefore);
+}
+
+void TestProjectTransfer::interruptedImportIsWholeAfterTheNextStart()
+{
+    const QByteArray homeContent(70000, 'h');
+    const QString zip = archiveOf({{"Home", homeContent}, {"B", "their b"}});
+    QVERIFY(!zip.isEmpty());
+    const QMap<QString, QByteArray> expected = {{"B", "their b"}, {"Home_1", homeContent}};
+    const QStringList listed = listedProjects();
+    const QString initial = home.path() + "/initial";
+    QVERIFY(QDir(initial).removeRecursively());
+    QVERIFY(QDir().rename(appDir(), initial));
+
+    bool finished = false;
+    for (int stopAt = 1; !finished && stopAt < 100; ++stopAt) {
+        // The station as it was before the import.
+        QDir(appDir()).removeRecursively();
+        QProcess copy;
+        copy.start("cp", {"-a", initial, appDir()});
+        QVERIFY(copy.waitForFinished(10000) && copy.exitCode() == 0);
+
+        QProcess import;
+        import.start(IMPORT_INTERRUPTED, {appDir(), zip, QString::number(stopAt)});
+        QVERIFY(import.waitForFinished(30000));
+        QCOMPARE(import.exitStatus(), QProcess::NormalExit);
+        finished = import.exitCode() == 0;
+        if (!finished)
+            QCOMPARE(import.exitCode(), 9);
+
+        // The next start.
+        finishInterruptedImports();
+        const QString at = QString("stopped at step %1").arg(stopAt);
+        // Nothing hidden stays, no folder is there unlisted or in part, and each project came whole or not at all.
+        QStringList entries =
+            QDir(databaseFolderPath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        entries.removeOne("project.xml");
+        QStringList now = listedProjects();
+        QCOMPARE(now.mid(0, listed.size()), listed);
+        QStringList sortedNow = now;
+        sortedNow.sort();
+        QVERIFY2(entries == sortedNow, qPrintable(at + ": " + entries.join(",") + " listed " + now.join(",")));
+        for (const QString &name : now.mid(listed.size())) {
+            QVERIFY2(expected.contains(name), qPrintable(at + ": " + name));
+            const QString folder = projectFolderPath(name);
+            QVERIFY2(readAll(folder + "/" + name + ".db3") == expected.value(name), qPrintable(at + ": " + name));
+            QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                     QStringList({name + ".db3", "photo_Room_1.png"}));
+        }
+        if (finished)
+            QCOMPARE(now.mid(listed.size()), QStringList({"B", "Home_1"}));
+    }
+    QVERIFY(finished);
+}
+
+void TestProjectTransfer::receiveOnAFullDiskSaysSo_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("toast");
+    const QString receive = "The disk is full: the archive cannot be received!";
+    QTest::newRow("server way, no room at the start") << "server room" << receive;
+    QTest::newRow("station way, no room at the start") << "device room" << receive;
+    QTest::newRow("disk fills up while receiving") << "receiving" << receive;
+    QTest::newRow("disk fills up while importing") << "importing"
+                                                   << "The disk is full: the projects cannot be imported!";
+}
+
+void TestProjectTransfer::receiveOnAFullDiskSaysSo()
+{
+    REQUIRE_PRIVATE_NETWORK();
+    QFETCH(QString, how);
+    QFETCH(QString, toast);
+    const QString zip = archiveOf({{"A", QByteArray(200000, 'a')}});
+    const qint64 archiveSize = QFileInfo(zip).size();
+    exchange.reset(new ExchangeServer);
+    QVERIFY(exchange->start(ExchangeServerPort));
+    exchange->storeArchive("1", readAll(zip));
+    if (how == "device room")
+        startLink();
+    const QMap<QString, qint64> before = snapshot(appDir());
+    const QByteArray listBefore = readAll(projectXmlPath());
+
+    ProjectDownloadDlg download(nullptr);
+    QSignalSpy toasts(&download, &MyDialog::signalsInformation);
+    download.codeField()->setText("1");
+    if (how.endsWith("room"))
+        setRoomForTests(0);
+    else if (how == "receiving")
+        setWritesFailAfterForTests(archiveSize / 2);
+    else
+        setWritesFailAfterForTests(archiveSize + 1000);
+    if (how == "device room")
+        download.pushButtonDownloadDevice_clicked();
+    else
+        download.pushButtonDownloadServer_clicked();
+    setRoomForTests(-1);
+    setWritesFailAfterForTests(-1);
+
+    QCOMPARE(toasts.count(), 1);
+    QCOMPARE(lastToast(toasts), toast);
+    QVERIFY(!download.isTransferring());
+    QVERIFY(!download.projectImported);
+    QVERIFY(!download.beaconTimer()->isActive());
+    QCOMPARE(exchange->requests().size(), how.endsWith("room") ? 0 : 1);
     QCOMPARE(snapshot(appDir()), before);
     QCOMPARE(readAll(projectXmlPath()), listBefore);
 }
