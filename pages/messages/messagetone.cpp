@@ -19,7 +19,7 @@ using PlayTone = void (*)(QObject *owner, const QString &tone);
 PlayTone soundOutput()
 {
     static const PlayTone play = [] {
-        QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/" MESSAGE_TONE_SOUND_MODULE));
+        QLibrary module(QCoreApplication::applicationDirPath() + QLatin1String("/" MESSAGE_TONE_SOUND_MODULE));
         const auto resolved = reinterpret_cast<PlayTone>(module.resolve("stationPlayTone"));
         if (!resolved)
             qDebug() << "message tones stay silent:" << module.errorString();
