@@ -1,8 +1,8 @@
 #include "pages/messages/messagetone.h"
 
-#include <QAudioDeviceInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QLibrary>
 
 namespace {
 
@@ -10,6 +10,22 @@ MessageTone::Hook &toneHook()
 {
     static MessageTone::Hook hook;
     return hook;
+}
+
+using PlayTone = void (*)(QObject *owner, const QString &tone);
+
+// The sound output, looked for beside the program file on the first tone (and only then); null when it is not
+// there, and the station goes on without sound. The module stays loaded until the process ends.
+PlayTone soundOutput()
+{
+    static const PlayTone play = [] {
+        QLibrary module(QCoreApplication::applicationDirPath() + QLatin1String("/" MESSAGE_TONE_SOUND_MODULE));
+        const auto resolved = reinterpret_cast<PlayTone>(module.resolve("stationPlayTone"));
+        if (!resolved)
+            qDebug() << "message tones stay silent:" << module.errorString();
+        return resolved;
+    }();
+    return play;
 }
 
 } // namespace
@@ -36,13 +52,6 @@ void MessageTone::play(int messageType)
         toneHook()(tone);
         return;
     }
-    if (QAudioDeviceInfo::availableDevices(QAudio::AudioOutput).isEmpty())
-        return;
-    // One effect per tone, loaded once; a tone asked for again while it sounds starts over.
-    QSoundEffect *&effect = effects[tone];
-    if (!effect) {
-        effect = new QSoundEffect(this);
-        effect->setSource(QUrl(QStringLiteral("qrc") + tone));
-    }
-    effect->play();
+    if (const PlayTone play = soundOutput())
+        play(this, tone);
 }

@@ -1,13 +1,10 @@
 #pragma once
 // The alarm and service tones that announce guest requests.
 
-#include <QHash>
 #include <QObject>
 #include <QString>
 
 #include <functional>
-
-class QSoundEffect;
 
 class MessageTone : public QObject
 {
@@ -28,7 +25,4 @@ public:
     // neither asked for nor used.
     using Hook = std::function<void(const QString &tone)>;
     static void setHook(const Hook &hook);
-
-private:
-    QHash<QString, QSoundEffect *> effects;
 };
