@@ -13,9 +13,9 @@
 #include "resources/stationresources.h"
 #include "shell/orvmessagebox.h"
 #include "shell/unlockdlg.h"
-#include "tests/support/stationfixture.h"
 #include "tests/support/privatenetwork.h"
 #include "tests/support/simulateddevice.h"
+#include "tests/support/stationfixture.h"
 #include "tests/support/testenv.h"
 
 #include <QAbstractButton>

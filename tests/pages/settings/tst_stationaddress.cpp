@@ -8,9 +8,9 @@
 #include "pages/settings/pagesettingchangedeviceaddress.h"
 #include "resources/stationresources.h"
 #include "shell/unlockdlg.h"
-#include "tests/support/stationfixture.h"
 #include "tests/support/privatenetwork.h"
 #include "tests/support/simulateddevice.h"
+#include "tests/support/stationfixture.h"
 #include "tests/support/testenv.h"
 
 #include <QDateTime>
