@@ -3,15 +3,10 @@
 
 #include <QString>
 
-class CppSQLite3DB;    // core/cppsqlite3db.h
+class CppSQLite3DB; // core/cppsqlite3db.h
 
 // Network styles, one current value for the whole process, stored per project.
-enum NetStyle
-{
-    LocalNetwork = 0,
-    CloudServer = 1,
-    DnsServer = 2
-};
+enum NetStyle { LocalNetwork = 0, CloudServer = 1, DnsServer = 2 };
 
 extern QString gAppDirPath;
 extern QString gIpPortMac;

@@ -66,9 +66,8 @@ namespace {
 
 // Built right after the hub, in this translation unit's order: from then on what the core announces reaches it.
 [[maybe_unused]] const bool coreListenersSet = [] {
-    setStationAddressListener([](quint8 subnetId, quint8 deviceId) {
-        gBroadcastSocket.setLocalAddress(subnetId, deviceId);
-    });
+    setStationAddressListener(
+        [](quint8 subnetId, quint8 deviceId) { gBroadcastSocket.setLocalAddress(subnetId, deviceId); });
     setRoomDeletedListener([](int roomId) { emit gBroadcastSocket.signalsRemoveMessage(roomId, 1); });
     return true;
 }();
@@ -613,11 +612,7 @@ void BroadcastSocket::readyRead()
 // burst of costly ones both leave the event loop its turn.
 struct BroadcastSocket::ReadBudget
 {
-    explicit ReadBudget(int frames)
-        : framesLeft(frames)
-    {
-        clock.start();
-    }
+    explicit ReadBudget(int frames) : framesLeft(frames) { clock.start(); }
     // Takes one frame from the budget; false once it is spent.
     bool take()
     {

@@ -278,8 +278,7 @@ void QtMaterialFlatButton::setForegroundColor(const QColor &color)
     update();
 }
 
-namespace
-{
+namespace {
 // The theme colour that stands for a button role when no colour of its own is set.
 QColor roleColor(int role)
 {

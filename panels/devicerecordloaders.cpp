@@ -17,7 +17,6 @@ template <typename Record> Record zeroed()
     return record;
 }
 
-
 // Rows of tbl_air_conditioner with air_conditioner_no first or second, in that order.
 QList<airConditionerRecord> loadAirConditionerRows(int roomId, int first, int second)
 {
@@ -163,9 +162,9 @@ QList<lightRecord> loadLightRecords(int roomId)
                                                        roomId));
     while (q.next()) {
         const lightRecord light = lightFromRows(q, [&](int rgb) {
-            return gDatabase.querySql(QString::asprintf(
-                "select * from tbl_light where room_id=%d and light_id=%d and rgb=%d", roomId,
-                queryColumnInt(q, "light_id"), rgb));
+            return gDatabase.querySql(
+                QString::asprintf("select * from tbl_light where room_id=%d and light_id=%d and rgb=%d", roomId,
+                                  queryColumnInt(q, "light_id"), rgb));
         });
         records.append(light);
     }

@@ -39,8 +39,9 @@ bool allSet(quint8 subnet, quint8 device, quint8 channel)
 } // namespace
 
 OccupationMasterItem::OccupationMasterItem(int iconWidth, int iconHeight, QWidget *parent)
-    : QWidget(parent), occupationIcon(new QtMaterialLabel(this)), occupationText(new QtMaterialLabel(tr("Unknown"), this)),
-      masterIcon(new QtMaterialLabel(this)), masterText(new QtMaterialLabel(tr("Unknown"), this))
+    : QWidget(parent), occupationIcon(new QtMaterialLabel(this)),
+      occupationText(new QtMaterialLabel(tr("Unknown"), this)), masterIcon(new QtMaterialLabel(this)),
+      masterText(new QtMaterialLabel(tr("Unknown"), this))
 {
     std::memset(&record, 0, sizeof record);
 
@@ -180,9 +181,8 @@ void OccupationMasterItem::slotsSetStatus()
 void OccupationMasterItem::reportLost(int part)
 {
     if (part == OccupationPart) {
-        emit gBroadcastSocket.signalsInformation(
-            QString::asprintf("occupation(%d-%d) lost connection", record.occupation_subnet_id,
-                              record.occupation_device_id));
+        emit gBroadcastSocket.signalsInformation(QString::asprintf(
+            "occupation(%d-%d) lost connection", record.occupation_subnet_id, record.occupation_device_id));
         record.occupation_status = OccupationMasterUnknown;
         storeOccupationStatus(record.occupation_type);
     } else {

@@ -35,16 +35,14 @@ public:
 
     // Takes the row widgets of the last list out of the grid (deleted later: one of them may still be running
     // its press handler), empties the list and makes the grid ready for the next list.
-    template <class Row>
-    void clearRows(QList<QPointer<Row>> &built)
+    template <class Row> void clearRows(QList<QPointer<Row>> &built)
     {
         const QList<Row *> old = liveRows(built);
         clearRows(QList<QWidget *>(old.cbegin(), old.cend()));
         built.clear();
     }
     // The rows of a list that still exist, top to bottom.
-    template <class Row>
-    static QList<Row *> liveRows(const QList<QPointer<Row>> &built)
+    template <class Row> static QList<Row *> liveRows(const QList<QPointer<Row>> &built)
     {
         QList<Row *> list;
         for (const QPointer<Row> &row : built) {

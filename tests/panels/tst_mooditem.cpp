@@ -340,20 +340,16 @@ void TestMoodItem::airConditioners_data()
     QTest::addColumn<QStringList>("frames");
 
     QTest::newRow("infra-red off: power key only") << 1 << 1 << 0 << 1 << 24 << QStringList({"E01C:0aff"});
-    QTest::newRow("infra-red fan: power and mode") << 1 << 1 << 1 << 2 << 24
-                                                   << QStringList({"E01C:0bff", "E01C:1fff"});
-    QTest::newRow("infra-red dry: power and mode") << 1 << 2 << 1 << 4 << 24
-                                                   << QStringList({"E01C:6fff", "E01C:97ff"});
-    QTest::newRow("infra-red cool 31 plays 26") << 1 << 1 << 1 << 0 << 31
-                                                << QStringList({"E01C:0bff", "E01C:0cff", "E01C:10ff", "E01C:1aff"});
-    QTest::newRow("other type: infra-red keys, 31 kept") << 2 << 1 << 1 << 0 << 31
-                                                         << QStringList({"E01C:0bff", "E01C:0cff", "E01C:10ff",
-                                                                         "E01C:1fff"});
+    QTest::newRow("infra-red fan: power and mode") << 1 << 1 << 1 << 2 << 24 << QStringList({"E01C:0bff", "E01C:1fff"});
+    QTest::newRow("infra-red dry: power and mode") << 1 << 2 << 1 << 4 << 24 << QStringList({"E01C:6fff", "E01C:97ff"});
+    QTest::newRow("infra-red cool 31 plays 26")
+        << 1 << 1 << 1 << 0 << 31 << QStringList({"E01C:0bff", "E01C:0cff", "E01C:10ff", "E01C:1aff"});
+    QTest::newRow("other type: infra-red keys, 31 kept")
+        << 2 << 1 << 1 << 0 << 31 << QStringList({"E01C:0bff", "E01C:0cff", "E01C:10ff", "E01C:1fff"});
     QTest::newRow("infra-red unit 3: key 0") << 1 << 3 << 1 << 2 << 24 << QStringList({"E01C:00ff", "E01C:00ff"});
-    QTest::newRow("two-way channel 0: short form") << 0 << 0 << 0 << 0 << 16
-                                                   << QStringList({"E0EE:0010000118181800"});
-    QTest::newRow("two-way channel 3: channel index 2") << 0 << 3 << 1 << 3 << 20
-                                                        << QStringList({"E0EE:020114300118181800"});
+    QTest::newRow("two-way channel 0: short form") << 0 << 0 << 0 << 0 << 16 << QStringList({"E0EE:0010000118181800"});
+    QTest::newRow("two-way channel 3: channel index 2")
+        << 0 << 3 << 1 << 3 << 20 << QStringList({"E0EE:020114300118181800"});
 }
 
 void TestMoodItem::airConditioners()
@@ -433,8 +429,8 @@ void TestMoodItem::realPausesStillSendEverything()
     // Two light frames and one command, each followed by its 50 ms.
     QVERIFY(clock.elapsed() >= 150);
     QVERIFY(panelbus::settle(*recorder));
-    QCOMPARE(heard(*recorder), QStringList({"L15 1/54 0031:021e0000", "L15 1/54 0031:665a0000",
-                                            "L15 1/70 0031:01640000"}));
+    QCOMPARE(heard(*recorder),
+             QStringList({"L15 1/54 0031:021e0000", "L15 1/54 0031:665a0000", "L15 1/70 0031:01640000"}));
 }
 
 void TestMoodItem::snapshotTextsCutAtCharacters()

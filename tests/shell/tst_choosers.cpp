@@ -3,11 +3,11 @@
 #include "core/globals.h"
 #include "core/projectlist.h"
 #include "materialwidgets/qtmaterialiconbutton.h"
+#include "resources/stationresources.h"
 #include "shell/networkstyledlg.h"
 #include "shell/networkstyleitem.h"
 #include "shell/projectselectdlg.h"
 #include "shell/projectselectitem.h"
-#include "resources/stationresources.h"
 #include "tests/support/testenv.h"
 
 #include <QDir>

@@ -28,8 +28,8 @@
 #include "shell/manageritem.h"
 #include "shell/orvmessagebox.h"
 #include "shell/tilegrid.h"
-#include "tests/support/stationfixture.h"
 #include "tests/support/privatenetwork.h"
+#include "tests/support/stationfixture.h"
 #include "tests/support/testenv.h"
 
 #include <QGridLayout>

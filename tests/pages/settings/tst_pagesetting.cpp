@@ -12,8 +12,8 @@
 #include "shell/settingitem.h"
 #include "shell/tilegrid.h"
 #include "shell/unlockdlg.h"
-#include "tests/support/stationfixture.h"
 #include "tests/support/privatenetwork.h"
+#include "tests/support/stationfixture.h"
 #include "tests/support/testenv.h"
 
 #include <QGridLayout>
