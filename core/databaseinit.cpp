@@ -41,6 +41,30 @@ QString failureText(const QSqlQuery &query)
     return error.databaseText().isEmpty() ? error.text() : error.databaseText();
 }
 
+// SQLite's header states the database's size in pages (when the count is current, as every writer since 2010
+// keeps it); a file cut short, whose first pages are still in order, is shorter than that. Reading the header
+// spares the start-up a read of the whole file.
+bool isCutShort(const QString &file)
+{
+    QFile raw(file);
+    if (!raw.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = raw.read(100);
+    if (header.size() < 100)
+        return true;
+    const auto bigEndian = [&header](int at, int bytes) {
+        quint32 value = 0;
+        for (int i = 0; i < bytes; ++i)
+            value = value << 8 | quint8(header.at(at + i));
+        return value;
+    };
+    const quint32 pageSizeField = bigEndian(16, 2);
+    const qint64 pageSize = pageSizeField == 1 ? 65536 : pageSizeField;
+    const quint32 pages = bigEndian(28, 4);
+    const bool countIsCurrent = bigEndian(92, 4) == bigEndian(24, 4);
+    return countIsCurrent && pages > 0 && raw.size() < qint64(pages) * pageSize;
+}
+
 // Versions are stored with two decimals; compared in hundredths, so that "3.08" is never above 3.08.
 bool isNewerVersion(const QString &text)
 {
@@ -291,18 +315,16 @@ ProjectDatabaseCheck checkProjectDatabase(const QString &file)
     CppSQLite3DB probe;
     probe.setDatabaseName(file);
     {
-        // The whole file is read: a truncated or overwritten file may well keep an intact first page.
-        QSqlQuery quick = probe.querySql("pragma quick_check");
-        if (!quick.isActive()) {
-            check.reason = tr("it cannot be read (%1)").arg(failureText(quick));
+        // The first read also rolls back what a crash left in a hot journal, before the file is looked at.
+        QSqlQuery schema = probe.querySql("select count(*) from sqlite_master");
+        if (!schema.isActive() || !schema.next()) {
+            check.reason = tr("it cannot be read (%1)").arg(failureText(schema));
             return check;
         }
-        const QString first = quick.next() ? quick.value(0).toString() : QString();
-        if (first != QLatin1String("ok")) {
-            check.reason =
-                tr("it is damaged (%1)").arg(first.isEmpty() ? failureText(quick) : first.section('\n', 0, 0));
-            return check;
-        }
+    }
+    if (isCutShort(file)) {
+        check.reason = tr("it is damaged (it is shorter than it says it is)");
+        return check;
     }
     if (!probe.isTableExist("tbl_version") || !probe.isColumnExist("tbl_version", "name")) {
         check.reason = tr("it is not a project database of this station");
@@ -385,8 +407,8 @@ ProjectOpening openProjectDatabase(const QString &projectName, const ProjectOpen
     if (!QDir().mkpath(folder)) {
         opening.check.verdict = ProjectDatabaseCheck::Unusable;
         opening.check.reason = tr("its folder cannot be made");
-        return refuse(tr("The database of the project \"%1\" cannot be used: %2.")
-                          .arg(projectName, opening.check.reason));
+        return refuse(
+            tr("The database of the project \"%1\" cannot be used: %2.").arg(projectName, opening.check.reason));
     }
 
     opening.check = checkProjectDatabase(file);
@@ -500,8 +522,9 @@ QString initDatabase()
     }
     // Nothing on disk can take the project: the station runs on a database that lasts as long as it does.
     createDatabaseTables(":memory:");
-    return opening.notice + ' ' + tr("No new project could be made either: nothing will be stored until the station "
-                                     "is started again.");
+    return opening.notice + ' ' +
+           tr("No new project could be made either: nothing will be stored until the station "
+              "is started again.");
 }
 
 void createDatabaseTables(const QString &path)

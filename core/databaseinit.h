@@ -22,8 +22,9 @@ struct ProjectDatabaseCheck
 };
 
 // Looks at file on a connection of its own, without creating it and leaving gDatabase alone: the file must be
-// a plain file, pass SQLite's quick check and carry the product's version row. A hot journal left by a crash is
-// rolled back on the way, as any opening would.
+// a plain file that SQLite reads as a database, no shorter than its header says, with the product's version row.
+// A hot journal left by a crash is rolled back on the way, as any opening would. The pages are not all read, so
+// that a large project opens quickly; damage deep inside a file shows when a statement reads it.
 ProjectDatabaseCheck checkProjectDatabase(const QString &file);
 
 // An unused name beside file for keeping it aside: file + ".invalid", else file + ".invalid-2", -3 ...; the

@@ -534,8 +534,8 @@ void finishInterruptedImports()
         return;
     QStringList listed;
     getProjectNames(listed);
-    const QFileInfoList entries = folder.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                                       QDir::NoDotAndDotDot);
+    const QFileInfoList entries =
+        folder.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QFileInfo &entry : entries) {
         const QString name = entry.fileName();
         if (isTransferLeftover(name)) {

@@ -86,7 +86,8 @@ ImportResult importProjectArchive(const QString &zipPath, QStringList *added, QS
 
     QStringList folders;
     const QStringList entries =
-        QDir(unpacked.path()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+        QDir(unpacked.path())
+            .entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString &folder : entries) {
         if (isUsableProjectFolder(unpacked.path(), folder))
             folders.append(folder);
@@ -99,8 +100,8 @@ ImportResult importProjectArchive(const QString &zipPath, QStringList *added, QS
     for (const QString &folder : folders) {
         const QString name = unusedProjectName(folder);
         const QString prepared = unpacked.path() + "/" + folder;
-        bool ok = name == folder || QFile::rename(QString("%1/%2.db3").arg(prepared, folder),
-                                                  QString("%1/%2.db3").arg(prepared, name));
+        bool ok = name == folder ||
+                  QFile::rename(QString("%1/%2.db3").arg(prepared, folder), QString("%1/%2.db3").arg(prepared, name));
         ok = ok && adoptProjectFolder(prepared, name);
         if (!ok) {
             qDebug() << "Could not import the project" << folder << "as" << name;

@@ -50,5 +50,4 @@ enum class ImportResult {
 // no project folder is ever seen in part. What an interrupted import leaves is finished or removed at the next
 // start. added receives the new names in order, skipped the names of the archive's folders that are no usable
 // project (hidden ones included), sorted as the folders are.
-ImportResult importProjectArchive(const QString &zipPath, QStringList *added = nullptr,
-                                  QStringList *skipped = nullptr);
+ImportResult importProjectArchive(const QString &zipPath, QStringList *added = nullptr, QStringList *skipped = nullptr);

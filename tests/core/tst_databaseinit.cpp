@@ -1098,10 +1098,14 @@ void TestDatabaseInit::damagedProjectAtStartIsKeptAside_data()
 {
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("why");
-    QTest::newRow("truncated to 8 KiB") << "truncated" << "";
-    QTest::newRow("random bytes") << "random" << "file is not a database";
-    QTest::newRow("another program's database") << "foreign" << "it is not a project database of this station";
-    QTest::newRow("a folder in its place") << "folder" << "it is a folder, not a file";
+    QTest::newRow("truncated to 8 KiB") << "truncated"
+                                        << "";
+    QTest::newRow("random bytes") << "random"
+                                  << "file is not a database";
+    QTest::newRow("another program's database") << "foreign"
+                                                << "it is not a project database of this station";
+    QTest::newRow("a folder in its place") << "folder"
+                                           << "it is a folder, not a file";
 }
 
 void TestDatabaseInit::damagedProjectAtStartIsKeptAside()
@@ -1238,12 +1242,12 @@ void TestDatabaseInit::checkTellsWhatAFileIs_data()
     QTest::newRow("this version") << "" << int(ProjectDatabaseCheck::Usable) << "";
     QTest::newRow("older version") << "update tbl_version set version='3.07'" << int(ProjectDatabaseCheck::Usable)
                                    << "";
-    QTest::newRow("version that is no number") << "update tbl_version set version='abc'"
-                                               << int(ProjectDatabaseCheck::Usable) << "";
+    QTest::newRow("version that is no number")
+        << "update tbl_version set version='abc'" << int(ProjectDatabaseCheck::Usable) << "";
     QTest::newRow("newer version") << "update tbl_version set version='3.1'" << int(ProjectDatabaseCheck::Newer)
                                    << "3.1";
-    QTest::newRow("much newer version") << "update tbl_version set version='12.00'"
-                                        << int(ProjectDatabaseCheck::Newer) << "12.00";
+    QTest::newRow("much newer version") << "update tbl_version set version='12.00'" << int(ProjectDatabaseCheck::Newer)
+                                        << "12.00";
     QTest::newRow("other product") << "update tbl_version set name='hotel'" << int(ProjectDatabaseCheck::Unusable)
                                    << "";
     QTest::newRow("no version row") << "delete from tbl_version" << int(ProjectDatabaseCheck::Unusable) << "";

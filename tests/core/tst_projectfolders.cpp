@@ -682,7 +682,7 @@ void TestProjectFolders::unpackingOnAFullDiskSaysSo()
 {
     QFETCH(QString, how);
     QVERIFY(writeZip(path("in.zip"), {{"A/A.db3", QByteArray(30000, 'a'), false},
-                                     {"A/photo_Room_1.png", QByteArray(30000, 'p'), false}}));
+                                      {"A/photo_Room_1.png", QByteArray(30000, 'p'), false}}));
     writeFile(path("zone/target/keep.db3"), "keep");
     const QStringList before = tree(path("zone"));
     if (how == "room")
