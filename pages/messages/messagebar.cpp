@@ -81,12 +81,35 @@ void MessageBar::slotsAppendMessage(universalSwitchMessage msg)
         addRow(record);
         if (msg.message_type == 1) {
             alarmDlg.appendRecord(record);
-            alarmDlg.show();
-            alarmDlg.raise();
-            alarmDlg.activateWindow();
+            popUpAlarmDialog();
         }
     }
     tone.play(msg.message_type);
+}
+
+void MessageBar::popUpAlarmDialog()
+{
+    // A hidden dialog pops up with its first alarm; one already open comes to the front once per pass of the
+    // event loop, however many alarms the pass brought: raising a window is costly and a burst brings thousands.
+    if (!alarmDlg.isVisible()) {
+        alarmDlg.show();
+        alarmDlg.raise();
+        alarmDlg.activateWindow();
+        return;
+    }
+    if (raiseRequested)
+        return;
+    raiseRequested = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            raiseRequested = false;
+            if (!alarmDlg.isVisible())
+                return;
+            alarmDlg.raise();
+            alarmDlg.activateWindow();
+        },
+        Qt::QueuedConnection);
 }
 
 namespace {

@@ -54,6 +54,7 @@ private:
     };
 
     void addRow(const messageRecord &record);
+    void popUpAlarmDialog();
     // Takes the rows at the given positions out (positions ascending) and closes the gap they leave.
     void removeRows(const QList<int> &positions);
     void placeRow(int position);
@@ -74,6 +75,7 @@ private:
     int nextGridRow = 0;
     int placedWidth = -1;
     bool layoutRequested = false;
+    bool raiseRequested = false;
     int placements = 0;
     int passes = 0;
 };
