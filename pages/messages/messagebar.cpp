@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -36,6 +37,8 @@ MessageBar::MessageBar(QWidget *parent) : QWidget(parent), alarmDlg(nullptr)
     setLayout(layout);
     setFixedHeight(200);
     rowsBox->installEventFilter(this);
+    canvas->viewport()->installEventFilter(this);
+    connect(canvas->verticalScrollBar(), &QScrollBar::valueChanged, this, &MessageBar::showRowsInView);
 
     connect(&gBroadcastSocket, &BroadcastSocket::signalsAppendMessage, this, &MessageBar::slotsAppendMessage);
     connect(&gBroadcastSocket, &BroadcastSocket::signalsRemoveMessage, this, &MessageBar::slotsRemoveMessage);
@@ -81,12 +84,35 @@ void MessageBar::slotsAppendMessage(universalSwitchMessage msg)
         addRow(record);
         if (msg.message_type == 1) {
             alarmDlg.appendRecord(record);
-            alarmDlg.show();
-            alarmDlg.raise();
-            alarmDlg.activateWindow();
+            popUpAlarmDialog();
         }
     }
     tone.play(msg.message_type);
+}
+
+void MessageBar::popUpAlarmDialog()
+{
+    // A hidden dialog pops up with its first alarm; one already open comes to the front once per pass of the
+    // event loop, however many alarms the pass brought: raising a window is costly and a burst brings thousands.
+    if (!alarmDlg.isVisible()) {
+        alarmDlg.show();
+        alarmDlg.raise();
+        alarmDlg.activateWindow();
+        return;
+    }
+    if (raiseRequested)
+        return;
+    raiseRequested = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            raiseRequested = false;
+            if (!alarmDlg.isVisible())
+                return;
+            alarmDlg.raise();
+            alarmDlg.activateWindow();
+        },
+        Qt::QueuedConnection);
 }
 
 namespace {
@@ -105,7 +131,6 @@ void MessageBar::addRow(const messageRecord &record)
         rowById.insert(record.id, row);
     ++nextGridRow;
     placeRow(rowList.size() - 1);
-    row->show();
     requestLayout();
 }
 
@@ -116,10 +141,53 @@ void MessageBar::placeRow(int position)
     const QRect area = rowsBox->contentsRect().adjusted(style->pixelMetric(QStyle::PM_LayoutLeftMargin),
                                                         style->pixelMetric(QStyle::PM_LayoutTopMargin),
                                                         -style->pixelMetric(QStyle::PM_LayoutRightMargin), 0);
-    rowList.at(position).item->setGeometry(area.x(), area.y() + position * (rowHeight + rowSpacing), area.width(),
-                                           rowHeight);
+    MessageItem *item = rowList.at(position).item;
+    item->setGeometry(area.x(), area.y() + position * (rowHeight + rowSpacing), area.width(), rowHeight);
     placedWidth = rowsBox->width();
     ++placements;
+    showIfInView(item);
+    if (!item->isHidden()) {
+        shownFirst = shownLast < shownFirst ? position : qMin(shownFirst, position);
+        shownLast = qMax(shownLast, position);
+    }
+}
+
+QPair<int, int> MessageBar::viewSpan() const
+{
+    // What the strip shows of the rows, with a screenful above and below, so that scrolling never uncovers a
+    // row that is not drawn yet.
+    const int h = canvas->viewport()->height();
+    const int top = canvas->verticalScrollBar()->value();
+    return {top - h, top + 2 * h};
+}
+
+void MessageBar::showIfInView(MessageItem *item)
+{
+    // Rows out of view stay hidden: every paint and layout pass walks the shown rows, and a busy run adds tens
+    // of thousands of them.
+    const QPair<int, int> span = viewSpan();
+    const QRect at = item->geometry();
+    const bool inView = at.bottom() >= span.first && at.top() <= span.second;
+    if (item->isHidden() == inView)
+        item->setVisible(inView);
+}
+
+void MessageBar::showRowsInView()
+{
+    if (rowList.isEmpty())
+        return;
+    const QPair<int, int> span = viewSpan();
+    const int step = rowHeight + rowSpacing;
+    const int last = rowList.size() - 1;
+    const int first = qBound(0, span.first / step - 1, last);
+    const int end = qBound(0, span.second / step + 1, last);
+    // The rows shown before and the rows around the view now: the others are hidden already and stay so.
+    for (int i = qMin(shownFirst, last); i <= qMin(shownLast, last); ++i)
+        showIfInView(rowList.at(i).item);
+    for (int i = first; i <= end; ++i)
+        showIfInView(rowList.at(i).item);
+    shownFirst = first;
+    shownLast = end;
 }
 
 void MessageBar::placeRowsFrom(int position)
@@ -156,6 +224,8 @@ bool MessageBar::eventFilter(QObject *watched, QEvent *event)
         placedWidth = rowsBox->width();
         placeRowsFrom(0);
     }
+    if (watched == canvas->viewport() && event->type() == QEvent::Resize)
+        showRowsInView();
     return QWidget::eventFilter(watched, event);
 }
 

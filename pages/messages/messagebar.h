@@ -9,6 +9,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QPair>
 #include <QWidget>
 
 class MessageItem;
@@ -54,6 +55,11 @@ private:
     };
 
     void addRow(const messageRecord &record);
+    void popUpAlarmDialog();
+    // The vertical stretch of the rows container that counts as in view.
+    QPair<int, int> viewSpan() const;
+    void showIfInView(MessageItem *item);
+    void showRowsInView();
     // Takes the rows at the given positions out (positions ascending) and closes the gap they leave.
     void removeRows(const QList<int> &positions);
     void placeRow(int position);
@@ -74,6 +80,10 @@ private:
     int nextGridRow = 0;
     int placedWidth = -1;
     bool layoutRequested = false;
+    bool raiseRequested = false;
+    // The rows around the view when it last moved: a jump of the view has only these to hide.
+    int shownFirst = 0;
+    int shownLast = -1;
     int placements = 0;
     int passes = 0;
 };

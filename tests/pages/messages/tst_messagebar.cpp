@@ -10,6 +10,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace messagefixture;
@@ -42,6 +44,7 @@ private slots:
     void projectSwitchClearsRowsAndQueue();
     void withoutAudioOutputStillShows();
     void costPerAlarmDoesNotGrowWithTheRows();
+    void onlyRowsAroundTheViewAreShown();
 
 private:
     void announce(int id, int type, int status)
@@ -317,6 +320,50 @@ void TestMessageBar::costPerAlarmDoesNotGrowWithTheRows()
     QCoreApplication::processEvents();
     QCOMPARE(bar->rowPlacements(), placementsBefore);
     QCOMPARE(bar->rows().size(), 2030);
+}
+
+void TestMessageBar::onlyRowsAroundTheViewAreShown()
+{
+    gDatabase.beginTransaction();
+    QList<int> ids;
+    for (int i = 0; i < 200; ++i)
+        ids << addRow(alarmMessage, 1, panelB, roomB);
+    gDatabase.commitTransaction();
+    for (int id : ids)
+        announce(id, 1, 0);
+    auto *canvas = bar->findChild<QScrollArea *>();
+    QVERIFY(canvas);
+    QScrollBar *scroll = canvas->verticalScrollBar();
+    QTRY_VERIFY(scroll->maximum() > 0);
+    const auto shown = [this] {
+        QList<int> positions;
+        const QList<MessageItem *> rows = bar->rows();
+        for (int i = 0; i < rows.size(); ++i) {
+            if (rows.at(i)->isVisible())
+                positions << i;
+        }
+        return positions;
+    };
+
+    // The rows on top are shown; far below the view they wait hidden.
+    QList<int> atTop = shown();
+    QVERIFY(atTop.contains(0));
+    QVERIFY(!atTop.contains(199));
+    QVERIFY(atTop.size() < 50);
+
+    // Scrolled to the end, the last rows show and the first ones hide; back on top, as before.
+    scroll->setValue(scroll->maximum());
+    QList<int> atEnd = shown();
+    QVERIFY(atEnd.contains(199));
+    QVERIFY(!atEnd.contains(0));
+    QVERIFY(atEnd.size() < 50);
+    scroll->setValue(0);
+    QCOMPARE(shown(), atTop);
+
+    // A row is still found and refreshed in place while hidden.
+    QCOMPARE(bar->rows().size(), 200);
+    QVERIFY(!bar->rows().last()->isVisible());
+    QCOMPARE(bar->rows().last()->messageInfo().id, ids.last());
 }
 
 QTEST_MAIN(TestMessageBar)
