@@ -30,11 +30,12 @@ private slots:
 private:
     QString iniPath() const { return m_home.path() + "/.config/ORV/Zoduv.ini"; }
     // Settings loaded and the current project's database written: start-up has got past both.
-    bool startupSettled(const QString &project) const;
+    bool startupSettled(const QString &project, const QString &alsoWritten) const;
     QString databaseFolder() const { return m_appDir.path() + "/database"; }
-    // Runs the station from its own application folder until it has loaded its settings, then ends it if it
-    // is still running. Answers false when it crashed or never got that far.
-    bool runStationUntilSettled(const QString &project = "Home");
+    // Runs the station from its own application folder until it has loaded its settings (and, where given, has
+    // written the file alsoWritten), then ends it if it is still running. Answers false when it crashed or never
+    // got that far.
+    bool runStationUntilSettled(const QString &project = "Home", const QString &alsoWritten = QString());
     QString holdGuard(QProcess &holder);
 
     QTemporaryDir m_home;
@@ -74,13 +75,14 @@ void TestStartup::cleanup()
     }
 }
 
-bool TestStartup::startupSettled(const QString &project) const
+bool TestStartup::startupSettled(const QString &project, const QString &alsoWritten) const
 {
     return QSettings(iniPath(), QSettings::IniFormat).contains("address/retain_days") &&
-           QFileInfo(databaseFolder() + '/' + project + '/' + project + ".db3").size() > 0;
+           QFileInfo(databaseFolder() + '/' + project + '/' + project + ".db3").size() > 0 &&
+           (alsoWritten.isEmpty() || QFileInfo(alsoWritten).size() > 0);
 }
 
-bool TestStartup::runStationUntilSettled(const QString &project)
+bool TestStartup::runStationUntilSettled(const QString &project, const QString &alsoWritten)
 {
     QProcess station;
     station.start(m_station, QStringList());
@@ -89,18 +91,20 @@ bool TestStartup::runStationUntilSettled(const QString &project)
     }
     QElapsedTimer timer;
     timer.start();
-    while (station.state() != QProcess::NotRunning && !startupSettled(project) && timer.elapsed() < 20000) {
+    while (station.state() != QProcess::NotRunning && !startupSettled(project, alsoWritten) &&
+           timer.elapsed() < 20000) {
         station.waitForFinished(50);
     }
     if (station.state() != QProcess::NotRunning) {
         station.kill();
         station.waitForFinished(5000);
-        return startupSettled(project);
+        return startupSettled(project, alsoWritten);
     }
-    const bool ok = station.exitStatus() == QProcess::NormalExit && station.exitCode() == 0 && startupSettled(project);
+    const bool ok =
+        station.exitStatus() == QProcess::NormalExit && station.exitCode() == 0 && startupSettled(project, alsoWritten);
     if (!ok) {
         qWarning() << "station ended with" << station.exitStatus() << station.exitCode() << "settled"
-                   << startupSettled(project) << station.readAllStandardError().right(2000);
+                   << startupSettled(project, alsoWritten) << station.readAllStandardError().right(2000);
     }
     return ok;
 }
@@ -211,8 +215,9 @@ void TestStartup::damagedProjectIsKeptAsideAtStart()
     damaged.close();
 
     // The station keeps the file aside and starts the project anew; it then waits in its message box for the
-    // operator, which nobody answers here.
-    QVERIFY(runStationUntilSettled());
+    // operator, which nobody answers here. The damaged file already counts as a project database, so the run
+    // waits for the kept copy as well: the fresh file is made only after it.
+    QVERIFY(runStationUntilSettled("Home", databaseFolder() + "/Home/Home.db3.invalid"));
     QFile kept(databaseFolder() + "/Home/Home.db3.invalid");
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), garbage);
