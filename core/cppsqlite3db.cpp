@@ -66,6 +66,7 @@ void CppSQLite3DB::open()
     }
     if (!m_handle->open()) {
         m_lastOpenError = m_handle->lastError();
+        m_lastErrorText = m_lastOpenError.text();
         qWarning().noquote() << "database open error:" << m_path << m_lastOpenError.text();
     }
 }
@@ -114,6 +115,7 @@ QSqlQuery CppSQLite3DB::runStatement(const QString &sql, const QVariantList &val
 
 void CppSQLite3DB::logFailure(const QString &sql, const QSqlError &error)
 {
+    m_lastErrorText = error.text();
     qWarning().noquote() << "Error: Fail to exec sql." << error.text() << "SQL:" << sql;
 }
 
@@ -191,7 +193,7 @@ QStringList CppSQLite3DB::tables()
 
 QString CppSQLite3DB::lastErrorText() const
 {
-    return m_lastOpenError.text();
+    return m_lastErrorText;
 }
 
 bool CppSQLite3DB::isOpen() const

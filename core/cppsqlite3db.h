@@ -72,6 +72,7 @@ public:
                                  const QString &defaultValue);
     QStringList tables();
 
+    // Why the last failed statement (or the last failed open) failed; empty before any failure.
     QString lastErrorText() const;
     bool isOpen() const;
     // Name under which the current connection is registered with the SQL module; empty when closed.
@@ -97,13 +98,14 @@ private:
                            bool forwardOnly = false);
 
     QSqlQuery runPrepared(const QString &sql, const QVariantList &values, bool *ok);
-    static void logFailure(const QString &sql, const QSqlError &error);
+    void logFailure(const QString &sql, const QSqlError &error);
     static void bindValues(QSqlQuery &query, const QVariantList &values, bool positional);
 
     QSqlDatabase *m_handle = nullptr;
     // Statements prepared once on the open connection, by their text; dropped when it closes.
     QHash<QString, QSqlQuery> m_prepared;
     QSqlError m_lastOpenError;
+    QString m_lastErrorText;
     QString m_path;
     QString m_connectionName;
     int m_transactionDepth = 0;

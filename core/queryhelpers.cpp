@@ -40,9 +40,12 @@ QString queryColumnText(const QSqlQuery &query, const QString &column)
 
 namespace {
 
-QSqlQuery run(const QString &sql, const QVariantList *values)
+QSqlQuery run(const QString &sql, const QVariantList *values, QString *error)
 {
-    return values ? gDatabase.querySql(sql, *values) : gDatabase.querySql(sql);
+    QSqlQuery query = values ? gDatabase.querySql(sql, *values) : gDatabase.querySql(sql);
+    if (error && !query.isActive())
+        *error = gDatabase.lastErrorText();
+    return query;
 }
 
 double toDouble(const QVariant &value)
@@ -50,17 +53,17 @@ double toDouble(const QVariant &value)
     return value.isNull() ? 0.0 : value.toDouble();
 }
 
-bool hasRecord(const QString &sql, const QVariantList *values)
+bool hasRecord(const QString &sql, const QVariantList *values, QString *error)
 {
-    QSqlQuery query = run(sql, values);
+    QSqlQuery query = run(sql, values, error);
     const bool found = query.next();
     query.finish();
     return found;
 }
 
-bool stringValue(const QString &sql, const QVariantList *values, const QString &column, QString &value)
+bool stringValue(const QString &sql, const QVariantList *values, const QString &column, QString &value, QString *error)
 {
-    QSqlQuery query = run(sql, values);
+    QSqlQuery query = run(sql, values, error);
     const bool found = query.next();
     if (found)
         value = queryColumnValue(query, column).toString();
@@ -68,27 +71,27 @@ bool stringValue(const QString &sql, const QVariantList *values, const QString &
     return found;
 }
 
-int intValue(const QString &sql, const QVariantList *values, const QString &column)
+int intValue(const QString &sql, const QVariantList *values, const QString &column, QString *error)
 {
-    QSqlQuery query = run(sql, values);
+    QSqlQuery query = run(sql, values, error);
     const int result = query.next() ? toInt(queryColumnValue(query, column)) : 0;
     query.finish();
     return result;
 }
 
-double doubleValue(const QString &sql, const QVariantList *values, const QString &column)
+double doubleValue(const QString &sql, const QVariantList *values, const QString &column, QString *error)
 {
-    QSqlQuery query = run(sql, values);
+    QSqlQuery query = run(sql, values, error);
     const double result = query.next() ? toDouble(queryColumnValue(query, column)) : 0.0;
     query.finish();
     return result;
 }
 
 int stringList(const QString &sql, const QVariantList *bindValues, const QString &column, QStringList &values,
-               bool asInt)
+               bool asInt, QString *error)
 {
     values.clear();
-    QSqlQuery query = run(sql, bindValues);
+    QSqlQuery query = run(sql, bindValues, error);
     while (query.next()) {
         const QVariant value = queryColumnValue(query, column);
         values.append(asInt ? QString::number(toInt(value)) : value.toString());
@@ -99,64 +102,67 @@ int stringList(const QString &sql, const QVariantList *bindValues, const QString
 
 } // namespace
 
-bool queryHasRecord(const QString &sql)
+bool queryHasRecord(const QString &sql, QString *error)
 {
-    return hasRecord(sql, nullptr);
+    return hasRecord(sql, nullptr, error);
 }
 
-bool queryHasRecord(const QString &sql, const QVariantList &values)
+bool queryHasRecord(const QString &sql, const QVariantList &values, QString *error)
 {
-    return hasRecord(sql, &values);
+    return hasRecord(sql, &values, error);
 }
 
-bool queryStringValue(const QString &sql, const QString &column, QString &value)
+bool queryStringValue(const QString &sql, const QString &column, QString &value, QString *error)
 {
-    return stringValue(sql, nullptr, column, value);
+    return stringValue(sql, nullptr, column, value, error);
 }
 
-bool queryStringValue(const QString &sql, const QVariantList &values, const QString &column, QString &value)
+bool queryStringValue(const QString &sql, const QVariantList &values, const QString &column, QString &value,
+                      QString *error)
 {
-    return stringValue(sql, &values, column, value);
+    return stringValue(sql, &values, column, value, error);
 }
 
-int queryIntValue(const QString &sql, const QString &column)
+int queryIntValue(const QString &sql, const QString &column, QString *error)
 {
-    return intValue(sql, nullptr, column);
+    return intValue(sql, nullptr, column, error);
 }
 
-int queryIntValue(const QString &sql, const QVariantList &values, const QString &column)
+int queryIntValue(const QString &sql, const QVariantList &values, const QString &column, QString *error)
 {
-    return intValue(sql, &values, column);
+    return intValue(sql, &values, column, error);
 }
 
-double queryDoubleValue(const QString &sql, const QString &column)
+double queryDoubleValue(const QString &sql, const QString &column, QString *error)
 {
-    return doubleValue(sql, nullptr, column);
+    return doubleValue(sql, nullptr, column, error);
 }
 
-double queryDoubleValue(const QString &sql, const QVariantList &values, const QString &column)
+double queryDoubleValue(const QString &sql, const QVariantList &values, const QString &column, QString *error)
 {
-    return doubleValue(sql, &values, column);
+    return doubleValue(sql, &values, column, error);
 }
 
-int queryStringList(const QString &sql, const QString &column, QStringList &values)
+int queryStringList(const QString &sql, const QString &column, QStringList &values, QString *error)
 {
-    return stringList(sql, nullptr, column, values, false);
+    return stringList(sql, nullptr, column, values, false, error);
 }
 
-int queryStringList(const QString &sql, const QVariantList &bindValues, const QString &column, QStringList &values)
+int queryStringList(const QString &sql, const QVariantList &bindValues, const QString &column, QStringList &values,
+                    QString *error)
 {
-    return stringList(sql, &bindValues, column, values, false);
+    return stringList(sql, &bindValues, column, values, false, error);
 }
 
-int queryIntStringList(const QString &sql, const QString &column, QStringList &values)
+int queryIntStringList(const QString &sql, const QString &column, QStringList &values, QString *error)
 {
-    return stringList(sql, nullptr, column, values, true);
+    return stringList(sql, nullptr, column, values, true, error);
 }
 
-int queryIntStringList(const QString &sql, const QVariantList &bindValues, const QString &column, QStringList &values)
+int queryIntStringList(const QString &sql, const QVariantList &bindValues, const QString &column, QStringList &values,
+                       QString *error)
 {
-    return stringList(sql, &bindValues, column, values, true);
+    return stringList(sql, &bindValues, column, values, true, error);
 }
 
 int copyDeviceText(char *dst, const quint8 *src, int length, bool printableOnly)

@@ -8,8 +8,9 @@
 //     queryHasRecord("select id from tbl_region where region_name=?", {regionName});
 //     queryIntValue("select * from tbl_room where room_name=? and floor_id=?", {roomName, floorId}, "room_id");
 //
-// A statement that fails is logged by the connection and behaves like one without rows. A column name that the
-// result lacks reads as an empty value. Every helper finishes its query before returning.
+// A statement that fails is logged by the connection and behaves like one without rows; a caller that must tell a
+// failure from an empty answer passes `error`, which is then set to the reason (and left untouched on success).
+// A column name that the result lacks reads as an empty value. Every helper finishes its query before returning.
 
 #include <QString>
 #include <QStringList>
@@ -18,28 +19,32 @@
 
 class QSqlQuery;
 
-bool queryHasRecord(const QString &sql);
-bool queryHasRecord(const QString &sql, const QVariantList &values);
+bool queryHasRecord(const QString &sql, QString *error = nullptr);
+bool queryHasRecord(const QString &sql, const QVariantList &values, QString *error = nullptr);
 
 // True when a first row exists; value is then that row's column as text, else left exactly as passed in.
-bool queryStringValue(const QString &sql, const QString &column, QString &value);
-bool queryStringValue(const QString &sql, const QVariantList &values, const QString &column, QString &value);
+bool queryStringValue(const QString &sql, const QString &column, QString &value, QString *error = nullptr);
+bool queryStringValue(const QString &sql, const QVariantList &values, const QString &column, QString &value,
+                      QString *error = nullptr);
 
 // The first row's column as an integer; 0 without a row, for NULL and for text that is not a decimal integer.
-int queryIntValue(const QString &sql, const QString &column);
-int queryIntValue(const QString &sql, const QVariantList &values, const QString &column);
+int queryIntValue(const QString &sql, const QString &column, QString *error = nullptr);
+int queryIntValue(const QString &sql, const QVariantList &values, const QString &column, QString *error = nullptr);
 
-double queryDoubleValue(const QString &sql, const QString &column);
-double queryDoubleValue(const QString &sql, const QVariantList &values, const QString &column);
+double queryDoubleValue(const QString &sql, const QString &column, QString *error = nullptr);
+double queryDoubleValue(const QString &sql, const QVariantList &values, const QString &column,
+                        QString *error = nullptr);
 
 // values is replaced by the column of every row, in the statement's order; returns the row count.
-int queryStringList(const QString &sql, const QString &column, QStringList &values);
-int queryStringList(const QString &sql, const QVariantList &bindValues, const QString &column, QStringList &values);
+int queryStringList(const QString &sql, const QString &column, QStringList &values, QString *error = nullptr);
+int queryStringList(const QString &sql, const QVariantList &bindValues, const QString &column, QStringList &values,
+                    QString *error = nullptr);
 
 // As queryStringList, each value first read as an integer and stored as its decimal text ('007' becomes '7',
 // NULL or a non-number '0').
-int queryIntStringList(const QString &sql, const QString &column, QStringList &values);
-int queryIntStringList(const QString &sql, const QVariantList &bindValues, const QString &column, QStringList &values);
+int queryIntStringList(const QString &sql, const QString &column, QStringList &values, QString *error = nullptr);
+int queryIntStringList(const QString &sql, const QVariantList &bindValues, const QString &column, QStringList &values,
+                       QString *error = nullptr);
 
 // One column of the row a query stands on, read by name with the rules above: a missing column is empty, and as
 // an integer NULL and text that is not a decimal integer give 0. For loops over the rows of a `select *`.

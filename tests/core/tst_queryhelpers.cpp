@@ -22,6 +22,7 @@ private slots:
 
     void hasRecord();
     void missingTableLogsOnceAndHasNoRow();
+    void failureIsToldApartFromNoRow();
     void stringValueKeepsPresetWithoutRow();
     void stringValueOfNullIsEmpty();
     void missingColumnReadsEmpty();
@@ -80,6 +81,32 @@ void TestQueryHelpers::missingTableLogsOnceAndHasNoRow()
     QStringList list{"old"};
     QCOMPARE(queryStringList("select * from missing", "n", list), 0);
     QVERIFY(list.isEmpty());
+}
+
+// A caller that asks for the outcome gets the reason of a failed statement, and an empty answer stays silent.
+void TestQueryHelpers::failureIsToldApartFromNoRow()
+{
+    QString error;
+    QVERIFY(!queryHasRecord("select * from t", &error));
+    QVERIFY(error.isEmpty());
+    QString value;
+    QVERIFY(!queryStringValue("select * from t where n=?", {1}, "name", value, &error));
+    QVERIFY(error.isEmpty());
+
+    QTest::ignoreMessage(QtWarningMsg, execError);
+    QVERIFY(!queryHasRecord("select * from missing", &error));
+    QVERIFY2(error.contains("missing"), qPrintable(error));
+    QCOMPARE(gDatabase.lastErrorText(), error);
+
+    error.clear();
+    QTest::ignoreMessage(QtWarningMsg, execError);
+    QStringList list;
+    QCOMPARE(queryIntStringList("select * from missing where n=?", {1}, "n", list, &error), 0);
+    QVERIFY(!error.isEmpty());
+    error.clear();
+    QTest::ignoreMessage(QtWarningMsg, execError);
+    QCOMPARE(queryDoubleValue("select nothing from missing", "n", &error), 0.0);
+    QVERIFY(!error.isEmpty());
 }
 
 void TestQueryHelpers::stringValueKeepsPresetWithoutRow()
