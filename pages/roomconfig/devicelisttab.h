@@ -6,11 +6,13 @@
 // The tabs differ only in one DeviceListKind row; a new tab is a subclass that passes its row:
 //     PageSettingRoomTemplatePanel::PageSettingRoomTemplatePanel(QWidget *parent) : DeviceListTab(row, parent)
 // In every SQL text of a row "%d" stands for the owner id (listing, limit) or for the device id followed by the
-// owner id (deletes).
+// owner id (deletes). A tab whose devices are read and removed by a storage module instead leaves the listing
+// and delete statements out and overrides listDevices and removeDevice.
 
 #include "shell/mydialog.h"
 
 #include <QStringList>
+#include <QVector>
 
 #include <functional>
 
@@ -21,7 +23,7 @@ struct DeviceListKind
 {
     const char *listSql;
     const char *nameColumn;
-    // nullptr: the tiles take the picture of their kind.
+    // nullptr: the tiles take the picture of their kind; a tab with listDevices of its own tells it there.
     const char *pictureColumn;
     const char *idColumn;
     int tileKind;
@@ -39,6 +41,14 @@ struct DeviceListKind
     std::function<void(int deviceId)> afterDelete;
 };
 
+// One device tile: its id, name and picture (empty for the picture of its kind).
+struct DeviceListEntry
+{
+    int id = 0;
+    QString name;
+    QString picture;
+};
+
 class DeviceListTab : public MyDialog
 {
     Q_OBJECT
@@ -50,6 +60,12 @@ public:
     void refreshList(int ownerId);
     int ownerId() const { return m_ownerId; }
     TileGrid *grid() const { return m_grid; }
+
+protected:
+    // The owner's devices in tile order; by default read with the row's listing statement.
+    virtual QVector<DeviceListEntry> listDevices(int ownerId);
+    // Removes the device whole or not at all; by default the row's deletes as one transaction.
+    virtual bool removeDevice(int deviceId, int ownerId);
 
 private slots:
     void slotsEdit(int type, int id);

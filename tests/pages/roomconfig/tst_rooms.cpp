@@ -331,8 +331,9 @@ void TestRooms::incompleteFormsAreRefused()
     QCOMPARE(rows("tbl_region") + rows("tbl_room"), 0);
 
     // The template row gone while the dialog is open: accepted, nothing written.
-    RoomAddDlg::setExecHook([](RoomAddDlg &dialog) {
-        gDatabase.execSql("delete from tbl_room_template");
+    bool templateDeleted = false;
+    RoomAddDlg::setExecHook([&templateDeleted](RoomAddDlg &dialog) {
+        templateDeleted = gDatabase.execSql("delete from tbl_room_template");
         dialog.findChild<QtMaterialComboBox *>("comboBoxRegion")->setEditText("B");
         dialog.findChild<QtMaterialComboBox *>("comboBoxFloor")->setEditText("3");
         dialog.findChild<QtMaterialLineEdit *>("lineEditRoomName")->setText("301");
@@ -341,6 +342,7 @@ void TestRooms::incompleteFormsAreRefused()
     });
     go("Rooms Manager");
     press(tilesOf(qobject_cast<PageSettingRoomManager *>(page("Rooms Manager"))->grid()).last());
+    QVERIFY(templateDeleted);
     QCOMPARE(rows("tbl_region") + rows("tbl_room"), 0);
 }
 
@@ -372,9 +374,9 @@ void TestRooms::bulkSeriesEqualsRoomsAddedOneByOne()
     QCOMPARE(rows("tbl_room", "room_name in ('A9','A10','A11') and room_id in (1,3,4)"), 3);
     QCOMPARE(textOf("select * from tbl_room where room_id=4", "room_name"), QString("A11"));
 
-    gDatabase.execSql("delete from tbl_room where room_id<>2");
-    gDatabase.execSql("delete from tbl_light where room_id<>2");
-    gDatabase.execSql("delete from tbl_panel");
+    QVERIFY(gDatabase.execSql("delete from tbl_room where room_id<>2"));
+    QVERIFY(gDatabase.execSql("delete from tbl_light where room_id<>2"));
+    QVERIFY(gDatabase.execSql("delete from tbl_panel"));
     for (const char *name : {"A9", "A10", "A11"})
         QCOMPARE(addRooms({"B", "3", name}), int(QDialog::Accepted));
     QCOMPARE(dump("tbl_room", "room_id"), roomsInBulk);
@@ -569,7 +571,7 @@ void TestRooms::switchesAreWrittenOncePerLoad()
     QCOMPARE(rows("tbl_master", "subnet_id=1 and device_id=255 and channel=3 and status=0 and room_id=1"), 1);
 
     // Written once: a second leave without a load changes nothing.
-    gDatabase.execSql("update tbl_master set status=4");
+    QVERIFY(gDatabase.execSql("update tbl_master set status=4"));
     go("Edit Room", "1", "0");
     master->findChild<QtMaterialLineEdit *>("lineEditChannel")->setText("9");
     go("Rooms Manager");
@@ -1046,6 +1048,18 @@ void TestRooms::failedSavesChangeNothing()
     QCOMPARE(rows("tbl_light", "light_id=1 and light_type=0 and light_remark='old' and rgb=0"), 1);
     QCOMPARE(rows("tbl_light"), 1);
     QCOMPARE(gDatabase.transactionDepth(), 0);
+
+    // The room editor's name and picture, saved when it is left: the page is left, the failure shown, the row kept.
+    QVERIFY(gDatabase.execSql("create trigger refuse_room before update on tbl_room begin select raise(abort, "
+                              "'refused'); end"));
+    toasts.clear();
+    go("Edit Room", "1", "1");
+    field<QtMaterialLineEdit>("Edit Room", "lineEditName")->setText("Renamed");
+    go("Rooms Manager");
+    QCOMPARE(toasts, QStringList{"Save failed!"});
+    QVERIFY(page("Rooms Manager")->isVisible());
+    QCOMPARE(textOf("select * from tbl_room where room_id=1", "room_name"), QString("R1"));
+    QCOMPARE(textOf("select * from tbl_room where room_id=1", "icon_name"), QString("room_2"));
 }
 
 QTEST_MAIN(TestRooms)
