@@ -5,6 +5,7 @@
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 #include "shell/tilegrid.h"
 
 #include <QCoreApplication>
@@ -56,7 +57,7 @@ void DeviceListTab::slotsEdit(int type, int id)
     } else if (type != m_kind.tileKind) {
         return;
     }
-    emit gBroadcastSocket.signalsPageIdChanged(QCoreApplication::translate("DeviceListTab", m_kind.pageId),
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(m_kind.pageId),
                                                QCoreApplication::translate("DeviceListTab", m_kind.pageName),
                                                QString::asprintf("%d", deviceId), QString::asprintf("%d", m_ownerId));
 }

@@ -13,6 +13,7 @@
 #include "pages/roomconfig/roomdevicetabs.h"
 #include "pages/roomconfig/roomswitchtabs.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 #include "shell/tilegrid.h"
 
 #include <QGridLayout>
@@ -112,7 +113,7 @@ void PageSettingRoomManagerEdit::slotsPageEnter(QString room, QString resetTabs)
 
 void PageSettingRoomManagerEdit::slotsPageLeave(QString id)
 {
-    if (id != tr("Edit Room"))
+    if (id != trPageId(PageId::EditRoom))
         return;
     // Written unchecked: an emptied name is stored empty. A room without a row updates nothing.
     gDatabase.execSql("update tbl_room set room_name=?,icon_name=? where room_id=?",

@@ -13,6 +13,7 @@
 #include "pages/roomconfig/pagesettingroomtemplatelighting.h"
 #include "pages/roomconfig/pagesettingroomtemplatepanel.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 #include "shell/tilegrid.h"
 
 #include <QGridLayout>
@@ -99,7 +100,7 @@ void PageSettingRoomTemplateEdit::slotsPageEnter(QString room_template_id, QStri
 
 void PageSettingRoomTemplateEdit::slotsPageLeave(QString id)
 {
-    if (id != tr("Edit Template"))
+    if (id != trPageId(PageId::EditTemplate))
         return;
     // Written unchecked: an emptied name is stored empty.
     gDatabase.execSql(

@@ -6,6 +6,7 @@
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 #include "shell/tilegrid.h"
 
 #include <QDate>
@@ -179,6 +180,6 @@ void RoomCardGrid::openRoom(int type, int id)
     // A room deleted since the cards were built.
     if (!parts.hasRoom)
         return;
-    emit gBroadcastSocket.signalsPageIdChanged(QStringLiteral("Operate Room"), parts.joined(), QString::number(id),
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::OperateRoom), parts.joined(), QString::number(id),
                                                QStringLiteral("1"));
 }

@@ -17,6 +17,7 @@
 #include "materialwidgets/qtmaterialradiobutton.h"
 #include "materialwidgets/qtmaterialtheme.h"
 #include "shell/orvmessagebox.h"
+#include "shell/pageids.h"
 #include "shell/projectswitch.h"
 #include "shell/unlockdlg.h"
 
@@ -448,7 +449,8 @@ void PageSettingNetwork::pushButtonSave_clicked()
             return;
         }
         emit gBroadcastSocket.signalsInformation(tr("Save successfully"));
-        emit gBroadcastSocket.signalsPageIdChanged(tr("Setting"), tr("Setting"), QString(), QString());
+        emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::Setting), trPageId(PageId::Setting), QString(),
+                                                   QString());
         return;
     }
 
@@ -617,7 +619,8 @@ void PageSettingNetwork::completeSet()
         return;
     }
     emit gBroadcastSocket.signalsInformation(tr("Synchronize successfully"));
-    emit gBroadcastSocket.signalsPageIdChanged(tr("Setting"), tr("Setting"), QString(), QString());
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::Setting), trPageId(PageId::Setting), QString(),
+                                               QString());
 }
 
 void PageSettingNetwork::slotsGetNetwork()

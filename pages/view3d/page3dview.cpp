@@ -4,6 +4,7 @@
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 
 Page3DView::Page3DView(const QString &id, const QString &name, QWidget *parent) : RoomGrid3D(id, name, parent)
 {
@@ -21,6 +22,6 @@ void Page3DView::slotsEdit(int type, int id)
     QString roomName;
     queryStringValue(sql, "room_name", roomName);
     const QString label = roomLabel3D(queryIntValue(sql, "region_id"), queryIntValue(sql, "floor_id"), roomName);
-    emit gBroadcastSocket.signalsPageIdChanged(tr("Operate Room 3D View"), label, QString::asprintf("%d", id),
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::OperateRoom3DView), label, QString::asprintf("%d", id),
                                                QString());
 }
