@@ -11,6 +11,7 @@
 #include "panels/moodcommands.h"
 #include "panels/sliderctrl.h"
 #include "panels/timectrl.h"
+#include "shell/pageids.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -588,6 +589,6 @@ void PageSettingRoomManagerMoodsDiyCommand::pushButtonSave_clicked()
         emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
         return;
     }
-    emit gBroadcastSocket.signalsPageIdChanged(tr("Moods Information"), tr("Moods Information"),
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::MoodsInformation), trPageId(PageId::MoodsInformation),
                                                QString::asprintf("%d-%d", moodId, roomId), tr("0"));
 }

@@ -13,6 +13,7 @@
 #include "pages/pickers/picturechoice.h"
 #include "panels/moodcommands.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 #include "shell/tilegrid.h"
 
 #include <QEvent>
@@ -218,8 +219,8 @@ bool PageSettingRoomManagerMoodsInformation::eventFilter(QObject *watched, QEven
 
 void PageSettingRoomManagerMoodsInformation::pushButtonExtraDiyCommand_clicked()
 {
-    emit gBroadcastSocket.signalsPageIdChanged(tr("Diy Command"), tr("Diy Command"), QString::asprintf("%d", m_moodId),
-                                               QString::asprintf("%d", m_roomId));
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::DiyCommand), trPageId(PageId::DiyCommand),
+                                               QString::asprintf("%d", m_moodId), QString::asprintf("%d", m_roomId));
 }
 
 bool PageSettingRoomManagerMoodsInformation::saveMood()
@@ -298,6 +299,6 @@ void PageSettingRoomManagerMoodsInformation::pushButtonSave_clicked()
     }
     // The row exists now: a second save must update it, not add another.
     stored = true;
-    emit gBroadcastSocket.signalsPageIdChanged(tr("Edit Room"), tr("Edit Room"), QString::asprintf("%d", m_roomId),
-                                               tr("0"));
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::EditRoom), trPageId(PageId::EditRoom),
+                                               QString::asprintf("%d", m_roomId), tr("0"));
 }

@@ -6,6 +6,7 @@
 #include "core/sqltransaction.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 #include "shell/tilegrid.h"
 
 #include <QCoreApplication>
@@ -75,7 +76,7 @@ void DeviceListTab::slotsEdit(int type, int id)
     } else if (type != m_kind.tileKind) {
         return;
     }
-    emit gBroadcastSocket.signalsPageIdChanged(QCoreApplication::translate("DeviceListTab", m_kind.pageId),
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(m_kind.pageId),
                                                QCoreApplication::translate("DeviceListTab", m_kind.pageName),
                                                QString::asprintf("%d", deviceId), QString::asprintf("%d", m_ownerId));
 }

@@ -27,7 +27,7 @@ struct DeviceListKind
     const char *pictureColumn;
     const char *idColumn;
     int tileKind;
-    // The editor page: id and shown name (translated in the context "DeviceListTab").
+    // The editor page: its id (a PageId constant) and its shown name (translated in the context "DeviceListTab").
     const char *pageId;
     const char *pageName;
     // The id of a new device of the owner.

@@ -7,6 +7,7 @@
 #include "devicelink/broadcastsocket.h"
 #include "pages/pickers/picturechoice.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 #include "shell/tilegrid.h"
 
 #include <QSqlQuery>
@@ -44,7 +45,7 @@ void PageSettingRoomManagerMoods::slotsEdit(int type, int id)
         moodId = nextMoodId();
     else if (type != MoodTile)
         return;
-    emit gBroadcastSocket.signalsPageIdChanged(tr("Moods Information"), tr("Moods Information"),
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::MoodsInformation), trPageId(PageId::MoodsInformation),
                                                QString::asprintf("%d-%d", moodId, m_roomId), tr("1"));
 }
 

@@ -4,6 +4,7 @@
 #include "core/recordid.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 
 #include <QCoreApplication>
 
@@ -17,7 +18,7 @@ const DeviceListKind &PageSettingRoomManagerLighting::kind()
         "icon_name_of_light_on",
         "light_id",
         LightTile,
-        QT_TRANSLATE_NOOP("DeviceListTab", "Light Information"),
+        PageId::LightInformation,
         QT_TRANSLATE_NOOP("DeviceListTab", "Light Information"),
         [](int) { return nextLightId(); },
         nullptr,
@@ -42,7 +43,7 @@ const DeviceListKind &PageSettingRoomManagerAC::kind()
         nullptr,
         "air_conditioner_no",
         AirConditionerTile,
-        QT_TRANSLATE_NOOP("DeviceListTab", "AC Information"),
+        PageId::ACInformation,
         QT_TRANSLATE_NOOP("DeviceListTab", "AC Information"),
         [](int roomId) { return nextAirConditionerNo(roomId); },
         "select air_conditioner_no from tbl_air_conditioner where room_id=%d and air_conditioner_no<=1",
@@ -67,7 +68,7 @@ const DeviceListKind &PageSettingRoomManagerFloorHeat::kind()
         nullptr,
         "air_conditioner_no",
         FloorHeatTile,
-        QT_TRANSLATE_NOOP("DeviceListTab", "Floor Heat Information"),
+        PageId::FloorHeatInformation,
         QT_TRANSLATE_NOOP("DeviceListTab", "Floor Heat Information"),
         [](int roomId) { return nextExtraAirConditionerNo(roomId); },
         "select air_conditioner_no from tbl_air_conditioner where room_id=%d and air_conditioner_no>1",
@@ -92,7 +93,7 @@ const DeviceListKind &PageSettingRoomManagerPanel::kind()
         nullptr,
         "panel_id",
         PanelTile,
-        QT_TRANSLATE_NOOP("DeviceListTab", "Panel Information"),
+        PageId::PanelInformation,
         QT_TRANSLATE_NOOP("DeviceListTab", "Panel Information"),
         [](int) { return nextPanelId(); },
         nullptr,

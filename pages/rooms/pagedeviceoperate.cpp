@@ -21,8 +21,8 @@ const char *const checkboxOff = ":/myImages/png/icon_checkbox_off.png";
 const char *const checkboxOn = ":/myImages/png/icon_checkbox_on.png";
 } // namespace
 
-PageDeviceOperate::PageDeviceOperate(const QString &id, const QString &name, const Kind &kind, QWidget *parent)
-    : MyDialog(id, name, parent), kind(kind)
+PageDeviceOperate::PageDeviceOperate(const QString &id, const QString &name, const Kind &deviceKind, QWidget *parent)
+    : MyDialog(id, name, parent), kind(deviceKind)
 {
     groupBoxRooms = new QtMaterialGroupBox(QString(), nullptr);
     groupBoxRooms->setObjectName("groupBoxRooms");

@@ -90,9 +90,9 @@ void press(DynamicWidget *tile)
 
 struct AddForm
 {
-    AddForm(const QString &region, const QString &floor, const QString &room, bool bulk = false,
-            const QString &number = QString())
-        : region(region), floor(floor), room(room), bulk(bulk), number(number)
+    AddForm(const QString &regionName, const QString &floorName, const QString &roomName, bool inBulk = false,
+            const QString &count = QString())
+        : region(regionName), floor(floorName), room(roomName), bulk(inBulk), number(count)
     {
     }
     QString region;
