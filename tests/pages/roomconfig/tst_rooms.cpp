@@ -148,6 +148,7 @@ private slots:
     void numbersUpTo255AreStored();
 
     void moodTabAddsAndDeletes();
+    void moodTabRefusedDeleteKeepsTheMood();
     void failedSavesChangeNothing();
 
 private:
@@ -332,7 +333,8 @@ void TestRooms::incompleteFormsAreRefused()
 
     // The template row gone while the dialog is open: accepted, nothing written.
     RoomAddDlg::setExecHook([](RoomAddDlg &dialog) {
-        gDatabase.execSql("delete from tbl_room_template");
+        if (!gDatabase.execSql("delete from tbl_room_template"))
+            QTest::qFail("the template rows stay", __FILE__, __LINE__);
         dialog.findChild<QtMaterialComboBox *>("comboBoxRegion")->setEditText("B");
         dialog.findChild<QtMaterialComboBox *>("comboBoxFloor")->setEditText("3");
         dialog.findChild<QtMaterialLineEdit *>("lineEditRoomName")->setText("301");
@@ -372,9 +374,9 @@ void TestRooms::bulkSeriesEqualsRoomsAddedOneByOne()
     QCOMPARE(rows("tbl_room", "room_name in ('A9','A10','A11') and room_id in (1,3,4)"), 3);
     QCOMPARE(textOf("select * from tbl_room where room_id=4", "room_name"), QString("A11"));
 
-    gDatabase.execSql("delete from tbl_room where room_id<>2");
-    gDatabase.execSql("delete from tbl_light where room_id<>2");
-    gDatabase.execSql("delete from tbl_panel");
+    QVERIFY(gDatabase.execSql("delete from tbl_room where room_id<>2"));
+    QVERIFY(gDatabase.execSql("delete from tbl_light where room_id<>2"));
+    QVERIFY(gDatabase.execSql("delete from tbl_panel"));
     for (const char *name : {"A9", "A10", "A11"})
         QCOMPARE(addRooms({"B", "3", name}), int(QDialog::Accepted));
     QCOMPARE(dump("tbl_room", "room_id"), roomsInBulk);
@@ -569,7 +571,7 @@ void TestRooms::switchesAreWrittenOncePerLoad()
     QCOMPARE(rows("tbl_master", "subnet_id=1 and device_id=255 and channel=3 and status=0 and room_id=1"), 1);
 
     // Written once: a second leave without a load changes nothing.
-    gDatabase.execSql("update tbl_master set status=4");
+    QVERIFY(gDatabase.execSql("update tbl_master set status=4"));
     go("Edit Room", "1", "0");
     master->findChild<QtMaterialLineEdit *>("lineEditChannel")->setText("9");
     go("Rooms Manager");
@@ -1011,6 +1013,36 @@ void TestRooms::moodTabAddsAndDeletes()
     QCOMPARE(rows("tbl_mood_command"), 0);
     QVERIFY(!QFile::exists(picture));
     QCOMPARE(tilesOf(moods->grid()).size(), 2);
+}
+
+void TestRooms::moodTabRefusedDeleteKeepsTheMood()
+{
+    addRoom(1);
+    QVERIFY(gDatabase.execSql("insert into tbl_mood(mood_id,mood_name,mood_icon_name,room_id) values"
+                              "(2,'b','moods_1',1),(4,'c','photo_Mood_4',1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_mood_light_status(mood_id,room_id) values(4,1),(2,1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_mood_command(mood_id,room_id) values(4,1)"));
+    const QString picture = home.path() + "/database/Home/photo_Mood_4.png";
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QVERIFY(image.save(picture));
+    // The store refuses the last of the mood's deletions.
+    QVERIFY(gDatabase.execSql("create trigger refuse before delete on tbl_mood_command begin select raise(abort, "
+                              "'refused'); end"));
+    go("Edit Room", "1", "1");
+    auto *moods = page("Edit Room")->findChild<PageSettingRoomManagerMoods *>("PageSettingRoomManagerMoods");
+    const QList<ManagerItem *> tiles = tilesOf(moods->grid());
+    QCOMPARE(tiles.size(), 3);
+
+    emit tiles.at(1)->signalsDelete(MoodTile, 4);
+    QCOMPARE(toasts, QStringList{"Delete failed!"});
+    QCOMPARE(rows("tbl_mood"), 2);
+    QCOMPARE(rows("tbl_mood_light_status"), 2);
+    QCOMPARE(rows("tbl_mood_command"), 1);
+    QVERIFY(QFile::exists(picture));
+    const QList<ManagerItem *> after = tilesOf(moods->grid());
+    QCOMPARE(after.size(), 3);
+    QCOMPARE(after.at(1)->id(), 4);
 }
 
 void TestRooms::failedSavesChangeNothing()
