@@ -105,7 +105,8 @@ void PageDeviceOperate::loadRooms()
 
     // The rooms of the project by region, floor and room id; a room gets a card when it has a device of the kind.
     for (int roomId : roomIdsInOrder()) {
-        if (!queryHasRecord(QString::asprintf(kind.hasDevice, roomId)))
+        if (!(kind.roomHasDevice ? kind.roomHasDevice(roomId)
+                                 : queryHasRecord(QString::asprintf(kind.hasDevice, roomId))))
             continue;
         auto *card = new RoomItem(roomId, kind.mode, nullptr);
         grid->addWidget(card, m_cards.size(), 0);

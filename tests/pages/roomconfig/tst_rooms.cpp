@@ -148,6 +148,7 @@ private slots:
     void numbersUpTo255AreStored();
 
     void moodTabAddsAndDeletes();
+    void moodTabRefusedDeleteKeepsTheMood();
     void failedSavesChangeNothing();
 
 private:
@@ -1013,6 +1014,36 @@ void TestRooms::moodTabAddsAndDeletes()
     QCOMPARE(rows("tbl_mood_command"), 0);
     QVERIFY(!QFile::exists(picture));
     QCOMPARE(tilesOf(moods->grid()).size(), 2);
+}
+
+void TestRooms::moodTabRefusedDeleteKeepsTheMood()
+{
+    addRoom(1);
+    QVERIFY(gDatabase.execSql("insert into tbl_mood(mood_id,mood_name,mood_icon_name,room_id) values"
+                              "(2,'b','moods_1',1),(4,'c','photo_Mood_4',1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_mood_light_status(mood_id,room_id) values(4,1),(2,1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_mood_command(mood_id,room_id) values(4,1)"));
+    const QString picture = home.path() + "/database/Home/photo_Mood_4.png";
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QVERIFY(image.save(picture));
+    // The store refuses the last of the mood's deletions.
+    QVERIFY(gDatabase.execSql("create trigger refuse before delete on tbl_mood_command begin select raise(abort, "
+                              "'refused'); end"));
+    go("Edit Room", "1", "1");
+    auto *moods = page("Edit Room")->findChild<PageSettingRoomManagerMoods *>("PageSettingRoomManagerMoods");
+    const QList<ManagerItem *> tiles = tilesOf(moods->grid());
+    QCOMPARE(tiles.size(), 3);
+
+    emit tiles.at(1)->signalsDelete(MoodTile, 4);
+    QCOMPARE(toasts, QStringList{"Delete failed!"});
+    QCOMPARE(rows("tbl_mood"), 2);
+    QCOMPARE(rows("tbl_mood_light_status"), 2);
+    QCOMPARE(rows("tbl_mood_command"), 1);
+    QVERIFY(QFile::exists(picture));
+    const QList<ManagerItem *> after = tilesOf(moods->grid());
+    QCOMPARE(after.size(), 3);
+    QCOMPARE(after.at(1)->id(), 4);
 }
 
 void TestRooms::failedSavesChangeNothing()
