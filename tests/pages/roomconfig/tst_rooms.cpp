@@ -131,6 +131,8 @@ private slots:
     void deviceTabsOpenEditorsWithFreshIds();
     void secondAirConditionerIsTheLimit();
     void panelDeleteAnnouncesRemoval();
+    void refusedPlacementDeleteKeepsTheDevice_data();
+    void refusedPlacementDeleteKeepsTheDevice();
 
     void switchesAreWrittenOncePerLoad();
     void occupationDefaultsAndType();
@@ -331,8 +333,9 @@ void TestRooms::incompleteFormsAreRefused()
     QCOMPARE(rows("tbl_region") + rows("tbl_room"), 0);
 
     // The template row gone while the dialog is open: accepted, nothing written.
-    RoomAddDlg::setExecHook([](RoomAddDlg &dialog) {
-        gDatabase.execSql("delete from tbl_room_template");
+    bool templateGone = false;
+    RoomAddDlg::setExecHook([&templateGone](RoomAddDlg &dialog) {
+        templateGone = gDatabase.execSql("delete from tbl_room_template");
         dialog.findChild<QtMaterialComboBox *>("comboBoxRegion")->setEditText("B");
         dialog.findChild<QtMaterialComboBox *>("comboBoxFloor")->setEditText("3");
         dialog.findChild<QtMaterialLineEdit *>("lineEditRoomName")->setText("301");
@@ -341,6 +344,7 @@ void TestRooms::incompleteFormsAreRefused()
     });
     go("Rooms Manager");
     press(tilesOf(qobject_cast<PageSettingRoomManager *>(page("Rooms Manager"))->grid()).last());
+    QVERIFY(templateGone);
     QCOMPARE(rows("tbl_region") + rows("tbl_room"), 0);
 }
 
@@ -372,9 +376,9 @@ void TestRooms::bulkSeriesEqualsRoomsAddedOneByOne()
     QCOMPARE(rows("tbl_room", "room_name in ('A9','A10','A11') and room_id in (1,3,4)"), 3);
     QCOMPARE(textOf("select * from tbl_room where room_id=4", "room_name"), QString("A11"));
 
-    gDatabase.execSql("delete from tbl_room where room_id<>2");
-    gDatabase.execSql("delete from tbl_light where room_id<>2");
-    gDatabase.execSql("delete from tbl_panel");
+    QVERIFY(gDatabase.execSql("delete from tbl_room where room_id<>2"));
+    QVERIFY(gDatabase.execSql("delete from tbl_light where room_id<>2"));
+    QVERIFY(gDatabase.execSql("delete from tbl_panel"));
     for (const char *name : {"A9", "A10", "A11"})
         QCOMPARE(addRooms({"B", "3", name}), int(QDialog::Accepted));
     QCOMPARE(dump("tbl_room", "room_id"), roomsInBulk);
@@ -556,6 +560,47 @@ void TestRooms::panelDeleteAnnouncesRemoval()
     QCOMPARE(removals, (QList<QPair<int, int>>{{4, 2}}));
 }
 
+void TestRooms::refusedPlacementDeleteKeepsTheDevice_data()
+{
+    QTest::addColumn<QString>("tabName");
+    QTest::addColumn<int>("tileKind");
+    QTest::addColumn<QString>("devices");
+    QTest::addColumn<QString>("placements");
+    QTest::newRow("light") << "PageSettingRoomManagerLighting" << int(LightTile) << "tbl_light"
+                           << "tbl_3d_view_light";
+    QTest::newRow("air conditioner") << "PageSettingRoomManagerAC" << int(AirConditionerTile) << "tbl_air_conditioner"
+                                     << "tbl_3d_air_conditioner";
+    QTest::newRow("floor heating") << "PageSettingRoomManagerFloorHeat" << int(FloorHeatTile) << "tbl_air_conditioner"
+                                   << "tbl_3d_air_conditioner";
+}
+
+void TestRooms::refusedPlacementDeleteKeepsTheDevice()
+{
+    QFETCH(QString, tabName);
+    QFETCH(int, tileKind);
+    QFETCH(QString, devices);
+    QFETCH(QString, placements);
+    addRoom(1);
+    QVERIFY(gDatabase.execSql("insert into tbl_light(light_id,light_remark,rgb,room_id) values(1,'a',0,1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_air_conditioner(air_conditioner_no,remark,room_id) values"
+                              "(1,'ac',1),(2,'fh',1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_3d_view_light(light_id,room_id) values(1,1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_3d_air_conditioner(air_conditioner_no,room_id) values(1,1),(2,1)"));
+    QVERIFY(gDatabase.execSql(QString("create trigger refuse before delete on %1 "
+                                      "begin select raise(abort, 'refused'); end")
+                                  .arg(placements)));
+    go("Edit Room", "1", "1");
+    const QList<ManagerItem *> tiles = tilesOf(tab(tabName)->grid());
+    QCOMPARE(tiles.size(), 2); // the device and the add tile
+    const int devicesBefore = rows(devices);
+    const int placementsBefore = rows(placements);
+    emit tiles.at(0)->signalsDelete(tileKind, tiles.at(0)->id());
+    // The device and its placement go together or not at all.
+    QCOMPARE(rows(devices), devicesBefore);
+    QCOMPARE(rows(placements), placementsBefore);
+    QCOMPARE(tilesOf(tab(tabName)->grid()).size(), 2);
+}
+
 void TestRooms::switchesAreWrittenOncePerLoad()
 {
     addRoom(1);
@@ -569,7 +614,7 @@ void TestRooms::switchesAreWrittenOncePerLoad()
     QCOMPARE(rows("tbl_master", "subnet_id=1 and device_id=255 and channel=3 and status=0 and room_id=1"), 1);
 
     // Written once: a second leave without a load changes nothing.
-    gDatabase.execSql("update tbl_master set status=4");
+    QVERIFY(gDatabase.execSql("update tbl_master set status=4"));
     go("Edit Room", "1", "0");
     master->findChild<QtMaterialLineEdit *>("lineEditChannel")->setText("9");
     go("Rooms Manager");
