@@ -57,6 +57,8 @@ bool DeviceListTab::removeDevice(int deviceId, int ownerId)
         if (!gDatabase.execSql(QString::asprintf(statement.toUtf8().constData(), deviceId, ownerId)))
             return false;
     }
+    if (m_kind.deletePlacement && !m_kind.deletePlacement(deviceId, ownerId, nullptr))
+        return false;
     return transaction.commit();
 }
 

@@ -1,6 +1,7 @@
 #include "pages/roomconfig/roomdevicetabs.h"
 
 #include "core/globals.h"
+#include "core/placementstore.h"
 #include "core/recordid.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
@@ -23,9 +24,9 @@ const DeviceListKind &PageSettingRoomManagerLighting::kind()
         [](int) { return nextLightId(); },
         nullptr,
         0,
-        {"delete from tbl_light where light_id=%d and room_id=%d",
-         "delete from tbl_3d_view_light where light_id=%d and room_id=%d"},
-        {}};
+        {"delete from tbl_light where light_id=%d and room_id=%d"},
+        {},
+        deleteLightPosition};
     return row;
 }
 
@@ -48,9 +49,9 @@ const DeviceListKind &PageSettingRoomManagerAC::kind()
         [](int roomId) { return nextAirConditionerNo(roomId); },
         "select air_conditioner_no from tbl_air_conditioner where room_id=%d and air_conditioner_no<=1",
         2,
-        {"delete from tbl_air_conditioner where air_conditioner_no=%d and room_id=%d",
-         "delete from tbl_3d_air_conditioner where air_conditioner_no=%d and room_id=%d"},
-        {}};
+        {"delete from tbl_air_conditioner where air_conditioner_no=%d and room_id=%d"},
+        {},
+        deleteClimatePosition};
     return row;
 }
 
@@ -73,9 +74,9 @@ const DeviceListKind &PageSettingRoomManagerFloorHeat::kind()
         [](int roomId) { return nextExtraAirConditionerNo(roomId); },
         "select air_conditioner_no from tbl_air_conditioner where room_id=%d and air_conditioner_no>1",
         2,
-        {"delete from tbl_air_conditioner where air_conditioner_no=%d and room_id=%d",
-         "delete from tbl_3d_air_conditioner where air_conditioner_no=%d and room_id=%d"},
-        {}};
+        {"delete from tbl_air_conditioner where air_conditioner_no=%d and room_id=%d"},
+        {},
+        deleteClimatePosition};
     return row;
 }
 

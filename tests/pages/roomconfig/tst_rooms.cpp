@@ -131,6 +131,8 @@ private slots:
     void deviceTabsOpenEditorsWithFreshIds();
     void secondAirConditionerIsTheLimit();
     void panelDeleteAnnouncesRemoval();
+    void refusedPlacementDeleteKeepsTheDevice_data();
+    void refusedPlacementDeleteKeepsTheDevice();
 
     void switchesAreWrittenOncePerLoad();
     void occupationDefaultsAndType();
@@ -557,6 +559,47 @@ void TestRooms::panelDeleteAnnouncesRemoval()
     QCOMPARE(rows("tbl_panel"), 0);
     QCOMPARE(rows("tbl_message_log"), 1);
     QCOMPARE(removals, (QList<QPair<int, int>>{{4, 2}}));
+}
+
+void TestRooms::refusedPlacementDeleteKeepsTheDevice_data()
+{
+    QTest::addColumn<QString>("tabName");
+    QTest::addColumn<int>("tileKind");
+    QTest::addColumn<QString>("devices");
+    QTest::addColumn<QString>("placements");
+    QTest::newRow("light") << "PageSettingRoomManagerLighting" << int(LightTile) << "tbl_light"
+                           << "tbl_3d_view_light";
+    QTest::newRow("air conditioner") << "PageSettingRoomManagerAC" << int(AirConditionerTile) << "tbl_air_conditioner"
+                                     << "tbl_3d_air_conditioner";
+    QTest::newRow("floor heating") << "PageSettingRoomManagerFloorHeat" << int(FloorHeatTile) << "tbl_air_conditioner"
+                                   << "tbl_3d_air_conditioner";
+}
+
+void TestRooms::refusedPlacementDeleteKeepsTheDevice()
+{
+    QFETCH(QString, tabName);
+    QFETCH(int, tileKind);
+    QFETCH(QString, devices);
+    QFETCH(QString, placements);
+    addRoom(1);
+    QVERIFY(gDatabase.execSql("insert into tbl_light(light_id,light_remark,rgb,room_id) values(1,'a',0,1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_air_conditioner(air_conditioner_no,remark,room_id) values"
+                              "(1,'ac',1),(2,'fh',1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_3d_view_light(light_id,room_id) values(1,1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_3d_air_conditioner(air_conditioner_no,room_id) values(1,1),(2,1)"));
+    QVERIFY(gDatabase.execSql(QString("create trigger refuse before delete on %1 "
+                                      "begin select raise(abort, 'refused'); end")
+                                  .arg(placements)));
+    go("Edit Room", "1", "1");
+    const QList<ManagerItem *> tiles = tilesOf(tab(tabName)->grid());
+    QCOMPARE(tiles.size(), 2); // the device and the add tile
+    const int devicesBefore = rows(devices);
+    const int placementsBefore = rows(placements);
+    emit tiles.at(0)->signalsDelete(tileKind, tiles.at(0)->id());
+    // The device and its placement go together or not at all.
+    QCOMPARE(rows(devices), devicesBefore);
+    QCOMPARE(rows(placements), placementsBefore);
+    QCOMPARE(tilesOf(tab(tabName)->grid()).size(), 2);
 }
 
 void TestRooms::switchesAreWrittenOncePerLoad()
