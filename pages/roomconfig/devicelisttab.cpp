@@ -3,6 +3,7 @@
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
 #include "core/queryhelpers.h"
+#include "core/sqltransaction.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
 #include "shell/tilegrid.h"
@@ -77,14 +78,14 @@ void DeviceListTab::slotsDelete(int type, int id)
         return;
 
     // A device goes whole or not at all: a light with its placement, a panel with its message history.
-    bool ok = gDatabase.beginTransaction();
-    if (ok) {
+    bool ok = false;
+    {
+        SqlTransaction transaction;
+        ok = transaction.isOpen();
         for (const QString &statement : m_kind.deleteSql)
             ok = ok && gDatabase.execSql(QString::asprintf(statement.toUtf8().constData(), id, m_ownerId));
-        if (ok)
-            ok = gDatabase.commitTransaction();
-        else
-            gDatabase.rollbackTransaction();
+        ok = ok && (!m_kind.deleteAlso || m_kind.deleteAlso(id));
+        ok = ok && transaction.commit();
     }
 
     refreshList(m_ownerId);

@@ -37,6 +37,8 @@ struct DeviceListKind
     QStringList deleteSql;
     // Called with the device id after a delete committed and the grid was rebuilt; may be empty.
     std::function<void(int deviceId)> afterDelete;
+    // Run with the device id after deleteSql, in the same transaction; false undoes the delete. May be empty.
+    std::function<bool(int deviceId)> deleteAlso = {};
 };
 
 class DeviceListTab : public MyDialog

@@ -1,6 +1,7 @@
 #include "pages/roomconfig/roomdevicetabs.h"
 
 #include "core/globals.h"
+#include "core/messagestore.h"
 #include "core/recordid.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
@@ -86,20 +87,20 @@ PageSettingRoomManagerFloorHeat::PageSettingRoomManagerFloorHeat(QWidget *parent
 
 const DeviceListKind &PageSettingRoomManagerPanel::kind()
 {
-    static const DeviceListKind row{
-        "select * from tbl_panel where room_id=%d order by panel_id asc",
-        "panel_remark",
-        nullptr,
-        "panel_id",
-        PanelTile,
-        QT_TRANSLATE_NOOP("DeviceListTab", "Panel Information"),
-        QT_TRANSLATE_NOOP("DeviceListTab", "Panel Information"),
-        [](int) { return nextPanelId(); },
-        nullptr,
-        0,
-        // The message log statement has one "%d" only: it takes the panel id, the room id is left over.
-        {"delete from tbl_panel where panel_id=%d and room_id=%d", "delete from tbl_message_log where panel_id=%d"},
-        [](int panelId) { emit gBroadcastSocket.signalsRemoveMessage(panelId, 2); }};
+    static const DeviceListKind row{"select * from tbl_panel where room_id=%d order by panel_id asc",
+                                    "panel_remark",
+                                    nullptr,
+                                    "panel_id",
+                                    PanelTile,
+                                    QT_TRANSLATE_NOOP("DeviceListTab", "Panel Information"),
+                                    QT_TRANSLATE_NOOP("DeviceListTab", "Panel Information"),
+                                    [](int) { return nextPanelId(); },
+                                    nullptr,
+                                    0,
+                                    {"delete from tbl_panel where panel_id=%d and room_id=%d"},
+                                    [](int panelId) { emit gBroadcastSocket.signalsRemoveMessage(panelId, 2); },
+                                    // The panel's message history goes with it.
+                                    [](int panelId) { return deleteMessageLogOfPanel(panelId); }};
     return row;
 }
 
