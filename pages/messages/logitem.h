@@ -12,11 +12,11 @@ class LogItem : public LogRow
 public:
     LogItem(logRecord record, QWidget *parent);
 
-    logRecord logInfo() const { return record; }
-
     // The three text columns: time, address, and device with event.
     QList<TextCell> textCells() const override;
     QColor textColor() const override;
+
+    logRecord logInfo() const { return record; }
 
 private:
     logRecord record;

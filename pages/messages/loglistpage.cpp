@@ -8,7 +8,7 @@
 #include "shell/orvmessagebox.h"
 
 #include <QCoreApplication>
-#include <QLayout>
+#include <QGridLayout>
 
 LogListPage::LogListPage(const QString &id, const QString &name, const Texts &pageTexts, QWidget *parent)
     : MyDialog(id, name, parent), texts(pageTexts)
@@ -22,9 +22,31 @@ QString LogListPage::pageText(const char *source) const
     return QCoreApplication::translate(texts.context, source);
 }
 
-void LogListPage::buildPage(QLayout *filters)
+QVariantList LogListPage::storedRange() const
 {
-    frame.build(this, filters, texts.context);
+    return LogPageFrame::storedRange(dateTimeEditStart, dateTimeEditEnd);
+}
+
+void LogListPage::buildPage(const QList<QPair<QString, QWidget *>> &filters)
+{
+    auto *grid = new QGridLayout;
+    grid->setSizeConstraint(QLayout::SetNoConstraint);
+    grid->setSpacing(20);
+    int row = 0;
+    for (const auto &filter : filters) {
+        grid->addWidget(new QtMaterialLabel(filter.first, nullptr), row, 0);
+        grid->addWidget(filter.second, row, 1);
+        ++row;
+    }
+    const int rangeColumn = filters.isEmpty() ? 0 : 2;
+    grid->addWidget(new QtMaterialLabel(pageText("Start Time:"), nullptr), 0, rangeColumn);
+    grid->addWidget(dateTimeEditStart, 0, rangeColumn + 1);
+    grid->addWidget(new QtMaterialLabel(pageText("End Time:"), nullptr), 1, rangeColumn);
+    grid->addWidget(dateTimeEditEnd, 1, rangeColumn + 1);
+    // The spare space lies to the right of and below the filters.
+    grid->setColumnStretch(rangeColumn + 2, 1);
+    grid->setRowStretch(qMax(row, 2), 1);
+    frame.build(this, grid, texts.context);
     LogPageFrame::showLastWeek(dateTimeEditStart, dateTimeEditEnd);
 
     connect(dateTimeEditStart, &QDateTimeEdit::dateTimeChanged, this, &LogListPage::dateTimeChanged);

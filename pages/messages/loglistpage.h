@@ -6,6 +6,11 @@
 #include "pages/messages/logpageframe.h"
 #include "shell/mydialog.h"
 
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QVariantList>
+
 class QtMaterialDateTimeEdit;
 class XlsxWriter;
 
@@ -33,9 +38,10 @@ signals:
     void signalsLogsVisible(bool visible);
 
 protected:
-    // Lays the page out with filters above the rows, sets the range to the last seven days and connects the
-    // buttons, the range and the page entry. Called once by the page's constructor.
-    void buildPage(QLayout *filters);
+    // Lays the page out: the page's own filters (a label and its field) one a row at the left, the range to their
+    // right, the rows below. Sets the range to the last seven days and connects the buttons, the range and the
+    // page entry. Called once by the page's constructor.
+    void buildPage(const QList<QPair<QString, QWidget *>> &filters);
     // Lists the rows for the filters and the range; leaves delete mode.
     virtual void reload() = 0;
     // Puts the page's own filters back as a page entry finds them; nothing by default.
@@ -52,6 +58,8 @@ protected:
     virtual bool writeExport(XlsxWriter &book) = 0;
 
     QString pageText(const char *source) const;
+    // The range's start and end as the log tables store times.
+    QVariantList storedRange() const;
 
     QtMaterialDateTimeEdit *dateTimeEditStart = nullptr;
     QtMaterialDateTimeEdit *dateTimeEditEnd = nullptr;

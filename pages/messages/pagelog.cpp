@@ -3,12 +3,9 @@
 #include "core/devicelog.h"
 #include "core/xlsxwriter.h"
 #include "materialwidgets/qtmaterialcanvas.h"
-#include "materialwidgets/qtmaterialdatetimeedit.h"
-#include "materialwidgets/qtmateriallabel.h"
 #include "pages/messages/logitem.h"
 
 #include <QElapsedTimer>
-#include <QGridLayout>
 #include <QHash>
 #include <QScrollBar>
 #include <QTimer>
@@ -31,16 +28,8 @@ PageLog::PageLog(const QString &id, const QString &name, QWidget *parent) : LogL
 {
     setObjectName("PageLog");
 
-    auto *times = new QGridLayout;
-    times->setSizeConstraint(QLayout::SetNoConstraint);
-    times->setSpacing(20);
-    times->addWidget(new QtMaterialLabel(tr("Start Time:"), nullptr), 0, 0);
-    times->addWidget(dateTimeEditStart, 0, 1);
-    times->addWidget(new QtMaterialLabel(tr("End Time:"), nullptr), 1, 0);
-    times->addWidget(dateTimeEditEnd, 1, 1);
-    times->setColumnStretch(2, 1);
-    times->setRowStretch(2, 1);
-    buildPage(times);
+    // The range is the page's only filter.
+    buildPage({});
 
     QScrollBar *bar = frame.canvas->verticalScrollBar();
     connect(bar, &QScrollBar::valueChanged, this, &PageLog::slotsScrolled);
@@ -77,7 +66,7 @@ void PageLog::reload()
     complete = false;
     listed.clear();
     listedUpTo = 0;
-    listRange = LogPageFrame::storedRange(dateTimeEditStart, dateTimeEditEnd);
+    listRange = storedRange();
     listSome(false);
 }
 
@@ -209,7 +198,7 @@ bool PageLog::writeExport(XlsxWriter &book)
     if (!book.begin("log") || !book.addRow({"Time", "Address", "Device", "Event", "Type"}))
         return false;
     // The entries of the range are read again, so the workbook has whole texts and every entry of the range.
-    const QVariantList range = LogPageFrame::storedRange(dateTimeEditStart, dateTimeEditEnd);
+    const QVariantList range = storedRange();
     return readDeviceLogRange(
         range.at(0).toString(), range.at(1).toString(), [&book, &typeNames](const DeviceLogLine &line) {
             return book.addRow({line.time, line.address, line.device, line.event, typeNames.value(line.type)});

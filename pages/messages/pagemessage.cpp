@@ -6,11 +6,7 @@
 #include "core/xlsxwriter.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialcombobox.h"
-#include "materialwidgets/qtmaterialdatetimeedit.h"
-#include "materialwidgets/qtmateriallabel.h"
 #include "pages/messages/messageitem.h"
-
-#include <QGridLayout>
 
 namespace {
 
@@ -53,22 +49,7 @@ PageMessage::PageMessage(const QString &id, const QString &name, QWidget *parent
     comboBoxRoom = filterBox("comboBoxRoom");
     fillRoomFilter();
 
-    auto *filters = new QGridLayout;
-    filters->setSizeConstraint(QLayout::SetNoConstraint);
-    filters->setSpacing(20);
-    filters->addWidget(new QtMaterialLabel(tr("Type:"), nullptr), 0, 0);
-    filters->addWidget(comboBoxType, 0, 1);
-    filters->addWidget(new QtMaterialLabel(tr("Start Time:"), nullptr), 0, 2);
-    filters->addWidget(dateTimeEditStart, 0, 3);
-    filters->addWidget(new QtMaterialLabel(tr("Status:"), nullptr), 1, 0);
-    filters->addWidget(comboBoxStatus, 1, 1);
-    filters->addWidget(new QtMaterialLabel(tr("End Time:"), nullptr), 1, 2);
-    filters->addWidget(dateTimeEditEnd, 1, 3);
-    filters->addWidget(new QtMaterialLabel(tr("Room:"), nullptr), 2, 0);
-    filters->addWidget(comboBoxRoom, 2, 1);
-    filters->setColumnStretch(4, 1);
-    filters->setRowStretch(3, 1);
-    buildPage(filters);
+    buildPage({{tr("Type:"), comboBoxType}, {tr("Status:"), comboBoxStatus}, {tr("Room:"), comboBoxRoom}});
 
     for (QtMaterialComboBox *box : {comboBoxType, comboBoxStatus, comboBoxRoom})
         connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &PageMessage::comboBoxChange);
@@ -120,7 +101,7 @@ void PageMessage::reload()
     filter.type = type == allTypes ? -1 : type;
     filter.status = status == allStatuses ? -1 : status;
     filter.roomId = room == allRooms ? -1 : room;
-    const QVariantList range = LogPageFrame::storedRange(dateTimeEditStart, dateTimeEditEnd);
+    const QVariantList range = storedRange();
     filter.from = range.at(0).toString();
     filter.to = range.at(1).toString();
 
