@@ -83,14 +83,17 @@ int main(int argc, char *argv[])
 
     // Entries spread over the last six days, a few seconds apart.
     const QDateTime now = QDateTime::currentDateTime();
-    gDatabase.beginTransaction();
-    for (int i = 0; i < entries; ++i) {
-        gDatabase.execSql("insert into tbl_log(log_type,log_address,log_device,log_event,log_time) values(?,?,?,?,?)",
-                          {i % 2, QString("North-Ground-101"), QString("light_Desk %1").arg(i % 40),
-                           QString("brightness %1%").arg(i % 101),
-                           now.addSecs(-5 * i).toString("yyyy-MM-dd HH:mm:ss")});
+    bool written = gDatabase.beginTransaction();
+    for (int i = 0; written && i < entries; ++i) {
+        written = gDatabase.execSql(
+            "insert into tbl_log(log_type,log_address,log_device,log_event,log_time) values(?,?,?,?,?)",
+            {i % 2, QString("North-Ground-101"), QString("light_Desk %1").arg(i % 40),
+             QString("brightness %1%").arg(i % 101), now.addSecs(-5 * i).toString("yyyy-MM-dd HH:mm:ss")});
     }
-    gDatabase.commitTransaction();
+    if (!written || !gDatabase.commitTransaction()) {
+        std::fprintf(stderr, "the device log could not be written\n");
+        return 1;
+    }
 
     PageLog page("Log", "Log", nullptr);
     page.resize(1920, 1000);
