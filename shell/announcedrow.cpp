@@ -2,12 +2,11 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "core/messagestore.h"
 #include "devicelink/broadcastsocket.h"
-#include "shell/guestrequests.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
-#include <QSqlQuery>
 
 #include <cstring>
 
@@ -64,13 +63,8 @@ bool AnnouncedRow::read(const universalSwitchMessage &msg, messageRecord &out)
     }
     c.valid = false;
     bool found = false;
-    if (msg.id != 0) {
-        QSqlQuery query = gDatabase.queryPrepared("select * from tbl_message_log where id=?", {msg.id});
-        found = query.next();
-        if (found)
-            c.record = GuestRequests::recordFromRow(query);
-        query.finish();
-    }
+    if (msg.id != 0)
+        found = readMessageLog(msg.id, c.record);
     c.msg = msg;
     c.connection = connection;
     c.found = found;

@@ -2,15 +2,15 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "core/messagestore.h"
+#include "core/sqltransaction.h"
 #include "devicelink/broadcastsocket.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
 #include <QFileInfo>
-#include <QSqlError>
 #include <QSqlQuery>
-#include <QVariant>
 
 #include <cstring>
 
@@ -27,16 +27,6 @@ std::function<qint64()> &clockFunction()
 constexpr int alarmType = 1;
 constexpr int statusPending = 0;
 constexpr int statusCancelled = 1;
-
-// What the database said when a statement failed, as staff can read it ("database or disk is full").
-QString failureText(const QSqlQuery &query)
-{
-    const QSqlError error = query.lastError();
-    const QString text = error.databaseText().trimmed();
-    if (!text.isEmpty())
-        return text;
-    return error.text().trimmed().isEmpty() ? QStringLiteral("unknown error") : error.text().trimmed();
-}
 
 void announce(const universalSwitchMessage &msg)
 {
@@ -122,12 +112,8 @@ bool identify(quint8 subnet, quint8 device, int switchNo, int state, universalSw
     msg.room_id = panel.value(1).toInt();
     panel.finish();
 
-    QSqlQuery message = gDatabase.querySql(QString::asprintf(
-        "select message_id,message_type from tbl_message where universal_switch_no=%d", msg.universal_switch_no));
-    if (!message.next())
+    if (!messageForSwitch(msg.universal_switch_no, msg.message_id, msg.message_type))
         return false;
-    msg.message_id = message.value(0).toInt();
-    msg.message_type = message.value(1).toInt();
     if (isAlarm(msg))
         msg.message_status = statusPending;
     else
@@ -142,19 +128,9 @@ bool isAlarm(const universalSwitchMessage &msg)
 
 bool insertOpenRow(universalSwitchMessage &msg, QString *why)
 {
-    QSqlQuery insert = gDatabase.querySql(
-        "insert into tbl_message_log(message_id,message_type,message_status,panel_id,room_id,message_log_remark,"
-        "recv_time,deal_time)values(?,?,?,?,?,?,?,?)",
-        {msg.message_id, msg.message_type, statusPending, msg.panel_id, msg.room_id, QString(""),
-         timeText(msg.recv_seconds), QString("")});
-    // The id of the row just inserted, even when rows of the same request share the second.
-    msg.id = insert.isActive() ? insert.lastInsertId().toInt() : 0;
-    if (msg.id > 0)
-        return true;
-    msg.id = 0;
-    if (why)
-        *why = insert.isActive() ? QStringLiteral("the new row has no id") : failureText(insert);
-    return false;
+    msg.id = insertOpenMessageLog(msg.message_id, msg.message_type, msg.panel_id, msg.room_id,
+                                  timeText(msg.recv_seconds), why);
+    return msg.id > 0;
 }
 
 void queue(QList<universalSwitchMessage> &pending, const universalSwitchMessage &msg)
@@ -185,25 +161,14 @@ QList<universalSwitchMessage> takeDue(QList<universalSwitchMessage> &pending, qi
 
 Stored store(universalSwitchMessage &msg, QString *why)
 {
-    const QVariantList day = {msg.message_id, msg.message_type, msg.panel_id, msg.room_id,
-                              dateText(msg.recv_seconds) + "%"};
-    const QString daySql = "select * from tbl_message_log where message_id=? and message_type=? and panel_id=? and"
-                           " room_id=? and recv_time like ? order by id";
-    QSqlQuery first = gDatabase.querySql(daySql, day);
-    if (first.next()) {
-        const int rowId = first.value("id").toInt();
-        const int rowStatus = first.value("message_status").toInt();
-        first.finish();
-        if (rowStatus == statusPending || rowStatus == statusCancelled) {
-            msg.id = rowId;
-            QSqlQuery update = gDatabase.querySql("update tbl_message_log set message_status=?,recv_time=? where id=?",
-                                                  {msg.message_status, timeText(msg.recv_seconds), rowId});
-            if (update.isActive())
-                return Stored::Written;
-            if (why)
-                *why = failureText(update);
-            return Stored::ChangeLost;
-        }
+    int rowId = 0;
+    int rowStatus = 0;
+    if (firstMessageLogOfDay(msg.message_id, msg.message_type, msg.panel_id, msg.room_id, dateText(msg.recv_seconds),
+                             rowId, rowStatus) &&
+        (rowStatus == statusPending || rowStatus == statusCancelled)) {
+        msg.id = rowId;
+        return setMessageLogState(rowId, msg.message_status, timeText(msg.recv_seconds), why) ? Stored::Written
+                                                                                              : Stored::ChangeLost;
     }
     if (msg.switch_state == 0)
         return Stored::Nothing;
@@ -224,25 +189,25 @@ void storeDue(const QList<universalSwitchMessage> &due)
         return;
     // One disk sync for all requests that fall due together, however many panels were switched at once. The
     // announcements wait for the commit: until then nothing is stored for good.
-    if (due.size() > 1 && gDatabase.beginTransaction()) {
-        bool allWritten = true;
-        for (universalSwitchMessage msg : due) {
-            const Stored outcome = store(msg);
-            if (outcome == Stored::NewRowLost || outcome == Stored::ChangeLost) {
-                allWritten = false;
-                break;
+    if (due.size() > 1) {
+        SqlTransaction transaction;
+        if (transaction.isOpen()) {
+            bool allWritten = true;
+            for (universalSwitchMessage msg : due) {
+                const Stored outcome = store(msg);
+                if (outcome == Stored::NewRowLost || outcome == Stored::ChangeLost) {
+                    allWritten = false;
+                    break;
+                }
+                if (outcome == Stored::Written)
+                    gDatabase.afterCommit([msg] { announce(msg); });
             }
-            if (outcome == Stored::Written)
-                gDatabase.afterCommit([msg] { announce(msg); });
-        }
-        if (allWritten) {
             // A commit that fails has been rolled back, its announcements dropped with it.
-            if (gDatabase.commitTransaction())
+            if (allWritten && transaction.commit())
                 return;
-        } else {
-            gDatabase.rollbackTransaction();
+            transaction.rollback();
+            qWarning() << "guest requests could not be stored together; storing each by itself:" << due.size();
         }
-        qWarning() << "guest requests could not be stored together; storing each by itself:" << due.size();
     }
     for (const universalSwitchMessage &msg : due)
         storeAndAnnounce(msg);
@@ -272,22 +237,6 @@ messageRecord unsavedRecord(const universalSwitchMessage &msg)
     record.panel_id = msg.panel_id;
     record.room_id = msg.room_id;
     copyRecordText(record.recv_time, timeText(msg.recv_seconds));
-    return record;
-}
-
-messageRecord recordFromRow(const QSqlQuery &query)
-{
-    messageRecord record;
-    std::memset(&record, 0, sizeof record);
-    record.id = query.value("id").toInt();
-    record.message_id = query.value("message_id").toInt();
-    record.message_type = query.value("message_type").toInt();
-    record.message_status = query.value("message_status").toInt();
-    record.panel_id = query.value("panel_id").toInt();
-    record.room_id = query.value("room_id").toInt();
-    copyRecordText(record.message_log_remark, query.value("message_log_remark").toString());
-    copyRecordText(record.recv_time, query.value("recv_time").toString());
-    copyRecordText(record.deal_time, query.value("deal_time").toString());
     return record;
 }
 

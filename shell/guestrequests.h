@@ -18,8 +18,6 @@
 
 #include <functional>
 
-class QSqlQuery;
-
 namespace GuestRequests {
 
 // A service request waits this long after the last change of its switch before it touches the message log.
@@ -99,8 +97,5 @@ void reportNotStored(const universalSwitchMessage &msg, const QString &why);
 // The record of a call that could not be stored, as the strip and the alarm dialog show it: id 0, status and
 // type as announced, the reception time, no remark and no time of dealing.
 messageRecord unsavedRecord(const universalSwitchMessage &msg);
-
-// The current row of a query on tbl_message_log as a record; texts are cut to fit their fields.
-messageRecord recordFromRow(const QSqlQuery &query);
 
 } // namespace GuestRequests

@@ -2,6 +2,7 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "core/messagestore.h"
 #include "core/projectlist.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
@@ -9,7 +10,6 @@
 #include "materialwidgets/qtmaterialstyle.h"
 #include "materialwidgets/qtmaterialtheme.h"
 #include "shell/announcedrow.h"
-#include "shell/guestrequests.h"
 
 #include <QDate>
 #include <QDir>
@@ -18,7 +18,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-#include <QSqlQuery>
 
 namespace {
 
@@ -35,18 +34,7 @@ const QColor addCircleColor(0x1F, 0x29, 0x33);
 // The pending requests (status 0) received today, of one room or, for roomId 0, of every room.
 QList<messageRecord> pendingToday(int roomId)
 {
-    const QString today = QDate::currentDate().toString("yyyy-MM-dd");
-    QString sql = "select * from tbl_message_log where message_status=? and recv_time like ?";
-    QVariantList values = {0, today + "%"};
-    if (roomId > 0) {
-        sql += " and room_id=?";
-        values << roomId;
-    }
-    QList<messageRecord> records;
-    QSqlQuery query = gDatabase.readSql(sql, values);
-    while (query.next())
-        records.append(GuestRequests::recordFromRow(query));
-    return records;
+    return pendingMessagesOfDay(QDate::currentDate().toString("yyyy-MM-dd"), roomId);
 }
 
 } // namespace
@@ -374,13 +362,11 @@ void ManagerItem::paintEvent(QPaintEvent *event)
 void ManagerItem::paintMessageLine(QPainter &painter)
 {
     const messageRecord &entry = m_messages.at(m_index);
-    const QString sql = QString::asprintf("select * from tbl_message where message_id=%d", entry.message_id);
-    if (!queryHasRecord(sql))
+    MessageDefinition definition;
+    if (!readMessageDefinition(entry.message_id, definition))
         return;
-    QString remark;
-    QString icon;
-    queryStringValue(sql, "message_remark", remark);
-    queryStringValue(sql, "icon_name", icon);
+    const QString remark = definition.remark;
+    QString icon = definition.iconName;
     if (!icon.contains(".png"))
         icon += ".png";
     const int h = height();

@@ -12,7 +12,6 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QPainter>
 #include <QPixmap>
 
 namespace {
@@ -154,10 +153,4 @@ void LogPageFrame::showLastWeek(QDateTimeEdit *start, QDateTimeEdit *end)
 QVariantList LogPageFrame::storedRange(const QDateTimeEdit *start, const QDateTimeEdit *end)
 {
     return {start->dateTime().toString(storedTimeFormat), end->dateTime().toString(storedTimeFormat)};
-}
-
-void LogPageFrame::paintRowCheckBox(QPainter &painter, int rowHeight, bool checked)
-{
-    const QString box = checked ? ":/myImages/png/icon_checkbox2_on.png" : ":/myImages/png/icon_checkbox2_off.png";
-    painter.drawPixmap(QRect(20, (rowHeight - 20) / 2, 20, 20), QPixmap(box));
 }

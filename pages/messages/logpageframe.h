@@ -12,7 +12,6 @@
 class MyDialog;
 class QDateTimeEdit;
 class QGridLayout;
-class QPainter;
 class QLayout;
 class QWidget;
 class QtMaterialCanvas;
@@ -54,9 +53,6 @@ public:
     // Puts a row below the others; the row after it keeps the stretch, so the rows sit at the top.
     void appendRow(QWidget *row);
     int rowCount() const { return rows; }
-
-    // The check box a row of either list shows in delete mode, at its left and centred in its height.
-    static void paintRowCheckBox(QPainter &painter, int rowHeight, bool checked);
 
     // A start or end time of the listed range, shown in the form the log tables store times in.
     static QtMaterialDateTimeEdit *rangeEdit(const QString &objectName);

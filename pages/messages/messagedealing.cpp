@@ -2,12 +2,10 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "core/messagestore.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
 #include "devicelink/buscommands.h"
-#include "shell/guestrequests.h"
-
-#include <QSqlQuery>
 
 namespace MessageDealing {
 
@@ -15,10 +13,9 @@ namespace {
 
 bool stillTheSameEntry(const messageRecord &record)
 {
-    QSqlQuery query = gDatabase.querySql("select * from tbl_message_log where id=?", {record.id});
-    if (!query.next())
+    messageRecord stored;
+    if (!readMessageLog(record.id, stored))
         return false;
-    const messageRecord stored = GuestRequests::recordFromRow(query);
     return stored.message_id == record.message_id && stored.panel_id == record.panel_id &&
            stored.room_id == record.room_id;
 }
@@ -27,12 +24,11 @@ void tellPanel(const messageRecord &record)
 {
     const QString panelSql =
         QString::asprintf("select subnet_id,device_id from tbl_panel where panel_id=%d", record.panel_id);
-    const QString switchSql =
-        QString::asprintf("select universal_switch_no from tbl_message where message_id=%d", record.message_id);
-    if (!queryHasRecord(panelSql) || !queryHasRecord(switchSql))
+    MessageDefinition definition;
+    if (!queryHasRecord(panelSql) || !readMessageDefinition(record.message_id, definition))
         return;
-    sendUniversalSwitch(queryIntValue(panelSql, "subnet_id"), queryIntValue(panelSql, "device_id"),
-                        queryIntValue(switchSql, "universal_switch_no"), record.message_status == 0);
+    sendUniversalSwitch(queryIntValue(panelSql, "subnet_id"), queryIntValue(panelSql, "device_id"), definition.switchNo,
+                        record.message_status == 0);
 }
 
 } // namespace
@@ -43,10 +39,7 @@ Outcome deal(const messageRecord &record)
         return Outcome::Unsaved;
     if (!stillTheSameEntry(record))
         return Outcome::Gone;
-    // Staff type the remark freely: it is bound, never pasted into the statement.
-    if (!gDatabase.execSql("update tbl_message_log set message_status=?,message_log_remark=?,deal_time=? where id=?",
-                           {record.message_status, QString::fromUtf8(record.message_log_remark),
-                            QString::fromUtf8(record.deal_time), record.id}))
+    if (!dealMessageLog(record))
         return Outcome::NotSaved;
     tellPanel(record);
     emit gBroadcastSocket.signalsUpdateMessage(record);

@@ -1,5 +1,6 @@
 #include "pages/messages/messageform.h"
 
+#include "core/messagestore.h"
 #include "core/queryhelpers.h"
 #include "core/roomname.h"
 #include "materialwidgets/qtmaterialcombobox.h"
@@ -48,10 +49,7 @@ MessageForm::MessageForm(const char *context, int pictureSize, QObject *parent) 
     status = new QtMaterialComboBox(nullptr);
     status->setObjectName("comboBoxMessageStatus");
     status->setEditable(false);
-    QStringList names;
-    queryStringList("select message_status_name from tbl_message_status order by message_status asc",
-                    "message_status_name", names);
-    status->addItems(names);
+    status->addItems(messageStatusNames());
 
     layout = new QGridLayout;
     layout->setSpacing(20);
@@ -128,24 +126,18 @@ void MessageForm::show(const messageRecord &record)
     recvTime->setText(QString::fromUtf8(record.recv_time));
     remark->setText(QString::fromUtf8(record.message_log_remark));
 
-    QString statusName;
-    queryStringValue(QString::asprintf("select message_status_name from tbl_message_status where message_status=%d",
-                                       record.message_status),
-                     "message_status_name", statusName);
-    status->setCurrentText(statusName);
+    status->setCurrentText(messageStatusName(record.message_status));
 
-    const QString messageSql = QString::asprintf("select * from tbl_message where message_id=%d", record.message_id);
-    if (!queryHasRecord(messageSql)) {
+    MessageDefinition definition;
+    if (!readMessageDefinition(record.message_id, definition)) {
         picture->setPixmap(QPixmap(initialPicture));
         roomName->clear();
         panelName->clear();
         messageName->clear();
         return;
     }
-    QString messageRemark;
-    QString iconName;
-    queryStringValue(messageSql, "message_remark", messageRemark);
-    queryStringValue(messageSql, "icon_name", iconName);
+    const QString messageRemark = definition.remark;
+    QString iconName = definition.iconName;
     QString panelRemark;
     queryStringValue(QString::asprintf("select panel_remark from tbl_panel where panel_id=%d", record.panel_id),
                      "panel_remark", panelRemark);
@@ -159,8 +151,7 @@ void MessageForm::show(const messageRecord &record)
 
 void MessageForm::collect(messageRecord &record) const
 {
-    record.message_status = queryIntValue("select message_status from tbl_message_status where message_status_name=?",
-                                          {status->currentText()}, "message_status");
+    record.message_status = messageStatusByName(status->currentText());
     copyRecordText(record.deal_time, QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss"));
     copyRecordText(record.message_log_remark, remark->text());
 }

@@ -1,40 +1,25 @@
 #include "pages/messages/messageitem.h"
 
-#include "core/cppsqlite3db.h"
-#include "core/globals.h"
+#include "core/messagestore.h"
 #include "core/roomname.h"
 #include "devicelink/broadcastsocket.h"
-#include "materialwidgets/qtmaterialstyle.h"
-#include "pages/messages/logpageframe.h"
 #include "pages/messages/messagedlg.h"
 
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
-#include <QSqlQuery>
 
 namespace {
 
-const QColor rowColor(61, 83, 102);
 const QColor dealtColor(255, 165, 0);
 const QColor alarmColor(227, 81, 81);
 const QColor serviceColor(171, 210, 101);
 
-// The definition's name and picture with the panel, type and status names beside it, in one statement: no row
-// when the definition is gone.
-const char namesSql[] = "select message_remark,icon_name,"
-                        "(select panel_remark from tbl_panel where panel_id=?),"
-                        "(select message_type_name from tbl_message_type where message_type=?),"
-                        "(select message_status_name from tbl_message_status where message_status=?)"
-                        " from tbl_message where message_id=? limit 1";
-
 } // namespace
 
-MessageItem::MessageItem(messageRecord record, QWidget *parent) : DynamicWidget(rowColor, parent)
+MessageItem::MessageItem(messageRecord initial, QWidget *parent) : LogRow(parent)
 {
-    setMessageInfo(record);
-    setFixedHeight(40);
-    connect(this, &DynamicWidget::signalsPressed, this, &MessageItem::slotsPressed);
+    setMessageInfo(initial);
     connect(&gBroadcastSocket, &BroadcastSocket::signalsUpdateMessage, this, &MessageItem::slotsUpdateMessage);
 }
 
@@ -48,11 +33,9 @@ void MessageItem::setMessageInfo(messageRecord value)
 
 void MessageItem::readTexts()
 {
-    QSqlQuery query = gDatabase.queryPrepared(
-        namesSql, {record.panel_id, record.message_type, record.message_status, record.message_id});
-    hasDefinition = query.next();
+    MessageRowNames names;
+    hasDefinition = readMessageRowNames(record, names);
     if (!hasDefinition) {
-        query.finish();
         picture.clear();
         roomName.clear();
         panelName.clear();
@@ -61,12 +44,11 @@ void MessageItem::readTexts()
         statusName.clear();
         return;
     }
-    messageName = query.value(0).toString();
-    QString icon = query.value(1).toString();
-    panelName = query.value(2).toString();
-    typeName = query.value(3).toString();
-    statusName = query.value(4).toString();
-    query.finish();
+    messageName = names.messageName;
+    QString icon = names.iconName;
+    panelName = names.panelName;
+    typeName = names.typeName;
+    statusName = names.statusName;
     if (!icon.contains(".png"))
         icon += ".png";
     picture = ":/myImages/png/message/" + icon;
@@ -79,25 +61,10 @@ void MessageItem::slotsUpdateMessage(messageRecord _messageRecord)
         setMessageInfo(_messageRecord);
 }
 
-void MessageItem::slotsMessageChecked(bool value)
-{
-    checked = value;
-    update();
-}
-
-void MessageItem::slotsMessageVisible(bool visible)
-{
-    checkBoxVisible = visible;
-    update();
-}
-
 void MessageItem::slotsPressed()
 {
-    if (checkBoxVisible) {
-        checked = !checked;
-        update();
+    if (toggleMark())
         return;
-    }
     MessageDlg dialog(nullptr);
     dialog.record = record;
     dialog.showRecord();
@@ -122,7 +89,7 @@ QString MessageItem::picturePath() const
     return picture;
 }
 
-QList<MessageItem::TextCell> MessageItem::textCells() const
+QList<LogRow::TextCell> MessageItem::textCells() const
 {
     if (!hasDefinition)
         return {};
@@ -136,28 +103,8 @@ QList<MessageItem::TextCell> MessageItem::textCells() const
             {QRect(w - 161, 0, 150, h), record.id == 0 ? tr("not saved") : statusName}};
 }
 
-void MessageItem::paintEvent(QPaintEvent *event)
+void MessageItem::paintBeforeTexts(QPainter &painter)
 {
-    DynamicWidget::paintEvent(event);
-
-    const int w = width();
-    const int h = height();
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    if (checkBoxVisible)
-        LogPageFrame::paintRowCheckBox(painter, h, checked);
-
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(textColor());
-    painter.setFont(QtMaterialStyle::instance().themeFont(8));
-    if (hasDefinition) {
-        painter.drawPixmap(QRect(50, (h - 24) / 2, 24, 24), QPixmap(picture));
-        for (const TextCell &cell : textCells()) {
-            const QString text = painter.fontMetrics().elidedText(cell.text, Qt::ElideRight, cell.rect.width());
-            painter.drawText(cell.rect, Qt::AlignCenter, text);
-        }
-    }
-
-    painter.setPen(Qt::lightGray);
-    painter.drawLine(0, h - 1, w - 1, h - 1);
+    if (hasDefinition)
+        painter.drawPixmap(QRect(50, (height() - 24) / 2, 24, 24), QPixmap(picture));
 }

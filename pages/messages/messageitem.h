@@ -4,45 +4,32 @@
 // the message dialog for the entry; in the log page's delete mode it marks the row instead.
 
 #include "devicelink/messagerecords.h"
-#include "shell/dynamicwidget.h"
+#include "pages/messages/logrow.h"
 
-#include <QList>
-#include <QRect>
-#include <QString>
-
-class MessageItem : public DynamicWidget
+class MessageItem : public LogRow
 {
     Q_OBJECT
 
 public:
     MessageItem(messageRecord record, QWidget *parent);
 
-    bool isChecked() const { return checked; }
-    bool isCheckBoxVisible() const { return checkBoxVisible; }
     messageRecord messageInfo() const { return record; }
     void setMessageInfo(messageRecord record);
 
     // What the row paints, in the order it paints it.
-    QColor textColor() const;
+    QColor textColor() const override;
     // The message picture; empty when the entry's message definition is gone.
     QString picturePath() const;
-    struct TextCell
-    {
-        QRect rect;
-        QString text;
-    };
     // The six text columns at the row's current width; none when the message definition is gone.
-    QList<TextCell> textCells() const;
+    QList<TextCell> textCells() const override;
 
 public slots:
     // A dialog dealt with an entry: the row of that entry takes the record.
     void slotsUpdateMessage(messageRecord _messageRecord);
-    void slotsMessageChecked(bool checked);
-    void slotsMessageVisible(bool visible);
-    void slotsPressed();
+    void slotsPressed() override;
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    void paintBeforeTexts(QPainter &painter) override;
 
 private:
     // Reads the names the row shows for the current record; painting only draws what this kept.
@@ -57,6 +44,4 @@ private:
     QString messageName;
     QString typeName;
     QString statusName;
-    bool checked = false;
-    bool checkBoxVisible = false;
 };

@@ -6,8 +6,7 @@
 // count of the delete cover every listed entry) but builds row widgets only a batch at a time, the next batch
 // when the rows are scrolled near their end.
 
-#include "pages/messages/logpageframe.h"
-#include "shell/mydialog.h"
+#include "pages/messages/loglistpage.h"
 
 #include <QList>
 #include <QPointer>
@@ -17,9 +16,8 @@
 #include <vector>
 
 class LogItem;
-class QtMaterialDateTimeEdit;
 
-class PageLog : public MyDialog
+class PageLog : public LogListPage
 {
     Q_OBJECT
 
@@ -31,7 +29,7 @@ public:
     // The entries of the range as listed, newest first.
     int listedCount() const { return ids.size(); }
     QVector<int> listedIds() const { return ids; }
-    int markedCount() const;
+    int markedCount() const override;
     // The row widgets built so far, top to bottom.
     QList<LogItem *> rows() const;
     // Builds the next batch of rows; false when every listed entry already has its row.
@@ -49,29 +47,20 @@ public:
 signals:
     // The entries of the range are listed and the first rows built.
     void signalsListed();
-    // Every row is marked or unmarked.
-    void signalsLogsChecked(bool checked);
-    // Every row shows or hides its check box.
-    void signalsLogsVisible(bool visible);
 
 private slots:
-    void dateTimeChanged();
-    void slotsPageEnter();
-    void labelExport_pressed();
-    void labelDelete_pressed();
-    void pushButtonCancel_clicked();
-    void pushButtonSelectAll_clicked();
     void slotsRowPressed();
     void slotsScrolled();
 
 private:
-    void loadLogs();
-    void listSome(bool toTheEnd);
-    QVariantList range() const;
+    void reload() override;
+    void completeList() override;
+    void markAll(bool marked) override;
+    bool isListEmpty() const override;
+    bool deleteMarked() override;
+    bool writeExport(XlsxWriter &book) override;
 
-    QtMaterialDateTimeEdit *dateTimeEditStart = nullptr;
-    QtMaterialDateTimeEdit *dateTimeEditEnd = nullptr;
-    LogPageFrame frame;
+    void listSome(bool toTheEnd);
 
     QVector<int> ids;
     QVector<bool> marks;

@@ -2,13 +2,12 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "core/messagestore.h"
 #include "core/recordid.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
 #include "shell/pageids.h"
 #include "shell/tilegrid.h"
-
-#include <QSqlQuery>
 
 PageSettingMessageManager::PageSettingMessageManager(const QString &id, const QString &name, QWidget *parent)
     : MyDialog(id, name, parent)
@@ -28,15 +27,12 @@ void PageSettingMessageManager::slotsPageEnter()
 void PageSettingMessageManager::loadMessages()
 {
     m_grid->begin(gScreenWidth);
-    QSqlQuery query = gDatabase.querySql("select * from tbl_message order by message_id asc");
-    while (query.next()) {
+    for (const MessageDefinition &definition : messageDefinitions()) {
         ManagerItem *tile =
-            m_grid->addItemTile(MessageTile, query.value("message_id").toInt(),
-                                query.value("message_remark").toString(), query.value("icon_name").toString(), true);
+            m_grid->addItemTile(MessageTile, definition.messageId, definition.remark, definition.iconName, true);
         connect(tile, &ManagerItem::signalsEdit, this, &PageSettingMessageManager::slotsEdit);
         connect(tile, &ManagerItem::signalsDelete, this, &PageSettingMessageManager::slotsDelete);
     }
-    query.finish();
     connect(m_grid->addAddTile(), &ManagerItem::signalsEdit, this, &PageSettingMessageManager::slotsEdit);
     m_grid->finish();
 }
@@ -68,17 +64,7 @@ void PageSettingMessageManager::slotsDelete(int type, int id)
         return;
 
     // The definition and its occurrences go together or not at all.
-    bool ok = gDatabase.beginTransaction();
-    if (ok) {
-        ok = gDatabase.execSql("delete from tbl_message where message_id=?", {id}) &&
-             gDatabase.execSql("delete from tbl_message_log where message_id=?", {id});
-        // A failed commit rolls back by itself.
-        if (ok)
-            ok = gDatabase.commitTransaction();
-        else
-            gDatabase.rollbackTransaction();
-    }
-    if (!ok) {
+    if (!deleteMessageDefinition(id)) {
         emit gBroadcastSocket.signalsInformation(tr("The message could not be saved!"));
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "core/messagestore.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialcombobox.h"
@@ -18,7 +19,6 @@
 
 #include <QGridLayout>
 #include <QIntValidator>
-#include <QSqlQuery>
 
 namespace {
 
@@ -47,10 +47,7 @@ PageSettingMessageManagerMessageInformation::PageSettingMessageManagerMessageInf
     comboBoxType = new QtMaterialComboBox(nullptr);
     comboBoxType->setObjectName("comboBoxType");
     comboBoxType->setEditable(false);
-    QStringList types;
-    queryStringList("select message_type_name from tbl_message_type order by message_type asc", "message_type_name",
-                    types);
-    comboBoxType->addItems(types);
+    comboBoxType->addItems(messageTypeNames());
     lineEditNumber = new QtMaterialLineEdit(nullptr);
     lineEditNumber->setObjectName("lineEditNumber");
     lineEditNumber->setValidator(new QIntValidator(lineEditNumber));
@@ -96,12 +93,12 @@ void PageSettingMessageManagerMessageInformation::slotsPageEnter(QString message
     lineEditNumber->clear();
     tile->setIconName(defaultPicture);
     comboBoxType->setCurrentIndex(0);
-    QSqlQuery query = gDatabase.querySql("select * from tbl_message where message_id=?", {m_messageId});
-    if (query.next()) {
-        lineEditName->setText(query.value("message_remark").toString());
-        tile->setIconName(query.value("icon_name").toString());
-        comboBoxType->setCurrentIndex(query.value("message_type").toInt() == 1 ? 1 : 0);
-        lineEditNumber->setText(QString::number(query.value("universal_switch_no").toInt()));
+    MessageDefinition definition;
+    if (readMessageDefinition(m_messageId, definition)) {
+        lineEditName->setText(definition.remark);
+        tile->setIconName(definition.iconName);
+        comboBoxType->setCurrentIndex(definition.type == 1 ? 1 : 0);
+        lineEditNumber->setText(QString::number(definition.switchNo));
         m_existed = true;
     }
 }
@@ -130,20 +127,18 @@ void PageSettingMessageManagerMessageInformation::pushButtonSave_clicked()
     }
     const int type = comboBoxType->currentIndex();
     const QString picture = tile->iconName();
-    const QString usedSql = "select id from tbl_message where universal_switch_no=?";
-
     bool renumbered = false;
     if (!m_existed) {
-        if (queryHasRecord(usedSql, {number})) {
+        if (isSwitchNumberUsed(number)) {
             emit gBroadcastSocket.signalsInformation(
                 tr("The universal switch no has been used,please input new value!"));
             return;
         }
     } else {
-        const int stored = queryIntValue("select universal_switch_no from tbl_message where message_id=?",
-                                         {m_messageId}, "universal_switch_no");
-        renumbered = number != stored;
-        if (renumbered && queryHasRecord(usedSql, {number})) {
+        MessageDefinition stored;
+        readMessageDefinition(m_messageId, stored);
+        renumbered = number != stored.switchNo;
+        if (renumbered && isSwitchNumberUsed(number)) {
             emit gBroadcastSocket.signalsInformation(
                 tr("The universal switch no has been used,please input new value!"));
             return;
@@ -167,28 +162,18 @@ void PageSettingMessageManagerMessageInformation::pushButtonSave_clicked()
 bool PageSettingMessageManagerMessageInformation::store(int type, const QString &name, const QString &picture,
                                                         int number, bool renumbered)
 {
-    if (!gDatabase.beginTransaction())
+    MessageDefinition definition;
+    definition.messageId = m_messageId;
+    definition.type = type;
+    definition.remark = name;
+    definition.iconName = picture;
+    definition.switchNo = number;
+    if (!m_existed)
+        return addMessageDefinition(definition);
+    if (!updateMessageDefinition(definition, renumbered))
         return false;
-    bool ok = true;
-    if (!m_existed) {
-        ok = gDatabase.execSql("insert into tbl_message(message_id,message_type,message_remark,icon_name,"
-                               "universal_switch_no) values(?,?,?,?,?)",
-                               {m_messageId, type, name, picture, number});
-    } else {
-        if (renumbered) {
-            const int id = m_messageId;
-            ok = gDatabase.execSql("delete from tbl_message_log where message_id=?", {id});
-            // The strip and the room tiles drop the occurrences only once they are gone for good.
-            gDatabase.afterCommit([id] { emit gBroadcastSocket.signalsRemoveMessage(id, 3); });
-        }
-        ok = ok && gDatabase.execSql("update tbl_message set message_type=?,message_remark=?,icon_name=?,"
-                                     "universal_switch_no=? where message_id=?",
-                                     {type, name, picture, number, m_messageId});
-    }
-    if (!ok) {
-        gDatabase.rollbackTransaction();
-        return false;
-    }
-    // A failed commit rolls back by itself.
-    return gDatabase.commitTransaction();
+    // The strip and the room tiles drop the occurrences only once they are gone for good.
+    if (renumbered)
+        emit gBroadcastSocket.signalsRemoveMessage(m_messageId, 3);
+    return true;
 }

@@ -57,7 +57,7 @@ bool DeviceListTab::removeDevice(int deviceId, int ownerId)
         if (!gDatabase.execSql(QString::asprintf(statement.toUtf8().constData(), deviceId, ownerId)))
             return false;
     }
-    if (m_kind.deletePlacement && !m_kind.deletePlacement(deviceId, ownerId, nullptr))
+    if (m_kind.deleteWith && !m_kind.deleteWith(deviceId, ownerId, nullptr))
         return false;
     return transaction.commit();
 }

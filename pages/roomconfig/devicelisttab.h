@@ -39,9 +39,9 @@ struct DeviceListKind
     QStringList deleteSql;
     // Called with the device id after a delete committed and the grid was rebuilt; may be empty.
     std::function<void(int deviceId)> afterDelete;
-    // Removes the device's 3D placement (device id, owner id) in the delete's transaction, after deleteSql; may
-    // be empty.
-    std::function<bool(int deviceId, int ownerId, QString *error)> deletePlacement = nullptr;
+    // Removes what goes with the device (its 3D placement, a panel's message history) in the delete's
+    // transaction, after deleteSql; false undoes the whole delete. May be empty.
+    std::function<bool(int deviceId, int ownerId, QString *error)> deleteWith = nullptr;
 };
 
 // One device tile: its id, name and picture (empty for the picture of its kind).

@@ -2,7 +2,9 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "core/messagestore.h"
 #include "core/queryhelpers.h"
+#include "core/sqltransaction.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialflatbutton.h"
 #include "materialwidgets/qtmateriallabel.h"
@@ -107,22 +109,20 @@ void PageSettingRoomManagerPanelInformation::pushButtonSave_clicked()
                 return;
         }
         // The history goes only together with the new address, and the rest of the station hears of it after.
-        if (!gDatabase.beginTransaction()) {
+        SqlTransaction transaction;
+        if (!transaction.isOpen()) {
             emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
             return;
         }
         if (changed) {
-            ok = gDatabase.execSql("delete from tbl_message_log where panel_id=?", {panelId});
+            ok = deleteMessageLogOfPanel(panelId);
             const int removed = panelId;
             gDatabase.afterCommit([removed] { emit gBroadcastSocket.signalsRemoveMessage(removed, 2); });
         }
         ok = ok && gDatabase.execSql("update tbl_panel set panel_remark=?,subnet_id=?,device_id=? where room_id=? and "
                                      "panel_id=?",
                                      {name, subnet, device, roomId, panelId});
-        if (ok)
-            ok = gDatabase.commitTransaction();
-        else
-            gDatabase.rollbackTransaction();
+        ok = ok && transaction.commit();
     }
     if (!ok) {
         emit gBroadcastSocket.signalsInformation(tr("Save failed!"));

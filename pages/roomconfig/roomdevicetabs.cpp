@@ -1,6 +1,7 @@
 #include "pages/roomconfig/roomdevicetabs.h"
 
 #include "core/globals.h"
+#include "core/messagestore.h"
 #include "core/placementstore.h"
 #include "core/recordid.h"
 #include "devicelink/broadcastsocket.h"
@@ -99,9 +100,10 @@ const DeviceListKind &PageSettingRoomManagerPanel::kind()
         [](int) { return nextPanelId(); },
         nullptr,
         0,
-        // The message log statement has one "%d" only: it takes the panel id, the room id is left over.
-        {"delete from tbl_panel where panel_id=%d and room_id=%d", "delete from tbl_message_log where panel_id=%d"},
-        [](int panelId) { emit gBroadcastSocket.signalsRemoveMessage(panelId, 2); }};
+        {"delete from tbl_panel where panel_id=%d and room_id=%d"},
+        [](int panelId) { emit gBroadcastSocket.signalsRemoveMessage(panelId, 2); },
+        // The panel's message history goes with it.
+        [](int panelId, int, QString *error) { return deleteMessageLogOfPanel(panelId, error); }};
     return row;
 }
 

@@ -3,7 +3,9 @@
 #include "core/appsettings.h"
 #include "core/cppsqlite3db.h"
 #include "core/databaseinit.h"
+#include "core/devicelog.h"
 #include "core/globals.h"
+#include "core/messagestore.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialflatbutton.h"
 #include "materialwidgets/qtmateriallabel.h"
@@ -144,14 +146,18 @@ void PageSettingChangeDeviceAddress::pushButtonSave_clicked()
     writeIniSetting("address", "retain_days", gRetainDays);
 
     // A retention that is no non-negative number gives no cutoff, and then nothing is purged.
+    bool purged = true;
     const QString logCutoff = retentionCutoff(gRetainDays);
     if (!logCutoff.isEmpty())
-        gDatabase.execSql("delete from tbl_log where log_time <=?", {logCutoff});
+        purged = purgeDeviceLogBefore(logCutoff);
     const QString messageCutoff = retentionCutoff(gRetainDays);
     if (!messageCutoff.isEmpty())
-        gDatabase.execSql("delete from tbl_message_log where recv_time <=?", {messageCutoff});
+        purged = purgeMessageLogBefore(messageCutoff) && purged;
 
-    emit gBroadcastSocket.signalsInformation(tr("Change successfully"));
+    // The settings are stored either way; the records that outlived the retention stay until the next purge.
+    emit gBroadcastSocket.signalsInformation(purged ? tr("Change successfully")
+                                                    : tr("Change successfully, but the old records could not be "
+                                                         "deleted!"));
     emit gBroadcastSocket.signalsNetworkStateChanged(false);
     emit gBroadcastSocket.signalsNetworkOpen();
     emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::Setting), trPageId(PageId::Setting), "", "");

@@ -217,14 +217,14 @@ void ProjectUploadDlg::slotsReplyPercent(int percent)
     labelStatus->setText(QString::asprintf("%d%%", percent));
 }
 
-void ProjectUploadDlg::slotsReplyFinished(QByteArray data)
+void ProjectUploadDlg::slotsReplyFinished(QByteArray reply)
 {
     transferring = false;
     if (!sendToServer) {
         emit signalsInformation(tr("success."));
         return;
     }
-    const QJsonDocument document = QJsonDocument::fromJson(data);
+    const QJsonDocument document = QJsonDocument::fromJson(reply);
     const QJsonObject object = document.object();
     const QJsonObject replyData = object.value("data").toObject();
     const QJsonValue token = replyData.value("token");

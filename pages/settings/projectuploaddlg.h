@@ -58,7 +58,7 @@ public slots:
     void pushButtonSendToOtherDevice_clicked();
     void dataIsComming(quint8 *recvBuff, qlonglong recvLength);
     void slotsReplyPercent(int percent);
-    void slotsReplyFinished(QByteArray data);
+    void slotsReplyFinished(QByteArray reply);
     void slotsReplyErrorString(QString errorString);
 
 protected:

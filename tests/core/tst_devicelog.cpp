@@ -27,6 +27,22 @@ void addRoom(int roomId, const QString &region, const QString &floor, const QStr
                               {room, roomId, roomId, roomId}));
 }
 
+int addEntry(const QString &time, const QString &event, int type = 0)
+{
+    if (!gDatabase.execSql("insert into tbl_log(log_type,log_address,log_device,log_event,log_time) "
+                           "values(?,'A-1-101','light_Lamp',?,?)",
+                           {type, event, time}))
+        return 0;
+    return queryIntValue("select max(id) as id from tbl_log", "id");
+}
+
+QStringList events()
+{
+    QStringList list;
+    queryStringList("select log_event from tbl_log order by id", "log_event", list);
+    return list;
+}
+
 } // namespace
 
 class TestDeviceLog : public QObject
@@ -45,6 +61,13 @@ private slots:
     void sameSecondTieGoesToTheLatestInsert();
     void textsRoundTrip_data();
     void textsRoundTrip();
+    void rangeIsListedInSlices();
+    void entriesAreReadByIdAndCut();
+    void exportReadsTheRangeNewestFirst();
+    void deletesAndPurges();
+    void refusedWritesChangeNothing_data();
+    void refusedWritesChangeNothing();
+    void typeNames();
 
 private:
     QScopedPointer<QTemporaryDir> m_dir;
@@ -67,7 +90,7 @@ void TestDeviceLog::cleanup()
 void TestDeviceLog::writesTheRow()
 {
     const QDateTime before = QDateTime::currentDateTime();
-    addDeviceLog("light_Lamp", "light on", 1, 0);
+    QVERIFY(addDeviceLog("light_Lamp", "light on", 1, 0));
     QCOMPARE(logRows(), 1);
     QSqlQuery row = gDatabase.querySql("select * from tbl_log");
     QVERIFY(row.next());
@@ -83,26 +106,26 @@ void TestDeviceLog::writesTheRow()
 
 void TestDeviceLog::repeatsAreSkipped()
 {
-    addDeviceLog("light_Lamp", "on", 1, 0);
-    addDeviceLog("light_Lamp", "on", 1, 0);
+    QVERIFY(addDeviceLog("light_Lamp", "on", 1, 0));
+    QVERIFY(addDeviceLog("light_Lamp", "on", 1, 0));
     QCOMPARE(logRows(), 1);
-    addDeviceLog("light_Lamp", "off", 1, 0);
+    QVERIFY(addDeviceLog("light_Lamp", "off", 1, 0));
     QCOMPARE(logRows(), 2);
-    addDeviceLog("light_Lamp", "on", 1, 0);
+    QVERIFY(addDeviceLog("light_Lamp", "on", 1, 0));
     QCOMPARE(logRows(), 3);
-    addDeviceLog("light_Lamp", "On", 1, 0); // case counts
+    QVERIFY(addDeviceLog("light_Lamp", "On", 1, 0)); // case counts
     QCOMPARE(logRows(), 4);
 }
 
 void TestDeviceLog::otherKeyOrTypeIsNew()
 {
-    addDeviceLog("light_Lamp", "on", 1, 0);
-    addDeviceLog("light_Desk", "on", 1, 0);
-    addDeviceLog("light_Lamp", "on", 1, 1);
+    QVERIFY(addDeviceLog("light_Lamp", "on", 1, 0));
+    QVERIFY(addDeviceLog("light_Desk", "on", 1, 0));
+    QVERIFY(addDeviceLog("light_Lamp", "on", 1, 1));
     QCOMPARE(logRows(), 3);
     // A renamed room makes the next event a new entry.
     QVERIFY(gDatabase.execSql("update tbl_room set room_name='102' where room_id=1"));
-    addDeviceLog("light_Lamp", "on", 1, 0);
+    QVERIFY(addDeviceLog("light_Lamp", "on", 1, 0));
     QCOMPARE(logRows(), 4);
 }
 
@@ -119,7 +142,7 @@ void TestDeviceLog::missingRoomFloorOrRegionWritesNothing()
 {
     QFETCH(QString, damage);
     QVERIFY(gDatabase.execSql(damage));
-    addDeviceLog("master", "on", 1, 0);
+    QVERIFY(addDeviceLog("master", "on", 1, 0));
     QCOMPARE(logRows(), 0);
 }
 
@@ -131,9 +154,9 @@ void TestDeviceLog::sameSecondTieGoesToTheLatestInsert()
         QVERIFY(gDatabase.execSql("insert into tbl_log(log_type,log_address,log_device,log_event,log_time) "
                                   "values(0,'A-1-101','master',?,?)",
                                   {QString(event), second}));
-    addDeviceLog("master", "on", 1, 0);
+    QVERIFY(addDeviceLog("master", "on", 1, 0));
     QCOMPARE(logRows(), 2);
-    addDeviceLog("master", "off", 1, 0);
+    QVERIFY(addDeviceLog("master", "off", 1, 0));
     QCOMPARE(logRows(), 3);
 }
 
@@ -150,8 +173,8 @@ void TestDeviceLog::textsRoundTrip()
     QFETCH(QString, name);
     addRoom(2, name, name, name);
     const QString device = "light_" + name;
-    addDeviceLog(device, name, 2, 0);
-    addDeviceLog(device, name, 2, 0);
+    QVERIFY(addDeviceLog(device, name, 2, 0));
+    QVERIFY(addDeviceLog(device, name, 2, 0));
     QCOMPARE(logRows(), 1);
     QString stored;
     QVERIFY(queryStringValue("select * from tbl_log", "log_address", stored));
@@ -160,6 +183,150 @@ void TestDeviceLog::textsRoundTrip()
     QCOMPARE(stored, device);
     QVERIFY(queryStringValue("select * from tbl_log", "log_event", stored));
     QCOMPARE(stored, name);
+}
+
+void TestDeviceLog::rangeIsListedInSlices()
+{
+    QList<int> inRange;
+    for (int i = 0; i < 5; ++i)
+        inRange << addEntry(QString("2026-12-10 08:00:0%1").arg(i), QString("e%1").arg(i));
+    addEntry("2026-12-09 23:59:59", "before");
+    addEntry("2026-12-10 09:00:01", "after");
+    QList<int> ids;
+    QStringList times;
+    const auto take = [&](int id, const QString &time) {
+        ids << id;
+        times << time;
+    };
+    QCOMPARE(readDeviceLogStamps(0, "2026-12-10 08:00:00", "2026-12-10 09:00:01", 3, take), 3);
+    QCOMPARE(readDeviceLogStamps(ids.last(), "2026-12-10 08:00:00", "2026-12-10 09:00:00", 3, take), 2);
+    QCOMPARE(ids, inRange);
+    QCOMPARE(times.first(), QString("2026-12-10 08:00:00"));
+    QCOMPARE(readDeviceLogStamps(ids.last(), "2026-12-10 08:00:00", "2026-12-10 09:00:00", 3, take), 0);
+}
+
+void TestDeviceLog::entriesAreReadByIdAndCut()
+{
+    const int a = addEntry("2026-12-10 08:00:00", "a", 1);
+    // 200 two-byte letters: 400 bytes, so the record's 255 bytes end inside one.
+    const int b = addEntry("2026-12-10 08:00:01", QString(200, QChar(0x00E9)));
+    QCOMPARE(deviceLogEntries({}).size(), 0);
+    const QList<logRecord> records = deviceLogEntries({b, 9999, a});
+    QCOMPARE(records.size(), 2);
+    for (const logRecord &record : records) {
+        QCOMPARE(QByteArray(record.log_address), QByteArray("A-1-101"));
+        QCOMPARE(QByteArray(record.log_device), QByteArray("light_Lamp"));
+        if (record.id == a) {
+            QCOMPARE(record.log_type, 1);
+            QCOMPARE(QByteArray(record.log_time), QByteArray("2026-12-10 08:00:00"));
+        } else {
+            QCOMPARE(record.id, b);
+            QCOMPARE(QString::fromUtf8(record.log_event), QString(127, QChar(0x00E9)));
+        }
+    }
+}
+
+void TestDeviceLog::exportReadsTheRangeNewestFirst()
+{
+    addEntry("2026-12-10 08:00:00", "first of the second");
+    addEntry("2026-12-10 09:00:00", "later", 1);
+    addEntry("2026-12-10 08:00:00", "second of the second");
+    addEntry("2026-12-11 08:00:00", "after the range");
+    QStringList taken;
+    QList<int> types;
+    const auto take = [&](const DeviceLogLine &line) {
+        taken << line.time + " " + line.event;
+        types << line.type;
+        return true;
+    };
+    QString error;
+    QVERIFY(readDeviceLogRange("2026-12-10 08:00:00", "2026-12-10 09:00:00", take, &error));
+    QCOMPARE(taken, QStringList({"2026-12-10 09:00:00 later", "2026-12-10 08:00:00 second of the second",
+                                 "2026-12-10 08:00:00 first of the second"}));
+    QCOMPARE(types, QList<int>({1, 0, 0}));
+    QVERIFY(error.isEmpty());
+
+    // A taker that gives up ends the read, and the read does not pass for whole.
+    int calls = 0;
+    QVERIFY(!readDeviceLogRange("2026-12-10 08:00:00", "2026-12-10 09:00:00", [&calls](const DeviceLogLine &) {
+        ++calls;
+        return false;
+    }));
+    QCOMPARE(calls, 1);
+
+    QVERIFY(gDatabase.execSql("drop table tbl_log"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Fail to exec sql"));
+    QVERIFY(!readDeviceLogRange("2026-12-10 08:00:00", "2026-12-10 09:00:00", take, &error));
+    QVERIFY2(error.contains("no such table"), qPrintable(error));
+}
+
+void TestDeviceLog::deletesAndPurges()
+{
+    const int a = addEntry("2026-12-01 08:00:00", "a");
+    const int b = addEntry("2026-12-02 08:00:00", "b");
+    addEntry("2026-12-03 08:00:00", "c");
+    const int d = addEntry("2026-12-04 08:00:00", "d");
+    QVERIFY(deleteDeviceLogEntries({}));
+    QVERIFY(deleteDeviceLogEntries({a, d, 9999}));
+    QCOMPARE(events(), QStringList({"b", "c"}));
+    QVERIFY(purgeDeviceLogBefore("2026-12-02 08:00:00"));
+    QCOMPARE(events(), QStringList{"c"});
+    Q_UNUSED(b);
+
+    // More entries than one statement deletes.
+    QVERIFY(gDatabase.beginTransaction());
+    QVector<int> many;
+    for (int i = 0; i < 1200; ++i)
+        many << addEntry("2026-12-05 08:00:00", "many");
+    QVERIFY(gDatabase.commitTransaction());
+    QVERIFY(deleteDeviceLogEntries(many));
+    QCOMPARE(events(), QStringList{"c"});
+}
+
+void TestDeviceLog::refusedWritesChangeNothing_data()
+{
+    QTest::addColumn<QString>("refusedWhen");
+    QTest::addColumn<int>("write"); // 0 a new entry, 1 delete, 2 purge
+    QTest::newRow("new entry") << "insert" << 0;
+    QTest::newRow("delete") << "delete" << 1;
+    QTest::newRow("purge") << "delete" << 2;
+}
+
+void TestDeviceLog::refusedWritesChangeNothing()
+{
+    QFETCH(QString, refusedWhen);
+    QFETCH(int, write);
+    QVector<int> ids;
+    QVERIFY(gDatabase.beginTransaction());
+    for (int i = 0; i < 600; ++i)
+        ids << addEntry("2026-12-01 08:00:00", QString("e%1").arg(i));
+    QVERIFY(gDatabase.commitTransaction());
+    // The delete fails in its second statement: what the first deleted comes back.
+    QVERIFY(gDatabase.execSql(QString("create trigger refuse before %1 on tbl_log when %2 begin "
+                                      "select raise(abort,'refused'); end")
+                                  .arg(refusedWhen, write == 0 ? "1" : QString("old.id=%1").arg(ids.last()))));
+    const QStringList before = events();
+    QString error;
+    bool stored = true;
+    if (write == 0)
+        stored = addDeviceLog("light_Lamp", "on", 1, 0);
+    else if (write == 1)
+        stored = deleteDeviceLogEntries(ids, &error);
+    else
+        stored = purgeDeviceLogBefore("2026-12-02 00:00:00", &error);
+    QVERIFY(!stored);
+    if (write != 0)
+        QVERIFY2(error.contains("refused"), qPrintable(error));
+    QCOMPARE(events(), before);
+    QCOMPARE(gDatabase.transactionDepth(), 0);
+}
+
+void TestDeviceLog::typeNames()
+{
+    const QHash<int, QString> names = deviceLogTypeNames();
+    QCOMPARE(names.value(0), QString("device status"));
+    QCOMPARE(names.value(1), QString("device alert"));
+    QCOMPARE(names.value(7), QString());
 }
 
 QTEST_GUILESS_MAIN(TestDeviceLog)

@@ -1,6 +1,7 @@
 // Guest requests without the window: the switch frame, finding panel and message, the debounce of service
 // requests and the rows of the message log they write.
 
+#include "core/messagestore.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/guestrequests.h"
@@ -177,7 +178,7 @@ void TestGuestRequests::alarmRowsGetTheirOwnIds()
 
     QSqlQuery q = gDatabase.querySql("select * from tbl_message_log where id=?", {second.id});
     QVERIFY(q.next());
-    const messageRecord r = recordFromRow(q);
+    const messageRecord r = messageRecordFromRow(q);
     QCOMPARE(r.message_id, 12);
     QCOMPARE(r.message_type, 1);
     QCOMPARE(r.message_status, 0);
@@ -294,7 +295,7 @@ void TestGuestRequests::storeServiceRequest()
     QCOMPARE(msg.id == existing, sameRow);
     QSqlQuery q = gDatabase.querySql("select * from tbl_message_log where id=?", {msg.id});
     QVERIFY(q.next());
-    const messageRecord r = recordFromRow(q);
+    const messageRecord r = messageRecordFromRow(q);
     QCOMPARE(r.message_status, status);
     QCOMPARE(QString(r.recv_time), QString("2026-12-10 12:00:30"));
     if (sameRow)
@@ -321,7 +322,7 @@ void TestGuestRequests::recordTextsAreCutWhole()
     QVERIFY(guestfixture::addLogRow(11, 0, 0, 7, 3, "2026-12-10 08:00:00", remark));
     QSqlQuery q = gDatabase.querySql("select * from tbl_message_log");
     QVERIFY(q.next());
-    const messageRecord r = recordFromRow(q);
+    const messageRecord r = messageRecordFromRow(q);
     QCOMPARE(int(qstrnlen(r.message_log_remark, 256)), 254);
     QCOMPARE(QString::fromUtf8(r.message_log_remark), QString(127, QChar(0x00E9)));
 }

@@ -4,6 +4,7 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "core/messagestore.h"
 #include "devicelink/messagerecords.h"
 #include "resources/stationresources.h"
 #include "shell/guestrequests.h"
@@ -70,7 +71,7 @@ inline messageRecord recordOf(int id)
 {
     QSqlQuery q = gDatabase.querySql("select * from tbl_message_log where id=?", {id});
     if (q.next())
-        return GuestRequests::recordFromRow(q);
+        return messageRecordFromRow(q);
     messageRecord none;
     std::memset(&none, 0, sizeof none);
     return none;

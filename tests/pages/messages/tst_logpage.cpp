@@ -60,6 +60,7 @@ private slots:
     void selectAllDeletesOnlyTheListedRows();
     void selectAllThenUnmarkOne();
     void emptyListDeletesNothing();
+    void refusedDeleteKeepsEveryEntry();
     void marksCoverRowsNotBuiltYet();
     void rangeChangeLeavesDeleteMode();
     void exportWritesTheRange();
@@ -260,6 +261,25 @@ void TestLogPage::emptyListDeletesNothing()
     pressDelete();
     QCOMPARE(pages.boxTexts, QStringList{"0 logs will be deleted."});
     QCOMPARE(logIds(), QList<int>{old});
+}
+
+void TestLogPage::refusedDeleteKeepsEveryEntry()
+{
+    const int a = addLog(now.addSecs(-30), "a");
+    const int b = addLog(now.addSecs(-20), "b");
+    const int c = addLog(now.addSecs(-10), "c");
+    // The newest of the marked entries cannot go, so none of them goes.
+    QVERIFY(gDatabase.execSql(QString("create trigger refuse before delete on tbl_log when old.id=%1 begin "
+                                      "select raise(abort,'refused'); end")
+                                  .arg(c)));
+    pages.go("Log");
+    pressDelete();
+    button("pushButtonSelectAll")->click();
+    pressDelete();
+    QCOMPARE(pages.boxTexts, QStringList{"3 logs will be deleted."});
+    QCOMPARE(pages.toasts, QStringList{"Delete failed!"});
+    QCOMPARE(logIds(), QList<int>({a, b, c}));
+    QCOMPARE(rowIds(), QList<int>({c, b, a}));
 }
 
 void TestLogPage::marksCoverRowsNotBuiltYet()

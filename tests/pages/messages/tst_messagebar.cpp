@@ -287,10 +287,12 @@ void TestMessageBar::costPerAlarmDoesNotGrowWithTheRows()
     // Announces count new alarms in one pass; the rows placed for them once the pass is over.
     const auto burst = [this](int count) {
         QList<int> ids;
-        gDatabase.beginTransaction();
+        if (!gDatabase.beginTransaction())
+            return -1;
         for (int i = 0; i < count; ++i)
             ids << addRow(alarmMessage, 1, panelB, roomB);
-        gDatabase.commitTransaction();
+        if (!gDatabase.commitTransaction())
+            return -1;
         const int placementsBefore = bar->rowPlacements();
         const int passesBefore = bar->layoutPasses();
         for (int id : ids)
@@ -324,11 +326,11 @@ void TestMessageBar::costPerAlarmDoesNotGrowWithTheRows()
 
 void TestMessageBar::onlyRowsAroundTheViewAreShown()
 {
-    gDatabase.beginTransaction();
+    QVERIFY(gDatabase.beginTransaction());
     QList<int> ids;
     for (int i = 0; i < 200; ++i)
         ids << addRow(alarmMessage, 1, panelB, roomB);
-    gDatabase.commitTransaction();
+    QVERIFY(gDatabase.commitTransaction());
     for (int id : ids)
         announce(id, 1, 0);
     auto *canvas = bar->findChild<QScrollArea *>();

@@ -135,7 +135,7 @@ void TestMessageItem::withoutDefinitionOnlyBackgroundBoxAndLine()
     QVERIFY(row.picturePath().isEmpty());
 
     // Painted, the row holds nothing but its own colour, the check box and the bottom line.
-    row.slotsMessageVisible(true);
+    row.slotsLogsVisible(true);
     const QImage image = row.grab().toImage();
     QCOMPARE(image.pixelColor(700, 20), QColor(61, 83, 102));
     QCOMPARE(image.pixelColor(62, 20), QColor(61, 83, 102)); // where the picture would be
@@ -190,13 +190,13 @@ void TestMessageItem::deleteModeToggles()
         opened = true;
         return int(QDialog::Rejected);
     });
-    row.slotsMessageVisible(true);
+    row.slotsLogsVisible(true);
     QVERIFY(row.isCheckBoxVisible());
     press(&row);
     QVERIFY(row.isChecked());
     press(&row);
     QVERIFY(!row.isChecked());
-    row.slotsMessageChecked(true);
+    row.slotsLogsChecked(true);
     QVERIFY(row.isChecked());
     QVERIFY(!opened);
 }

@@ -37,6 +37,7 @@ private slots:
     void roomFilterFollowsTheRooms();
     void rowIsDealtWithInTheMessageDialog();
     void deleteTakesMarkedRowsOffTheStrip();
+    void refusedDeleteKeepsRowsAndStrip();
     void exportTakesTheRowsShown();
     void exportWithoutRowsSaysNoMessages();
 
@@ -216,6 +217,32 @@ void TestMessageLog::deleteTakesMarkedRowsOffTheStrip()
     StationPages::pressLabel(logPage(), "labelDelete");
     QCOMPARE(pages.boxTexts.last(), QString("0 msgs will be deleted."));
     QCOMPARE(logDump().size(), 4);
+}
+
+void TestMessageLog::refusedDeleteKeepsRowsAndStrip()
+{
+    emit gBroadcastSocket.signalsAppendMessage(announcement(ids.at(3), 1, 0));
+    strip()->alarmDialog().hide();
+    QCOMPARE(stripIds(), QList<int>{ids.at(3)});
+    // The second of the two marked entries cannot go, so the first stays too.
+    QVERIFY(gDatabase.execSql(QString("create trigger refuse before delete on tbl_message_log when old.id=%1 "
+                                      "begin select raise(abort,'refused'); end")
+                                  .arg(ids.at(1))));
+    const QStringList before = logDump();
+
+    pages.go("Message");
+    StationPages::pressLabel(logPage(), "labelDelete");
+    for (MessageItem *row : logPage()->rows()) {
+        if (row->messageInfo().id == ids.at(3) || row->messageInfo().id == ids.at(1))
+            emit row->signalsPressed();
+    }
+    StationPages::pressLabel(logPage(), "labelDelete");
+    QCOMPARE(pages.boxTexts, QStringList{"2 msgs will be deleted."});
+    QCOMPARE(pages.toasts, QStringList{"Delete failed!"});
+    QVERIFY(pages.removals.isEmpty());
+    QCOMPARE(logDump(), before);
+    QCOMPARE(rowIds(), QList<int>({ids.at(4), ids.at(3), ids.at(2), ids.at(1), ids.at(0)}));
+    QCOMPARE(stripIds(), QList<int>{ids.at(3)});
 }
 
 void TestMessageLog::exportTakesTheRowsShown()

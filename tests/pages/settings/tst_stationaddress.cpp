@@ -63,6 +63,8 @@ private slots:
     void addressAbove255StoresNothing_data();
     void addressAbove255StoresNothing();
     void saveStoresPurgesAndReopens();
+    void refusedPurgeIsTold_data();
+    void refusedPurgeIsTold();
     void newLockPasswordAppliesAtOnce();
     void newAddressOnTheBus();
 
@@ -329,6 +331,41 @@ void TestStationAddress::saveStoresPurgesAndReopens()
     QCOMPARE(kept, QStringList({newer}));
     queryStringList("select recv_time from tbl_message_log", "recv_time", kept);
     QCOMPARE(kept, QStringList({newer}));
+}
+
+void TestStationAddress::refusedPurgeIsTold_data()
+{
+    QTest::addColumn<QString>("refused");
+    QTest::addColumn<QString>("purged");
+    QTest::newRow("device log") << "tbl_log"
+                                << "tbl_message_log";
+    QTest::newRow("message log") << "tbl_message_log"
+                                 << "tbl_log";
+}
+
+void TestStationAddress::refusedPurgeIsTold()
+{
+    QFETCH(QString, refused);
+    QFETCH(QString, purged);
+    const QString older = timeText(QDateTime::currentDateTime().addDays(-100));
+    QVERIFY(gDatabase.execSql("insert into tbl_log(log_type,log_address,log_device,log_event,log_time) "
+                              "values(1,'1-10','Light','On',?)",
+                              {older}));
+    QVERIFY(gDatabase.execSql("insert into tbl_message_log(message_id,recv_time) values(1,?)", {older}));
+    QVERIFY(gDatabase.execSql(
+        QString("create trigger refuse before delete on %1 begin select raise(abort,'refused'); end").arg(refused)));
+    enter();
+    field("lineEditSubnetId")->setText("2");
+    QSignalSpy info(&gBroadcastSocket, &BroadcastSocket::signalsInformation);
+    QSignalSpy pages(&gBroadcastSocket, &BroadcastSocket::signalsPageIdChanged);
+    save();
+    // The settings are stored; the refused table keeps its old rows, the other one is purged.
+    QCOMPARE(info.count(), 1);
+    QCOMPARE(info.at(0).at(0).toString(), QString("Change successfully, but the old records could not be deleted!"));
+    QCOMPARE(pages.count(), 1);
+    QCOMPARE(iniValue("subId"), QString("2"));
+    QCOMPARE(queryIntValue("select count(*) as n from " + refused, "n"), 1);
+    QCOMPARE(queryIntValue("select count(*) as n from " + purged, "n"), 0);
 }
 
 void TestStationAddress::newLockPasswordAppliesAtOnce()
