@@ -229,8 +229,8 @@ bool storeAirConditionerState(int roomId, int number, const AirConditionerState 
                   error);
 }
 
-bool storeFloorHeatingState(int roomId, int number, int temperatureUnit, int roomTemperature, int status,
-                            int setPoint, QString *error)
+bool storeFloorHeatingState(int roomId, int number, int temperatureUnit, int roomTemperature, int status, int setPoint,
+                            QString *error)
 {
     return stored(gDatabase.execSql("update tbl_air_conditioner set temperature_unit=?,room_temperature=?,status=?,"
                                     "current_temperature=? where air_conditioner_no=? and room_id=?",

@@ -91,8 +91,7 @@ enum class ClimateColumn {
     TemperatureUnit,
     RoomTemperature,
 };
-[[nodiscard]] bool storeClimateValue(int roomId, int number, ClimateColumn column, int value,
-                                     QString *error = nullptr);
+[[nodiscard]] bool storeClimateValue(int roomId, int number, ClimateColumn column, int value, QString *error = nullptr);
 
 // A two-way air conditioner's status block.
 struct AirConditionerState
@@ -109,5 +108,5 @@ struct AirConditionerState
 [[nodiscard]] bool storeAirConditionerState(int roomId, int number, const AirConditionerState &state,
                                             QString *error = nullptr);
 // A floor heating's status block.
-[[nodiscard]] bool storeFloorHeatingState(int roomId, int number, int temperatureUnit, int roomTemperature,
-                                          int status, int setPoint, QString *error = nullptr);
+[[nodiscard]] bool storeFloorHeatingState(int roomId, int number, int temperatureUnit, int roomTemperature, int status,
+                                          int setPoint, QString *error = nullptr);

@@ -3,6 +3,7 @@
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
 #include "core/queryhelpers.h"
+#include "core/sqltransaction.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
 #include "shell/tilegrid.h"
@@ -20,20 +21,26 @@ void DeviceListTab::refreshList(int ownerId)
     m_ownerId = ownerId;
     m_grid->begin(gScreenWidth);
 
-    const QString sql = QString::asprintf(m_kind.listSql, ownerId);
-    if (queryHasRecord(sql)) {
-        QStringList names;
-        QStringList pictures;
-        QStringList ids;
-        queryStringList(sql, m_kind.nameColumn, names);
-        if (m_kind.pictureColumn)
-            queryStringList(sql, m_kind.pictureColumn, pictures);
-        queryIntStringList(sql, m_kind.idColumn, ids);
-        for (int i = 0; i < names.size() && i < ids.size() && (!m_kind.pictureColumn || i < pictures.size()); ++i) {
-            ManagerItem *tile = m_grid->addItemTile(m_kind.tileKind, ids.at(i).toInt(), names.at(i),
-                                                    m_kind.pictureColumn ? pictures.at(i) : QString(), true);
-            connect(tile, &ManagerItem::signalsEdit, this, &DeviceListTab::slotsEdit);
-            connect(tile, &ManagerItem::signalsDelete, this, &DeviceListTab::slotsDelete);
+    const auto addTile = [this](int id, const QString &name, const QString &picture) {
+        ManagerItem *tile = m_grid->addItemTile(m_kind.tileKind, id, name, picture, true);
+        connect(tile, &ManagerItem::signalsEdit, this, &DeviceListTab::slotsEdit);
+        connect(tile, &ManagerItem::signalsDelete, this, &DeviceListTab::slotsDelete);
+    };
+    if (m_kind.list) {
+        for (const DeviceListEntry &entry : m_kind.list(ownerId))
+            addTile(entry.id, entry.name, entry.picture);
+    } else {
+        const QString sql = QString::asprintf(m_kind.listSql, ownerId);
+        if (queryHasRecord(sql)) {
+            QStringList names;
+            QStringList pictures;
+            QStringList ids;
+            queryStringList(sql, m_kind.nameColumn, names);
+            if (m_kind.pictureColumn)
+                queryStringList(sql, m_kind.pictureColumn, pictures);
+            queryIntStringList(sql, m_kind.idColumn, ids);
+            for (int i = 0; i < names.size() && i < ids.size() && (!m_kind.pictureColumn || i < pictures.size()); ++i)
+                addTile(ids.at(i).toInt(), names.at(i), m_kind.pictureColumn ? pictures.at(i) : QString());
         }
     }
     connect(m_grid->addAddTile(), &ManagerItem::signalsEdit, this, &DeviceListTab::slotsEdit);
@@ -46,8 +53,10 @@ void DeviceListTab::slotsEdit(int type, int id)
     if (type == AddTile) {
         if (m_kind.limit > 0) {
             QStringList counted;
-            queryIntStringList(QString::asprintf(m_kind.limitSql, m_ownerId), m_kind.idColumn, counted);
-            if (counted.size() >= m_kind.limit) {
+            const int used = m_kind.count ? m_kind.count(m_ownerId)
+                                          : queryIntStringList(QString::asprintf(m_kind.limitSql, m_ownerId),
+                                                               m_kind.idColumn, counted);
+            if (used >= m_kind.limit) {
                 emit gBroadcastSocket.signalsInformation(tr("Beyond the limit!"));
                 return;
             }
@@ -77,17 +86,18 @@ void DeviceListTab::slotsDelete(int type, int id)
         return;
 
     // A device goes whole or not at all: a light with its placement, a panel with its message history.
-    bool ok = gDatabase.beginTransaction();
-    if (ok) {
+    bool ok = false;
+    {
+        SqlTransaction transaction;
+        ok = transaction.isOpen() && (!m_kind.remove || m_kind.remove(id, m_ownerId));
         for (const QString &statement : m_kind.deleteSql)
             ok = ok && gDatabase.execSql(QString::asprintf(statement.toUtf8().constData(), id, m_ownerId));
-        if (ok)
-            ok = gDatabase.commitTransaction();
-        else
-            gDatabase.rollbackTransaction();
+        ok = ok && transaction.commit();
     }
 
     refreshList(m_ownerId);
+    if (!ok)
+        emit gBroadcastSocket.signalsInformation(tr("Delete failed!"));
     if (ok && m_kind.afterDelete)
         m_kind.afterDelete(id);
 }

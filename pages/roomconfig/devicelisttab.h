@@ -10,12 +10,21 @@
 
 #include "shell/mydialog.h"
 
+#include <QList>
 #include <QStringList>
 
 #include <functional>
 
 class QtMaterialGroupBox;
 class TileGrid;
+
+// One device of a tab's list: its id, name and picture (empty: the picture of its kind).
+struct DeviceListEntry
+{
+    int id = 0;
+    QString name;
+    QString picture;
+};
 
 struct DeviceListKind
 {
@@ -37,6 +46,12 @@ struct DeviceListKind
     QStringList deleteSql;
     // Called with the device id after a delete committed and the grid was rebuilt; may be empty.
     std::function<void(int deviceId)> afterDelete;
+    // Kinds whose statements live in a store module set these instead of the texts above: the owner's devices
+    // (instead of listSql), how many count towards the limit (instead of limitSql), and the first step of a delete,
+    // run in the same transaction before deleteSql.
+    std::function<QList<DeviceListEntry>(int ownerId)> list = nullptr;
+    std::function<int(int ownerId)> count = nullptr;
+    std::function<bool(int deviceId, int ownerId)> remove = nullptr;
 };
 
 class DeviceListTab : public MyDialog

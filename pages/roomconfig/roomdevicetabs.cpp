@@ -1,5 +1,6 @@
 #include "pages/roomconfig/roomdevicetabs.h"
 
+#include "core/climatestore.h"
 #include "core/globals.h"
 #include "core/recordid.h"
 #include "devicelink/broadcastsocket.h"
@@ -8,6 +9,19 @@
 #include <QCoreApplication>
 
 // The mood snapshots of a deleted light or air conditioner stay: a mood keeps what it was saved with.
+
+namespace {
+
+// The air conditioners or floor heatings of a room as their tab lists them: by number, under their remark.
+QList<DeviceListEntry> climateEntries(int roomId, ClimateKind kind)
+{
+    QList<DeviceListEntry> entries;
+    for (const ClimateRow &row : listClimateDevices(roomId, kind))
+        entries.append({row.number, row.remark, QString()});
+    return entries;
+}
+
+} // namespace
 
 const DeviceListKind &PageSettingRoomManagerLighting::kind()
 {
@@ -37,19 +51,21 @@ PageSettingRoomManagerLighting::PageSettingRoomManagerLighting(QWidget *parent) 
 const DeviceListKind &PageSettingRoomManagerAC::kind()
 {
     static const DeviceListKind row{
-        "select * from tbl_air_conditioner where room_id=%d and air_conditioner_no<=1 order by air_conditioner_no asc",
-        "remark",
         nullptr,
-        "air_conditioner_no",
+        nullptr,
+        nullptr,
+        nullptr,
         AirConditionerTile,
         QT_TRANSLATE_NOOP("DeviceListTab", "AC Information"),
         QT_TRANSLATE_NOOP("DeviceListTab", "AC Information"),
         [](int roomId) { return nextAirConditionerNo(roomId); },
-        "select air_conditioner_no from tbl_air_conditioner where room_id=%d and air_conditioner_no<=1",
+        nullptr,
         2,
-        {"delete from tbl_air_conditioner where air_conditioner_no=%d and room_id=%d",
-         "delete from tbl_3d_air_conditioner where air_conditioner_no=%d and room_id=%d"},
-        {}};
+        {"delete from tbl_3d_air_conditioner where air_conditioner_no=%d and room_id=%d"},
+        {},
+        [](int roomId) { return climateEntries(roomId, ClimateKind::AirConditioners); },
+        [](int roomId) { return countClimateDevices(roomId, ClimateKind::AirConditioners); },
+        [](int number, int roomId) { return deleteClimateDevice(roomId, number); }};
     return row;
 }
 
@@ -61,20 +77,21 @@ PageSettingRoomManagerAC::PageSettingRoomManagerAC(QWidget *parent) : DeviceList
 
 const DeviceListKind &PageSettingRoomManagerFloorHeat::kind()
 {
-    static const DeviceListKind row{
-        "select * from tbl_air_conditioner where room_id=%d and air_conditioner_no>1 order by air_conditioner_no asc",
-        "remark",
-        nullptr,
-        "air_conditioner_no",
-        FloorHeatTile,
-        QT_TRANSLATE_NOOP("DeviceListTab", "Floor Heat Information"),
-        QT_TRANSLATE_NOOP("DeviceListTab", "Floor Heat Information"),
-        [](int roomId) { return nextExtraAirConditionerNo(roomId); },
-        "select air_conditioner_no from tbl_air_conditioner where room_id=%d and air_conditioner_no>1",
-        2,
-        {"delete from tbl_air_conditioner where air_conditioner_no=%d and room_id=%d",
-         "delete from tbl_3d_air_conditioner where air_conditioner_no=%d and room_id=%d"},
-        {}};
+    static const DeviceListKind row{nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    FloorHeatTile,
+                                    QT_TRANSLATE_NOOP("DeviceListTab", "Floor Heat Information"),
+                                    QT_TRANSLATE_NOOP("DeviceListTab", "Floor Heat Information"),
+                                    [](int roomId) { return nextExtraAirConditionerNo(roomId); },
+                                    nullptr,
+                                    2,
+                                    {"delete from tbl_3d_air_conditioner where air_conditioner_no=%d and room_id=%d"},
+                                    {},
+                                    [](int roomId) { return climateEntries(roomId, ClimateKind::FloorHeatings); },
+                                    [](int roomId) { return countClimateDevices(roomId, ClimateKind::FloorHeatings); },
+                                    [](int number, int roomId) { return deleteClimateDevice(roomId, number); }};
     return row;
 }
 

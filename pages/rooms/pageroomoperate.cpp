@@ -1,5 +1,6 @@
 #include "pages/rooms/pageroomoperate.h"
 
+#include "core/climatestore.h"
 #include "core/globals.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
@@ -23,6 +24,8 @@ struct Kind
     QString test;
     MyWidget *page;
     std::function<void(int roomId)> load;
+    // Kinds whose statements live in a store module: whether the room has one, instead of test.
+    bool (*has)(int roomId) = nullptr;
 };
 
 } // namespace
@@ -67,20 +70,18 @@ void PageRoomOperate::slotsPageEnter(QString roomId, QString resetTabs)
             {tr("Lighting"), tr(":/myImages/png/edit_room/icon-room-lighting.png"),
              "select id from tbl_light where room_id=%1 and (rgb=0 or rgb=1) and subnet_id >0 and device_id >0",
              pageLighting, [this](int room) { pageLighting->loadRoom(room); }},
-            {tr("AC"), tr(":/myImages/png/edit_room/icon-room-ac.png"),
-             "select id from tbl_air_conditioner where room_id=%1 and air_conditioner_no<=1 order by "
-             "air_conditioner_no asc",
-             pageAC, [this](int room) { pageAC->loadRoom(room); }},
-            {tr("Floor Heat"), tr(":/myImages/png/edit_room/icon-room-floorheat.png"),
-             "select id from tbl_air_conditioner where room_id=%1 and air_conditioner_no>1 order by "
-             "air_conditioner_no asc",
-             pageFloorHeat, [this](int room) { pageFloorHeat->loadRoom(room); }},
+            {tr("AC"), tr(":/myImages/png/edit_room/icon-room-ac.png"), QString(), pageAC,
+             [this](int room) { pageAC->loadRoom(room); },
+             [](int room) { return hasClimateDevices(room, ClimateKind::AirConditioners); }},
+            {tr("Floor Heat"), tr(":/myImages/png/edit_room/icon-room-floorheat.png"), QString(), pageFloorHeat,
+             [this](int room) { pageFloorHeat->loadRoom(room); },
+             [](int room) { return hasClimateDevices(room, ClimateKind::FloorHeatings); }},
             {tr("Moods"), tr(":/myImages/png/edit_room/icon-room-moods.png"),
              "select id from tbl_mood where room_id=%1 order by mood_id asc", pageMoods,
              [this](int room) { pageMoods->loadRoom(room); }},
         };
         for (const Kind &kind : kinds) {
-            if (!queryHasRecord(kind.test.arg(m_roomId))) {
+            if (kind.has ? !kind.has(m_roomId) : !queryHasRecord(kind.test.arg(m_roomId))) {
                 kind.page->hide();
                 continue;
             }

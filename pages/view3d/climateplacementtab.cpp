@@ -1,5 +1,6 @@
 #include "pages/view3d/climateplacementtab.h"
 
+#include "core/climatestore.h"
 #include "core/queryhelpers.h"
 #include "devicelink/messagerecords.h"
 
@@ -7,10 +8,10 @@
 
 namespace {
 
-PlacementTab::Statements climateStatements(const char *devices)
+PlacementTab::Statements climateStatements()
 {
     return {
-        devices,
+        nullptr,
         "select xp1,yp1 from tbl_3d_air_conditioner where air_conditioner_no=%d and room_id=%d",
         "insert into tbl_3d_air_conditioner(air_conditioner_no,xp1,yp1,room_id) values(%d,%d,%d,%d)",
         "update tbl_3d_air_conditioner set xp1=%d,yp1=%d where air_conditioner_no=%d and room_id=%d",
@@ -19,18 +20,29 @@ PlacementTab::Statements climateStatements(const char *devices)
 
 } // namespace
 
-ClimatePlacementTab::ClimatePlacementTab(const char *devices, const QString &iconPath, QWidget *parent)
-    : PlacementTabOf(climateStatements(devices), parent), m_iconPath(iconPath)
+ClimatePlacementTab::ClimatePlacementTab(ClimateKind kind, const QString &iconPath, QWidget *parent)
+    : PlacementTabOf(climateStatements(), parent), m_kind(kind), m_iconPath(iconPath)
 {
 }
 
 void ClimatePlacementTab::appendRecord(const QSqlQuery &row)
 {
+    append(climateRowFromQuery(row));
+}
+
+void ClimatePlacementTab::appendDevices(int roomId)
+{
+    for (const ClimateRow &row : loadClimateRows(roomId, m_kind))
+        append(row);
+}
+
+void ClimatePlacementTab::append(const ClimateRow &row)
+{
     airConditionerPositionRecord record;
     std::memset(&record, 0, sizeof(record));
-    record.air_conditioner_no = queryColumnInt(row, "air_conditioner_no");
-    record.room_id = queryColumnInt(row, "room_id");
-    copyRecordText(record.remark, queryColumnText(row, "remark"));
+    record.air_conditioner_no = row.number;
+    record.room_id = row.roomId;
+    copyRecordText(record.remark, row.remark);
     m_records.append(record);
 }
 

@@ -38,10 +38,8 @@ void PlacementTab::loadRoom(int roomId)
     queryStringValue(QString::asprintf("select room_name from tbl_room where room_id=%d", roomId), "room_name",
                      m_roomName);
 
-    QSqlQuery query = gDatabase.querySql(QString::asprintf(m_statements.devices, roomId));
-    while (query.next()) {
-        appendRecord(query);
-        const int index = count() - 1;
+    appendDevices(roomId);
+    for (int index = 0; index < count(); ++index) {
         const QString position = QString::asprintf(m_statements.position, keyAt(index), roomId);
         if (queryHasRecord(position)) {
             setPositionAt(index, QPoint(queryIntValue(position, "xp1"), queryIntValue(position, "yp1")));
@@ -50,8 +48,15 @@ void PlacementTab::loadRoom(int roomId)
             setPositionAt(index, QPoint(0, 0));
         }
     }
-    query.finish();
     update();
+}
+
+void PlacementTab::appendDevices(int roomId)
+{
+    QSqlQuery query = gDatabase.querySql(QString::asprintf(m_statements.devices, roomId));
+    while (query.next())
+        appendRecord(query);
+    query.finish();
 }
 
 void PlacementTab::paintEvent(QPaintEvent *event)

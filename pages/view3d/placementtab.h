@@ -22,7 +22,7 @@ public:
     // The statements of one kind, each filled with printf-style numbers only.
     struct Statements
     {
-        const char *devices;    // the room's devices of this kind (room id)
+        const char *devices;    // the room's devices of this kind (room id); unused when appendDevices is replaced
         const char *position;   // xp1, yp1 of one device (key, room id)
         const char *defaultRow; // a position row at (0, 0) (key, xp1, yp1, room id)
         const char *store;      // the dropped position (xp1, yp1, key, room id)
@@ -54,6 +54,9 @@ protected:
     virtual void clearRecords() = 0;
     // Appends a zeroed record filled from the device row; its position is set afterwards.
     virtual void appendRecord(const QSqlQuery &row) = 0;
+    // Appends the room's devices of the kind, each with appendRecord on a row of the devices statement; a kind
+    // that reads its devices through a store module appends them itself.
+    virtual void appendDevices(int roomId);
     virtual int count() const = 0;
     virtual int keyAt(int index) const = 0;
     virtual int roomAt(int index) const = 0;

@@ -277,9 +277,9 @@ void TestClimateStore::panelWritesTouchOnlyTheirDevice_data()
         << Write([state](QString *e) { return storeAirConditionerState(1, 2, state, e); })
         << "status=1 and current_cool_temperature=22 and mode=3 and speed=2 and room_temperature=27 and "
            "current_heat_temperature=28 and current_auto_temperature=24 and current_dry_temperature=25";
-    QTest::newRow("floor heating state")
-        << Write([](QString *e) { return storeFloorHeatingState(1, 2, 1, 19, 1, 26, e); })
-        << "temperature_unit=1 and room_temperature=19 and status=1 and current_temperature=26";
+    QTest::newRow("floor heating state") << Write([](QString *e) {
+        return storeFloorHeatingState(1, 2, 1, 19, 1, 26, e);
+    }) << "temperature_unit=1 and room_temperature=19 and status=1 and current_temperature=26";
 }
 
 void TestClimateStore::panelWritesTouchOnlyTheirDevice()
@@ -366,12 +366,10 @@ void TestClimateStore::refusedWritesChangeNothing_data()
     QTest::newRow("device info") << "update"
                                  << Write([](QString *e) { return storeClimateDeviceInfo(1, 0, 5, "x", e); });
     QTest::newRow("limits") << "update" << Write([](QString *e) { return storeClimateLimits(1, 0, "1", "2", e); });
-    QTest::newRow("column") << "update" << Write([](QString *e) {
-        return storeClimateValue(1, 0, ClimateColumn::Status, 0, e);
-    });
-    QTest::newRow("air conditioner state") << "update" << Write([](QString *e) {
-        return storeAirConditionerState(1, 0, AirConditionerState(), e);
-    });
+    QTest::newRow("column") << "update"
+                            << Write([](QString *e) { return storeClimateValue(1, 0, ClimateColumn::Status, 0, e); });
+    QTest::newRow("air conditioner state")
+        << "update" << Write([](QString *e) { return storeAirConditionerState(1, 0, AirConditionerState(), e); });
     QTest::newRow("floor heating state") << "update" << Write([](QString *e) {
         return storeFloorHeatingState(1, 0, 1, 2, 0, 4, e);
     });

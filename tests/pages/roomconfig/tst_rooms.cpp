@@ -131,6 +131,7 @@ private slots:
     void deviceTabsOpenEditorsWithFreshIds();
     void secondAirConditionerIsTheLimit();
     void panelDeleteAnnouncesRemoval();
+    void climateDeleteGoesWithItsPlacement();
 
     void switchesAreWrittenOncePerLoad();
     void occupationDefaultsAndType();
@@ -331,8 +332,9 @@ void TestRooms::incompleteFormsAreRefused()
     QCOMPARE(rows("tbl_region") + rows("tbl_room"), 0);
 
     // The template row gone while the dialog is open: accepted, nothing written.
-    RoomAddDlg::setExecHook([](RoomAddDlg &dialog) {
-        gDatabase.execSql("delete from tbl_room_template");
+    bool cleared = false;
+    RoomAddDlg::setExecHook([&cleared](RoomAddDlg &dialog) {
+        cleared = gDatabase.execSql("delete from tbl_room_template");
         dialog.findChild<QtMaterialComboBox *>("comboBoxRegion")->setEditText("B");
         dialog.findChild<QtMaterialComboBox *>("comboBoxFloor")->setEditText("3");
         dialog.findChild<QtMaterialLineEdit *>("lineEditRoomName")->setText("301");
@@ -341,6 +343,7 @@ void TestRooms::incompleteFormsAreRefused()
     });
     go("Rooms Manager");
     press(tilesOf(qobject_cast<PageSettingRoomManager *>(page("Rooms Manager"))->grid()).last());
+    QVERIFY(cleared);
     QCOMPARE(rows("tbl_region") + rows("tbl_room"), 0);
 }
 
@@ -372,9 +375,9 @@ void TestRooms::bulkSeriesEqualsRoomsAddedOneByOne()
     QCOMPARE(rows("tbl_room", "room_name in ('A9','A10','A11') and room_id in (1,3,4)"), 3);
     QCOMPARE(textOf("select * from tbl_room where room_id=4", "room_name"), QString("A11"));
 
-    gDatabase.execSql("delete from tbl_room where room_id<>2");
-    gDatabase.execSql("delete from tbl_light where room_id<>2");
-    gDatabase.execSql("delete from tbl_panel");
+    QVERIFY(gDatabase.execSql("delete from tbl_room where room_id<>2"));
+    QVERIFY(gDatabase.execSql("delete from tbl_light where room_id<>2"));
+    QVERIFY(gDatabase.execSql("delete from tbl_panel"));
     for (const char *name : {"A9", "A10", "A11"})
         QCOMPARE(addRooms({"B", "3", name}), int(QDialog::Accepted));
     QCOMPARE(dump("tbl_room", "room_id"), roomsInBulk);
@@ -556,6 +559,31 @@ void TestRooms::panelDeleteAnnouncesRemoval()
     QCOMPARE(removals, (QList<QPair<int, int>>{{4, 2}}));
 }
 
+void TestRooms::climateDeleteGoesWithItsPlacement()
+{
+    addRoom(1);
+    QVERIFY(gDatabase.execSql("insert into tbl_air_conditioner(air_conditioner_no,remark,room_id) values"
+                              "(0,'a',1),(1,'b',1),(2,'c',1)"));
+    QVERIFY(
+        gDatabase.execSql("insert into tbl_3d_air_conditioner(air_conditioner_no,room_id) values(0,1),(1,1),(2,1)"));
+    go("Edit Room", "1", "1");
+    emit tilesOf(tab("PageSettingRoomManagerAC")->grid()).at(0)->signalsDelete(AirConditionerTile, 0);
+    QCOMPARE(rows("tbl_air_conditioner", "air_conditioner_no=0"), 0);
+    QCOMPARE(rows("tbl_3d_air_conditioner", "air_conditioner_no=0"), 0);
+    QCOMPARE(tilesOf(tab("PageSettingRoomManagerAC")->grid()).size(), 2);
+    QVERIFY(toasts.isEmpty());
+
+    // The placement refuses to go: the device stays with it, and the tab says so.
+    QVERIFY(gDatabase.execSql("create trigger refuse_placement before delete on tbl_3d_air_conditioner begin select "
+                              "raise(abort, 'refused'); end"));
+    emit tilesOf(tab("PageSettingRoomManagerFloorHeat")->grid()).at(0)->signalsDelete(FloorHeatTile, 2);
+    QCOMPARE(toasts, QStringList{"Delete failed!"});
+    QCOMPARE(rows("tbl_air_conditioner", "air_conditioner_no=2 and remark='c'"), 1);
+    QCOMPARE(rows("tbl_3d_air_conditioner", "air_conditioner_no=2"), 1);
+    QCOMPARE(tilesOf(tab("PageSettingRoomManagerFloorHeat")->grid()).size(), 2);
+    QCOMPARE(gDatabase.transactionDepth(), 0);
+}
+
 void TestRooms::switchesAreWrittenOncePerLoad()
 {
     addRoom(1);
@@ -569,7 +597,7 @@ void TestRooms::switchesAreWrittenOncePerLoad()
     QCOMPARE(rows("tbl_master", "subnet_id=1 and device_id=255 and channel=3 and status=0 and room_id=1"), 1);
 
     // Written once: a second leave without a load changes nothing.
-    gDatabase.execSql("update tbl_master set status=4");
+    QVERIFY(gDatabase.execSql("update tbl_master set status=4"));
     go("Edit Room", "1", "0");
     master->findChild<QtMaterialLineEdit *>("lineEditChannel")->setText("9");
     go("Rooms Manager");
@@ -1045,6 +1073,22 @@ void TestRooms::failedSavesChangeNothing()
     QCOMPARE(navigations.size(), before);
     QCOMPARE(rows("tbl_light", "light_id=1 and light_type=0 and light_remark='old' and rgb=0"), 1);
     QCOMPARE(rows("tbl_light"), 1);
+
+    // An air conditioner's form: the row keeps its name, address and state.
+    QVERIFY(gDatabase.execSql("insert into tbl_air_conditioner(air_conditioner_no,air_conditioner_type,remark,"
+                              "subnet_id,device_id,channel,status,room_id) values(0,0,'old',1,2,3,1,1)"));
+    QVERIFY(gDatabase.execSql("create trigger refuse_ac before update on tbl_air_conditioner begin select "
+                              "raise(abort, 'refused'); end"));
+    go("AC Information", "0", "1");
+    field<QtMaterialLineEdit>("AC Information", "lineEditName")->setText("new");
+    field<QtMaterialLineEdit>("AC Information", "lineEditDevice")->setText("9");
+    const int acBefore = navigations.size();
+    toasts.clear();
+    saveOn("AC Information");
+    QCOMPARE(toasts, QStringList{"Save failed!"});
+    QCOMPARE(navigations.size(), acBefore);
+    QCOMPARE(rows("tbl_air_conditioner", "remark='old' and subnet_id=1 and device_id=2 and channel=3 and status=1"), 1);
+    QCOMPARE(rows("tbl_air_conditioner"), 1);
     QCOMPARE(gDatabase.transactionDepth(), 0);
 }
 
