@@ -6,6 +6,7 @@
 #include "core/sqltransaction.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 #include "shell/tilegrid.h"
 
 #include <QCoreApplication>
@@ -20,31 +21,51 @@ void DeviceListTab::refreshList(int ownerId)
 {
     m_ownerId = ownerId;
     m_grid->begin(gScreenWidth);
-
-    const auto addTile = [this](int id, const QString &name, const QString &picture) {
-        ManagerItem *tile = m_grid->addItemTile(m_kind.tileKind, id, name, picture, true);
+    for (const DeviceListEntry &entry : listDevices(ownerId)) {
+        ManagerItem *tile = m_grid->addItemTile(m_kind.tileKind, entry.id, entry.name, entry.picture, true);
         connect(tile, &ManagerItem::signalsEdit, this, &DeviceListTab::slotsEdit);
         connect(tile, &ManagerItem::signalsDelete, this, &DeviceListTab::slotsDelete);
-    };
-    if (m_kind.list) {
-        for (const DeviceListEntry &entry : m_kind.list(ownerId))
-            addTile(entry.id, entry.name, entry.picture);
-    } else {
-        const QString sql = QString::asprintf(m_kind.listSql, ownerId);
-        if (queryHasRecord(sql)) {
-            QStringList names;
-            QStringList pictures;
-            QStringList ids;
-            queryStringList(sql, m_kind.nameColumn, names);
-            if (m_kind.pictureColumn)
-                queryStringList(sql, m_kind.pictureColumn, pictures);
-            queryIntStringList(sql, m_kind.idColumn, ids);
-            for (int i = 0; i < names.size() && i < ids.size() && (!m_kind.pictureColumn || i < pictures.size()); ++i)
-                addTile(ids.at(i).toInt(), names.at(i), m_kind.pictureColumn ? pictures.at(i) : QString());
-        }
     }
     connect(m_grid->addAddTile(), &ManagerItem::signalsEdit, this, &DeviceListTab::slotsEdit);
     m_grid->finish();
+}
+
+QVector<DeviceListEntry> DeviceListTab::listDevices(int ownerId)
+{
+    QVector<DeviceListEntry> entries;
+    const QString sql = QString::asprintf(m_kind.listSql, ownerId);
+    if (queryHasRecord(sql)) {
+        QStringList names;
+        QStringList pictures;
+        QStringList ids;
+        queryStringList(sql, m_kind.nameColumn, names);
+        if (m_kind.pictureColumn)
+            queryStringList(sql, m_kind.pictureColumn, pictures);
+        queryIntStringList(sql, m_kind.idColumn, ids);
+        for (int i = 0; i < names.size() && i < ids.size() && (!m_kind.pictureColumn || i < pictures.size()); ++i)
+            entries.append({ids.at(i).toInt(), names.at(i), m_kind.pictureColumn ? pictures.at(i) : QString()});
+    }
+    return entries;
+}
+
+bool DeviceListTab::removeDevice(int deviceId, int ownerId)
+{
+    SqlTransaction transaction;
+    if (!transaction.isOpen())
+        return false;
+    for (const QString &statement : m_kind.deleteSql) {
+        if (!gDatabase.execSql(QString::asprintf(statement.toUtf8().constData(), deviceId, ownerId)))
+            return false;
+    }
+    if (m_kind.deletePlacement && !m_kind.deletePlacement(deviceId, ownerId, nullptr))
+        return false;
+    return transaction.commit();
+}
+
+int DeviceListTab::countDevices(int ownerId)
+{
+    QStringList counted;
+    return queryIntStringList(QString::asprintf(m_kind.limitSql, ownerId), m_kind.idColumn, counted);
 }
 
 void DeviceListTab::slotsEdit(int type, int id)
@@ -52,11 +73,7 @@ void DeviceListTab::slotsEdit(int type, int id)
     int deviceId = id;
     if (type == AddTile) {
         if (m_kind.limit > 0) {
-            QStringList counted;
-            const int used = m_kind.count ? m_kind.count(m_ownerId)
-                                          : queryIntStringList(QString::asprintf(m_kind.limitSql, m_ownerId),
-                                                               m_kind.idColumn, counted);
-            if (used >= m_kind.limit) {
+            if (countDevices(m_ownerId) >= m_kind.limit) {
                 emit gBroadcastSocket.signalsInformation(tr("Beyond the limit!"));
                 return;
             }
@@ -65,7 +82,7 @@ void DeviceListTab::slotsEdit(int type, int id)
     } else if (type != m_kind.tileKind) {
         return;
     }
-    emit gBroadcastSocket.signalsPageIdChanged(QCoreApplication::translate("DeviceListTab", m_kind.pageId),
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(m_kind.pageId),
                                                QCoreApplication::translate("DeviceListTab", m_kind.pageName),
                                                QString::asprintf("%d", deviceId), QString::asprintf("%d", m_ownerId));
 }
@@ -86,14 +103,7 @@ void DeviceListTab::slotsDelete(int type, int id)
         return;
 
     // A device goes whole or not at all: a light with its placement, a panel with its message history.
-    bool ok = false;
-    {
-        SqlTransaction transaction;
-        ok = transaction.isOpen() && (!m_kind.remove || m_kind.remove(id, m_ownerId));
-        for (const QString &statement : m_kind.deleteSql)
-            ok = ok && gDatabase.execSql(QString::asprintf(statement.toUtf8().constData(), id, m_ownerId));
-        ok = ok && transaction.commit();
-    }
+    const bool ok = removeDevice(id, m_ownerId);
 
     refreshList(m_ownerId);
     if (!ok)

@@ -6,35 +6,28 @@
 // The tabs differ only in one DeviceListKind row; a new tab is a subclass that passes its row:
 //     PageSettingRoomTemplatePanel::PageSettingRoomTemplatePanel(QWidget *parent) : DeviceListTab(row, parent)
 // In every SQL text of a row "%d" stands for the owner id (listing, limit) or for the device id followed by the
-// owner id (deletes).
+// owner id (deletes). A tab whose devices are read and removed by a storage module instead leaves the listing,
+// limit and delete statements out and overrides listDevices, countDevices and removeDevice.
 
 #include "shell/mydialog.h"
 
-#include <QList>
 #include <QStringList>
+#include <QVector>
 
 #include <functional>
 
 class QtMaterialGroupBox;
 class TileGrid;
 
-// One device of a tab's list: its id, name and picture (empty: the picture of its kind).
-struct DeviceListEntry
-{
-    int id = 0;
-    QString name;
-    QString picture;
-};
-
 struct DeviceListKind
 {
     const char *listSql;
     const char *nameColumn;
-    // nullptr: the tiles take the picture of their kind.
+    // nullptr: the tiles take the picture of their kind; a tab with listDevices of its own tells it there.
     const char *pictureColumn;
     const char *idColumn;
     int tileKind;
-    // The editor page: id and shown name (translated in the context "DeviceListTab").
+    // The editor page: its id (a PageId constant) and its shown name (translated in the context "DeviceListTab").
     const char *pageId;
     const char *pageName;
     // The id of a new device of the owner.
@@ -46,12 +39,17 @@ struct DeviceListKind
     QStringList deleteSql;
     // Called with the device id after a delete committed and the grid was rebuilt; may be empty.
     std::function<void(int deviceId)> afterDelete;
-    // Kinds whose statements live in a store module set these instead of the texts above: the owner's devices
-    // (instead of listSql), how many count towards the limit (instead of limitSql), and the first step of a delete,
-    // run in the same transaction before deleteSql.
-    std::function<QList<DeviceListEntry>(int ownerId)> list = nullptr;
-    std::function<int(int ownerId)> count = nullptr;
-    std::function<bool(int deviceId, int ownerId)> remove = nullptr;
+    // Removes the device's 3D placement (device id, owner id) in the delete's transaction, after deleteSql; may
+    // be empty.
+    std::function<bool(int deviceId, int ownerId, QString *error)> deletePlacement = nullptr;
+};
+
+// One device tile: its id, name and picture (empty for the picture of its kind).
+struct DeviceListEntry
+{
+    int id = 0;
+    QString name;
+    QString picture;
 };
 
 class DeviceListTab : public MyDialog
@@ -65,6 +63,14 @@ public:
     void refreshList(int ownerId);
     int ownerId() const { return m_ownerId; }
     TileGrid *grid() const { return m_grid; }
+
+protected:
+    // The owner's devices in tile order; by default read with the row's listing statement.
+    virtual QVector<DeviceListEntry> listDevices(int ownerId);
+    // Removes the device whole or not at all; by default the row's deletes as one transaction.
+    virtual bool removeDevice(int deviceId, int ownerId);
+    // How many of the owner's devices count towards the limit; by default the rows of the row's limit statement.
+    virtual int countDevices(int ownerId);
 
 private slots:
     void slotsEdit(int type, int id);

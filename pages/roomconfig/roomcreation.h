@@ -5,6 +5,7 @@
 
 #include <QSet>
 #include <QString>
+#include <QVector>
 
 // Hands out the lowest ids that no row holds, in order, as the storage's allocators would if each id were
 // inserted before the next is taken; the used ids are read once.
@@ -12,6 +13,7 @@ class IdPool
 {
 public:
     IdPool(const QString &sql, const QString &column, int start);
+    IdPool(const QVector<int> &used, int start);
     int take();
 
 private:

@@ -2,9 +2,12 @@
 
 #include "core/climatestore.h"
 #include "core/globals.h"
+#include "core/placementstore.h"
 #include "core/recordid.h"
+#include "core/sqltransaction.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 
 #include <QCoreApplication>
 
@@ -13,12 +16,20 @@
 namespace {
 
 // The air conditioners or floor heatings of a room as their tab lists them: by number, under their remark.
-QList<DeviceListEntry> climateEntries(int roomId, ClimateKind kind)
+QVector<DeviceListEntry> climateEntries(int roomId, ClimateKind kind)
 {
-    QList<DeviceListEntry> entries;
+    QVector<DeviceListEntry> entries;
     for (const ClimateRow &row : listClimateDevices(roomId, kind))
         entries.append({row.number, row.remark, QString()});
     return entries;
+}
+
+// The device's row, then what the tab's row removes with it (its placement), as one transaction.
+bool removeClimateDevice(int number, int roomId, const std::function<bool(int number, int roomId)> &withIt)
+{
+    SqlTransaction transaction;
+    return transaction.isOpen() && deleteClimateDevice(roomId, number) && withIt(number, roomId) &&
+           transaction.commit();
 }
 
 } // namespace
@@ -31,14 +42,14 @@ const DeviceListKind &PageSettingRoomManagerLighting::kind()
         "icon_name_of_light_on",
         "light_id",
         LightTile,
-        QT_TRANSLATE_NOOP("DeviceListTab", "Light Information"),
+        PageId::LightInformation,
         QT_TRANSLATE_NOOP("DeviceListTab", "Light Information"),
         [](int) { return nextLightId(); },
         nullptr,
         0,
-        {"delete from tbl_light where light_id=%d and room_id=%d",
-         "delete from tbl_3d_view_light where light_id=%d and room_id=%d"},
-        {}};
+        {"delete from tbl_light where light_id=%d and room_id=%d"},
+        {},
+        deleteLightPosition};
     return row;
 }
 
@@ -50,22 +61,19 @@ PageSettingRoomManagerLighting::PageSettingRoomManagerLighting(QWidget *parent) 
 
 const DeviceListKind &PageSettingRoomManagerAC::kind()
 {
-    static const DeviceListKind row{
-        nullptr,
-        nullptr,
-        nullptr,
-        nullptr,
-        AirConditionerTile,
-        QT_TRANSLATE_NOOP("DeviceListTab", "AC Information"),
-        QT_TRANSLATE_NOOP("DeviceListTab", "AC Information"),
-        [](int roomId) { return nextAirConditionerNo(roomId); },
-        nullptr,
-        2,
-        {"delete from tbl_3d_air_conditioner where air_conditioner_no=%d and room_id=%d"},
-        {},
-        [](int roomId) { return climateEntries(roomId, ClimateKind::AirConditioners); },
-        [](int roomId) { return countClimateDevices(roomId, ClimateKind::AirConditioners); },
-        [](int number, int roomId) { return deleteClimateDevice(roomId, number); }};
+    static const DeviceListKind row{nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    AirConditionerTile,
+                                    PageId::ACInformation,
+                                    QT_TRANSLATE_NOOP("DeviceListTab", "AC Information"),
+                                    [](int roomId) { return nextAirConditionerNo(roomId); },
+                                    nullptr,
+                                    2,
+                                    {},
+                                    {},
+                                    deleteClimatePosition};
     return row;
 }
 
@@ -75,6 +83,21 @@ PageSettingRoomManagerAC::PageSettingRoomManagerAC(QWidget *parent) : DeviceList
         setObjectName("PageSettingRoomManagerAC");
 }
 
+QVector<DeviceListEntry> PageSettingRoomManagerAC::listDevices(int roomId)
+{
+    return climateEntries(roomId, ClimateKind::AirConditioners);
+}
+
+bool PageSettingRoomManagerAC::removeDevice(int number, int roomId)
+{
+    return removeClimateDevice(number, roomId, [this](int n, int r) { return DeviceListTab::removeDevice(n, r); });
+}
+
+int PageSettingRoomManagerAC::countDevices(int roomId)
+{
+    return countClimateDevices(roomId, ClimateKind::AirConditioners);
+}
+
 const DeviceListKind &PageSettingRoomManagerFloorHeat::kind()
 {
     static const DeviceListKind row{nullptr,
@@ -82,16 +105,14 @@ const DeviceListKind &PageSettingRoomManagerFloorHeat::kind()
                                     nullptr,
                                     nullptr,
                                     FloorHeatTile,
-                                    QT_TRANSLATE_NOOP("DeviceListTab", "Floor Heat Information"),
+                                    PageId::FloorHeatInformation,
                                     QT_TRANSLATE_NOOP("DeviceListTab", "Floor Heat Information"),
                                     [](int roomId) { return nextExtraAirConditionerNo(roomId); },
                                     nullptr,
                                     2,
-                                    {"delete from tbl_3d_air_conditioner where air_conditioner_no=%d and room_id=%d"},
                                     {},
-                                    [](int roomId) { return climateEntries(roomId, ClimateKind::FloorHeatings); },
-                                    [](int roomId) { return countClimateDevices(roomId, ClimateKind::FloorHeatings); },
-                                    [](int number, int roomId) { return deleteClimateDevice(roomId, number); }};
+                                    {},
+                                    deleteClimatePosition};
     return row;
 }
 
@@ -99,6 +120,21 @@ PageSettingRoomManagerFloorHeat::PageSettingRoomManagerFloorHeat(QWidget *parent
 {
     if (objectName().isEmpty())
         setObjectName("PageSettingRoomManagerFloorHeat");
+}
+
+QVector<DeviceListEntry> PageSettingRoomManagerFloorHeat::listDevices(int roomId)
+{
+    return climateEntries(roomId, ClimateKind::FloorHeatings);
+}
+
+bool PageSettingRoomManagerFloorHeat::removeDevice(int number, int roomId)
+{
+    return removeClimateDevice(number, roomId, [this](int n, int r) { return DeviceListTab::removeDevice(n, r); });
+}
+
+int PageSettingRoomManagerFloorHeat::countDevices(int roomId)
+{
+    return countClimateDevices(roomId, ClimateKind::FloorHeatings);
 }
 
 const DeviceListKind &PageSettingRoomManagerPanel::kind()
@@ -109,7 +145,7 @@ const DeviceListKind &PageSettingRoomManagerPanel::kind()
         nullptr,
         "panel_id",
         PanelTile,
-        QT_TRANSLATE_NOOP("DeviceListTab", "Panel Information"),
+        PageId::PanelInformation,
         QT_TRANSLATE_NOOP("DeviceListTab", "Panel Information"),
         [](int) { return nextPanelId(); },
         nullptr,

@@ -3,6 +3,7 @@
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
 #include "core/queryhelpers.h"
+#include "core/roomstore.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialcanvas.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
@@ -20,8 +21,8 @@ const char *const checkboxOff = ":/myImages/png/icon_checkbox_off.png";
 const char *const checkboxOn = ":/myImages/png/icon_checkbox_on.png";
 } // namespace
 
-PageDeviceOperate::PageDeviceOperate(const QString &id, const QString &name, const Kind &kind, QWidget *parent)
-    : MyDialog(id, name, parent), kind(kind)
+PageDeviceOperate::PageDeviceOperate(const QString &id, const QString &name, const Kind &deviceKind, QWidget *parent)
+    : MyDialog(id, name, parent), kind(deviceKind)
 {
     groupBoxRooms = new QtMaterialGroupBox(QString(), nullptr);
     groupBoxRooms->setObjectName("groupBoxRooms");
@@ -103,11 +104,9 @@ void PageDeviceOperate::loadRooms()
     m_cards.clear();
 
     // The rooms of the project by region, floor and room id; a room gets a card when it has a device of the kind.
-    QSqlQuery rooms =
-        gDatabase.querySql("select room_id from tbl_room order by region_id asc,floor_id asc,room_id asc");
-    while (rooms.next()) {
-        const int roomId = rooms.value(0).toInt();
-        if (kind.hasDeviceIn ? !kind.hasDeviceIn(roomId) : !queryHasRecord(QString::asprintf(kind.hasDevice, roomId)))
+    for (int roomId : roomIdsInOrder()) {
+        if (!(kind.roomHasDevice ? kind.roomHasDevice(roomId)
+                                 : queryHasRecord(QString::asprintf(kind.hasDevice, roomId))))
             continue;
         auto *card = new RoomItem(roomId, kind.mode, nullptr);
         grid->addWidget(card, m_cards.size(), 0);

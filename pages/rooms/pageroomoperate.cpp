@@ -2,6 +2,7 @@
 
 #include "core/climatestore.h"
 #include "core/globals.h"
+#include "core/moodstore.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialtabs.h"
@@ -24,8 +25,8 @@ struct Kind
     QString test;
     MyWidget *page;
     std::function<void(int roomId)> load;
-    // Kinds whose statements live in a store module: whether the room has one, instead of test.
-    bool (*has)(int roomId) = nullptr;
+    // In place of the statement, when the store answers the question.
+    std::function<bool(int roomId)> has = nullptr;
 };
 
 } // namespace
@@ -76,12 +77,11 @@ void PageRoomOperate::slotsPageEnter(QString roomId, QString resetTabs)
             {tr("Floor Heat"), tr(":/myImages/png/edit_room/icon-room-floorheat.png"), QString(), pageFloorHeat,
              [this](int room) { pageFloorHeat->loadRoom(room); },
              [](int room) { return hasClimateDevices(room, ClimateKind::FloorHeatings); }},
-            {tr("Moods"), tr(":/myImages/png/edit_room/icon-room-moods.png"),
-             "select id from tbl_mood where room_id=%1 order by mood_id asc", pageMoods,
-             [this](int room) { pageMoods->loadRoom(room); }},
+            {tr("Moods"), tr(":/myImages/png/edit_room/icon-room-moods.png"), QString(), pageMoods,
+             [this](int room) { pageMoods->loadRoom(room); }, [](int room) { return roomHasMoods(room); }},
         };
         for (const Kind &kind : kinds) {
-            if (kind.has ? !kind.has(m_roomId) : !queryHasRecord(kind.test.arg(m_roomId))) {
+            if (!(kind.has ? kind.has(m_roomId) : queryHasRecord(kind.test.arg(m_roomId)))) {
                 kind.page->hide();
                 continue;
             }

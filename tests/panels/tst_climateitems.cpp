@@ -165,7 +165,7 @@ public:
         qint64 atMs;
     };
 
-    KeyRecorder(quint8 subnet, quint8 device) : subnet(subnet), device(device) { clock.start(); }
+    KeyRecorder(quint8 subnetId, quint8 deviceId) : subnet(subnetId), device(deviceId) { clock.start(); }
     ~KeyRecorder() override { stop(); }
 
     bool startListening()

@@ -90,9 +90,9 @@ void press(DynamicWidget *tile)
 
 struct AddForm
 {
-    AddForm(const QString &region, const QString &floor, const QString &room, bool bulk = false,
-            const QString &number = QString())
-        : region(region), floor(floor), room(room), bulk(bulk), number(number)
+    AddForm(const QString &regionName, const QString &floorName, const QString &roomName, bool inBulk = false,
+            const QString &count = QString())
+        : region(regionName), floor(floorName), room(roomName), bulk(inBulk), number(count)
     {
     }
     QString region;
@@ -132,6 +132,8 @@ private slots:
     void secondAirConditionerIsTheLimit();
     void panelDeleteAnnouncesRemoval();
     void climateDeleteGoesWithItsPlacement();
+    void refusedPlacementDeleteKeepsTheDevice_data();
+    void refusedPlacementDeleteKeepsTheDevice();
 
     void switchesAreWrittenOncePerLoad();
     void occupationDefaultsAndType();
@@ -149,6 +151,7 @@ private slots:
     void numbersUpTo255AreStored();
 
     void moodTabAddsAndDeletes();
+    void moodTabRefusedDeleteKeepsTheMood();
     void failedSavesChangeNothing();
 
 private:
@@ -332,9 +335,9 @@ void TestRooms::incompleteFormsAreRefused()
     QCOMPARE(rows("tbl_region") + rows("tbl_room"), 0);
 
     // The template row gone while the dialog is open: accepted, nothing written.
-    bool cleared = false;
-    RoomAddDlg::setExecHook([&cleared](RoomAddDlg &dialog) {
-        cleared = gDatabase.execSql("delete from tbl_room_template");
+    bool templateDeleted = false;
+    RoomAddDlg::setExecHook([&templateDeleted](RoomAddDlg &dialog) {
+        templateDeleted = gDatabase.execSql("delete from tbl_room_template");
         dialog.findChild<QtMaterialComboBox *>("comboBoxRegion")->setEditText("B");
         dialog.findChild<QtMaterialComboBox *>("comboBoxFloor")->setEditText("3");
         dialog.findChild<QtMaterialLineEdit *>("lineEditRoomName")->setText("301");
@@ -343,7 +346,7 @@ void TestRooms::incompleteFormsAreRefused()
     });
     go("Rooms Manager");
     press(tilesOf(qobject_cast<PageSettingRoomManager *>(page("Rooms Manager"))->grid()).last());
-    QVERIFY(cleared);
+    QVERIFY(templateDeleted);
     QCOMPARE(rows("tbl_region") + rows("tbl_room"), 0);
 }
 
@@ -582,6 +585,47 @@ void TestRooms::climateDeleteGoesWithItsPlacement()
     QCOMPARE(rows("tbl_3d_air_conditioner", "air_conditioner_no=2"), 1);
     QCOMPARE(tilesOf(tab("PageSettingRoomManagerFloorHeat")->grid()).size(), 2);
     QCOMPARE(gDatabase.transactionDepth(), 0);
+}
+
+void TestRooms::refusedPlacementDeleteKeepsTheDevice_data()
+{
+    QTest::addColumn<QString>("tabName");
+    QTest::addColumn<int>("tileKind");
+    QTest::addColumn<QString>("devices");
+    QTest::addColumn<QString>("placements");
+    QTest::newRow("light") << "PageSettingRoomManagerLighting" << int(LightTile) << "tbl_light"
+                           << "tbl_3d_view_light";
+    QTest::newRow("air conditioner") << "PageSettingRoomManagerAC" << int(AirConditionerTile) << "tbl_air_conditioner"
+                                     << "tbl_3d_air_conditioner";
+    QTest::newRow("floor heating") << "PageSettingRoomManagerFloorHeat" << int(FloorHeatTile) << "tbl_air_conditioner"
+                                   << "tbl_3d_air_conditioner";
+}
+
+void TestRooms::refusedPlacementDeleteKeepsTheDevice()
+{
+    QFETCH(QString, tabName);
+    QFETCH(int, tileKind);
+    QFETCH(QString, devices);
+    QFETCH(QString, placements);
+    addRoom(1);
+    QVERIFY(gDatabase.execSql("insert into tbl_light(light_id,light_remark,rgb,room_id) values(1,'a',0,1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_air_conditioner(air_conditioner_no,remark,room_id) values"
+                              "(1,'ac',1),(2,'fh',1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_3d_view_light(light_id,room_id) values(1,1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_3d_air_conditioner(air_conditioner_no,room_id) values(1,1),(2,1)"));
+    QVERIFY(gDatabase.execSql(QString("create trigger refuse before delete on %1 "
+                                      "begin select raise(abort, 'refused'); end")
+                                  .arg(placements)));
+    go("Edit Room", "1", "1");
+    const QList<ManagerItem *> tiles = tilesOf(tab(tabName)->grid());
+    QCOMPARE(tiles.size(), 2); // the device and the add tile
+    const int devicesBefore = rows(devices);
+    const int placementsBefore = rows(placements);
+    emit tiles.at(0)->signalsDelete(tileKind, tiles.at(0)->id());
+    // The device and its placement go together or not at all.
+    QCOMPARE(rows(devices), devicesBefore);
+    QCOMPARE(rows(placements), placementsBefore);
+    QCOMPARE(tilesOf(tab(tabName)->grid()).size(), 2);
 }
 
 void TestRooms::switchesAreWrittenOncePerLoad()
@@ -1041,6 +1085,36 @@ void TestRooms::moodTabAddsAndDeletes()
     QCOMPARE(tilesOf(moods->grid()).size(), 2);
 }
 
+void TestRooms::moodTabRefusedDeleteKeepsTheMood()
+{
+    addRoom(1);
+    QVERIFY(gDatabase.execSql("insert into tbl_mood(mood_id,mood_name,mood_icon_name,room_id) values"
+                              "(2,'b','moods_1',1),(4,'c','photo_Mood_4',1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_mood_light_status(mood_id,room_id) values(4,1),(2,1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_mood_command(mood_id,room_id) values(4,1)"));
+    const QString picture = home.path() + "/database/Home/photo_Mood_4.png";
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QVERIFY(image.save(picture));
+    // The store refuses the last of the mood's deletions.
+    QVERIFY(gDatabase.execSql("create trigger refuse before delete on tbl_mood_command begin select raise(abort, "
+                              "'refused'); end"));
+    go("Edit Room", "1", "1");
+    auto *moods = page("Edit Room")->findChild<PageSettingRoomManagerMoods *>("PageSettingRoomManagerMoods");
+    const QList<ManagerItem *> tiles = tilesOf(moods->grid());
+    QCOMPARE(tiles.size(), 3);
+
+    emit tiles.at(1)->signalsDelete(MoodTile, 4);
+    QCOMPARE(toasts, QStringList{"Delete failed!"});
+    QCOMPARE(rows("tbl_mood"), 2);
+    QCOMPARE(rows("tbl_mood_light_status"), 2);
+    QCOMPARE(rows("tbl_mood_command"), 1);
+    QVERIFY(QFile::exists(picture));
+    const QList<ManagerItem *> after = tilesOf(moods->grid());
+    QCOMPARE(after.size(), 3);
+    QCOMPARE(after.at(1)->id(), 4);
+}
+
 void TestRooms::failedSavesChangeNothing()
 {
     // The store refuses the last step of each save.
@@ -1090,6 +1164,18 @@ void TestRooms::failedSavesChangeNothing()
     QCOMPARE(rows("tbl_air_conditioner", "remark='old' and subnet_id=1 and device_id=2 and channel=3 and status=1"), 1);
     QCOMPARE(rows("tbl_air_conditioner"), 1);
     QCOMPARE(gDatabase.transactionDepth(), 0);
+
+    // The room editor's name and picture, saved when it is left: the page is left, the failure shown, the row kept.
+    QVERIFY(gDatabase.execSql("create trigger refuse_room before update on tbl_room begin select raise(abort, "
+                              "'refused'); end"));
+    toasts.clear();
+    go("Edit Room", "1", "1");
+    field<QtMaterialLineEdit>("Edit Room", "lineEditName")->setText("Renamed");
+    go("Rooms Manager");
+    QCOMPARE(toasts, QStringList{"Save failed!"});
+    QVERIFY(page("Rooms Manager")->isVisible());
+    QCOMPARE(textOf("select * from tbl_room where room_id=1", "room_name"), QString("R1"));
+    QCOMPARE(textOf("select * from tbl_room where room_id=1", "icon_name"), QString("room_2"));
 }
 
 QTEST_MAIN(TestRooms)
