@@ -31,24 +31,6 @@ const PositionTable climateTable = {
     "delete from tbl_3d_air_conditioner where air_conditioner_no=%d and room_id=%d",
 };
 
-bool run(const QString &sql, QString *error)
-{
-    if (gDatabase.execSql(sql))
-        return true;
-    if (error)
-        *error = gDatabase.lastErrorText();
-    return false;
-}
-
-bool run(const QString &sql, const QVariantList &values, QString *error)
-{
-    if (gDatabase.execSql(sql, values))
-        return true;
-    if (error)
-        *error = gDatabase.lastErrorText();
-    return false;
-}
-
 // The first row of a query of only numbers into query; false (error set) when the statement failed.
 bool select(const QString &sql, QSqlQuery &query, QString *error)
 {
@@ -72,17 +54,17 @@ bool loadPosition(const PositionTable &table, int key, int roomId, QPoint &posit
         return true;
     }
     query.finish();
-    return run(QString::asprintf(table.defaultRow, key, 0, 0, roomId), error);
+    return execStatement(QString::asprintf(table.defaultRow, key, 0, 0, roomId), {}, error);
 }
 
 bool savePosition(const PositionTable &table, int key, int roomId, const QPoint &position, QString *error)
 {
-    return run(QString::asprintf(table.store, position.x(), position.y(), key, roomId), error);
+    return execStatement(QString::asprintf(table.store, position.x(), position.y(), key, roomId), {}, error);
 }
 
 bool deletePosition(const PositionTable &table, int key, int roomId, QString *error)
 {
-    return run(QString::asprintf(table.remove, key, roomId), error);
+    return execStatement(QString::asprintf(table.remove, key, roomId), {}, error);
 }
 
 const char *const pictureSql = "select icon_name from tbl_3d_view_manager where room_id=%d";
@@ -105,7 +87,7 @@ bool loadRoomPicture(int roomId, const QString &defaultName, QString &iconName, 
         return true;
     }
     query.finish();
-    if (!run("insert into tbl_3d_view_manager(icon_name,room_id) values(?,?)", {defaultName, roomId}, error))
+    if (!execStatement("insert into tbl_3d_view_manager(icon_name,room_id) values(?,?)", {defaultName, roomId}, error))
         return false;
     iconName = defaultName;
     return true;
@@ -113,7 +95,7 @@ bool loadRoomPicture(int roomId, const QString &defaultName, QString &iconName, 
 
 bool saveRoomPicture(int roomId, const QString &iconName, QString *error)
 {
-    return run("update tbl_3d_view_manager set icon_name=? where room_id=?", {iconName, roomId}, error);
+    return execStatement("update tbl_3d_view_manager set icon_name=? where room_id=?", {iconName, roomId}, error);
 }
 
 bool loadLightPosition(int lightId, int roomId, QPoint &position, QString *error)

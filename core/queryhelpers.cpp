@@ -8,9 +8,7 @@
 #include <cmath>
 #include <cstring>
 
-namespace {
-
-int toInt(const QVariant &value)
+int queryValueInt(const QVariant &value)
 {
     if (value.isNull())
         return 0;
@@ -18,8 +16,6 @@ int toInt(const QVariant &value)
         return value.toString().toInt(nullptr, 10);
     return value.toInt();
 }
-
-} // namespace
 
 // A column the result does not have reads as an empty value, without the SQL module's warning.
 QVariant queryColumnValue(const QSqlQuery &query, const QString &column)
@@ -30,12 +26,29 @@ QVariant queryColumnValue(const QSqlQuery &query, const QString &column)
 
 int queryColumnInt(const QSqlQuery &query, const QString &column)
 {
-    return toInt(queryColumnValue(query, column));
+    return queryValueInt(queryColumnValue(query, column));
 }
 
 QString queryColumnText(const QSqlQuery &query, const QString &column)
 {
     return queryColumnValue(query, column).toString();
+}
+
+QSqlQuery queryRows(const QString &sql, const QVariantList &values, QString *error)
+{
+    QSqlQuery query = gDatabase.querySql(sql, values);
+    if (error && !query.isActive())
+        *error = gDatabase.lastErrorText();
+    return query;
+}
+
+bool execStatement(const QString &sql, const QVariantList &values, QString *error)
+{
+    if (gDatabase.execSql(sql, values))
+        return true;
+    if (error)
+        *error = gDatabase.lastErrorText();
+    return false;
 }
 
 namespace {
@@ -74,7 +87,7 @@ bool stringValue(const QString &sql, const QVariantList *values, const QString &
 int intValue(const QString &sql, const QVariantList *values, const QString &column, QString *error)
 {
     QSqlQuery query = run(sql, values, error);
-    const int result = query.next() ? toInt(queryColumnValue(query, column)) : 0;
+    const int result = query.next() ? queryValueInt(queryColumnValue(query, column)) : 0;
     query.finish();
     return result;
 }
@@ -94,7 +107,7 @@ int stringList(const QString &sql, const QVariantList *bindValues, const QString
     QSqlQuery query = run(sql, bindValues, error);
     while (query.next()) {
         const QVariant value = queryColumnValue(query, column);
-        values.append(asInt ? QString::number(toInt(value)) : value.toString());
+        values.append(asInt ? QString::number(queryValueInt(value)) : value.toString());
     }
     query.finish();
     return values.size();

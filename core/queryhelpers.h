@@ -46,6 +46,14 @@ int queryIntStringList(const QString &sql, const QString &column, QStringList &v
 int queryIntStringList(const QString &sql, const QVariantList &bindValues, const QString &column, QStringList &values,
                        QString *error = nullptr);
 
+// For the storage modules: a statement with its values bound, run once. queryRows hands back the rows (an
+// inactive query without rows when the statement failed); execStatement answers whether it succeeded. Both set
+// error to the reason of a failure.
+QSqlQuery queryRows(const QString &sql, const QVariantList &values, QString *error = nullptr);
+[[nodiscard]] bool execStatement(const QString &sql, const QVariantList &values, QString *error = nullptr);
+// A stored value as an integer: NULL and text that is not a decimal integer give 0.
+int queryValueInt(const QVariant &value);
+
 // One column of the row a query stands on, read by name with the rules above: a missing column is empty, and as
 // an integer NULL and text that is not a decimal integer give 0. For loops over the rows of a `select *`.
 QVariant queryColumnValue(const QSqlQuery &query, const QString &column);

@@ -9,34 +9,6 @@
 
 namespace {
 
-// Runs a read; a failed statement sets error and comes back inactive, so it reads as no rows.
-QSqlQuery read(const QString &sql, const QVariantList &values, QString *error)
-{
-    QSqlQuery query = gDatabase.querySql(sql, values);
-    if (error && !query.isActive())
-        *error = gDatabase.lastErrorText();
-    return query;
-}
-
-bool write(const QString &sql, const QVariantList &values, QString *error)
-{
-    if (gDatabase.execSql(sql, values))
-        return true;
-    if (error)
-        *error = gDatabase.lastErrorText();
-    return false;
-}
-
-// As queryColumnInt: NULL and text that is not a decimal integer read as 0.
-int toInt(const QVariant &value)
-{
-    if (value.isNull())
-        return 0;
-    if (value.userType() == QMetaType::QString)
-        return value.toString().toInt(nullptr, 10);
-    return value.toInt();
-}
-
 // Reads the rows of a `select *` on tbl_room, the columns looked up once for all rows (a project may have
 // thousands of rooms); a missing column reads as empty.
 class RoomReader
@@ -52,12 +24,12 @@ public:
     RoomRow row(const QSqlQuery &query) const
     {
         RoomRow room;
-        room.roomId = toInt(value(query, 0));
+        room.roomId = queryValueInt(value(query, 0));
         room.name = value(query, 1).toString();
         room.iconName = value(query, 2).toString();
-        room.floorId = toInt(value(query, 3));
-        room.regionId = toInt(value(query, 4));
-        room.templateId = toInt(value(query, 5));
+        room.floorId = queryValueInt(value(query, 3));
+        room.regionId = queryValueInt(value(query, 4));
+        room.templateId = queryValueInt(value(query, 5));
         return room;
     }
 
@@ -77,17 +49,17 @@ private:
 QVector<int> ids(const QString &sql, const QVariantList &values, QString *error)
 {
     QVector<int> list;
-    QSqlQuery query = read(sql, values, error);
+    QSqlQuery query = queryRows(sql, values, error);
     const int column = query.record().indexOf("room_id");
     while (query.next())
-        list.append(column < 0 ? 0 : toInt(query.value(column)));
+        list.append(column < 0 ? 0 : queryValueInt(query.value(column)));
     return list;
 }
 
 QStringList names(const QString &sql, const QVariantList &values, const QString &column, QString *error)
 {
     QStringList list;
-    QSqlQuery query = read(sql, values, error);
+    QSqlQuery query = queryRows(sql, values, error);
     while (query.next())
         list.append(queryColumnText(query, column));
     return list;
@@ -95,7 +67,7 @@ QStringList names(const QString &sql, const QVariantList &values, const QString 
 
 bool firstText(const QString &sql, const QVariantList &values, const QString &column, QString &text, QString *error)
 {
-    QSqlQuery query = read(sql, values, error);
+    QSqlQuery query = queryRows(sql, values, error);
     if (!query.next())
         return false;
     text = queryColumnText(query, column);
@@ -104,7 +76,7 @@ bool firstText(const QString &sql, const QVariantList &values, const QString &co
 
 bool firstInt(const QString &sql, const QVariantList &values, const QString &column, int &value, QString *error)
 {
-    QSqlQuery query = read(sql, values, error);
+    QSqlQuery query = queryRows(sql, values, error);
     if (!query.next())
         return false;
     value = queryColumnInt(query, column);
@@ -118,7 +90,7 @@ const char *const inOrder = "select * from tbl_room order by region_id asc,floor
 QVector<RoomRow> roomsInOrder(QString *error)
 {
     QVector<RoomRow> rooms;
-    QSqlQuery query = read(inOrder, {}, error);
+    QSqlQuery query = queryRows(inOrder, {}, error);
     const RoomReader reader(query);
     while (query.next())
         rooms.append(reader.row(query));
@@ -142,7 +114,7 @@ QVector<int> roomIdsOfTemplate(int templateId, QString *error)
 
 bool readRoom(int roomId, RoomRow &room, QString *error)
 {
-    QSqlQuery query = read("select * from tbl_room where room_id=?", {roomId}, error);
+    QSqlQuery query = queryRows("select * from tbl_room where room_id=?", {roomId}, error);
     if (!query.next())
         return false;
     room = RoomReader(query).row(query);
@@ -151,20 +123,21 @@ bool readRoom(int roomId, RoomRow &room, QString *error)
 
 bool addRoom(const RoomRow &room, QString *error)
 {
-    return write("insert into tbl_room(room_name,icon_name,room_id,floor_id,region_id,room_template_id) "
-                 "values(?,?,?,?,?,?)",
-                 {room.name, room.iconName, room.roomId, room.floorId, room.regionId, room.templateId}, error);
+    return execStatement("insert into tbl_room(room_name,icon_name,room_id,floor_id,region_id,room_template_id) "
+                         "values(?,?,?,?,?,?)",
+                         {room.name, room.iconName, room.roomId, room.floorId, room.regionId, room.templateId}, error);
 }
 
 bool saveRoomNameAndPicture(int roomId, const QString &name, const QString &iconName, QString *error)
 {
-    return write("update tbl_room set room_name=?,icon_name=? where room_id=?", {name, iconName, roomId}, error);
+    return execStatement("update tbl_room set room_name=?,icon_name=? where room_id=?", {name, iconName, roomId},
+                         error);
 }
 
 QVector<RegionRow> regions(QString *error)
 {
     QVector<RegionRow> list;
-    QSqlQuery query = read("select region_id,region_name from tbl_region", {}, error);
+    QSqlQuery query = queryRows("select region_id,region_name from tbl_region", {}, error);
     while (query.next())
         list.append({queryColumnInt(query, "region_id"), queryColumnText(query, "region_name")});
     return list;
@@ -173,7 +146,7 @@ QVector<RegionRow> regions(QString *error)
 QVector<FloorRow> floors(QString *error)
 {
     QVector<FloorRow> list;
-    QSqlQuery query = read("select region_id,floor_id,floor_name from tbl_floor", {}, error);
+    QSqlQuery query = queryRows("select region_id,floor_id,floor_name from tbl_floor", {}, error);
     while (query.next())
         list.append({queryColumnInt(query, "region_id"), queryColumnInt(query, "floor_id"),
                      queryColumnText(query, "floor_name")});
@@ -219,11 +192,11 @@ bool findFloor(const QString &name, int regionId, int &floorId, QString *error)
 
 bool addRegion(const QString &name, int regionId, QString *error)
 {
-    return write("insert into tbl_region(region_name,region_id) values(?,?)", {name, regionId}, error);
+    return execStatement("insert into tbl_region(region_name,region_id) values(?,?)", {name, regionId}, error);
 }
 
 bool addFloor(const QString &name, int floorId, int regionId, QString *error)
 {
-    return write("insert into tbl_floor(floor_name,floor_id,region_id) values(?,?,?)", {name, floorId, regionId},
-                 error);
+    return execStatement("insert into tbl_floor(floor_name,floor_id,region_id) values(?,?,?)",
+                         {name, floorId, regionId}, error);
 }

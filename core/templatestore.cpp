@@ -12,24 +12,6 @@
 
 namespace {
 
-// Runs a read; a failed statement sets error and comes back inactive, so it reads as no rows.
-QSqlQuery read(const QString &sql, const QVariantList &values, QString *error)
-{
-    QSqlQuery query = gDatabase.querySql(sql, values);
-    if (error && !query.isActive())
-        *error = gDatabase.lastErrorText();
-    return query;
-}
-
-bool write(const QString &sql, const QVariantList &values, QString *error)
-{
-    if (gDatabase.execSql(sql, values))
-        return true;
-    if (error)
-        *error = gDatabase.lastErrorText();
-    return false;
-}
-
 bool fail(QString *error)
 {
     if (error)
@@ -59,7 +41,7 @@ TemplatePanelRow panelOf(const QSqlQuery &query)
 QVector<RoomTemplateRow> roomTemplates(QString *error)
 {
     QVector<RoomTemplateRow> list;
-    QSqlQuery query = read("select * from tbl_room_template order by room_template_id asc", {}, error);
+    QSqlQuery query = queryRows("select * from tbl_room_template order by room_template_id asc", {}, error);
     while (query.next())
         list.append(templateOf(query));
     return list;
@@ -72,7 +54,7 @@ bool hasRoomTemplate(QString *error)
 
 bool readRoomTemplate(int templateId, RoomTemplateRow &row, QString *error)
 {
-    QSqlQuery query = read("select * from tbl_room_template where room_template_id=?", {templateId}, error);
+    QSqlQuery query = queryRows("select * from tbl_room_template where room_template_id=?", {templateId}, error);
     if (!query.next())
         return false;
     row = templateOf(query);
@@ -82,9 +64,9 @@ bool readRoomTemplate(int templateId, RoomTemplateRow &row, QString *error)
 bool addRoomTemplate(const QString &name, int *templateId, QString *error)
 {
     const int id = nextRoomTemplateId();
-    if (!write("insert into tbl_room_template(room_template_name,room_template_icon_name,room_template_id) "
-               "values(?,?,?)",
-               {name, QString("room_1"), id}, error))
+    if (!execStatement("insert into tbl_room_template(room_template_name,room_template_icon_name,room_template_id) "
+                       "values(?,?,?)",
+                       {name, QString("room_1"), id}, error))
         return false;
     if (templateId)
         *templateId = id;
@@ -93,9 +75,9 @@ bool addRoomTemplate(const QString &name, int *templateId, QString *error)
 
 bool saveRoomTemplateNameAndPicture(int templateId, const QString &name, const QString &iconName, QString *error)
 {
-    return write("update tbl_room_template set room_template_name=?,room_template_icon_name=? where "
-                 "room_template_id=?",
-                 {name, iconName, templateId}, error);
+    return execStatement("update tbl_room_template set room_template_name=?,room_template_icon_name=? where "
+                         "room_template_id=?",
+                         {name, iconName, templateId}, error);
 }
 
 bool deleteRoomTemplate(int templateId, QString *error)
@@ -114,9 +96,9 @@ bool deleteRoomTemplate(int templateId, QString *error)
         if (!deleteRoom(roomId))
             return fail(error);
     }
-    if (!write("delete from tbl_template_light where room_template_id=?", {templateId}, error) ||
-        !write("delete from tbl_template_panel where room_template_id=?", {templateId}, error) ||
-        !write("delete from tbl_room_template where room_template_id=?", {templateId}, error))
+    if (!execStatement("delete from tbl_template_light where room_template_id=?", {templateId}, error) ||
+        !execStatement("delete from tbl_template_panel where room_template_id=?", {templateId}, error) ||
+        !execStatement("delete from tbl_room_template where room_template_id=?", {templateId}, error))
         return false;
     // The picture goes whether or not the template showed it, and only once its rooms and rows are gone for good.
     gDatabase.afterCommit([templateId] { deleteProjectPicture(QString("photo_Template_%1").arg(templateId)); });
@@ -128,8 +110,9 @@ bool deleteRoomTemplate(int templateId, QString *error)
 QVector<TemplateLightRow> templateLights(int templateId, QString *error)
 {
     QVector<TemplateLightRow> list;
-    QSqlQuery query = read("select * from tbl_template_light where room_template_id=? order by template_light_id asc",
-                           {templateId}, error);
+    QSqlQuery query =
+        queryRows("select * from tbl_template_light where room_template_id=? order by template_light_id asc",
+                  {templateId}, error);
     while (query.next())
         list.append(lightOf(query));
     return list;
@@ -137,8 +120,8 @@ QVector<TemplateLightRow> templateLights(int templateId, QString *error)
 
 bool readTemplateLight(int templateId, int templateLightId, TemplateLightRow &row, QString *error)
 {
-    QSqlQuery query = read("select * from tbl_template_light where template_light_id=? and room_template_id=?",
-                           {templateLightId, templateId}, error);
+    QSqlQuery query = queryRows("select * from tbl_template_light where template_light_id=? and room_template_id=?",
+                                {templateLightId, templateId}, error);
     if (!query.next())
         return false;
     row = lightOf(query);
@@ -147,29 +130,30 @@ bool readTemplateLight(int templateId, int templateLightId, TemplateLightRow &ro
 
 bool addTemplateLight(int templateId, const TemplateLightRow &row, QString *error)
 {
-    return write("insert into tbl_template_light(template_light_id,light_type,light_remark,icon_name,"
-                 "room_template_id) values(?,?,?,?,?)",
-                 {row.templateLightId, row.type, row.remark, row.iconName, templateId}, error);
+    return execStatement("insert into tbl_template_light(template_light_id,light_type,light_remark,icon_name,"
+                         "room_template_id) values(?,?,?,?,?)",
+                         {row.templateLightId, row.type, row.remark, row.iconName, templateId}, error);
 }
 
 bool updateTemplateLight(int templateId, const TemplateLightRow &row, QString *error)
 {
-    return write("update tbl_template_light set light_type=?,light_remark=?,icon_name=? where "
-                 "room_template_id=? and template_light_id=?",
-                 {row.type, row.remark, row.iconName, templateId, row.templateLightId}, error);
+    return execStatement("update tbl_template_light set light_type=?,light_remark=?,icon_name=? where "
+                         "room_template_id=? and template_light_id=?",
+                         {row.type, row.remark, row.iconName, templateId, row.templateLightId}, error);
 }
 
 bool deleteTemplateLight(int templateId, int templateLightId, QString *error)
 {
-    return write("delete from tbl_template_light where template_light_id=? and room_template_id=?",
-                 {templateLightId, templateId}, error);
+    return execStatement("delete from tbl_template_light where template_light_id=? and room_template_id=?",
+                         {templateLightId, templateId}, error);
 }
 
 QVector<TemplatePanelRow> templatePanels(int templateId, QString *error)
 {
     QVector<TemplatePanelRow> list;
-    QSqlQuery query = read("select * from tbl_template_panel where room_template_id=? order by template_panel_id asc",
-                           {templateId}, error);
+    QSqlQuery query =
+        queryRows("select * from tbl_template_panel where room_template_id=? order by template_panel_id asc",
+                  {templateId}, error);
     while (query.next())
         list.append(panelOf(query));
     return list;
@@ -177,8 +161,8 @@ QVector<TemplatePanelRow> templatePanels(int templateId, QString *error)
 
 bool readTemplatePanel(int templateId, int templatePanelId, TemplatePanelRow &row, QString *error)
 {
-    QSqlQuery query = read("select * from tbl_template_panel where room_template_id=? and template_panel_id=?",
-                           {templateId, templatePanelId}, error);
+    QSqlQuery query = queryRows("select * from tbl_template_panel where room_template_id=? and template_panel_id=?",
+                                {templateId, templatePanelId}, error);
     if (!query.next())
         return false;
     row = panelOf(query);
@@ -187,18 +171,20 @@ bool readTemplatePanel(int templateId, int templatePanelId, TemplatePanelRow &ro
 
 bool addTemplatePanel(int templateId, const TemplatePanelRow &row, QString *error)
 {
-    return write("insert into tbl_template_panel(template_panel_id,panel_remark,room_template_id) values(?,?,?)",
-                 {row.templatePanelId, row.remark, templateId}, error);
+    return execStatement(
+        "insert into tbl_template_panel(template_panel_id,panel_remark,room_template_id) values(?,?,?)",
+        {row.templatePanelId, row.remark, templateId}, error);
 }
 
 bool updateTemplatePanel(int templateId, const TemplatePanelRow &row, QString *error)
 {
-    return write("update tbl_template_panel set panel_remark=? where room_template_id=? and template_panel_id=?",
-                 {row.remark, templateId, row.templatePanelId}, error);
+    return execStatement(
+        "update tbl_template_panel set panel_remark=? where room_template_id=? and template_panel_id=?",
+        {row.remark, templateId, row.templatePanelId}, error);
 }
 
 bool deleteTemplatePanel(int templateId, int templatePanelId, QString *error)
 {
-    return write("delete from tbl_template_panel where template_panel_id=? and room_template_id=?",
-                 {templatePanelId, templateId}, error);
+    return execStatement("delete from tbl_template_panel where template_panel_id=? and room_template_id=?",
+                         {templatePanelId, templateId}, error);
 }
