@@ -1,34 +1,15 @@
 #include "core/climatestore.h"
 
-#include "core/cppsqlite3db.h"
-#include "core/globals.h"
 #include "core/queryhelpers.h"
 
 #include <QSqlQuery>
 
 namespace {
 
-// The statement failed: its reason, for a caller that asked.
-bool failed(QString *error)
-{
-    if (error)
-        *error = gDatabase.lastErrorText();
-    return false;
-}
-
-bool stored(bool ok, QString *error)
-{
-    return ok || failed(error);
-}
-
 QList<ClimateRow> readRows(const QString &sql, QString *error)
 {
     QList<ClimateRow> rows;
-    QSqlQuery query = gDatabase.querySql(sql);
-    if (!query.isActive()) {
-        failed(error);
-        return rows;
-    }
+    QSqlQuery query = queryRows(sql, {}, error);
     while (query.next())
         rows.append(climateRowFromQuery(query));
     query.finish();
@@ -143,10 +124,8 @@ int countClimateDevices(int roomId, ClimateKind kind, QString *error)
 
 bool findClimateDevice(int roomId, int number, ClimateRow &row, QString *error)
 {
-    QSqlQuery query = gDatabase.querySql("select * from tbl_air_conditioner where room_id=? and air_conditioner_no=?",
-                                         {roomId, number});
-    if (!query.isActive())
-        return failed(error);
+    QSqlQuery query = queryRows("select * from tbl_air_conditioner where room_id=? and air_conditioner_no=?",
+                                {roomId, number}, error);
     const bool found = query.next();
     if (found)
         row = climateRowFromQuery(query);
@@ -164,76 +143,65 @@ bool saveClimateDevice(bool exists, int roomId, int number, int type, const QStr
                        int channel, int hideRoomTemperature, QString *error)
 {
     if (exists)
-        return stored(
-            gDatabase.execSql(
-                "update tbl_air_conditioner set air_conditioner_type=?,remark=?,subnet_id=?,device_id=?,channel=?,"
-                "status=0,mode=0,speed=0,current_temperature=0,current_cool_temperature=0,current_heat_temperature=0,"
-                "current_auto_temperature=0,current_dry_temperature=0,temperature_unit=0,function='',high_limit='',"
-                "low_limit='',room_temperature=0,room_temperature_type=?,original_type=0,version='' where room_id=? "
-                "and air_conditioner_no=?",
-                {type, name, subnet, device, channel, hideRoomTemperature, roomId, number}),
-            error);
-    return stored(
-        gDatabase.execSql(
-            "insert into tbl_air_conditioner(air_conditioner_no,air_conditioner_type,remark,subnet_id,device_id,"
-            "channel,status,mode,speed,current_temperature,current_cool_temperature,current_heat_temperature,"
-            "current_auto_temperature,current_dry_temperature,temperature_unit,function,high_limit,low_limit,"
-            "room_temperature,room_temperature_type,original_type,version,room_id) "
-            "values(?,?,?,?,?,?,0,0,0,0,0,0,0,0,0,'','','',0,?,0,'',?)",
-            {number, type, name, subnet, device, channel, hideRoomTemperature, roomId}),
-        error);
+        return execStatement(
+            "update tbl_air_conditioner set air_conditioner_type=?,remark=?,subnet_id=?,device_id=?,channel=?,"
+            "status=0,mode=0,speed=0,current_temperature=0,current_cool_temperature=0,current_heat_temperature=0,"
+            "current_auto_temperature=0,current_dry_temperature=0,temperature_unit=0,function='',high_limit='',"
+            "low_limit='',room_temperature=0,room_temperature_type=?,original_type=0,version='' where room_id=? and "
+            "air_conditioner_no=?",
+            {type, name, subnet, device, channel, hideRoomTemperature, roomId, number}, error);
+    return execStatement(
+        "insert into tbl_air_conditioner(air_conditioner_no,air_conditioner_type,remark,subnet_id,device_id,channel,"
+        "status,mode,speed,current_temperature,current_cool_temperature,current_heat_temperature,"
+        "current_auto_temperature,current_dry_temperature,temperature_unit,function,high_limit,low_limit,"
+        "room_temperature,room_temperature_type,original_type,version,room_id) "
+        "values(?,?,?,?,?,?,0,0,0,0,0,0,0,0,0,'','','',0,?,0,'',?)",
+        {number, type, name, subnet, device, channel, hideRoomTemperature, roomId}, error);
 }
 
 bool deleteClimateDevice(int roomId, int number, QString *error)
 {
-    return stored(gDatabase.execSql(QString::asprintf(
-                      "delete from tbl_air_conditioner where air_conditioner_no=%d and room_id=%d", number, roomId)),
-                  error);
+    return execStatement(
+        QString::asprintf("delete from tbl_air_conditioner where air_conditioner_no=%d and room_id=%d", number, roomId),
+        {}, error);
 }
 
 bool storeClimateDeviceInfo(int roomId, int number, int originalType, const QString &version, QString *error)
 {
     // The version comes from the device: bound, so any character it holds is stored as it came.
-    return stored(gDatabase.execSql("update tbl_air_conditioner set original_type=?,version=? where "
-                                    "air_conditioner_no=? and room_id=?",
-                                    {originalType, version, number, roomId}),
-                  error);
+    return execStatement("update tbl_air_conditioner set original_type=?,version=? where air_conditioner_no=? and "
+                         "room_id=?",
+                         {originalType, version, number, roomId}, error);
 }
 
 bool storeClimateLimits(int roomId, int number, const QString &lowLimit, const QString &highLimit, QString *error)
 {
-    return stored(
-        gDatabase.execSql("update tbl_air_conditioner set low_limit=?,high_limit=? where air_conditioner_no=? and "
-                          "room_id=?",
-                          {lowLimit, highLimit, number, roomId}),
-        error);
+    return execStatement("update tbl_air_conditioner set low_limit=?,high_limit=? where air_conditioner_no=? and "
+                         "room_id=?",
+                         {lowLimit, highLimit, number, roomId}, error);
 }
 
 bool storeClimateValue(int roomId, int number, ClimateColumn column, int value, QString *error)
 {
-    return stored(gDatabase.execSql(QStringLiteral("update tbl_air_conditioner set %1=? where air_conditioner_no=? "
-                                                   "and room_id=?")
-                                        .arg(QLatin1String(columnName(column))),
-                                    {value, number, roomId}),
-                  error);
+    return execStatement(QStringLiteral("update tbl_air_conditioner set %1=? where air_conditioner_no=? and room_id=?")
+                             .arg(QLatin1String(columnName(column))),
+                         {value, number, roomId}, error);
 }
 
 bool storeAirConditionerState(int roomId, int number, const AirConditionerState &state, QString *error)
 {
-    return stored(gDatabase.execSql("update tbl_air_conditioner set status=?,current_cool_temperature=?,mode=?,"
-                                    "speed=?,room_temperature=?,current_heat_temperature=?,"
-                                    "current_auto_temperature=?,current_dry_temperature=? where "
-                                    "air_conditioner_no=? and room_id=?",
-                                    {state.status, state.coolSetPoint, state.mode, state.speed, state.roomTemperature,
-                                     state.heatSetPoint, state.autoSetPoint, state.drySetPoint, number, roomId}),
-                  error);
+    return execStatement("update tbl_air_conditioner set status=?,current_cool_temperature=?,mode=?,speed=?,"
+                         "room_temperature=?,current_heat_temperature=?,current_auto_temperature=?,"
+                         "current_dry_temperature=? where air_conditioner_no=? and room_id=?",
+                         {state.status, state.coolSetPoint, state.mode, state.speed, state.roomTemperature,
+                          state.heatSetPoint, state.autoSetPoint, state.drySetPoint, number, roomId},
+                         error);
 }
 
 bool storeFloorHeatingState(int roomId, int number, int temperatureUnit, int roomTemperature, int status, int setPoint,
                             QString *error)
 {
-    return stored(gDatabase.execSql("update tbl_air_conditioner set temperature_unit=?,room_temperature=?,status=?,"
-                                    "current_temperature=? where air_conditioner_no=? and room_id=?",
-                                    {temperatureUnit, roomTemperature, status, setPoint, number, roomId}),
-                  error);
+    return execStatement("update tbl_air_conditioner set temperature_unit=?,room_temperature=?,status=?,"
+                         "current_temperature=? where air_conditioner_no=? and room_id=?",
+                         {temperatureUnit, roomTemperature, status, setPoint, number, roomId}, error);
 }
