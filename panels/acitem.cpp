@@ -1,6 +1,6 @@
 #include "panels/acitem.h"
 
-#include "core/cppsqlite3db.h"
+#include "core/climatestore.h"
 #include "core/devicelog.h"
 #include "core/globals.h"
 #include "core/queryhelpers.h"
@@ -161,22 +161,21 @@ void ACItem::frameReceived(const BusFrame &frame)
     case ReadDeviceInfoReply:
         record.original_type = frame.sourceDeviceType();
         copyRecordText(record.version, QString::fromLatin1(frame.deviceInfoText()));
+        if (!storeClimateDeviceInfo(record.room_id, record.air_conditioner_no, record.original_type,
+                                    QString::fromUtf8(record.version)))
+            return;
         infoFlags |= 1;
         retries = 0;
-        gDatabase.execSql(
-            "update tbl_air_conditioner set original_type=?,version=? where air_conditioner_no=? and "
-            "room_id=?",
-            {record.original_type, QString::fromUtf8(record.version), record.air_conditioner_no, record.room_id});
         if (isTwoWay() || isInfrared())
             continueRead(Request::TemperatureUnit);
         break;
 
     case TemperatureUnitReply:
         record.temperature_unit = frame.byte(25);
+        if (!storeColumn(ClimateColumn::TemperatureUnit, record.temperature_unit))
+            return;
         stepFlags |= 1;
         retries = 0;
-        gDatabase.execSql("update tbl_air_conditioner set temperature_unit=? where air_conditioner_no=? and room_id=?",
-                          {record.temperature_unit, record.air_conditioner_no, record.room_id});
         if (isTwoWay())
             continueRead(Request::SupportedModes);
         else if (isInfrared())
@@ -196,12 +195,11 @@ void ACItem::frameReceived(const BusFrame &frame)
         if (!acceptsForm(frame, 37, 36))
             return;
         acceptLimits(frame);
+        if (!storeClimateLimits(record.room_id, record.air_conditioner_no, QString::fromUtf8(record.low_limit),
+                                QString::fromUtf8(record.high_limit)))
+            return;
         stepFlags |= 4;
         retries = 0;
-        gDatabase.execSql(
-            "update tbl_air_conditioner set low_limit=?,high_limit=? where air_conditioner_no=? and room_id=?",
-            {QString::fromUtf8(record.low_limit), QString::fromUtf8(record.high_limit), record.air_conditioner_no,
-             record.room_id});
         continueRead(Request::Status);
         break;
 
@@ -229,10 +227,10 @@ void ACItem::frameReceived(const BusFrame &frame)
             return;
         const int celsius = qint8(frame.byte(26));
         record.room_temperature = record.temperature_unit > 0 ? celsiusToFahrenheit(celsius) : celsius;
+        if (!storeColumn(ClimateColumn::RoomTemperature, record.room_temperature))
+            return;
         finished = true;
         retries = 0;
-        gDatabase.execSql("update tbl_air_conditioner set room_temperature=? where air_conditioner_no=? and room_id=?",
-                          {record.room_temperature, record.air_conditioner_no, record.room_id});
         updateStatus();
         break;
     }
@@ -286,14 +284,19 @@ void ACItem::acceptStatus(const BusFrame &frame, const StatusOffsets &at)
     record.current_heat_temperature = frame.byte(at.heat);
     record.current_auto_temperature = frame.byte(at.autoMode);
     record.current_dry_temperature = frame.byte(at.dry);
+    AirConditionerState state;
+    state.status = record.status;
+    state.coolSetPoint = record.current_cool_temperature;
+    state.mode = record.mode;
+    state.speed = record.speed;
+    state.roomTemperature = record.room_temperature;
+    state.heatSetPoint = record.current_heat_temperature;
+    state.autoSetPoint = record.current_auto_temperature;
+    state.drySetPoint = record.current_dry_temperature;
+    if (!storeAirConditionerState(record.room_id, record.air_conditioner_no, state))
+        return;
     finished = true;
     retries = 0;
-    gDatabase.execSql("update tbl_air_conditioner set status=?,current_cool_temperature=?,mode=?,speed=?,"
-                      "room_temperature=?,current_heat_temperature=?,current_auto_temperature=?,"
-                      "current_dry_temperature=? where air_conditioner_no=? and room_id=?",
-                      {record.status, record.current_cool_temperature, record.mode, record.speed,
-                       record.room_temperature, record.current_heat_temperature, record.current_auto_temperature,
-                       record.current_dry_temperature, record.air_conditioner_no, record.room_id});
     updateStatus();
     writeStatusLog();
 }
@@ -346,11 +349,9 @@ void ACItem::keyGap()
     QThread::msleep(InfraredKeyGap);
 }
 
-void ACItem::storeColumn(const char *column, int value)
+bool ACItem::storeColumn(ClimateColumn column, int value)
 {
-    gDatabase.execSql(QStringLiteral("update tbl_air_conditioner set %1=? where air_conditioner_no=? and room_id=?")
-                          .arg(QLatin1String(column)),
-                      {value, record.air_conditioner_no, record.room_id});
+    return storeClimateValue(record.room_id, record.air_conditioner_no, column, value);
 }
 
 void ACItem::infraredPowerSequence()
@@ -368,8 +369,8 @@ void ACItem::infraredPowerSequence()
             sendIrAcTemperature(subnet, device, unitIndex(), record.mode, setPointOfMode(record.mode));
         }
     }
-    storeColumn("status", record.status);
-    writeStatusLog();
+    if (storeColumn(ClimateColumn::Status, record.status))
+        writeStatusLog();
 }
 
 // A two-way unit's control frame carries the whole record, so a control that follows a waiting slider frame
@@ -405,23 +406,25 @@ void ACItem::valueChanged(int value)
         startDeferredControl(setPointSlider);
         return;
     }
+    bool stored = true;
     switch (record.mode) {
     case ModeCool:
         sendIrAcTemperature(record.subnet_id, record.device_id, unitIndex(), record.mode, value);
-        storeColumn("current_cool_temperature", value);
+        stored = storeColumn(ClimateColumn::CoolSetPoint, value);
         break;
     case ModeHeat:
         sendIrAcTemperature(record.subnet_id, record.device_id, unitIndex(), record.mode, value);
-        storeColumn("current_heat_temperature", value);
+        stored = storeColumn(ClimateColumn::HeatSetPoint, value);
         break;
     case ModeAuto:
         sendIrAcTemperature(record.subnet_id, record.device_id, unitIndex(), record.mode, value);
-        storeColumn("current_auto_temperature", value);
+        stored = storeColumn(ClimateColumn::AutoSetPoint, value);
         break;
     default:
         break;
     }
-    writeStatusLog();
+    if (stored)
+        writeStatusLog();
 }
 
 void ACItem::slotsEdit(int value)
@@ -446,18 +449,20 @@ void ACItem::slotsEdit(int value)
     }
     const int subnet = record.subnet_id;
     const int device = record.device_id;
+    bool stored = false;
     if (ofMode) {
         sendIrAcMode(subnet, device, unitIndex(), record.mode);
         if (modeHasSetPoint()) {
             keyGap();
             sendIrAcTemperature(subnet, device, unitIndex(), record.mode, setPointOfMode(record.mode));
         }
-        storeColumn("mode", record.mode);
+        stored = storeColumn(ClimateColumn::Mode, record.mode);
     } else {
         sendIrAcFanSpeed(subnet, device, unitIndex(), record.mode, record.speed);
-        storeColumn("speed", record.speed);
+        stored = storeColumn(ClimateColumn::Speed, record.speed);
     }
-    writeStatusLog();
+    if (stored)
+        writeStatusLog();
 }
 
 // ---- Showing and logging ---------------------------------------------------------------------------------------

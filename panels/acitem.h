@@ -7,11 +7,16 @@
 //
 // A unit on channel 2 or higher is addressed with a channel byte (channel - 1) before the payload; a unit on
 // channel 1 or lower without it. The replies of a unit on channel 0 are never taken.
+//
+// A reply whose values the project database refuses does not count: its step stays unanswered (or the control
+// unacknowledged), so the next tick asks again and the store is tried anew. An infra-red control that could not be
+// stored is not logged.
 
 #include "devicelink/devicerecords.h"
 #include "panels/devicepanel.h"
 
 class BusFrame;
+enum class ClimateColumn;
 class ModeSpeedItem;
 class QtMaterialLabel;
 class SliderCtrl;
@@ -81,8 +86,9 @@ private:
     static void keyGap();
     void infraredPowerSequence();
 
-    // Stores one column of the unit's row (an infra-red control, written as it is sent).
-    void storeColumn(const char *column, int value);
+    // Stores one column of the unit's row (an infra-red control, written as it is sent); false when the
+    // connection refused it.
+    bool storeColumn(ClimateColumn column, int value);
     void writeStatusLog();
 
     QtMaterialLabel *remarkLabel;

@@ -1,5 +1,6 @@
 #include "panels/devicerecordloaders.h"
 
+#include "core/climatestore.h"
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
 #include "core/moodstore.h"
@@ -18,16 +19,12 @@ template <typename Record> Record zeroed()
     return record;
 }
 
-// Rows of tbl_air_conditioner with air_conditioner_no first or second, in that order.
-QList<airConditionerRecord> loadAirConditionerRows(int roomId, int first, int second)
+// The room's rows of the kind, as stored.
+QList<airConditionerRecord> loadAirConditionerRows(int roomId, ClimateKind kind)
 {
     QList<airConditionerRecord> records;
-    QSqlQuery q = gDatabase.querySql(QString::asprintf("select * from tbl_air_conditioner where room_id=%d and "
-                                                       "(air_conditioner_no=%d or air_conditioner_no=%d) "
-                                                       "order by air_conditioner_no asc",
-                                                       roomId, first, second));
-    while (q.next())
-        records.append(airConditionerFromRow(q));
+    for (const ClimateRow &row : loadClimateRows(roomId, kind))
+        records.append(airConditionerFromRow(row));
     return records;
 }
 
@@ -98,36 +95,41 @@ lightRecord lightFromRows(const QSqlQuery &first, const std::function<QSqlQuery(
 
 airConditionerRecord airConditionerFromRow(const QSqlQuery &q)
 {
+    return airConditionerFromRow(climateRowFromQuery(q));
+}
+
+airConditionerRecord airConditionerFromRow(const ClimateRow &row)
+{
     auto ac = zeroed<airConditionerRecord>();
-    ac.temperature_unit = queryColumnInt(q, "temperature_unit");
-    ac.status = queryColumnInt(q, "status");
-    ac.mode = queryColumnInt(q, "mode");
-    ac.speed = queryColumnInt(q, "speed");
-    ac.current_temperature = queryColumnInt(q, "current_temperature");
-    ac.current_cool_temperature = queryColumnInt(q, "current_cool_temperature");
-    ac.current_heat_temperature = queryColumnInt(q, "current_heat_temperature");
-    ac.current_auto_temperature = queryColumnInt(q, "current_auto_temperature");
-    ac.current_dry_temperature = queryColumnInt(q, "current_dry_temperature");
-    ac.air_conditioner_type = queryColumnInt(q, "air_conditioner_type");
-    ac.original_type = queryColumnInt(q, "original_type");
-    ac.subnet_id = queryColumnInt(q, "subnet_id");
-    ac.device_id = queryColumnInt(q, "device_id");
-    ac.channel = queryColumnInt(q, "channel");
-    ac.air_conditioner_no = queryColumnInt(q, "air_conditioner_no");
-    ac.room_temperature = queryColumnInt(q, "room_temperature");
-    ac.room_temperature_type = queryColumnInt(q, "room_temperature_type");
-    ac.room_id = queryColumnInt(q, "room_id");
-    copyRecordText(ac.remark, queryColumnText(q, "remark"));
-    copyRecordText(ac.function, queryColumnText(q, "function"));
-    copyRecordText(ac.high_limit, queryColumnText(q, "high_limit"));
-    copyRecordText(ac.low_limit, queryColumnText(q, "low_limit"));
-    copyRecordText(ac.version, queryColumnText(q, "version"));
+    ac.temperature_unit = row.temperatureUnit;
+    ac.status = row.status;
+    ac.mode = row.mode;
+    ac.speed = row.speed;
+    ac.current_temperature = row.setPoint;
+    ac.current_cool_temperature = row.coolSetPoint;
+    ac.current_heat_temperature = row.heatSetPoint;
+    ac.current_auto_temperature = row.autoSetPoint;
+    ac.current_dry_temperature = row.drySetPoint;
+    ac.air_conditioner_type = row.type;
+    ac.original_type = row.originalType;
+    ac.subnet_id = row.subnet;
+    ac.device_id = row.device;
+    ac.channel = row.channel;
+    ac.air_conditioner_no = row.number;
+    ac.room_temperature = row.roomTemperature;
+    ac.room_temperature_type = row.roomTemperatureType;
+    ac.room_id = row.roomId;
+    copyRecordText(ac.remark, row.remark);
+    copyRecordText(ac.function, row.function);
+    copyRecordText(ac.high_limit, row.highLimit);
+    copyRecordText(ac.low_limit, row.lowLimit);
+    copyRecordText(ac.version, row.version);
     return ac;
 }
 
 QList<airConditionerRecord> loadAirConditionerRecords(int roomId)
 {
-    QList<airConditionerRecord> records = loadAirConditionerRows(roomId, 0, 1);
+    QList<airConditionerRecord> records = loadAirConditionerRows(roomId, ClimateKind::AirConditioners);
     for (airConditionerRecord &ac : records) {
         const bool infrared = ac.air_conditioner_type == AirConditionerInfrared;
         if (infrared) {
@@ -145,7 +147,7 @@ QList<airConditionerRecord> loadAirConditionerRecords(int roomId)
 
 QList<airConditionerRecord> loadFloorHeatingRecords(int roomId)
 {
-    QList<airConditionerRecord> records = loadAirConditionerRows(roomId, 2, 3);
+    QList<airConditionerRecord> records = loadAirConditionerRows(roomId, ClimateKind::FloorHeatings);
     for (airConditionerRecord &fh : records) {
         if (fh.high_limit[0] == '\0')
             copyRecordText(fh.high_limit, QString::asprintf("%d", 60));

@@ -14,10 +14,12 @@
 #include <functional>
 
 class QSqlQuery;
+struct ClimateRow;
 
 // The record of one air-conditioner or floor-heating row as stored, without corrections: a row of
 // tbl_air_conditioner or a mood's snapshot of one; columns the row does not have stay zero or empty.
 airConditionerRecord airConditionerFromRow(const QSqlQuery &q);
+airConditionerRecord airConditionerFromRow(const ClimateRow &row);
 // Sets an infra-red unit's set points outside 17..30 to 26.
 void correctInfraredSetPoints(airConditionerRecord &ac);
 // The record of one light from its first stored row (rgb 0 or 1): a row of tbl_light or a mood's snapshot of

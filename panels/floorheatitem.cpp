@@ -1,6 +1,6 @@
 #include "panels/floorheatitem.h"
 
-#include "core/cppsqlite3db.h"
+#include "core/climatestore.h"
 #include "core/devicelog.h"
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
@@ -105,12 +105,11 @@ void FloorHeatItem::frameReceived(const BusFrame &frame)
     case ReadDeviceInfoReply:
         record.original_type = frame.sourceDeviceType();
         copyRecordText(record.version, QString::fromLatin1(frame.deviceInfoText()));
+        if (!storeClimateDeviceInfo(record.room_id, record.air_conditioner_no, record.original_type,
+                                    QString::fromUtf8(record.version)))
+            return;
         infoFlags |= 1;
         retries = 0;
-        gDatabase.execSql(
-            "update tbl_air_conditioner set original_type=?,version=? where air_conditioner_no=? and "
-            "room_id=?",
-            {record.original_type, QString::fromUtf8(record.version), record.air_conditioner_no, record.room_id});
         continueRead(Request::Limits);
         break;
 
@@ -125,12 +124,11 @@ void FloorHeatItem::frameReceived(const BusFrame &frame)
             return;
         copyRecordText(record.low_limit, QString::number(frame.byte(first)));
         copyRecordText(record.high_limit, QString::number(frame.byte(first + 1)));
+        if (!storeClimateLimits(record.room_id, record.air_conditioner_no, QString::fromUtf8(record.low_limit),
+                                QString::fromUtf8(record.high_limit)))
+            return;
         stepFlags |= 1;
         retries = 0;
-        gDatabase.execSql(
-            "update tbl_air_conditioner set low_limit=?,high_limit=? where air_conditioner_no=? and room_id=?",
-            {QString::fromUtf8(record.low_limit), QString::fromUtf8(record.high_limit), record.air_conditioner_no,
-             record.room_id});
         continueRead(Request::Status);
         break;
     }
@@ -166,28 +164,26 @@ void FloorHeatItem::acceptStatus(const BusFrame &frame, int first)
     const int mode = frame.byte(first + 3);
     if (mode >= 1 && mode <= 4)
         record.current_temperature = frame.byte(first + 3 + mode);
-    gDatabase.execSql("update tbl_air_conditioner set temperature_unit=?,room_temperature=?,status=?,"
-                      "current_temperature=? where air_conditioner_no=? and room_id=?",
-                      {record.temperature_unit, record.room_temperature, record.status, record.current_temperature,
-                       record.air_conditioner_no, record.room_id});
-    finish();
+    if (storeFloorHeatingState(record.room_id, record.air_conditioner_no, record.temperature_unit,
+                               record.room_temperature, record.status, record.current_temperature))
+        finish();
 }
 
 void FloorHeatItem::acceptAcknowledgement(int function, int value)
 {
+    bool stored = false;
     if (function == PowerFunction) {
         record.status = value;
-        gDatabase.execSql("update tbl_air_conditioner set status=? where air_conditioner_no=? and room_id=?",
-                          {record.status, record.air_conditioner_no, record.room_id});
+        stored = storeClimateValue(record.room_id, record.air_conditioner_no, ClimateColumn::Status, record.status);
     } else if (function == SetPointFunction) {
         record.current_temperature = value;
-        gDatabase.execSql(
-            "update tbl_air_conditioner set current_temperature=? where air_conditioner_no=? and room_id=?",
-            {record.current_temperature, record.air_conditioner_no, record.room_id});
+        stored = storeClimateValue(record.room_id, record.air_conditioner_no, ClimateColumn::SetPoint,
+                                   record.current_temperature);
     } else {
         return;
     }
-    finish();
+    if (stored)
+        finish();
 }
 
 void FloorHeatItem::finish()

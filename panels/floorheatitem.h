@@ -6,6 +6,9 @@
 // Reads of a zone on channel 2 or higher carry the channel byte (channel - 1); its controls use the second-channel
 // function 0x23, which names no channel, so such zones are all controlled as the second channel. The replies of a
 // zone on channel 0 are never taken.
+//
+// A reply whose values the project database refuses does not count: its step stays unanswered (or the control
+// unacknowledged), so the next tick asks again and the store is tried anew.
 
 #include "devicelink/devicerecords.h"
 #include "panels/devicepanel.h"

@@ -1,5 +1,6 @@
 #include "pages/moods/pagesettingroommanagermoodsinformation.h"
 
+#include "core/climatestore.h"
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
 #include "core/moodstore.h"
@@ -70,8 +71,7 @@ bool groupExists(const DeviceGroup &group, int roomId)
         return queryHasRecord("select id from tbl_light where room_id=? and (rgb=0 or rgb=1) and subnet_id >0 and "
                               "device_id >0",
                               {roomId});
-    return queryHasRecord("select id from tbl_air_conditioner where room_id=? and air_conditioner_no=?",
-                          {roomId, group.airConditionerNo});
+    return hasClimateDevice(roomId, group.airConditionerNo);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "pages/roomconfig/climateinformation.h"
 
-#include "core/cppsqlite3db.h"
+#include "core/climatestore.h"
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialcheckbox.h"
@@ -16,28 +16,6 @@
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QGridLayout>
-#include <QSqlQuery>
-
-bool saveClimateRow(bool exists, int roomId, int number, int type, const QString &name, int subnet, int device,
-                    int channel, int hideRoomTemperature)
-{
-    // Every other column is reset: numbers 0, texts empty.
-    if (exists)
-        return gDatabase.execSql(
-            "update tbl_air_conditioner set air_conditioner_type=?,remark=?,subnet_id=?,device_id=?,channel=?,"
-            "status=0,mode=0,speed=0,current_temperature=0,current_cool_temperature=0,current_heat_temperature=0,"
-            "current_auto_temperature=0,current_dry_temperature=0,temperature_unit=0,function='',high_limit='',"
-            "low_limit='',room_temperature=0,room_temperature_type=?,original_type=0,version='' where room_id=? and "
-            "air_conditioner_no=?",
-            {type, name, subnet, device, channel, hideRoomTemperature, roomId, number});
-    return gDatabase.execSql(
-        "insert into tbl_air_conditioner(air_conditioner_no,air_conditioner_type,remark,subnet_id,device_id,channel,"
-        "status,mode,speed,current_temperature,current_cool_temperature,current_heat_temperature,"
-        "current_auto_temperature,current_dry_temperature,temperature_unit,function,high_limit,low_limit,"
-        "room_temperature,room_temperature_type,original_type,version,room_id) "
-        "values(?,?,?,?,?,?,0,0,0,0,0,0,0,0,0,'','','',0,?,0,'',?)",
-        {number, type, name, subnet, device, channel, hideRoomTemperature, roomId});
-}
 
 namespace {
 
@@ -161,24 +139,28 @@ void PageSettingRoomManagerACInformation::slotsPageEnter(QString number, QString
     comboBoxPatch->setCurrentIndex(1);
     checkBoxHide->setChecked(false);
 
-    QSqlQuery query = gDatabase.querySql("select * from tbl_air_conditioner where room_id=? and air_conditioner_no=?",
-                                         {roomId, acNo});
-    if (query.next()) {
-        const int type = query.value("air_conditioner_type").toInt();
-        const int channel = query.value("channel").toInt();
-        lineEditName->setText(query.value("remark").toString());
+    ClimateRow row;
+    QString error;
+    readFailed = false;
+    if (findClimateDevice(roomId, acNo, row, &error)) {
+        const int type = row.type;
+        const int channel = row.channel;
+        lineEditName->setText(row.remark);
         if (type == 1)
             radioButtonIR->setChecked(true);
-        lineEditSubnet->setText(QString::asprintf("%d", query.value("subnet_id").toInt()));
-        lineEditDevice->setText(QString::asprintf("%d", query.value("device_id").toInt()));
+        lineEditSubnet->setText(QString::asprintf("%d", row.subnet));
+        lineEditDevice->setText(QString::asprintf("%d", row.device));
         if (type == 1) {
             if (channel >= 1 && channel <= comboBoxPatch->count())
                 comboBoxPatch->setCurrentIndex(channel - 1);
         } else {
             lineEditChannel->setText(QString::asprintf("%d", channel));
         }
-        checkBoxHide->setChecked(query.value("room_temperature_type").toInt() > 0);
+        checkBoxHide->setChecked(row.roomTemperatureType > 0);
         exists = true;
+    } else if (!error.isEmpty()) {
+        readFailed = true;
+        emit gBroadcastSocket.signalsInformation(tr("Read failed!"));
     }
     radioButtonACType_clicked();
 }
@@ -203,8 +185,9 @@ void PageSettingRoomManagerACInformation::pushButtonSave_clicked()
         numbers.append({tr("AC NO"), lineEditChannel});
     if (!addressesFit(numbers))
         return;
-    if (!saveClimateRow(exists, roomId, acNo, ir ? 1 : 0, name, fieldNumber(lineEditSubnet),
-                        fieldNumber(lineEditDevice), channel, checkBoxHide->isChecked() ? 1 : 0)) {
+    // Without knowing whether the row exists, a save could only guess between update and insert.
+    if (readFailed || !saveClimateDevice(exists, roomId, acNo, ir ? 1 : 0, name, fieldNumber(lineEditSubnet),
+                                         fieldNumber(lineEditDevice), channel, checkBoxHide->isChecked() ? 1 : 0)) {
         emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
         return;
     }
@@ -255,15 +238,19 @@ void PageSettingRoomManagerFloorHeatInformation::slotsPageEnter(QString number, 
     lineEditDevice->clear();
     lineEditChannel->clear();
     checkBoxHide->setChecked(false);
-    QSqlQuery query = gDatabase.querySql("select * from tbl_air_conditioner where room_id=? and air_conditioner_no=?",
-                                         {roomId, fhNo});
-    if (query.next()) {
-        lineEditName->setText(query.value("remark").toString());
-        lineEditSubnet->setText(QString::asprintf("%d", query.value("subnet_id").toInt()));
-        lineEditDevice->setText(QString::asprintf("%d", query.value("device_id").toInt()));
-        lineEditChannel->setText(QString::asprintf("%d", query.value("channel").toInt()));
-        checkBoxHide->setChecked(query.value("room_temperature_type").toInt() > 0);
+    ClimateRow row;
+    QString error;
+    readFailed = false;
+    if (findClimateDevice(roomId, fhNo, row, &error)) {
+        lineEditName->setText(row.remark);
+        lineEditSubnet->setText(QString::asprintf("%d", row.subnet));
+        lineEditDevice->setText(QString::asprintf("%d", row.device));
+        lineEditChannel->setText(QString::asprintf("%d", row.channel));
+        checkBoxHide->setChecked(row.roomTemperatureType > 0);
         exists = true;
+    } else if (!error.isEmpty()) {
+        readFailed = true;
+        emit gBroadcastSocket.signalsInformation(tr("Read failed!"));
     }
 }
 
@@ -279,8 +266,9 @@ void PageSettingRoomManagerFloorHeatInformation::pushButtonSave_clicked()
                        {tr("Device ID"), lineEditDevice},
                        {tr("Floor Heat NO"), lineEditChannel}}))
         return;
-    if (!saveClimateRow(exists, roomId, fhNo, 0, name, fieldNumber(lineEditSubnet), fieldNumber(lineEditDevice),
-                        fieldNumber(lineEditChannel), checkBoxHide->isChecked() ? 1 : 0)) {
+    if (readFailed ||
+        !saveClimateDevice(exists, roomId, fhNo, 0, name, fieldNumber(lineEditSubnet), fieldNumber(lineEditDevice),
+                           fieldNumber(lineEditChannel), checkBoxHide->isChecked() ? 1 : 0)) {
         emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
         return;
     }

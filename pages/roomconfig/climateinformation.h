@@ -10,11 +10,6 @@ class QtMaterialCheckBox;
 class QtMaterialComboBox;
 class QtMaterialLineEdit;
 class QtMaterialRadioButton;
-class QSqlQuery;
-
-// Writes the row of (roomId, number): updates it when exists, else inserts it; true when it was written.
-bool saveClimateRow(bool exists, int roomId, int number, int type, const QString &name, int subnet, int device,
-                    int channel, int hideRoomTemperature);
 
 class PageSettingRoomManagerACInformation : public MyDialog
 {
@@ -32,6 +27,8 @@ private:
     int roomId = 0;
     int acNo = 0;
     bool exists = false;
+    // The row could not be read on entry: the page does not know whether to update or insert.
+    bool readFailed = false;
     QtMaterialLineEdit *lineEditName = nullptr;
     QtMaterialRadioButton *radioButtonPanel = nullptr;
     QtMaterialRadioButton *radioButtonIR = nullptr;
@@ -58,6 +55,8 @@ private:
     int roomId = 0;
     int fhNo = 0;
     bool exists = false;
+    // The row could not be read on entry: the page does not know whether to update or insert.
+    bool readFailed = false;
     QtMaterialLineEdit *lineEditName = nullptr;
     QtMaterialLineEdit *lineEditSubnet = nullptr;
     QtMaterialLineEdit *lineEditDevice = nullptr;

@@ -62,14 +62,18 @@ bool DeviceListTab::removeDevice(int deviceId, int ownerId)
     return transaction.commit();
 }
 
+int DeviceListTab::countDevices(int ownerId)
+{
+    QStringList counted;
+    return queryIntStringList(QString::asprintf(m_kind.limitSql, ownerId), m_kind.idColumn, counted);
+}
+
 void DeviceListTab::slotsEdit(int type, int id)
 {
     int deviceId = id;
     if (type == AddTile) {
         if (m_kind.limit > 0) {
-            QStringList counted;
-            queryIntStringList(QString::asprintf(m_kind.limitSql, m_ownerId), m_kind.idColumn, counted);
-            if (counted.size() >= m_kind.limit) {
+            if (countDevices(m_ownerId) >= m_kind.limit) {
                 emit gBroadcastSocket.signalsInformation(tr("Beyond the limit!"));
                 return;
             }

@@ -6,8 +6,8 @@
 // The tabs differ only in one DeviceListKind row; a new tab is a subclass that passes its row:
 //     PageSettingRoomTemplatePanel::PageSettingRoomTemplatePanel(QWidget *parent) : DeviceListTab(row, parent)
 // In every SQL text of a row "%d" stands for the owner id (listing, limit) or for the device id followed by the
-// owner id (deletes). A tab whose devices are read and removed by a storage module instead leaves the listing
-// and delete statements out and overrides listDevices and removeDevice.
+// owner id (deletes). A tab whose devices are read and removed by a storage module instead leaves the listing,
+// limit and delete statements out and overrides listDevices, countDevices and removeDevice.
 
 #include "shell/mydialog.h"
 
@@ -69,6 +69,8 @@ protected:
     virtual QVector<DeviceListEntry> listDevices(int ownerId);
     // Removes the device whole or not at all; by default the row's deletes as one transaction.
     virtual bool removeDevice(int deviceId, int ownerId);
+    // How many of the owner's devices count towards the limit; by default the rows of the row's limit statement.
+    virtual int countDevices(int ownerId);
 
 private slots:
     void slotsEdit(int type, int id);

@@ -1,9 +1,11 @@
 #include "pages/roomconfig/roomdevicetabs.h"
 
+#include "core/climatestore.h"
 #include "core/globals.h"
 #include "core/messagestore.h"
 #include "core/placementstore.h"
 #include "core/recordid.h"
+#include "core/sqltransaction.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
 #include "shell/pageids.h"
@@ -11,6 +13,27 @@
 #include <QCoreApplication>
 
 // The mood snapshots of a deleted light or air conditioner stay: a mood keeps what it was saved with.
+
+namespace {
+
+// The air conditioners or floor heatings of a room as their tab lists them: by number, under their remark.
+QVector<DeviceListEntry> climateEntries(int roomId, ClimateKind kind)
+{
+    QVector<DeviceListEntry> entries;
+    for (const ClimateRow &row : listClimateDevices(roomId, kind))
+        entries.append({row.number, row.remark, QString()});
+    return entries;
+}
+
+// The device's row, then what the tab's row removes with it (its placement), as one transaction.
+bool removeClimateDevice(int number, int roomId, const std::function<bool(int number, int roomId)> &withIt)
+{
+    SqlTransaction transaction;
+    return transaction.isOpen() && deleteClimateDevice(roomId, number) && withIt(number, roomId) &&
+           transaction.commit();
+}
+
+} // namespace
 
 const DeviceListKind &PageSettingRoomManagerLighting::kind()
 {
@@ -39,20 +62,19 @@ PageSettingRoomManagerLighting::PageSettingRoomManagerLighting(QWidget *parent) 
 
 const DeviceListKind &PageSettingRoomManagerAC::kind()
 {
-    static const DeviceListKind row{
-        "select * from tbl_air_conditioner where room_id=%d and air_conditioner_no<=1 order by air_conditioner_no asc",
-        "remark",
-        nullptr,
-        "air_conditioner_no",
-        AirConditionerTile,
-        PageId::ACInformation,
-        QT_TRANSLATE_NOOP("DeviceListTab", "AC Information"),
-        [](int roomId) { return nextAirConditionerNo(roomId); },
-        "select air_conditioner_no from tbl_air_conditioner where room_id=%d and air_conditioner_no<=1",
-        2,
-        {"delete from tbl_air_conditioner where air_conditioner_no=%d and room_id=%d"},
-        {},
-        deleteClimatePosition};
+    static const DeviceListKind row{nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    AirConditionerTile,
+                                    PageId::ACInformation,
+                                    QT_TRANSLATE_NOOP("DeviceListTab", "AC Information"),
+                                    [](int roomId) { return nextAirConditionerNo(roomId); },
+                                    nullptr,
+                                    2,
+                                    {},
+                                    {},
+                                    deleteClimatePosition};
     return row;
 }
 
@@ -62,22 +84,36 @@ PageSettingRoomManagerAC::PageSettingRoomManagerAC(QWidget *parent) : DeviceList
         setObjectName("PageSettingRoomManagerAC");
 }
 
+QVector<DeviceListEntry> PageSettingRoomManagerAC::listDevices(int roomId)
+{
+    return climateEntries(roomId, ClimateKind::AirConditioners);
+}
+
+bool PageSettingRoomManagerAC::removeDevice(int number, int roomId)
+{
+    return removeClimateDevice(number, roomId, [this](int n, int r) { return DeviceListTab::removeDevice(n, r); });
+}
+
+int PageSettingRoomManagerAC::countDevices(int roomId)
+{
+    return countClimateDevices(roomId, ClimateKind::AirConditioners);
+}
+
 const DeviceListKind &PageSettingRoomManagerFloorHeat::kind()
 {
-    static const DeviceListKind row{
-        "select * from tbl_air_conditioner where room_id=%d and air_conditioner_no>1 order by air_conditioner_no asc",
-        "remark",
-        nullptr,
-        "air_conditioner_no",
-        FloorHeatTile,
-        PageId::FloorHeatInformation,
-        QT_TRANSLATE_NOOP("DeviceListTab", "Floor Heat Information"),
-        [](int roomId) { return nextExtraAirConditionerNo(roomId); },
-        "select air_conditioner_no from tbl_air_conditioner where room_id=%d and air_conditioner_no>1",
-        2,
-        {"delete from tbl_air_conditioner where air_conditioner_no=%d and room_id=%d"},
-        {},
-        deleteClimatePosition};
+    static const DeviceListKind row{nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    FloorHeatTile,
+                                    PageId::FloorHeatInformation,
+                                    QT_TRANSLATE_NOOP("DeviceListTab", "Floor Heat Information"),
+                                    [](int roomId) { return nextExtraAirConditionerNo(roomId); },
+                                    nullptr,
+                                    2,
+                                    {},
+                                    {},
+                                    deleteClimatePosition};
     return row;
 }
 
@@ -85,6 +121,21 @@ PageSettingRoomManagerFloorHeat::PageSettingRoomManagerFloorHeat(QWidget *parent
 {
     if (objectName().isEmpty())
         setObjectName("PageSettingRoomManagerFloorHeat");
+}
+
+QVector<DeviceListEntry> PageSettingRoomManagerFloorHeat::listDevices(int roomId)
+{
+    return climateEntries(roomId, ClimateKind::FloorHeatings);
+}
+
+bool PageSettingRoomManagerFloorHeat::removeDevice(int number, int roomId)
+{
+    return removeClimateDevice(number, roomId, [this](int n, int r) { return DeviceListTab::removeDevice(n, r); });
+}
+
+int PageSettingRoomManagerFloorHeat::countDevices(int roomId)
+{
+    return countClimateDevices(roomId, ClimateKind::FloorHeatings);
 }
 
 const DeviceListKind &PageSettingRoomManagerPanel::kind()

@@ -19,6 +19,11 @@ class PageSettingRoomManagerAC : public DeviceListTab
 public:
     explicit PageSettingRoomManagerAC(QWidget *parent);
     static const DeviceListKind &kind();
+
+protected:
+    QVector<DeviceListEntry> listDevices(int roomId) override;
+    bool removeDevice(int number, int roomId) override;
+    int countDevices(int roomId) override;
 };
 
 class PageSettingRoomManagerFloorHeat : public DeviceListTab
@@ -28,6 +33,11 @@ class PageSettingRoomManagerFloorHeat : public DeviceListTab
 public:
     explicit PageSettingRoomManagerFloorHeat(QWidget *parent);
     static const DeviceListKind &kind();
+
+protected:
+    QVector<DeviceListEntry> listDevices(int roomId) override;
+    bool removeDevice(int number, int roomId) override;
+    int countDevices(int roomId) override;
 };
 
 class PageSettingRoomManagerPanel : public DeviceListTab

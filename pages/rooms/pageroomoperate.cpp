@@ -1,5 +1,6 @@
 #include "pages/rooms/pageroomoperate.h"
 
+#include "core/climatestore.h"
 #include "core/globals.h"
 #include "core/moodstore.h"
 #include "core/queryhelpers.h"
@@ -70,14 +71,12 @@ void PageRoomOperate::slotsPageEnter(QString roomId, QString resetTabs)
             {tr("Lighting"), tr(":/myImages/png/edit_room/icon-room-lighting.png"),
              "select id from tbl_light where room_id=%1 and (rgb=0 or rgb=1) and subnet_id >0 and device_id >0",
              pageLighting, [this](int room) { pageLighting->loadRoom(room); }},
-            {tr("AC"), tr(":/myImages/png/edit_room/icon-room-ac.png"),
-             "select id from tbl_air_conditioner where room_id=%1 and air_conditioner_no<=1 order by "
-             "air_conditioner_no asc",
-             pageAC, [this](int room) { pageAC->loadRoom(room); }},
-            {tr("Floor Heat"), tr(":/myImages/png/edit_room/icon-room-floorheat.png"),
-             "select id from tbl_air_conditioner where room_id=%1 and air_conditioner_no>1 order by "
-             "air_conditioner_no asc",
-             pageFloorHeat, [this](int room) { pageFloorHeat->loadRoom(room); }},
+            {tr("AC"), tr(":/myImages/png/edit_room/icon-room-ac.png"), QString(), pageAC,
+             [this](int room) { pageAC->loadRoom(room); },
+             [](int room) { return hasClimateDevices(room, ClimateKind::AirConditioners); }},
+            {tr("Floor Heat"), tr(":/myImages/png/edit_room/icon-room-floorheat.png"), QString(), pageFloorHeat,
+             [this](int room) { pageFloorHeat->loadRoom(room); },
+             [](int room) { return hasClimateDevices(room, ClimateKind::FloorHeatings); }},
             {tr("Moods"), tr(":/myImages/png/edit_room/icon-room-moods.png"), QString(), pageMoods,
              [this](int room) { pageMoods->loadRoom(room); }, [](int room) { return roomHasMoods(room); }},
         };

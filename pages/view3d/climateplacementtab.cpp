@@ -1,5 +1,6 @@
 #include "pages/view3d/climateplacementtab.h"
 
+#include "core/climatestore.h"
 #include "core/placementstore.h"
 #include "core/queryhelpers.h"
 #include "devicelink/messagerecords.h"
@@ -8,10 +9,10 @@
 
 namespace {
 
-PlacementTab::Statements climateStatements(const char *devices)
+PlacementTab::Statements climateStatements()
 {
     return {
-        devices,
+        nullptr,
         loadClimatePosition,
         saveClimatePosition,
     };
@@ -19,18 +20,29 @@ PlacementTab::Statements climateStatements(const char *devices)
 
 } // namespace
 
-ClimatePlacementTab::ClimatePlacementTab(const char *devices, const QString &iconPath, QWidget *parent)
-    : PlacementTabOf(climateStatements(devices), parent), m_iconPath(iconPath)
+ClimatePlacementTab::ClimatePlacementTab(ClimateKind kind, const QString &iconPath, QWidget *parent)
+    : PlacementTabOf(climateStatements(), parent), m_kind(kind), m_iconPath(iconPath)
 {
 }
 
 void ClimatePlacementTab::appendRecord(const QSqlQuery &row)
 {
+    append(climateRowFromQuery(row));
+}
+
+void ClimatePlacementTab::appendDevices(int roomId)
+{
+    for (const ClimateRow &row : loadClimateRows(roomId, m_kind))
+        append(row);
+}
+
+void ClimatePlacementTab::append(const ClimateRow &row)
+{
     airConditionerPositionRecord record;
     std::memset(&record, 0, sizeof(record));
-    record.air_conditioner_no = queryColumnInt(row, "air_conditioner_no");
-    record.room_id = queryColumnInt(row, "room_id");
-    copyRecordText(record.remark, queryColumnText(row, "remark"));
+    record.air_conditioner_no = row.number;
+    record.room_id = row.roomId;
+    copyRecordText(record.remark, row.remark);
     m_records.append(record);
 }
 

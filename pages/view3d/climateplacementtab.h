@@ -6,19 +6,26 @@
 #include "pages/view3d/placementtab.h"
 #include "pages/view3d/positionrecords.h"
 
+enum class ClimateKind;
+struct ClimateRow;
+
 class ClimatePlacementTab : public PlacementTabOf<airConditionerPositionRecord>
 {
     Q_OBJECT
 
 protected:
-    // devices: the tab's device query (room id); iconPath: the marker icon every device of the tab shows.
-    ClimatePlacementTab(const char *devices, const QString &iconPath, QWidget *parent);
+    // kind: the tab's devices; iconPath: the marker icon every device of the tab shows.
+    ClimatePlacementTab(ClimateKind kind, const QString &iconPath, QWidget *parent);
 
     void appendRecord(const QSqlQuery &row) override;
+    void appendDevices(int roomId) override;
     int keyAt(int index) const override;
     QString textAt(int index) const override;
     QString iconPathAt(int index) const override;
 
 private:
+    void append(const ClimateRow &row);
+
+    ClimateKind m_kind;
     QString m_iconPath;
 };

@@ -1,5 +1,6 @@
 #include "pages/view3d/pagesetting3dviewmanageredit.h"
 
+#include "core/climatestore.h"
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
 #include "core/placementstore.h"
@@ -68,17 +69,13 @@ void PageSetting3DViewManagerEdit::slotsPageEnter(QString roomId)
     } else {
         lightingTab->hide();
     }
-    if (queryHasRecord(QString::asprintf("select id from tbl_air_conditioner where room_id=%d and "
-                                         "air_conditioner_no<=1 order by air_conditioner_no asc",
-                                         m_roomId))) {
+    if (hasClimateDevices(m_roomId, ClimateKind::AirConditioners)) {
         tabs->addTab(tr(":/myImages/png/edit_room/icon-room-ac.png"), tr("AC"));
         acTab->loadRoom(m_roomId);
     } else {
         acTab->hide();
     }
-    if (queryHasRecord(QString::asprintf("select id from tbl_air_conditioner where room_id=%d and "
-                                         "air_conditioner_no>1 order by air_conditioner_no asc",
-                                         m_roomId))) {
+    if (hasClimateDevices(m_roomId, ClimateKind::FloorHeatings)) {
         tabs->addTab(tr(":/myImages/png/edit_room/icon-room-floorheat.png"), tr("Floor Heat"));
         floorHeatTab->loadRoom(m_roomId);
     } else {

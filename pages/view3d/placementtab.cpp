@@ -42,21 +42,26 @@ void PlacementTab::loadRoom(int roomId)
         m_roomName = room.name;
 
     QString loadError;
-    QSqlQuery query = gDatabase.querySql(QString::asprintf(m_statements.devices, roomId));
-    while (query.next()) {
-        appendRecord(query);
-        const int index = count() - 1;
+    appendDevices(roomId);
+    for (int index = 0; index < count(); ++index) {
         QPoint position;
         QString error;
         if (!m_statements.loadPosition(keyAt(index), roomId, position, &error) && loadError.isEmpty())
             loadError = error.isEmpty() ? tr("unknown error") : error;
         setPositionAt(index, position);
     }
-    query.finish();
     update();
     if (!loadError.isEmpty())
         emit gBroadcastSocket.signalsInformation(
             tr("The 3D positions of this room could not be read or stored: %1").arg(loadError));
+}
+
+void PlacementTab::appendDevices(int roomId)
+{
+    QSqlQuery query = gDatabase.querySql(QString::asprintf(m_statements.devices, roomId));
+    while (query.next())
+        appendRecord(query);
+    query.finish();
 }
 
 void PlacementTab::paintEvent(QPaintEvent *event)

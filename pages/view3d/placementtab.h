@@ -24,7 +24,7 @@ public:
     // kept by the functions of core/placementstore.h.
     struct Statements
     {
-        const char *devices; // the room's devices of this kind (room id)
+        const char *devices; // the room's devices of this kind (room id); unused when appendDevices is replaced
         // The stored position of a device, a row at (0, 0) added for a device without one.
         bool (*loadPosition)(int key, int roomId, QPoint &position, QString *error);
         // Stores the dropped position of a device.
@@ -57,6 +57,9 @@ protected:
     virtual void clearRecords() = 0;
     // Appends a zeroed record filled from the device row; its position is set afterwards.
     virtual void appendRecord(const QSqlQuery &row) = 0;
+    // Appends the room's devices of the kind, each with appendRecord on a row of the devices statement; a kind
+    // that reads its devices through a store module appends them itself.
+    virtual void appendDevices(int roomId);
     virtual int count() const = 0;
     virtual int keyAt(int index) const = 0;
     virtual int roomAt(int index) const = 0;

@@ -165,7 +165,7 @@ public:
         qint64 atMs;
     };
 
-    KeyRecorder(quint8 subnet, quint8 device) : subnet(subnet), device(device) { clock.start(); }
+    KeyRecorder(quint8 subnetId, quint8 deviceId) : subnet(subnetId), device(deviceId) { clock.start(); }
     ~KeyRecorder() override { stop(); }
 
     bool startListening()
@@ -340,6 +340,8 @@ private slots:
     void floorHeatSliderThenPower();
     void floorHeatAcknowledgementEndsEitherControl();
     void floorHeatRepaintAndLog();
+    void refusedStoreIsAskedAgain_data();
+    void refusedStoreIsAskedAgain();
 
     // Both.
     void replyForms_data();
@@ -534,7 +536,7 @@ void TestClimateItems::shortFormSupportedModes()
 
     // The channel form's bytes are taken as they are.
     delete p;
-    gDatabase.execSql("delete from tbl_air_conditioner");
+    QVERIFY(gDatabase.execSql("delete from tbl_air_conditioner"));
     p = acPanel(acRow(3));
     QVERIFY(p);
     panelbus::deliver(panelbus::replyFrom(1, 30, 0xE125, bytes({0xF8, 2, 2, 1, 0, 5, 7, 0, 0, 0, 1, 0})));
@@ -852,7 +854,8 @@ void TestClimateItems::acRepaint()
     SimulatedDevice *d = device(1, 35);
     d->answers = false;
     auto make = [this](int status, int mode, int speed, const QString &low, const QString &high) -> ACItem * {
-        gDatabase.execSql("delete from tbl_air_conditioner");
+        if (!gDatabase.execSql("delete from tbl_air_conditioner"))
+            return nullptr;
         AirConditionerRow row = acRow(1, AirConditionerTwoWay, 1, 35);
         row.status = status;
         row.mode = mode;
@@ -865,6 +868,7 @@ void TestClimateItems::acRepaint()
     };
 
     ACItem *fan = make(1, ModeFan, 4, "", "");
+    QVERIFY(fan);
     QCOMPARE(textOf(fan, "setPointText"), QString("FAN"));
     QVERIFY(!shown(fan, "setPointSlider"));
     QVERIFY(shown(fan, "modeTile"));
@@ -877,6 +881,7 @@ void TestClimateItems::acRepaint()
     delete fan;
 
     ACItem *off = make(0, ModeHeat, 1, "", "");
+    QVERIFY(off);
     QCOMPARE(textOf(off, "setPointText"), QString("OFF"));
     QVERIFY(!shown(off, "setPointSlider"));
     QVERIFY(!shown(off, "modeTile"));
@@ -887,6 +892,7 @@ void TestClimateItems::acRepaint()
 
     // Dry mode shows the cool set point and range on the cool tile.
     ACItem *dry = make(1, ModeDry, 2, "15-18-17", "28-32-31");
+    QVERIFY(dry);
     QCOMPARE(dry->findChild<ModeSpeedItem *>("modeTile")->value(), 0);
     QCOMPARE(sliderRange(dry), qMakePair(15, 28));
     QCOMPARE(sliderValue(dry), 21);
@@ -896,6 +902,7 @@ void TestClimateItems::acRepaint()
 
     // A low limit of two numbers leaves the auto range without its low bound.
     ACItem *autoMode = make(1, ModeAuto, 0, "18-19", "30-30-31");
+    QVERIFY(autoMode);
     QCOMPARE(sliderRange(autoMode), qMakePair(0, 31));
     QCOMPARE(sliderValue(autoMode), 23);
     QCOMPARE(textOf(autoMode, "setPointText"), "23" + degreesC);
@@ -908,7 +915,7 @@ void TestClimateItems::acRepaint()
     QCOMPARE(autoMode->size(), QSize(500, 320));
     delete autoMode;
 
-    gDatabase.execSql("delete from tbl_air_conditioner");
+    QVERIFY(gDatabase.execSql("delete from tbl_air_conditioner"));
     AirConditionerRow hidden = acRow(1, AirConditionerTwoWay, 1, 35);
     hidden.roomTemperatureType = 1;
     hidden.temperatureUnit = 1;
@@ -1218,7 +1225,7 @@ void TestClimateItems::floorHeatRepaintAndLog()
     QCOMPARE(stored("room_temperature", 2).toInt(), 22);
 
     delete p;
-    gDatabase.execSql("delete from tbl_air_conditioner");
+    QVERIFY(gDatabase.execSql("delete from tbl_air_conditioner"));
     AirConditionerRow hidden = floorRow(1, 1, 43);
     hidden.roomTemperatureType = 1;
     p = floorHeatPanel(hidden);
@@ -1227,6 +1234,56 @@ void TestClimateItems::floorHeatRepaintAndLog()
 }
 
 // ---- Both ------------------------------------------------------------------------------------------------------
+
+void TestClimateItems::refusedStoreIsAskedAgain_data()
+{
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<int>("step");
+    QTest::newRow("device info") << "version" << 0;
+    QTest::newRow("limits") << "low_limit" << 1;
+    QTest::newRow("status") << "status" << 2;
+}
+
+void TestClimateItems::refusedStoreIsAskedAgain()
+{
+    QFETCH(QString, column);
+    QFETCH(int, step);
+    const QStringList chain = {"EFFD:", "A13E:", "1944:"};
+    FloorHeating zone;
+    zone.mode = 2;
+    SimulatedDevice *d = device(1, 40);
+    actAsFloorHeatingController(*d, &zone);
+    FloorHeatItem *p = floorHeatPanel(floorRow(1));
+    QVERIFY(p);
+    QVERIFY(gDatabase.execSql(QString("create trigger refuse before update of %1 on tbl_air_conditioner begin select "
+                                      "raise(abort, 'refused'); end")
+                                  .arg(column)));
+    p->startRefreshDelayed(0);
+    const auto replied = [&] {
+        const airConditionerRecord r = p->deviceInfo();
+        return step == 0   ? QByteArray(r.version) == "FH-1.3"
+               : step == 1 ? QByteArray(r.low_limit) == "5"
+                           : r.status == 1;
+    };
+    QTRY_VERIFY(replied());
+    // The reply whose values were refused asks for nothing further and is not logged.
+    QVERIFY(panelbus::settle(*d));
+    QCOMPARE(panelbus::framesTo(*d), chain.mid(0, step + 1));
+    QVERIFY(!p->isRefreshFinished());
+    QCOMPARE(stored(column, 2).toString(), column == "status" ? QString("0") : QString());
+    QCOMPARE(rowCount("tbl_log"), 0);
+
+    // Once the values are taken again, the next tick asks the refused step anew and the chain goes on.
+    QVERIFY(gDatabase.execSql("drop trigger refuse"));
+    p->slotsGetStatus();
+    QTRY_VERIFY(p->isRefreshFinished());
+    QVERIFY(panelbus::settle(*d));
+    QCOMPARE(panelbus::framesTo(*d), chain.mid(0, step + 1) + chain.mid(step));
+    QCOMPARE(stored("version", 2).toString(), QString("FH-1.3"));
+    QCOMPARE(stored("low_limit", 2).toString(), QString("5"));
+    QCOMPARE(stored("status", 2).toInt(), 1);
+    QCOMPARE(rowCount("tbl_log"), 1);
+}
 
 void TestClimateItems::replyForms_data()
 {

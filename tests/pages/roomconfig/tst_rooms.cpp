@@ -131,6 +131,7 @@ private slots:
     void deviceTabsOpenEditorsWithFreshIds();
     void secondAirConditionerIsTheLimit();
     void panelDeleteAnnouncesRemoval();
+    void climateDeleteGoesWithItsPlacement();
     void refusedPlacementDeleteKeepsTheDevice_data();
     void refusedPlacementDeleteKeepsTheDevice();
 
@@ -559,6 +560,31 @@ void TestRooms::panelDeleteAnnouncesRemoval()
     QCOMPARE(rows("tbl_panel"), 0);
     QCOMPARE(rows("tbl_message_log"), 1);
     QCOMPARE(removals, (QList<QPair<int, int>>{{4, 2}}));
+}
+
+void TestRooms::climateDeleteGoesWithItsPlacement()
+{
+    addRoom(1);
+    QVERIFY(gDatabase.execSql("insert into tbl_air_conditioner(air_conditioner_no,remark,room_id) values"
+                              "(0,'a',1),(1,'b',1),(2,'c',1)"));
+    QVERIFY(
+        gDatabase.execSql("insert into tbl_3d_air_conditioner(air_conditioner_no,room_id) values(0,1),(1,1),(2,1)"));
+    go("Edit Room", "1", "1");
+    emit tilesOf(tab("PageSettingRoomManagerAC")->grid()).at(0)->signalsDelete(AirConditionerTile, 0);
+    QCOMPARE(rows("tbl_air_conditioner", "air_conditioner_no=0"), 0);
+    QCOMPARE(rows("tbl_3d_air_conditioner", "air_conditioner_no=0"), 0);
+    QCOMPARE(tilesOf(tab("PageSettingRoomManagerAC")->grid()).size(), 2);
+    QVERIFY(toasts.isEmpty());
+
+    // The placement refuses to go: the device stays with it, and the tab says so.
+    QVERIFY(gDatabase.execSql("create trigger refuse_placement before delete on tbl_3d_air_conditioner begin select "
+                              "raise(abort, 'refused'); end"));
+    emit tilesOf(tab("PageSettingRoomManagerFloorHeat")->grid()).at(0)->signalsDelete(FloorHeatTile, 2);
+    QCOMPARE(toasts, QStringList{"Delete failed!"});
+    QCOMPARE(rows("tbl_air_conditioner", "air_conditioner_no=2 and remark='c'"), 1);
+    QCOMPARE(rows("tbl_3d_air_conditioner", "air_conditioner_no=2"), 1);
+    QCOMPARE(tilesOf(tab("PageSettingRoomManagerFloorHeat")->grid()).size(), 2);
+    QCOMPARE(gDatabase.transactionDepth(), 0);
 }
 
 void TestRooms::refusedPlacementDeleteKeepsTheDevice_data()
@@ -1121,6 +1147,22 @@ void TestRooms::failedSavesChangeNothing()
     QCOMPARE(navigations.size(), before);
     QCOMPARE(rows("tbl_light", "light_id=1 and light_type=0 and light_remark='old' and rgb=0"), 1);
     QCOMPARE(rows("tbl_light"), 1);
+
+    // An air conditioner's form: the row keeps its name, address and state.
+    QVERIFY(gDatabase.execSql("insert into tbl_air_conditioner(air_conditioner_no,air_conditioner_type,remark,"
+                              "subnet_id,device_id,channel,status,room_id) values(0,0,'old',1,2,3,1,1)"));
+    QVERIFY(gDatabase.execSql("create trigger refuse_ac before update on tbl_air_conditioner begin select "
+                              "raise(abort, 'refused'); end"));
+    go("AC Information", "0", "1");
+    field<QtMaterialLineEdit>("AC Information", "lineEditName")->setText("new");
+    field<QtMaterialLineEdit>("AC Information", "lineEditDevice")->setText("9");
+    const int acBefore = navigations.size();
+    toasts.clear();
+    saveOn("AC Information");
+    QCOMPARE(toasts, QStringList{"Save failed!"});
+    QCOMPARE(navigations.size(), acBefore);
+    QCOMPARE(rows("tbl_air_conditioner", "remark='old' and subnet_id=1 and device_id=2 and channel=3 and status=1"), 1);
+    QCOMPARE(rows("tbl_air_conditioner"), 1);
     QCOMPARE(gDatabase.transactionDepth(), 0);
 
     // The room editor's name and picture, saved when it is left: the page is left, the failure shown, the row kept.
