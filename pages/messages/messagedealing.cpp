@@ -1,6 +1,7 @@
 #include "pages/messages/messagedealing.h"
 
 #include "core/cppsqlite3db.h"
+#include "core/devicestore.h"
 #include "core/globals.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
@@ -25,14 +26,13 @@ bool stillTheSameEntry(const messageRecord &record)
 
 void tellPanel(const messageRecord &record)
 {
-    const QString panelSql =
-        QString::asprintf("select subnet_id,device_id from tbl_panel where panel_id=%d", record.panel_id);
+    const std::optional<StoredPanel> panel = panelAddress(record.panel_id);
     const QString switchSql =
         QString::asprintf("select universal_switch_no from tbl_message where message_id=%d", record.message_id);
-    if (!queryHasRecord(panelSql) || !queryHasRecord(switchSql))
+    if (!panel || !queryHasRecord(switchSql))
         return;
-    sendUniversalSwitch(queryIntValue(panelSql, "subnet_id"), queryIntValue(panelSql, "device_id"),
-                        queryIntValue(switchSql, "universal_switch_no"), record.message_status == 0);
+    sendUniversalSwitch(panel->subnet, panel->device, queryIntValue(switchSql, "universal_switch_no"),
+                        record.message_status == 0);
 }
 
 } // namespace

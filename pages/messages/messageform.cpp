@@ -1,5 +1,6 @@
 #include "pages/messages/messageform.h"
 
+#include "core/devicestore.h"
 #include "core/queryhelpers.h"
 #include "core/roomname.h"
 #include "materialwidgets/qtmaterialcombobox.h"
@@ -146,9 +147,7 @@ void MessageForm::show(const messageRecord &record)
     QString iconName;
     queryStringValue(messageSql, "message_remark", messageRemark);
     queryStringValue(messageSql, "icon_name", iconName);
-    QString panelRemark;
-    queryStringValue(QString::asprintf("select panel_remark from tbl_panel where panel_id=%d", record.panel_id),
-                     "panel_remark", panelRemark);
+    const QString panelRemark = readPanelRemark(record.panel_id);
     if (!iconName.contains(".png"))
         iconName += ".png";
     picture->setPixmap(QPixmap(":/myImages/png/message/" + iconName));

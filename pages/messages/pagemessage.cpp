@@ -1,6 +1,7 @@
 #include "pages/messages/pagemessage.h"
 
 #include "core/cppsqlite3db.h"
+#include "core/devicestore.h"
 #include "core/globals.h"
 #include "core/queryhelpers.h"
 #include "core/roomname.h"
@@ -251,9 +252,7 @@ void PageMessage::labelExport_pressed()
         queryStringValue(entrySql, "recv_time", recvTime);
         queryStringValue(entrySql, "message_log_remark", remark);
         queryStringValue(entrySql, "deal_time", dealTime);
-        QString panelName;
-        queryStringValue(QString::asprintf("select panel_remark from tbl_panel where panel_id=%d", record.panel_id),
-                         "panel_remark", panelName);
+        const QString panelName = readPanelRemark(record.panel_id);
         QString messageName;
         queryStringValue(QString::asprintf("select * from tbl_message where message_id=%d", record.message_id),
                          "message_remark", messageName);

@@ -1,6 +1,7 @@
 #include "pages/moods/pagesettingroommanagermoodsinformation.h"
 
 #include "core/cppsqlite3db.h"
+#include "core/devicestore.h"
 #include "core/globals.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
@@ -65,9 +66,7 @@ QGridLayout *formGrid()
 bool groupExists(const DeviceGroup &group, int roomId)
 {
     if (group.airConditionerNo < 0)
-        return queryHasRecord("select id from tbl_light where room_id=? and (rgb=0 or rgb=1) and subnet_id >0 and "
-                              "device_id >0",
-                              {roomId});
+        return roomHasAddressedLights(roomId);
     return queryHasRecord("select id from tbl_air_conditioner where room_id=? and air_conditioner_no=?",
                           {roomId, group.airConditionerNo});
 }

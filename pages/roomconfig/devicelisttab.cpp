@@ -3,6 +3,7 @@
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
 #include "core/queryhelpers.h"
+#include "core/sqltransaction.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
 #include "shell/tilegrid.h"
@@ -20,8 +21,18 @@ void DeviceListTab::refreshList(int ownerId)
     m_ownerId = ownerId;
     m_grid->begin(gScreenWidth);
 
-    const QString sql = QString::asprintf(m_kind.listSql, ownerId);
-    if (queryHasRecord(sql)) {
+    if (m_kind.rows) {
+        QSqlQuery query = m_kind.rows(ownerId);
+        while (query.next()) {
+            ManagerItem *tile = m_grid->addItemTile(
+                m_kind.tileKind, queryColumnInt(query, m_kind.idColumn), queryColumnText(query, m_kind.nameColumn),
+                m_kind.pictureColumn ? queryColumnText(query, m_kind.pictureColumn) : QString(), true);
+            connect(tile, &ManagerItem::signalsEdit, this, &DeviceListTab::slotsEdit);
+            connect(tile, &ManagerItem::signalsDelete, this, &DeviceListTab::slotsDelete);
+        }
+    }
+    const QString sql = m_kind.listSql ? QString::asprintf(m_kind.listSql, ownerId) : QString();
+    if (!sql.isEmpty() && queryHasRecord(sql)) {
         QStringList names;
         QStringList pictures;
         QStringList ids;
@@ -77,17 +88,20 @@ void DeviceListTab::slotsDelete(int type, int id)
         return;
 
     // A device goes whole or not at all: a light with its placement, a panel with its message history.
-    bool ok = gDatabase.beginTransaction();
-    if (ok) {
+    bool ok = false;
+    if (m_kind.remove) {
+        ok = m_kind.remove(m_ownerId, id, nullptr);
+    } else {
+        SqlTransaction transaction;
+        ok = transaction.isOpen();
         for (const QString &statement : m_kind.deleteSql)
             ok = ok && gDatabase.execSql(QString::asprintf(statement.toUtf8().constData(), id, m_ownerId));
-        if (ok)
-            ok = gDatabase.commitTransaction();
-        else
-            gDatabase.rollbackTransaction();
+        ok = ok && transaction.commit();
     }
 
     refreshList(m_ownerId);
+    if (!ok)
+        emit gBroadcastSocket.signalsInformation(tr("Delete failed!"));
     if (ok && m_kind.afterDelete)
         m_kind.afterDelete(id);
 }

@@ -6,10 +6,12 @@
 // The tabs differ only in one DeviceListKind row; a new tab is a subclass that passes its row:
 //     PageSettingRoomTemplatePanel::PageSettingRoomTemplatePanel(QWidget *parent) : DeviceListTab(row, parent)
 // In every SQL text of a row "%d" stands for the owner id (listing, limit) or for the device id followed by the
-// owner id (deletes).
+// owner id (deletes). A kind whose store lists and deletes for it gives rows and remove instead of listSql and
+// deleteSql.
 
 #include "shell/mydialog.h"
 
+#include <QSqlQuery>
 #include <QStringList>
 
 #include <functional>
@@ -37,6 +39,11 @@ struct DeviceListKind
     QStringList deleteSql;
     // Called with the device id after a delete committed and the grid was rebuilt; may be empty.
     std::function<void(int deviceId)> afterDelete;
+    // The owner's devices in place of listSql, read by the columns above; may be empty.
+    QSqlQuery (*rows)(int ownerId) = nullptr;
+    // Removes a device with everything of it as one transaction, in place of deleteSql; false with the reason in
+    // error when nothing was removed. May be empty.
+    bool (*remove)(int ownerId, int deviceId, QString *error) = nullptr;
 };
 
 class DeviceListTab : public MyDialog

@@ -1,11 +1,13 @@
 #include "pages/roomconfig/roomcreation.h"
 
 #include "core/cppsqlite3db.h"
+#include "core/devicestore.h"
 #include "core/globals.h"
 #include "core/projectfolders.h"
 #include "core/projectlist.h"
 #include "core/queryhelpers.h"
 #include "core/recordid.h"
+#include "core/sqltransaction.h"
 #include "pages/pickers/picturechoice.h"
 
 #include <QBuffer>
@@ -22,6 +24,12 @@ IdPool::IdPool(const QString &sql, const QString &column, int start) : m_next(st
     queryIntStringList(sql, column, values);
     for (const QString &value : qAsConst(values))
         m_used.insert(value.toInt());
+}
+
+IdPool::IdPool(const QList<int> &used, int start) : m_next(start)
+{
+    for (int id : used)
+        m_used.insert(id);
 }
 
 int IdPool::take()
@@ -135,7 +143,8 @@ bool addRoomSeries(const RoomSeries &series)
         }
     }
 
-    if (!gDatabase.beginTransaction())
+    SqlTransaction transaction;
+    if (!transaction.isOpen())
         return false;
     QStringList written;
     bool ok = true;
@@ -161,8 +170,11 @@ bool addRoomSeries(const RoomSeries &series)
 
     if (series.count > 0) {
         IdPool roomIds("select room_id from tbl_room", "room_id", 1);
-        IdPool lightIds("select light_id from tbl_light where (rgb=0 or rgb=1)", "light_id", 1);
-        IdPool panelIds("select panel_id from tbl_panel", "panel_id", 1);
+        // Ids that could not be read could be handed out twice.
+        QString idError;
+        IdPool lightIds(usedLightIds(&idError), 1);
+        IdPool panelIds(usedPanelIds(&idError), 1);
+        ok = ok && idError.isEmpty();
         for (int i = 0; ok && i < series.count; ++i) {
             const int roomId = roomIds.take();
             QString picture = templatePicture;
@@ -183,26 +195,19 @@ bool addRoomSeries(const RoomSeries &series)
                 const int lightId = lightIds.take();
                 const QList<int> channels = light.type == 2 ? QList<int>{1, 2, 3} : QList<int>{0};
                 for (int rgb : channels)
-                    ok = ok && gDatabase.execSql(
-                                   "insert into tbl_light(light_id,light_type,light_remark,subnet_id,device_id,channel,"
-                                   "icon_name_of_light_on,icon_name_of_light_off,brightness,us_id,fade,rgb,"
-                                   "original_type,version,room_id) values(?,?,?,0,0,0,?,?,0,0,0,?,0,'',?)",
-                                   {lightId, light.type, light.remark, light.onPicture, light.offPicture, rgb, roomId});
+                    ok = ok && addUnaddressedLightRow(roomId, lightId, light.type, light.remark, light.onPicture,
+                                                      light.offPicture, rgb);
             }
             for (const QString &remark : qAsConst(panels))
-                ok = ok && gDatabase.execSql("insert into tbl_panel(panel_id,panel_remark,subnet_id,device_id,room_id) "
-                                             "values(?,?,0,0,?)",
-                                             {panelIds.take(), remark, roomId});
+                ok = ok && addPanel(roomId, panelIds.take(), remark, 0, 0);
         }
     }
 
     // A failed commit rolls back by itself.
-    if (ok)
-        ok = gDatabase.commitTransaction();
-    else
-        gDatabase.rollbackTransaction();
+    ok = ok && transaction.commit();
     if (ok)
         return true;
+    transaction.rollback();
     for (const QString &path : qAsConst(written))
         QFile::remove(path);
     return false;

@@ -3,6 +3,7 @@
 // with a copy of the template's picture, lights and panels. The add-room dialog runs it for its form; it takes
 // any count, so large series cost one read of each id column, not one per room.
 
+#include <QList>
 #include <QSet>
 #include <QString>
 
@@ -12,6 +13,8 @@ class IdPool
 {
 public:
     IdPool(const QString &sql, const QString &column, int start);
+    // The used ids as already read.
+    IdPool(const QList<int> &used, int start);
     int take();
 
 private:

@@ -1,5 +1,6 @@
 #include "pages/roomconfig/roomdevicetabs.h"
 
+#include "core/devicestore.h"
 #include "core/globals.h"
 #include "core/recordid.h"
 #include "devicelink/broadcastsocket.h"
@@ -12,7 +13,7 @@
 const DeviceListKind &PageSettingRoomManagerLighting::kind()
 {
     static const DeviceListKind row{
-        "select * from tbl_light where room_id=%d and (rgb=0 or rgb=1) order by light_id asc",
+        nullptr,
         "light_remark",
         "icon_name_of_light_on",
         "light_id",
@@ -22,9 +23,10 @@ const DeviceListKind &PageSettingRoomManagerLighting::kind()
         [](int) { return nextLightId(); },
         nullptr,
         0,
-        {"delete from tbl_light where light_id=%d and room_id=%d",
-         "delete from tbl_3d_view_light where light_id=%d and room_id=%d"},
-        {}};
+        {},
+        {},
+        queryRoomLights,
+        [](int roomId, int lightId, QString *error) { return deleteLight(roomId, lightId, error); }};
     return row;
 }
 
@@ -87,7 +89,7 @@ PageSettingRoomManagerFloorHeat::PageSettingRoomManagerFloorHeat(QWidget *parent
 const DeviceListKind &PageSettingRoomManagerPanel::kind()
 {
     static const DeviceListKind row{
-        "select * from tbl_panel where room_id=%d order by panel_id asc",
+        nullptr,
         "panel_remark",
         nullptr,
         "panel_id",
@@ -97,9 +99,10 @@ const DeviceListKind &PageSettingRoomManagerPanel::kind()
         [](int) { return nextPanelId(); },
         nullptr,
         0,
-        // The message log statement has one "%d" only: it takes the panel id, the room id is left over.
-        {"delete from tbl_panel where panel_id=%d and room_id=%d", "delete from tbl_message_log where panel_id=%d"},
-        [](int panelId) { emit gBroadcastSocket.signalsRemoveMessage(panelId, 2); }};
+        {},
+        [](int panelId) { emit gBroadcastSocket.signalsRemoveMessage(panelId, 2); },
+        queryRoomPanels,
+        [](int roomId, int panelId, QString *error) { return deletePanel(roomId, panelId, error); }};
     return row;
 }
 

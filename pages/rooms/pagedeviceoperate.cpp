@@ -107,7 +107,8 @@ void PageDeviceOperate::loadRooms()
         gDatabase.querySql("select room_id from tbl_room order by region_id asc,floor_id asc,room_id asc");
     while (rooms.next()) {
         const int roomId = rooms.value(0).toInt();
-        if (!queryHasRecord(QString::asprintf(kind.hasDevice, roomId)))
+        if (kind.roomHasDevices ? !kind.roomHasDevices(roomId)
+                                : !queryHasRecord(QString::asprintf(kind.hasDevice, roomId)))
             continue;
         auto *card = new RoomItem(roomId, kind.mode, nullptr);
         grid->addWidget(card, m_cards.size(), 0);

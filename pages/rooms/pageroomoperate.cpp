@@ -1,5 +1,6 @@
 #include "pages/rooms/pageroomoperate.h"
 
+#include "core/devicestore.h"
 #include "core/globals.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
@@ -23,6 +24,8 @@ struct Kind
     QString test;
     MyWidget *page;
     std::function<void(int roomId)> load;
+    // The test from the devices' store, in place of the statement; may be empty.
+    std::function<bool(int roomId)> has = nullptr;
 };
 
 } // namespace
@@ -64,9 +67,8 @@ void PageRoomOperate::slotsPageEnter(QString roomId, QString resetTabs)
     if (resetTabs.toInt() > 0) {
         tabStrip->clearTabs();
         const QList<Kind> kinds = {
-            {tr("Lighting"), tr(":/myImages/png/edit_room/icon-room-lighting.png"),
-             "select id from tbl_light where room_id=%1 and (rgb=0 or rgb=1) and subnet_id >0 and device_id >0",
-             pageLighting, [this](int room) { pageLighting->loadRoom(room); }},
+            {tr("Lighting"), tr(":/myImages/png/edit_room/icon-room-lighting.png"), QString(), pageLighting,
+             [this](int room) { pageLighting->loadRoom(room); }, [](int room) { return roomHasAddressedLights(room); }},
             {tr("AC"), tr(":/myImages/png/edit_room/icon-room-ac.png"),
              "select id from tbl_air_conditioner where room_id=%1 and air_conditioner_no<=1 order by "
              "air_conditioner_no asc",
@@ -80,7 +82,7 @@ void PageRoomOperate::slotsPageEnter(QString roomId, QString resetTabs)
              [this](int room) { pageMoods->loadRoom(room); }},
         };
         for (const Kind &kind : kinds) {
-            if (!queryHasRecord(kind.test.arg(m_roomId))) {
+            if (kind.has ? !kind.has(m_roomId) : !queryHasRecord(kind.test.arg(m_roomId))) {
                 kind.page->hide();
                 continue;
             }

@@ -38,7 +38,8 @@ void PlacementTab::loadRoom(int roomId)
     queryStringValue(QString::asprintf("select room_name from tbl_room where room_id=%d", roomId), "room_name",
                      m_roomName);
 
-    QSqlQuery query = gDatabase.querySql(QString::asprintf(m_statements.devices, roomId));
+    QSqlQuery query = m_statements.deviceRows ? m_statements.deviceRows(roomId)
+                                              : gDatabase.querySql(QString::asprintf(m_statements.devices, roomId));
     while (query.next()) {
         appendRecord(query);
         const int index = count() - 1;

@@ -26,6 +26,8 @@ public:
         const char *position;   // xp1, yp1 of one device (key, room id)
         const char *defaultRow; // a position row at (0, 0) (key, xp1, yp1, room id)
         const char *store;      // the dropped position (xp1, yp1, key, room id)
+        // The room's devices of this kind from their store, in place of devices; may be empty.
+        QSqlQuery (*deviceRows)(int roomId) = nullptr;
     };
 
     // Stores the picture name and repaints.
