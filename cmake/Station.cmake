@@ -1,7 +1,18 @@
 # Small helpers shared by the folders' CMakeLists.
 
+# Continuous integration builds with STATION_WERROR on (scripts/build sets it when CI is set), so a warning
+# fails the build there.
+option(STATION_WERROR "Treat compiler warnings as errors" OFF)
+
+# The warnings and the Qt checks of every target of the project's own.
 function(station_warnings target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra)
+    target_compile_options(${target} PRIVATE
+        -Wall -Wextra -Wshadow -Wold-style-cast -Woverloaded-virtual -Wnon-virtual-dtor)
+    # No silent conversion from a byte array to text, and no narrowing between signal and slot arguments.
+    target_compile_definitions(${target} PRIVATE QT_NO_CAST_FROM_BYTEARRAY QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
+    if(STATION_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
 endfunction()
 
 # station_library(name [LINK lib...]): one static library from the sources of the calling folder.

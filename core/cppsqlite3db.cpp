@@ -115,7 +115,8 @@ QSqlQuery CppSQLite3DB::runStatement(const QString &sql, const QVariantList &val
 
 void CppSQLite3DB::logFailure(const QString &sql, const QSqlError &error)
 {
-    m_lastErrorText = error.text();
+    // A statement on a connection that could not open fails without a reason of its own: the open's is the one.
+    m_lastErrorText = error.text().trimmed().isEmpty() && !isOpen() ? m_lastOpenError.text() : error.text();
     qWarning().noquote() << "Error: Fail to exec sql." << error.text() << "SQL:" << sql;
 }
 

@@ -7,6 +7,7 @@
 #include "core/projectlist.h"
 #include "core/queryhelpers.h"
 #include "core/seedvocabularies.h"
+#include "core/sqltransaction.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -76,23 +77,19 @@ bool isNewerVersion(const QString &text)
 // Runs step inside one transaction; a step that answers false leaves nothing behind.
 template <typename Step> bool inTransaction(Step step)
 {
-    if (!gDatabase.beginTransaction())
-        return false;
-    if (!step()) {
-        gDatabase.rollbackTransaction();
-        return false;
-    }
-    return gDatabase.commitTransaction();
+    SqlTransaction transaction;
+    return transaction.isOpen() && step() && transaction.commit();
 }
 
-void purge(const QString &deleteSql)
+// False when the delete failed; the old rows are then kept until the next opening.
+bool purge(const QString &deleteSql)
 {
     const QString cutoff = retentionCutoff(gRetainDays);
     if (cutoff.isEmpty()) {
         qDebug() << "retain_days" << gRetainDays << "is not a whole number of days; no records purged.";
-        return;
+        return true;
     }
-    gDatabase.execSql(deleteSql, {cutoff});
+    return gDatabase.execSql(deleteSql, {cutoff});
 }
 
 struct ColumnDefault
@@ -156,25 +153,27 @@ bool seedNewTable(const QString &table)
     return true;
 }
 
-// Steps that run on every opening, whether the table was just made or not.
-void maintainTable(const QString &table)
+// Steps that run on every opening, whether the table was just made or not. False when one of them failed: the
+// table then stays as it was, and the step runs again at the next opening.
+bool maintainTable(const QString &table)
 {
     if (table == "tbl_log")
-        purge("delete from tbl_log where log_time <=?");
-    else if (table == "tbl_message_log")
-        purge("delete from tbl_message_log where recv_time <=?");
-    else if (table == "tbl_occupation")
-        gDatabase.addColumn("tbl_occupation", "occupation_type", "integer", "0");
-    else if (table == "tbl_network") {
-        if (!inTransaction(repairNetworkTable))
-            qDebug() << "tbl_network could not be repaired.";
+        return purge("delete from tbl_log where log_time <=?");
+    if (table == "tbl_message_log")
+        return purge("delete from tbl_message_log where recv_time <=?");
+    if (table == "tbl_occupation")
+        return gDatabase.addColumn("tbl_occupation", "occupation_type", "integer", "0");
+    if (table == "tbl_network") {
+        const bool repaired = inTransaction(repairNetworkTable);
         loadNetworkSettings();
-    } else if (table == "tbl_ip_port_mac") {
-        if (!inTransaction(repairGatewayList))
-            qDebug() << "tbl_ip_port_mac could not be repaired.";
-        gDatabase.execSql("delete from tbl_ip_port_mac where update_time not in (select update_time from "
-                          "tbl_ip_port_mac order by update_time desc limit 10)");
+        return repaired;
     }
+    if (table == "tbl_ip_port_mac") {
+        return inTransaction(repairGatewayList) &&
+               gDatabase.execSql("delete from tbl_ip_port_mac where update_time not in (select update_time from "
+                                 "tbl_ip_port_mac order by update_time desc limit 10)");
+    }
+    return true;
 }
 
 bool upgradeVocabularies()
@@ -240,7 +239,7 @@ QString currentProjectDatabasePath()
 
 // The lookups that run for every received frame and every device-log row; without these each is a scan of
 // its whole table. Additive: a file with them opens as before in a station that does not know them.
-void createLookupIndexes()
+bool createLookupIndexes()
 {
     struct LookupIndex
     {
@@ -270,9 +269,11 @@ void createLookupIndexes()
             complete = complete && gDatabase.isColumnExist(table, column);
         if (!complete)
             continue;
-        gDatabase.execSql(QString("create index if not exists %1 on %2(%3)")
-                              .arg(QString::fromLatin1(index.name), table, QString::fromLatin1(index.columns)));
+        if (!gDatabase.execSql(QString("create index if not exists %1 on %2(%3)")
+                                   .arg(QString::fromLatin1(index.name), table, QString::fromLatin1(index.columns))))
+            return false;
     }
+    return true;
 }
 
 } // namespace
@@ -533,8 +534,9 @@ void createDatabaseTables(const QString &path)
     gDatabase.setDatabaseName(path);
 
     // The whole opening commits once, which spares a disk sync per statement; each table's step still undoes
-    // only itself when it fails.
-    const bool grouped = gDatabase.beginTransaction();
+    // only itself when it fails, and what failed is tried again at the next opening. The connection has
+    // already logged each failed statement with its reason; these lines say what the opening left undone.
+    SqlTransaction opening;
     for (const SchemaTable &entry : DatabaseSchema::tables()) {
         const QString table = QString::fromLatin1(entry.name);
         if (!gDatabase.isTableExist(table)) {
@@ -542,14 +544,16 @@ void createDatabaseTables(const QString &path)
             const bool made = inTransaction(
                 [&] { return gDatabase.execSql(QString::fromLatin1(entry.createSql)) && seedNewTable(table); });
             if (!made)
-                qDebug() << "Could not create" << table;
+                qWarning() << "Could not create" << table;
         }
-        maintainTable(table);
+        if (!inTransaction([&] { return maintainTable(table); }))
+            qWarning() << "Could not bring" << table << "up to date; it is kept as it was.";
     }
     checkVersion();
-    createLookupIndexes();
-    if (grouped && !gDatabase.commitTransaction())
-        qDebug() << "Could not store the opening of" << path;
+    if (!inTransaction(createLookupIndexes))
+        qWarning() << "Could not add the lookup indexes; lookups scan their tables until the next opening.";
+    if (opening.isOpen() && !opening.commit())
+        qWarning() << "Could not store the opening of" << path;
 }
 
 bool isProjectDatabase(const QString &path)

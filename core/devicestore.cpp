@@ -60,11 +60,11 @@ std::optional<StoredSwitch> switchRowFrom(QSqlQuery &query, bool withType, QStri
     return row;
 }
 
-QList<int> intColumn(const QString &sql, const QString &column, QString *error)
+QVector<int> intColumn(const QString &sql, const QString &column, QString *error)
 {
     QStringList values;
     queryIntStringList(sql, column, values, error);
-    QList<int> ids;
+    QVector<int> ids;
     for (const QString &value : qAsConst(values))
         ids.append(value.toInt());
     return ids;
@@ -132,7 +132,7 @@ bool roomHasLights(int roomId, QString *error)
     return queryHasRecord("select id from tbl_light where room_id=? and (rgb=0 or rgb=1)", {roomId}, error);
 }
 
-QList<int> usedLightIds(QString *error)
+QVector<int> usedLightIds(QString *error)
 {
     return intColumn("select light_id from tbl_light where (rgb=0 or rgb=1)", "light_id", error);
 }
@@ -272,7 +272,7 @@ bool panelAddressUsed(int subnet, int device, QString *error)
     return queryHasRecord("select id from tbl_panel where subnet_id=? and device_id=?", {subnet, device}, error);
 }
 
-QList<int> usedPanelIds(QString *error)
+QVector<int> usedPanelIds(QString *error)
 {
     return intColumn("select panel_id from tbl_panel", "panel_id", error);
 }

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QSqlQuery>
 #include <QString>
+#include <QVector>
 
 #include <optional>
 
@@ -25,7 +26,7 @@ QSqlQuery queryLightRow(int roomId, int lightId, int rgb);
 bool roomHasAddressedLights(int roomId, QString *error = nullptr);
 bool roomHasLights(int roomId, QString *error = nullptr);
 // The light_id of every light's own row (rgb 0 or 1) over the whole project, in table order.
-QList<int> usedLightIds(QString *error = nullptr);
+QVector<int> usedLightIds(QString *error = nullptr);
 
 // One stored row of a light as the light editor shows it.
 struct StoredLightRow
@@ -97,7 +98,7 @@ std::optional<StoredPanel> panelAtAddress(int subnet, int device, QString *error
 // True when any panel of the project has that bus address.
 bool panelAddressUsed(int subnet, int device, QString *error = nullptr);
 // The panel_id of every panel over the whole project, in table order.
-QList<int> usedPanelIds(QString *error = nullptr);
+QVector<int> usedPanelIds(QString *error = nullptr);
 
 // Adds a panel to a room.
 [[nodiscard]] bool addPanel(int roomId, int panelId, const QString &remark, int subnet, int device,

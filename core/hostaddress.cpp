@@ -40,13 +40,13 @@ QStringList hostAddressTexts(const QList<QHostAddress> &machineAddresses)
     return texts;
 }
 
-void updateHostIp()
+bool updateHostIp()
 {
     const QString chosen = chooseHostIp(gHostIp, QNetworkInterface::allAddresses());
     if (chosen.isEmpty())
-        return;
+        return true;
     gHostIp = chosen;
-    gDatabase.execSql("update tbl_network set host_ip=?", {gHostIp});
+    return gDatabase.execSql("update tbl_network set host_ip=?", {gHostIp});
 }
 
 QHostAddress findBroadcastAddress(const QString &hostIp, const QList<QNetworkAddressEntry> &entries)

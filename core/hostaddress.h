@@ -8,8 +8,9 @@
 #include <QStringList>
 
 // Keeps gHostIp while the machine still carries it, else takes the first qualifying address and stores it
-// in the project's network row.
-void updateHostIp();
+// in the project's network row. False when that row could not be written: the new address then serves
+// this run only.
+[[nodiscard]] bool updateHostIp();
 // The broadcast address of the interface entry that carries gHostIp, else 255.255.255.255.
 QHostAddress getBroadcastAddress();
 

@@ -6,6 +6,7 @@
 #include "core/projectfolders.h"
 #include "core/projectlist.h"
 #include "core/queryhelpers.h"
+#include "core/sqltransaction.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,12 +61,9 @@ bool deleteRoomRows(int roomId, QStringList &pictures)
 bool deleteRoom(int roomId)
 {
     QStringList pictures;
-    if (!gDatabase.beginTransaction())
+    SqlTransaction transaction;
+    if (!transaction.isOpen() || !deleteRoomRows(roomId, pictures))
         return false;
-    if (!deleteRoomRows(roomId, pictures)) {
-        gDatabase.rollbackTransaction();
-        return false;
-    }
     // Files cannot be rolled back, so they go only once the rows that name them are gone for good: when this
     // deletion is part of a larger one, that is when the larger one commits.
     gDatabase.afterCommit([pictures, roomId] {
@@ -73,7 +71,7 @@ bool deleteRoom(int roomId)
             deleteProjectPicture(picture);
         announceRoomDeleted(roomId);
     });
-    return gDatabase.commitTransaction();
+    return transaction.commit();
 }
 
 void deleteProjectPicture(QString name)

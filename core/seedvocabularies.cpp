@@ -2,6 +2,7 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "core/sqltransaction.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,16 +21,11 @@ struct ListItem
 
 bool seed(const QString &deleteSql, const QString &insertSql, const QVector<QVariantList> &rows)
 {
-    if (!gDatabase.beginTransaction())
-        return false;
-    bool ok = gDatabase.execSql(deleteSql);
+    SqlTransaction transaction;
+    bool ok = transaction.isOpen() && gDatabase.execSql(deleteSql);
     for (int i = 0; ok && i < rows.size(); ++i)
         ok = gDatabase.execSql(insertSql, rows.at(i));
-    if (!ok) {
-        gDatabase.rollbackTransaction();
-        return false;
-    }
-    return gDatabase.commitTransaction();
+    return ok && transaction.commit();
 }
 
 bool seedList(const QString &table, const QVector<ListItem> &items)

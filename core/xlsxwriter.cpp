@@ -27,7 +27,7 @@ const QString sheetPart = QStringLiteral("xl/worksheets/sheet1.xml");
 class SaveFileDevice : public QIODevice
 {
 public:
-    explicit SaveFileDevice(QSaveFile *target) : target(target) {}
+    explicit SaveFileDevice(QSaveFile *file) : target(file) {}
 
     bool isSequential() const override { return false; }
     qint64 size() const override { return target->size(); }

@@ -65,10 +65,10 @@ QtMaterialAutoComplete::~QtMaterialAutoComplete()
     delete d->frame.data();
 }
 
-void QtMaterialAutoComplete::setDataSource(const QStringList &data)
+void QtMaterialAutoComplete::setDataSource(const QStringList &source)
 {
     Q_D(QtMaterialAutoComplete);
-    d->dataSource = data;
+    d->dataSource = source;
     update();
 }
 

@@ -14,7 +14,7 @@ public:
     ~QtMaterialAutoComplete() override;
 
     // Takes effect at the next edit; the suggestions shown stay as they are.
-    void setDataSource(const QStringList &data);
+    void setDataSource(const QStringList &source);
     QStringList dataSource() const;
 
     // The suggestion column and its white backing, siblings of the field in its parent.

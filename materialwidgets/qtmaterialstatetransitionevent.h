@@ -25,7 +25,7 @@ class QtMaterialStateTransitionEvent : public QEvent
 public:
     static constexpr QEvent::Type EventType = QEvent::Type(QEvent::User + 1);
 
-    explicit QtMaterialStateTransitionEvent(int kind) : QEvent(EventType), kind(kind) {}
+    explicit QtMaterialStateTransitionEvent(int transitionKind) : QEvent(EventType), kind(transitionKind) {}
 
     int kind;
 };

@@ -46,8 +46,8 @@ void readLimits(const char *text, int limits[3])
 
 } // namespace
 
-ACItem::ACItem(airConditionerRecord acInfo, bool alwaysListen, QWidget *parent)
-    : DevicePanelOf<airConditionerRecord>(acInfo, alwaysListen, false, parent), remarkLabel(new QtMaterialLabel(this)),
+ACItem::ACItem(airConditionerRecord acInfo, bool listenAlways, QWidget *parent)
+    : DevicePanelOf<airConditionerRecord>(acInfo, listenAlways, false, parent), remarkLabel(new QtMaterialLabel(this)),
       powerIcon(new QtMaterialLabel(this)), roomTemperatureIcon(new QtMaterialLabel(this)),
       roomTemperatureText(new QtMaterialLabel(tr("Room 0\u00B0C"), this)),
       setPointText(new QtMaterialLabel(tr("0\u00B0C"), 2, this)), setPointSlider(new SliderCtrl(this)),

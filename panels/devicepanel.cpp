@@ -20,8 +20,8 @@ int DevicePanel::tickInterval()
     return tickMs;
 }
 
-DevicePanel::DevicePanel(bool alwaysListen, bool ready, QWidget *parent)
-    : QWidget(parent), ready(ready), alwaysListen(alwaysListen)
+DevicePanel::DevicePanel(bool listenAlways, bool readyAtOnce, QWidget *parent)
+    : QWidget(parent), ready(readyAtOnce), alwaysListen(listenAlways)
 {
     // updateStatus is virtual: the connection resolves it when the timer fires, after construction finished.
     connect(&initTimer, &QTimer::timeout, this, &DevicePanel::updateStatus);

@@ -66,7 +66,7 @@ public slots:
     virtual void updateStatus() = 0;
 
 protected:
-    DevicePanel(bool alwaysListen, bool ready, QWidget *parent);
+    DevicePanel(bool listenAlways, bool readyAtOnce, QWidget *parent);
 
     // The panel's card: its rectangle with rounded corners, filled with one colour.
     void paintCard(const QColor &fill);
@@ -122,8 +122,8 @@ public:
     Record deviceInfo() const { return record; }
 
 protected:
-    DevicePanelOf(const Record &record, bool alwaysListen, bool ready, QWidget *parent)
-        : DevicePanel(alwaysListen, ready, parent), record(record)
+    DevicePanelOf(const Record &initialRecord, bool listenAlways, bool readyAtOnce, QWidget *parent)
+        : DevicePanel(listenAlways, readyAtOnce, parent), record(initialRecord)
     {
     }
 

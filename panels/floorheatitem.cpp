@@ -44,8 +44,8 @@ int readLimit(const char *text)
 
 } // namespace
 
-FloorHeatItem::FloorHeatItem(airConditionerRecord floorHeatInfo, bool alwaysListen, QWidget *parent)
-    : DevicePanelOf<airConditionerRecord>(floorHeatInfo, alwaysListen, false, parent),
+FloorHeatItem::FloorHeatItem(airConditionerRecord floorHeatInfo, bool listenAlways, QWidget *parent)
+    : DevicePanelOf<airConditionerRecord>(floorHeatInfo, listenAlways, false, parent),
       remarkLabel(new QtMaterialLabel(this)), powerIcon(new QtMaterialLabel(this)),
       roomTemperatureIcon(new QtMaterialLabel(this)),
       roomTemperatureText(new QtMaterialLabel(tr("Room 0\u00B0C"), this)),

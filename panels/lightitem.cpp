@@ -51,8 +51,8 @@ QColor levelsToRgb(const qint32 *levels)
 
 } // namespace
 
-LightItem::LightItem(lightRecord lightInfo, bool alwaysListen, QWidget *parent)
-    : DevicePanelOf<lightRecord>(lightInfo, alwaysListen, true, parent), offlineIcon(new QtMaterialLabel(this)),
+LightItem::LightItem(lightRecord lightInfo, bool listenAlways, QWidget *parent)
+    : DevicePanelOf<lightRecord>(lightInfo, listenAlways, true, parent), offlineIcon(new QtMaterialLabel(this)),
       offlineText(new QtMaterialLabel(tr("Not online"), this)), remarkLabel(new QtMaterialLabel(this)),
       iconLabel(new QtMaterialLabel(this))
 {

@@ -6,9 +6,9 @@
 #include <QGridLayout>
 #include <QPixmap>
 
-LightSliderCtrl::LightSliderCtrl(bool colourTemperature, QWidget *parent)
-    : QWidget(parent), colourTemperature(colourTemperature), slider(new QtMaterialSlider(this)),
-      valueLabel(new QtMaterialLabel(colourTemperature ? QStringLiteral("2700K") : QStringLiteral("0%"), this))
+LightSliderCtrl::LightSliderCtrl(bool forColourTemperature, QWidget *parent)
+    : QWidget(parent), colourTemperature(forColourTemperature), slider(new QtMaterialSlider(this)),
+      valueLabel(new QtMaterialLabel(forColourTemperature ? QStringLiteral("2700K") : QStringLiteral("0%"), this))
 {
     slider->setObjectName("slider");
     slider->setOrientation(Qt::Horizontal);

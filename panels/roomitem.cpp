@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "core/queryhelpers.h"
 #include "core/roomname.h"
+#include "core/roomstore.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialcanvas.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
@@ -27,8 +28,9 @@ RoomItem::RoomItem(int roomId, int mode, QWidget *parent) : QWidget(parent), m_r
 {
     delayTimer.setSingleShot(true);
 
-    const QString roomSql = QString::asprintf("select * from tbl_room where room_id=%d", roomId);
-    queryStringValue(roomSql, "icon_name", m_pictureName);
+    RoomRow room;
+    if (readRoom(roomId, room))
+        m_pictureName = room.iconName;
     labelTitle = new QtMaterialLabel(roomNameParts(roomId).joined(), this);
     labelTitle->setObjectName("labelTitle");
 

@@ -317,7 +317,10 @@ void MainWindow::saveSwitchMessage(universalSwitchMessage msg)
 void MainWindow::slotsNetworkOpen()
 {
     connectTimer.stop();
-    updateHostIp();
+    if (!updateHostIp())
+        emit gBroadcastSocket.signalsInformation(
+            tr("The station's address %1 could not be stored in the project: it serves until the station ends.")
+                .arg(gHostIp));
     // A failed open has already reported its own text through signalsNetworkConnectState.
     if (!gBroadcastSocket.connectNetwork())
         return;

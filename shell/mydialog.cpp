@@ -20,10 +20,10 @@ MyDialog::MyDialog(const QString &pageId, const QString &pageName, QWidget *pare
 
 void MyDialog::setUp(const QString &pageId, const QString &pageName)
 {
-    snackbar = new QtMaterialSnackbar(nullptr);
-    snackbar->setParent(this);
-    id = pageId;
-    name = pageName;
+    m_snackbar = new QtMaterialSnackbar(nullptr);
+    m_snackbar->setParent(this);
+    m_id = pageId;
+    m_name = pageName;
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setBrush(QPalette::All, QPalette::Window, QBrush(backgroundColor));
@@ -33,17 +33,17 @@ void MyDialog::setUp(const QString &pageId, const QString &pageName)
 
 QString MyDialog::pageId() const
 {
-    return id;
+    return m_id;
 }
 
 QString MyDialog::pageName() const
 {
-    return name;
+    return m_name;
 }
 
 void MyDialog::setPageName(const QString &pageName)
 {
-    name = pageName;
+    m_name = pageName;
 }
 
 void MyDialog::refresh() {}
@@ -52,14 +52,14 @@ void MyDialog::slotsInformation(QString info)
 {
     // A text reported while nobody can see it is stale by the time the dialog shows again.
     if (isVisible())
-        snackbar->addMessage(info);
+        m_snackbar->addMessage(info);
 }
 
 void MyDialog::keyPressEvent(QKeyEvent *event)
 {
     // A dialog's Escape rejects it. A page is no dialog of its own: rejecting would hide it and leave the
     // page host empty until the next navigation, so a page lets the key pass like any other widget.
-    if (!id.isEmpty() && event->key() == Qt::Key_Escape) {
+    if (!m_id.isEmpty() && event->key() == Qt::Key_Escape) {
         QWidget::keyPressEvent(event);
         return;
     }

@@ -24,7 +24,7 @@ public:
     // Reloads the page's devices; empty here, the device-kind pages override it.
     virtual void refresh();
 
-    QtMaterialSnackbar *toast() const { return snackbar; }
+    QtMaterialSnackbar *toast() const { return m_snackbar; }
 
     // Set by a page while its page-enter handler resets its own inputs, so that their change handlers
     // do not reload in between.
@@ -51,7 +51,7 @@ protected:
 private:
     void setUp(const QString &id, const QString &name);
 
-    QtMaterialSnackbar *snackbar = nullptr;
-    QString id;
-    QString name;
+    QtMaterialSnackbar *m_snackbar = nullptr;
+    QString m_id;
+    QString m_name;
 };

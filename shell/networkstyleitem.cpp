@@ -4,8 +4,8 @@
 
 #include <QCoreApplication>
 
-NetworkStyleItem::NetworkStyleItem(NetStyle netStyle, bool selected, QWidget *parent)
-    : DynamicWidget(QColor(0x1F, 0x29, 0x33), parent), style(netStyle), selected(selected)
+NetworkStyleItem::NetworkStyleItem(NetStyle netStyle, bool isSelected, QWidget *parent)
+    : DynamicWidget(QColor(0x1F, 0x29, 0x33), parent), style(netStyle), selected(isSelected)
 {
     setFixedHeight(40);
     connect(this, &DynamicWidget::signalsPressed, this, &NetworkStyleItem::slotsPressed);

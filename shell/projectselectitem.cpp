@@ -2,8 +2,8 @@
 
 #include "shell/chooserparts.h"
 
-ProjectSelectItem::ProjectSelectItem(const QString &projectName, bool selected, QWidget *parent)
-    : DynamicWidget(QColor(0x1F, 0x29, 0x33), parent), name(projectName), selected(selected)
+ProjectSelectItem::ProjectSelectItem(const QString &projectName, bool isSelected, QWidget *parent)
+    : DynamicWidget(QColor(0x1F, 0x29, 0x33), parent), name(projectName), selected(isSelected)
 {
     setFixedHeight(40);
     connect(this, &DynamicWidget::signalsPressed, this, &ProjectSelectItem::slotsPressed);

@@ -12,8 +12,8 @@ const QColor SettingItem::tileColor(0x3D, 0x53, 0x66);
 
 SettingItem::SettingItem(const QString &pageId, const QString &iconPath, int iconWidth, int iconHeight, int width,
                          int height, QWidget *parent)
-    : DynamicWidget(tileColor, parent), m_pageId(pageId), iconPath(iconPath), iconWidth(iconWidth),
-      iconHeight(iconHeight)
+    : DynamicWidget(tileColor, parent), m_pageId(pageId), m_iconPath(iconPath), m_iconWidth(iconWidth),
+      m_iconHeight(iconHeight)
 {
     setFixedSize(width, height);
     connect(this, &DynamicWidget::signalsPressed, this, &SettingItem::slotsPressed);
@@ -33,10 +33,10 @@ void SettingItem::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     // The picture is centred in the part of the card above the caption band.
-    const QPixmap picture(iconPath);
+    const QPixmap picture(m_iconPath);
     if (!picture.isNull())
-        painter.drawPixmap(QRect((w - iconWidth) / 2, (h - iconHeight - captionBand) / 2, iconWidth, iconHeight),
-                           picture);
+        painter.drawPixmap(
+            QRect((w - m_iconWidth) / 2, (h - m_iconHeight - captionBand) / 2, m_iconWidth, m_iconHeight), picture);
 
     painter.setBrush(Qt::NoBrush);
     painter.setFont(QtMaterialStyle::instance().themeFont(8));

@@ -16,7 +16,7 @@ public:
                 QWidget *parent);
 
     QString pageId() const { return m_pageId; }
-    QSize pictureSize() const { return QSize(iconWidth, iconHeight); }
+    QSize pictureSize() const { return QSize(m_iconWidth, m_iconHeight); }
 
     static const QColor tileColor; // #3D5366
     static const int captionBand = 30;
@@ -29,7 +29,7 @@ private slots:
 
 private:
     QString m_pageId;
-    QString iconPath;
-    int iconWidth;
-    int iconHeight;
+    QString m_iconPath;
+    int m_iconWidth;
+    int m_iconHeight;
 };

@@ -104,7 +104,7 @@ namespace {
 class Placeholder : public QSpacerItem
 {
 public:
-    Placeholder(int width, int height) : QSpacerItem(width, height, QSizePolicy::Fixed, QSizePolicy::Fixed) {}
+    Placeholder(int w, int h) : QSpacerItem(w, h, QSizePolicy::Fixed, QSizePolicy::Fixed) {}
     bool isEmpty() const override { return false; }
 };
 

@@ -5,6 +5,7 @@
 #include "core/globals.h"
 #include "core/queryhelpers.h"
 #include "core/roomname.h"
+#include "core/roomstore.h"
 #include "core/xlsxwriter.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialcombobox.h"
@@ -96,12 +97,10 @@ void PageMessage::fillRoomFilter()
 {
     comboBoxRoom->clear();
     comboBoxRoom->addItem(tr("All Rooms"), allRooms);
-    QStringList roomIds;
-    queryIntStringList("select * from tbl_room order by region_id asc,floor_id asc,room_id asc", "room_id", roomIds);
-    for (const QString &roomId : qAsConst(roomIds)) {
-        const RoomNameParts parts = roomNameParts(roomId.toInt());
+    for (int roomId : roomIdsInOrder()) {
+        const RoomNameParts parts = roomNameParts(roomId);
         if (parts.hasRoom)
-            comboBoxRoom->addItem(parts.joined(), roomId.toInt());
+            comboBoxRoom->addItem(parts.joined(), roomId);
     }
 }
 

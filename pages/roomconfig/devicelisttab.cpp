@@ -20,19 +20,20 @@ void DeviceListTab::refreshList(int ownerId)
 {
     m_ownerId = ownerId;
     m_grid->begin(gScreenWidth);
-
-    if (m_kind.rows) {
-        QSqlQuery query = m_kind.rows(ownerId);
-        while (query.next()) {
-            ManagerItem *tile = m_grid->addItemTile(
-                m_kind.tileKind, queryColumnInt(query, m_kind.idColumn), queryColumnText(query, m_kind.nameColumn),
-                m_kind.pictureColumn ? queryColumnText(query, m_kind.pictureColumn) : QString(), true);
-            connect(tile, &ManagerItem::signalsEdit, this, &DeviceListTab::slotsEdit);
-            connect(tile, &ManagerItem::signalsDelete, this, &DeviceListTab::slotsDelete);
-        }
+    for (const DeviceListEntry &entry : listDevices(ownerId)) {
+        ManagerItem *tile = m_grid->addItemTile(m_kind.tileKind, entry.id, entry.name, entry.picture, true);
+        connect(tile, &ManagerItem::signalsEdit, this, &DeviceListTab::slotsEdit);
+        connect(tile, &ManagerItem::signalsDelete, this, &DeviceListTab::slotsDelete);
     }
-    const QString sql = m_kind.listSql ? QString::asprintf(m_kind.listSql, ownerId) : QString();
-    if (!sql.isEmpty() && queryHasRecord(sql)) {
+    connect(m_grid->addAddTile(), &ManagerItem::signalsEdit, this, &DeviceListTab::slotsEdit);
+    m_grid->finish();
+}
+
+QVector<DeviceListEntry> DeviceListTab::listDevices(int ownerId)
+{
+    QVector<DeviceListEntry> entries;
+    const QString sql = QString::asprintf(m_kind.listSql, ownerId);
+    if (queryHasRecord(sql)) {
         QStringList names;
         QStringList pictures;
         QStringList ids;
@@ -40,15 +41,22 @@ void DeviceListTab::refreshList(int ownerId)
         if (m_kind.pictureColumn)
             queryStringList(sql, m_kind.pictureColumn, pictures);
         queryIntStringList(sql, m_kind.idColumn, ids);
-        for (int i = 0; i < names.size() && i < ids.size() && (!m_kind.pictureColumn || i < pictures.size()); ++i) {
-            ManagerItem *tile = m_grid->addItemTile(m_kind.tileKind, ids.at(i).toInt(), names.at(i),
-                                                    m_kind.pictureColumn ? pictures.at(i) : QString(), true);
-            connect(tile, &ManagerItem::signalsEdit, this, &DeviceListTab::slotsEdit);
-            connect(tile, &ManagerItem::signalsDelete, this, &DeviceListTab::slotsDelete);
-        }
+        for (int i = 0; i < names.size() && i < ids.size() && (!m_kind.pictureColumn || i < pictures.size()); ++i)
+            entries.append({ids.at(i).toInt(), names.at(i), m_kind.pictureColumn ? pictures.at(i) : QString()});
     }
-    connect(m_grid->addAddTile(), &ManagerItem::signalsEdit, this, &DeviceListTab::slotsEdit);
-    m_grid->finish();
+    return entries;
+}
+
+bool DeviceListTab::removeDevice(int deviceId, int ownerId)
+{
+    SqlTransaction transaction;
+    if (!transaction.isOpen())
+        return false;
+    for (const QString &statement : m_kind.deleteSql) {
+        if (!gDatabase.execSql(QString::asprintf(statement.toUtf8().constData(), deviceId, ownerId)))
+            return false;
+    }
+    return transaction.commit();
 }
 
 void DeviceListTab::slotsEdit(int type, int id)
@@ -88,16 +96,7 @@ void DeviceListTab::slotsDelete(int type, int id)
         return;
 
     // A device goes whole or not at all: a light with its placement, a panel with its message history.
-    bool ok = false;
-    if (m_kind.remove) {
-        ok = m_kind.remove(m_ownerId, id, nullptr);
-    } else {
-        SqlTransaction transaction;
-        ok = transaction.isOpen();
-        for (const QString &statement : m_kind.deleteSql)
-            ok = ok && gDatabase.execSql(QString::asprintf(statement.toUtf8().constData(), id, m_ownerId));
-        ok = ok && transaction.commit();
-    }
+    const bool ok = removeDevice(id, m_ownerId);
 
     refreshList(m_ownerId);
     if (!ok)

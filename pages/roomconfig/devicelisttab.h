@@ -6,13 +6,13 @@
 // The tabs differ only in one DeviceListKind row; a new tab is a subclass that passes its row:
 //     PageSettingRoomTemplatePanel::PageSettingRoomTemplatePanel(QWidget *parent) : DeviceListTab(row, parent)
 // In every SQL text of a row "%d" stands for the owner id (listing, limit) or for the device id followed by the
-// owner id (deletes). A kind whose store lists and deletes for it gives rows and remove instead of listSql and
-// deleteSql.
+// owner id (deletes). A tab whose devices are read and removed by a storage module instead leaves the listing
+// and delete statements out and overrides listDevices and removeDevice.
 
 #include "shell/mydialog.h"
 
-#include <QSqlQuery>
 #include <QStringList>
+#include <QVector>
 
 #include <functional>
 
@@ -23,7 +23,7 @@ struct DeviceListKind
 {
     const char *listSql;
     const char *nameColumn;
-    // nullptr: the tiles take the picture of their kind.
+    // nullptr: the tiles take the picture of their kind; a tab with listDevices of its own tells it there.
     const char *pictureColumn;
     const char *idColumn;
     int tileKind;
@@ -39,11 +39,14 @@ struct DeviceListKind
     QStringList deleteSql;
     // Called with the device id after a delete committed and the grid was rebuilt; may be empty.
     std::function<void(int deviceId)> afterDelete;
-    // The owner's devices in place of listSql, read by the columns above; may be empty.
-    QSqlQuery (*rows)(int ownerId) = nullptr;
-    // Removes a device with everything of it as one transaction, in place of deleteSql; false with the reason in
-    // error when nothing was removed. May be empty.
-    bool (*remove)(int ownerId, int deviceId, QString *error) = nullptr;
+};
+
+// One device tile: its id, name and picture (empty for the picture of its kind).
+struct DeviceListEntry
+{
+    int id = 0;
+    QString name;
+    QString picture;
 };
 
 class DeviceListTab : public MyDialog
@@ -57,6 +60,12 @@ public:
     void refreshList(int ownerId);
     int ownerId() const { return m_ownerId; }
     TileGrid *grid() const { return m_grid; }
+
+protected:
+    // The owner's devices in tile order; by default read with the row's listing statement.
+    virtual QVector<DeviceListEntry> listDevices(int ownerId);
+    // Removes the device whole or not at all; by default the row's deletes as one transaction.
+    virtual bool removeDevice(int deviceId, int ownerId);
 
 private slots:
     void slotsEdit(int type, int id);

@@ -1,9 +1,9 @@
 #include "pages/roomconfig/pagesettingroommanager.h"
 
-#include "core/cppsqlite3db.h"
 #include "core/globals.h"
-#include "core/queryhelpers.h"
 #include "core/roomdeletion.h"
+#include "core/roomstore.h"
+#include "core/templatestore.h"
 #include "devicelink/broadcastsocket.h"
 #include "pages/roomconfig/roomadddlg.h"
 #include "shell/manageritem.h"
@@ -12,7 +12,6 @@
 
 #include <QHash>
 #include <QPair>
-#include <QSqlQuery>
 
 PageSettingRoomManager::PageSettingRoomManager(const QString &id, const QString &name, QWidget *parent)
     : MyDialog(id, name, parent)
@@ -33,29 +32,22 @@ void PageSettingRoomManager::slotsPageEnter()
 void PageSettingRoomManager::refreshRoomList()
 {
     // Region and floor names are read once per build, not once per room.
-    QHash<int, QString> regions;
-    QSqlQuery query = gDatabase.querySql("select region_id,region_name from tbl_region");
-    while (query.next())
-        regions.insert(query.value(0).toInt(), query.value(1).toString());
-    QHash<QPair<int, int>, QString> floors;
-    query = gDatabase.querySql("select region_id,floor_id,floor_name from tbl_floor");
-    while (query.next())
-        floors.insert({query.value(0).toInt(), query.value(1).toInt()}, query.value(2).toString());
+    QHash<int, QString> regionNames;
+    for (const RegionRow &region : regions())
+        regionNames.insert(region.regionId, region.name);
+    QHash<QPair<int, int>, QString> floorNames;
+    for (const FloorRow &floor : floors())
+        floorNames.insert({floor.regionId, floor.floorId}, floor.name);
 
     m_grid->begin(gScreenWidth);
-    query = gDatabase.querySql("select * from tbl_room order by region_id asc,floor_id asc,room_id asc");
-    while (query.next()) {
-        const int regionId = query.value("region_id").toInt();
-        const int floorId = query.value("floor_id").toInt();
-        const QString label = QString::asprintf("%s-%s-%s", regions.value(regionId).toUtf8().constData(),
-                                                floors.value({regionId, floorId}).toUtf8().constData(),
-                                                query.value("room_name").toString().toUtf8().constData());
-        ManagerItem *tile = m_grid->addItemTile(RoomTile, query.value("room_id").toInt(), label,
-                                                query.value("icon_name").toString(), true);
+    for (const RoomRow &room : roomsInOrder()) {
+        const QString label = QString::asprintf("%s-%s-%s", regionNames.value(room.regionId).toUtf8().constData(),
+                                                floorNames.value({room.regionId, room.floorId}).toUtf8().constData(),
+                                                room.name.toUtf8().constData());
+        ManagerItem *tile = m_grid->addItemTile(RoomTile, room.roomId, label, room.iconName, true);
         connect(tile, &ManagerItem::signalsEdit, this, &PageSettingRoomManager::slotsEdit);
         connect(tile, &ManagerItem::signalsDelete, this, &PageSettingRoomManager::slotsDelete);
     }
-    query.finish();
     connect(m_grid->addAddTile(), &ManagerItem::signalsEdit, this, &PageSettingRoomManager::slotsEdit);
     m_grid->finish();
 }
@@ -63,7 +55,7 @@ void PageSettingRoomManager::refreshRoomList()
 void PageSettingRoomManager::slotsEdit(int type, int id)
 {
     if (type == AddTile) {
-        if (!queryHasRecord("select id from tbl_room_template")) {
+        if (!hasRoomTemplate()) {
             emit gBroadcastSocket.signalsInformation(tr("Please add room template!"));
             return;
         }
@@ -80,14 +72,17 @@ void PageSettingRoomManager::slotsDelete(int type, int id)
 {
     if (type != RoomTile)
         return;
-    QString name;
-    if (!queryStringValue(QString::asprintf("select room_name from tbl_room where room_id=%d", id), "room_name", name))
+    RoomRow room;
+    if (!readRoom(id, room))
         return;
+    const QString name = room.name;
     ORVMessageBox box(QString::asprintf("Are you sure to delete room %s and all the information associated with it?",
                                         name.toUtf8().constData()),
                       500, 160, false, 2, nullptr);
     if (box.exec() != QDialog::Accepted)
         return;
-    deleteRoom(id);
+    // The room goes whole or not at all.
+    if (!deleteRoom(id))
+        emit gBroadcastSocket.signalsInformation(tr("Delete failed!"));
     refreshRoomList();
 }

@@ -1,7 +1,7 @@
 #include "pages/roomconfig/pagesettingroommanageredit.h"
 
-#include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "core/roomstore.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmateriallineedit.h"
@@ -17,7 +17,6 @@
 
 #include <QGridLayout>
 #include <QPixmap>
-#include <QSqlQuery>
 
 PageSettingRoomManagerEdit::PageSettingRoomManagerEdit(const QString &id, const QString &name, QWidget *parent)
     : MyDialog(id, name, parent)
@@ -93,12 +92,11 @@ void PageSettingRoomManagerEdit::slotsPageEnter(QString room, QString resetTabs)
     pictureTile->setIconName("room_1");
     roomId = room.toInt();
 
-    QSqlQuery query = gDatabase.querySql("select * from tbl_room where room_id=?", {roomId});
-    if (query.next()) {
-        lineEditName->setText(query.value("room_name").toString());
-        pictureTile->setIconName(query.value("icon_name").toString());
+    RoomRow row;
+    if (readRoom(roomId, row)) {
+        lineEditName->setText(row.name);
+        pictureTile->setIconName(row.iconName);
     }
-    query.finish();
     if (resetTabs.toInt() > 0)
         tabs->setCurrentTab(0);
     lightingTab->refreshList(roomId);
@@ -114,9 +112,10 @@ void PageSettingRoomManagerEdit::slotsPageLeave(QString id)
 {
     if (id != tr("Edit Room"))
         return;
-    // Written unchecked: an emptied name is stored empty. A room without a row updates nothing.
-    gDatabase.execSql("update tbl_room set room_name=?,icon_name=? where room_id=?",
-                      {lineEditName->text(), pictureTile->iconName(), roomId});
+    // An emptied name is stored empty. A room without a row updates nothing. The page is left either way; a failed
+    // save keeps the stored row.
+    if (!saveRoomNameAndPicture(roomId, lineEditName->text(), pictureTile->iconName()))
+        emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
 }
 
 void PageSettingRoomManagerEdit::currentChanged(int index)

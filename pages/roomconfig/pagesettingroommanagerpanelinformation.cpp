@@ -58,10 +58,10 @@ void PageSettingRoomManagerPanelInformation::slotsPageEnter(QString panel, QStri
     lineEditName->clear();
     lineEditSubnet->clear();
     lineEditDevice->clear();
-    if (const std::optional<StoredPanel> panel = readPanel(roomId, panelId)) {
-        lineEditName->setText(panel->remark);
-        lineEditSubnet->setText(QString::asprintf("%d", panel->subnet));
-        lineEditDevice->setText(QString::asprintf("%d", panel->device));
+    if (const std::optional<StoredPanel> stored = readPanel(roomId, panelId)) {
+        lineEditName->setText(stored->remark);
+        lineEditSubnet->setText(QString::asprintf("%d", stored->subnet));
+        lineEditDevice->setText(QString::asprintf("%d", stored->device));
         exists = true;
     }
 }

@@ -1,17 +1,12 @@
 #include "pages/roomconfig/pagesettingroomtemplate.h"
 
-#include "core/cppsqlite3db.h"
 #include "core/globals.h"
-#include "core/queryhelpers.h"
-#include "core/roomdeletion.h"
+#include "core/templatestore.h"
 #include "devicelink/broadcastsocket.h"
-#include "pages/pickers/picturechoice.h"
 #include "pages/roomconfig/roomtemplateadddlg.h"
 #include "shell/manageritem.h"
 #include "shell/orvmessagebox.h"
 #include "shell/tilegrid.h"
-
-#include <QSqlQuery>
 
 PageSettingRoomTemplate::PageSettingRoomTemplate(const QString &id, const QString &name, QWidget *parent)
     : MyDialog(id, name, parent)
@@ -32,15 +27,11 @@ void PageSettingRoomTemplate::slotsPageEnter()
 void PageSettingRoomTemplate::refreshTemplateList()
 {
     m_grid->begin(gScreenWidth);
-    QSqlQuery query = gDatabase.querySql("select * from tbl_room_template order by room_template_id asc");
-    while (query.next()) {
-        ManagerItem *tile = m_grid->addItemTile(RoomTemplateTile, query.value("room_template_id").toInt(),
-                                                query.value("room_template_name").toString(),
-                                                query.value("room_template_icon_name").toString(), true);
+    for (const RoomTemplateRow &row : roomTemplates()) {
+        ManagerItem *tile = m_grid->addItemTile(RoomTemplateTile, row.templateId, row.name, row.iconName, true);
         connect(tile, &ManagerItem::signalsEdit, this, &PageSettingRoomTemplate::slotsEdit);
         connect(tile, &ManagerItem::signalsDelete, this, &PageSettingRoomTemplate::slotsDelete);
     }
-    query.finish();
     connect(m_grid->addAddTile(), &ManagerItem::signalsEdit, this, &PageSettingRoomTemplate::slotsEdit);
     m_grid->finish();
 }
@@ -61,41 +52,18 @@ void PageSettingRoomTemplate::slotsDelete(int type, int id)
 {
     if (type != RoomTemplateTile)
         return;
-    const QString sql = QString::asprintf("select *from tbl_room_template where room_template_id=%d", id);
-    if (!queryHasRecord(sql))
+    RoomTemplateRow row;
+    if (!readRoomTemplate(id, row))
         return;
-    QString name;
-    queryStringValue(sql, "room_template_name", name);
+    const QString name = row.name;
     ORVMessageBox box(
         QString::asprintf("Are you sure to delete template %s and all the information associated with it?",
                           name.toUtf8().constData()),
         500, 160, false, 2, nullptr);
     if (box.exec() != QDialog::Accepted)
         return;
-    deleteTemplate(id);
+    // The template, its rooms, lights and panels go as one transaction, or nothing of them does.
+    if (!deleteRoomTemplate(id))
+        emit gBroadcastSocket.signalsInformation(tr("Delete failed!"));
     refreshTemplateList();
-}
-
-bool PageSettingRoomTemplate::deleteTemplate(int templateId)
-{
-    if (!gDatabase.beginTransaction())
-        return false;
-    QStringList roomIds;
-    queryIntStringList(QString::asprintf("select room_id from tbl_room where room_template_id=%d", templateId),
-                       "room_id", roomIds);
-    bool ok = true;
-    for (const QString &roomId : qAsConst(roomIds))
-        ok = ok && deleteRoom(roomId.toInt());
-    ok = ok &&
-         gDatabase.execSql(QString::asprintf("delete from tbl_template_light where room_template_id=%d", templateId)) &&
-         gDatabase.execSql(QString::asprintf("delete from tbl_template_panel where room_template_id=%d", templateId)) &&
-         gDatabase.execSql(QString::asprintf("delete from tbl_room_template where room_template_id=%d", templateId));
-    if (!ok) {
-        gDatabase.rollbackTransaction();
-        return false;
-    }
-    // The picture goes whether or not the template showed it, and only once its rooms and rows are gone for good.
-    gDatabase.afterCommit(
-        [templateId] { deleteProjectPicture(PictureChoice::projectPictureName("Template", templateId)); });
-    return gDatabase.commitTransaction();
 }

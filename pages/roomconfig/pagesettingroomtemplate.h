@@ -23,10 +23,6 @@ private slots:
     void slotsDelete(int type, int id);
 
 private:
-    // Deletes the template, its rooms, lights and panels as one transaction, then the pictures of the template and
-    // its rooms; false when nothing was deleted.
-    bool deleteTemplate(int templateId);
-
     QtMaterialGroupBox *groupBox = nullptr;
     TileGrid *m_grid = nullptr;
 };

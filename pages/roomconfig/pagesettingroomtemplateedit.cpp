@@ -1,8 +1,7 @@
 #include "pages/roomconfig/pagesettingroomtemplateedit.h"
 
-#include "core/cppsqlite3db.h"
 #include "core/globals.h"
-#include "core/queryhelpers.h"
+#include "core/templatestore.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmateriallineedit.h"
@@ -82,14 +81,10 @@ void PageSettingRoomTemplateEdit::slotsPageEnter(QString room_template_id, QStri
     pictureTile->setIconName(tr("room_1"));
     roomTemplateId = room_template_id.toInt();
 
-    const QString sql = QString::asprintf("select * from tbl_room_template where room_template_id=%d", roomTemplateId);
-    if (queryHasRecord(sql)) {
-        QString name;
-        QString icon;
-        queryStringValue(sql, "room_template_name", name);
-        queryStringValue(sql, "room_template_icon_name", icon);
-        lineEditName->setText(name);
-        pictureTile->setIconName(icon);
+    RoomTemplateRow row;
+    if (readRoomTemplate(roomTemplateId, row)) {
+        lineEditName->setText(row.name);
+        pictureTile->setIconName(row.iconName);
     }
     if (resetTabs.toInt() > 0)
         tabs->setCurrentTab(0);
@@ -101,10 +96,9 @@ void PageSettingRoomTemplateEdit::slotsPageLeave(QString id)
 {
     if (id != tr("Edit Template"))
         return;
-    // Written unchecked: an emptied name is stored empty.
-    gDatabase.execSql(
-        "update tbl_room_template set room_template_name=?,room_template_icon_name=? where room_template_id=?",
-        {lineEditName->text(), pictureTile->iconName(), roomTemplateId});
+    // An emptied name is stored empty. The page is left either way; a failed save keeps the stored row.
+    if (!saveRoomTemplateNameAndPicture(roomTemplateId, lineEditName->text(), pictureTile->iconName()))
+        emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
 }
 
 void PageSettingRoomTemplateEdit::currentChanged(int index)

@@ -1,26 +1,39 @@
 #include "pages/roomconfig/pagesettingroomtemplatelighting.h"
 
 #include "core/recordid.h"
+#include "core/templatestore.h"
 #include "shell/manageritem.h"
 
 #include <QCoreApplication>
 
 const DeviceListKind &PageSettingRoomTemplateLighting::kind()
 {
-    static const DeviceListKind row{
-        "select * from tbl_template_light where room_template_id=%d order by template_light_id asc",
-        "light_remark",
-        "icon_name",
-        "template_light_id",
-        LightTile,
-        QT_TRANSLATE_NOOP("DeviceListTab", "Template Light Information"),
-        QT_TRANSLATE_NOOP("DeviceListTab", "Light Information"),
-        [](int) { return nextTemplateLightId(); },
-        nullptr,
-        0,
-        {"delete from tbl_template_light where template_light_id=%d and room_template_id=%d"},
-        {}};
+    static const DeviceListKind row{nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    LightTile,
+                                    QT_TRANSLATE_NOOP("DeviceListTab", "Template Light Information"),
+                                    QT_TRANSLATE_NOOP("DeviceListTab", "Light Information"),
+                                    [](int) { return nextTemplateLightId(); },
+                                    nullptr,
+                                    0,
+                                    {},
+                                    {}};
     return row;
+}
+
+QVector<DeviceListEntry> PageSettingRoomTemplateLighting::listDevices(int templateId)
+{
+    QVector<DeviceListEntry> entries;
+    for (const TemplateLightRow &light : templateLights(templateId))
+        entries.append({light.templateLightId, light.remark, light.iconName});
+    return entries;
+}
+
+bool PageSettingRoomTemplateLighting::removeDevice(int deviceId, int templateId)
+{
+    return deleteTemplateLight(templateId, deviceId);
 }
 
 PageSettingRoomTemplateLighting::PageSettingRoomTemplateLighting(QWidget *parent) : DeviceListTab(kind(), parent)

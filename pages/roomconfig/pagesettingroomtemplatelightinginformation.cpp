@@ -1,7 +1,7 @@
 #include "pages/roomconfig/pagesettingroomtemplatelightinginformation.h"
 
-#include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "core/templatestore.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialcombobox.h"
 #include "materialwidgets/qtmaterialflatbutton.h"
@@ -16,7 +16,6 @@
 #include "shell/tilegrid.h"
 
 #include <QGridLayout>
-#include <QSqlQuery>
 
 PageSettingRoomTemplateLightingInformation::PageSettingRoomTemplateLightingInformation(const QString &id,
                                                                                        const QString &name,
@@ -61,14 +60,12 @@ void PageSettingRoomTemplateLightingInformation::slotsPageEnter(QString template
     pictureTile->setIconName("light_01_on");
     comboBoxType->setCurrentIndex(0);
 
-    QSqlQuery query = gDatabase.querySql(
-        QString::asprintf("select * from tbl_template_light where template_light_id=%d and room_template_id=%d",
-                          templateLightId, roomTemplateId));
-    if (query.next()) {
+    TemplateLightRow light;
+    if (readTemplateLight(roomTemplateId, templateLightId, light)) {
         exists = true;
-        lineEditName->setText(query.value("light_remark").toString());
-        pictureTile->setIconName(query.value("icon_name").toString());
-        selectLightType(comboBoxType, query.value("light_type").toInt());
+        lineEditName->setText(light.remark);
+        pictureTile->setIconName(light.iconName);
+        selectLightType(comboBoxType, light.type);
     }
 }
 
@@ -86,15 +83,11 @@ void PageSettingRoomTemplateLightingInformation::pushButtonSave_clicked()
         emit gBroadcastSocket.signalsInformation(tr("Please input the complete content!"));
         return;
     }
-    const int type = selectedLightType(comboBoxType);
-    if (exists) {
-        gDatabase.execSql("update tbl_template_light set light_type=?,light_remark=?,icon_name=? where "
-                          "room_template_id=? and template_light_id=?",
-                          {type, name, pictureTile->iconName(), roomTemplateId, templateLightId});
-    } else {
-        gDatabase.execSql("insert into tbl_template_light(template_light_id,light_type,light_remark,icon_name,"
-                          "room_template_id) values(?,?,?,?,?)",
-                          {templateLightId, type, name, pictureTile->iconName(), roomTemplateId});
+    const TemplateLightRow light{templateLightId, selectedLightType(comboBoxType), name, pictureTile->iconName()};
+    const bool saved = exists ? updateTemplateLight(roomTemplateId, light) : addTemplateLight(roomTemplateId, light);
+    if (!saved) {
+        emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
+        return;
     }
     emit gBroadcastSocket.signalsPageIdChanged(tr("Edit Template"), tr("Edit Template"),
                                                QString::asprintf("%d", roomTemplateId), tr("0"));

@@ -1,26 +1,39 @@
 #include "pages/roomconfig/pagesettingroomtemplatepanel.h"
 
 #include "core/recordid.h"
+#include "core/templatestore.h"
 #include "shell/manageritem.h"
 
 #include <QCoreApplication>
 
 const DeviceListKind &PageSettingRoomTemplatePanel::kind()
 {
-    static const DeviceListKind row{
-        "select * from tbl_template_panel where room_template_id=%d order by template_panel_id asc",
-        "panel_remark",
-        nullptr,
-        "template_panel_id",
-        PanelTile,
-        QT_TRANSLATE_NOOP("DeviceListTab", "Template Panel Information"),
-        QT_TRANSLATE_NOOP("DeviceListTab", "Panel Information"),
-        [](int) { return nextTemplatePanelId(); },
-        nullptr,
-        0,
-        {"delete from tbl_template_panel where template_panel_id=%d and room_template_id=%d"},
-        {}};
+    static const DeviceListKind row{nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    PanelTile,
+                                    QT_TRANSLATE_NOOP("DeviceListTab", "Template Panel Information"),
+                                    QT_TRANSLATE_NOOP("DeviceListTab", "Panel Information"),
+                                    [](int) { return nextTemplatePanelId(); },
+                                    nullptr,
+                                    0,
+                                    {},
+                                    {}};
     return row;
+}
+
+QVector<DeviceListEntry> PageSettingRoomTemplatePanel::listDevices(int templateId)
+{
+    QVector<DeviceListEntry> entries;
+    for (const TemplatePanelRow &panel : templatePanels(templateId))
+        entries.append({panel.templatePanelId, panel.remark, QString()});
+    return entries;
+}
+
+bool PageSettingRoomTemplatePanel::removeDevice(int deviceId, int templateId)
+{
+    return deleteTemplatePanel(templateId, deviceId);
 }
 
 PageSettingRoomTemplatePanel::PageSettingRoomTemplatePanel(QWidget *parent) : DeviceListTab(kind(), parent)

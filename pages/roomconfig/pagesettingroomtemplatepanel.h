@@ -11,4 +11,8 @@ public:
     explicit PageSettingRoomTemplatePanel(QWidget *parent);
 
     static const DeviceListKind &kind();
+
+protected:
+    QVector<DeviceListEntry> listDevices(int templateId) override;
+    bool removeDevice(int deviceId, int templateId) override;
 };

@@ -1,7 +1,7 @@
 #include "pages/roomconfig/pagesettingroomtemplatepanelinformation.h"
 
-#include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "core/templatestore.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialflatbutton.h"
 #include "materialwidgets/qtmateriallabel.h"
@@ -10,7 +10,6 @@
 #include "pages/roomconfig/formgrid.h"
 
 #include <QGridLayout>
-#include <QSqlQuery>
 
 PageSettingRoomTemplatePanelInformation::PageSettingRoomTemplatePanelInformation(const QString &id, const QString &name,
                                                                                  QWidget *parent)
@@ -47,12 +46,10 @@ void PageSettingRoomTemplatePanelInformation::slotsPageEnter(QString template_pa
     templatePanelId = template_panel_id.toInt();
     roomTemplateId = room_template_id.toInt();
     lineEditName->clear();
-    QSqlQuery query = gDatabase.querySql(
-        QString::asprintf("select * from tbl_template_panel where room_template_id=%d and template_panel_id=%d",
-                          roomTemplateId, templatePanelId));
-    if (query.next()) {
+    TemplatePanelRow panel;
+    if (readTemplatePanel(roomTemplateId, templatePanelId, panel)) {
         exists = true;
-        lineEditName->setText(query.value("panel_remark").toString());
+        lineEditName->setText(panel.remark);
     }
 }
 
@@ -63,14 +60,11 @@ void PageSettingRoomTemplatePanelInformation::pushButtonSave_clicked()
         emit gBroadcastSocket.signalsInformation(tr("Please input the complete content!"));
         return;
     }
-    if (exists) {
-        gDatabase.execSql(
-            "update tbl_template_panel set panel_remark=? where room_template_id=? and template_panel_id=?",
-            {name, roomTemplateId, templatePanelId});
-    } else {
-        gDatabase.execSql("insert into tbl_template_panel(template_panel_id,panel_remark,room_template_id) "
-                          "values(?,?,?)",
-                          {templatePanelId, name, roomTemplateId});
+    const TemplatePanelRow panel{templatePanelId, name};
+    const bool saved = exists ? updateTemplatePanel(roomTemplateId, panel) : addTemplatePanel(roomTemplateId, panel);
+    if (!saved) {
+        emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
+        return;
     }
     emit gBroadcastSocket.signalsPageIdChanged(tr("Edit Template"), tr("Edit Template"),
                                                QString::asprintf("%d", roomTemplateId), tr("0"));

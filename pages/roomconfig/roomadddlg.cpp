@@ -1,8 +1,8 @@
 #include "pages/roomconfig/roomadddlg.h"
 
-#include "core/cppsqlite3db.h"
 #include "core/globals.h"
-#include "core/queryhelpers.h"
+#include "core/roomstore.h"
+#include "core/templatestore.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialcheckbox.h"
 #include "materialwidgets/qtmaterialcombobox.h"
@@ -16,7 +16,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QSqlQuery>
 
 namespace {
 RoomAddDlg::ExecHook &execHook()
@@ -85,15 +84,10 @@ RoomAddDlg::RoomAddDlg(QWidget *parent) : MyDialog(parent)
     setLayout(layout);
     setFixedSize(500, 500);
 
-    QStringList regions;
-    queryStringList("select region_name from tbl_region order by region_id asc", "region_name", regions);
-    comboBoxRegion->addItems(regions);
+    comboBoxRegion->addItems(regionNamesInOrder());
     comboBoxRegion->setCurrentIndex(-1);
-    QSqlQuery templates = gDatabase.querySql("select *from tbl_room_template order by room_template_id asc");
-    while (templates.next())
-        comboBoxTemplate->addItem(templates.value("room_template_name").toString(),
-                                  templates.value("room_template_id").toInt());
-    templates.finish();
+    for (const RoomTemplateRow &row : roomTemplates())
+        comboBoxTemplate->addItem(row.name, row.templateId);
 
     connect(comboBoxRegion, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &RoomAddDlg::comboBoxChange);
     connect(lineEditNumber, &QLineEdit::editingFinished, this, &RoomAddDlg::editingFinished);
@@ -107,14 +101,10 @@ void RoomAddDlg::comboBoxChange(int index)
     if (sender() != comboBoxRegion || index < 0)
         return;
     comboBoxFloor->clear();
-    const QString sql = "select region_id from tbl_region where region_name=?";
-    const QVariantList name{comboBoxRegion->itemText(index)};
-    if (!queryHasRecord(sql, name))
+    int regionId = 0;
+    if (!findRegion(comboBoxRegion->itemText(index), regionId))
         return;
-    QStringList floors;
-    queryStringList("select floor_name from tbl_floor where region_id=? order by floor_id asc",
-                    {queryIntValue(sql, name, "region_id")}, "floor_name", floors);
-    comboBoxFloor->addItems(floors);
+    comboBoxFloor->addItems(floorNamesOfRegion(regionId));
 }
 
 void RoomAddDlg::editingFinished()
@@ -149,8 +139,8 @@ void RoomAddDlg::pushButtonAdd_clicked()
         return;
     }
     series.templateId = comboBoxTemplate->currentData().toInt();
-    if (!queryHasRecord("select room_template_icon_name from tbl_room_template where room_template_id=?",
-                        {series.templateId})) {
+    RoomTemplateRow chosen;
+    if (!readRoomTemplate(series.templateId, chosen)) {
         accept();
         return;
     }

@@ -7,14 +7,15 @@
 #include "core/projectlist.h"
 #include "core/queryhelpers.h"
 #include "core/recordid.h"
+#include "core/roomstore.h"
 #include "core/sqltransaction.h"
+#include "core/templatestore.h"
 #include "pages/pickers/picturechoice.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QSqlQuery>
 #include <QStringList>
 #include <QVector>
 
@@ -26,7 +27,7 @@ IdPool::IdPool(const QString &sql, const QString &column, int start) : m_next(st
         m_used.insert(value.toInt());
 }
 
-IdPool::IdPool(const QList<int> &used, int start) : m_next(start)
+IdPool::IdPool(const QVector<int> &used, int start) : m_next(start)
 {
     for (int id : used)
         m_used.insert(id);
@@ -103,24 +104,18 @@ QString numberedRoomName(const QString &name, int i)
 
 bool addRoomSeries(const RoomSeries &series)
 {
-    QString templatePicture;
-    if (!queryStringValue("select room_template_icon_name from tbl_room_template where room_template_id=?",
-                          {series.templateId}, "room_template_icon_name", templatePicture))
+    RoomTemplateRow templateRow;
+    if (!readRoomTemplate(series.templateId, templateRow))
         return false;
+    const QString templatePicture = templateRow.iconName;
 
     // The template is read once for the whole series.
     QVector<TemplateLight> lights;
-    QSqlQuery query =
-        gDatabase.querySql("select * from tbl_template_light where room_template_id=? order by template_light_id asc",
-                           {series.templateId});
-    while (query.next()) {
-        const QString on = query.value("icon_name").toString();
-        lights.append(
-            {query.value("light_type").toInt(), query.value("light_remark").toString(), on, offPictureOf(on)});
-    }
+    for (const TemplateLightRow &row : templateLights(series.templateId))
+        lights.append({row.type, row.remark, row.iconName, offPictureOf(row.iconName)});
     QStringList panels;
-    queryStringList("select * from tbl_template_panel where room_template_id=? order by template_panel_id asc",
-                    {series.templateId}, "panel_remark", panels);
+    for (const TemplatePanelRow &row : templatePanels(series.templateId))
+        panels.append(row.remark);
 
     // A project picture is copied to every room: decoded and encoded once, written per room.
     bool copyPicture = false;
@@ -147,34 +142,27 @@ bool addRoomSeries(const RoomSeries &series)
     if (!transaction.isOpen())
         return false;
     QStringList written;
+    // A lookup that fails is not taken for a missing name: that would add the region or floor twice.
+    QString readError;
     bool ok = true;
 
     int regionId = 0;
-    if (queryHasRecord("select region_id from tbl_region where region_name=?", {series.regionName})) {
-        regionId =
-            queryIntValue("select region_id from tbl_region where region_name=?", {series.regionName}, "region_id");
-    } else {
+    if (!findRegion(series.regionName, regionId, &readError)) {
         regionId = nextRegionId();
-        ok = gDatabase.execSql("insert into tbl_region(region_name,region_id) values(?,?)",
-                               {series.regionName, regionId});
+        ok = readError.isEmpty() && addRegion(series.regionName, regionId);
     }
     int floorId = 0;
-    const QString floorSql = "select floor_id from tbl_floor where floor_name=? and region_id=?";
-    if (queryHasRecord(floorSql, {series.floorName, regionId})) {
-        floorId = queryIntValue(floorSql, {series.floorName, regionId}, "floor_id");
-    } else {
+    if (ok && !findFloor(series.floorName, regionId, floorId, &readError)) {
         floorId = nextFloorId();
-        ok = ok && gDatabase.execSql("insert into tbl_floor(floor_name,floor_id,region_id) values(?,?,?)",
-                                     {series.floorName, floorId, regionId});
+        ok = readError.isEmpty() && addFloor(series.floorName, floorId, regionId);
     }
 
-    if (series.count > 0) {
-        IdPool roomIds("select room_id from tbl_room", "room_id", 1);
+    if (ok && series.count > 0) {
         // Ids that could not be read could be handed out twice.
-        QString idError;
-        IdPool lightIds(usedLightIds(&idError), 1);
-        IdPool panelIds(usedPanelIds(&idError), 1);
-        ok = ok && idError.isEmpty();
+        IdPool roomIds(usedRoomIds(&readError), 1);
+        IdPool lightIds(usedLightIds(&readError), 1);
+        IdPool panelIds(usedPanelIds(&readError), 1);
+        ok = readError.isEmpty();
         for (int i = 0; ok && i < series.count; ++i) {
             const int roomId = roomIds.take();
             QString picture = templatePicture;
@@ -188,9 +176,7 @@ bool addRoomSeries(const RoomSeries &series)
                 }
             }
             const QString name = series.numbered ? numberedRoomName(series.roomName, i) : series.roomName;
-            ok = ok && gDatabase.execSql("insert into tbl_room(room_name,icon_name,room_id,floor_id,region_id,"
-                                         "room_template_id) values(?,?,?,?,?,?)",
-                                         {name, picture, roomId, floorId, regionId, series.templateId});
+            ok = ok && addRoom({roomId, name, picture, floorId, regionId, series.templateId});
             for (const TemplateLight &light : qAsConst(lights)) {
                 const int lightId = lightIds.take();
                 const QList<int> channels = light.type == 2 ? QList<int>{1, 2, 3} : QList<int>{0};
@@ -203,9 +189,8 @@ bool addRoomSeries(const RoomSeries &series)
         }
     }
 
-    // A failed commit rolls back by itself.
-    ok = ok && transaction.commit();
-    if (ok)
+    // A failed commit rolls back by itself, and so does the guard of a series that failed.
+    if (ok && transaction.commit())
         return true;
     transaction.rollback();
     for (const QString &path : qAsConst(written))

@@ -3,9 +3,9 @@
 // with a copy of the template's picture, lights and panels. The add-room dialog runs it for its form; it takes
 // any count, so large series cost one read of each id column, not one per room.
 
-#include <QList>
 #include <QSet>
 #include <QString>
+#include <QVector>
 
 // Hands out the lowest ids that no row holds, in order, as the storage's allocators would if each id were
 // inserted before the next is taken; the used ids are read once.
@@ -13,8 +13,7 @@ class IdPool
 {
 public:
     IdPool(const QString &sql, const QString &column, int start);
-    // The used ids as already read.
-    IdPool(const QList<int> &used, int start);
+    IdPool(const QVector<int> &used, int start);
     int take();
 
 private:

@@ -2,6 +2,7 @@
 
 #include "core/devicestore.h"
 #include "core/globals.h"
+#include "core/queryhelpers.h"
 #include "core/recordid.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
@@ -12,22 +13,34 @@
 
 const DeviceListKind &PageSettingRoomManagerLighting::kind()
 {
-    static const DeviceListKind row{
-        nullptr,
-        "light_remark",
-        "icon_name_of_light_on",
-        "light_id",
-        LightTile,
-        QT_TRANSLATE_NOOP("DeviceListTab", "Light Information"),
-        QT_TRANSLATE_NOOP("DeviceListTab", "Light Information"),
-        [](int) { return nextLightId(); },
-        nullptr,
-        0,
-        {},
-        {},
-        queryRoomLights,
-        [](int roomId, int lightId, QString *error) { return deleteLight(roomId, lightId, error); }};
+    static const DeviceListKind row{nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    LightTile,
+                                    QT_TRANSLATE_NOOP("DeviceListTab", "Light Information"),
+                                    QT_TRANSLATE_NOOP("DeviceListTab", "Light Information"),
+                                    [](int) { return nextLightId(); },
+                                    nullptr,
+                                    0,
+                                    {},
+                                    {}};
     return row;
+}
+
+QVector<DeviceListEntry> PageSettingRoomManagerLighting::listDevices(int roomId)
+{
+    QVector<DeviceListEntry> entries;
+    QSqlQuery lights = queryRoomLights(roomId);
+    while (lights.next())
+        entries.append({queryColumnInt(lights, "light_id"), queryColumnText(lights, "light_remark"),
+                        queryColumnText(lights, "icon_name_of_light_on")});
+    return entries;
+}
+
+bool PageSettingRoomManagerLighting::removeDevice(int deviceId, int roomId)
+{
+    return deleteLight(roomId, deviceId);
 }
 
 PageSettingRoomManagerLighting::PageSettingRoomManagerLighting(QWidget *parent) : DeviceListTab(kind(), parent)
@@ -88,22 +101,33 @@ PageSettingRoomManagerFloorHeat::PageSettingRoomManagerFloorHeat(QWidget *parent
 
 const DeviceListKind &PageSettingRoomManagerPanel::kind()
 {
-    static const DeviceListKind row{
-        nullptr,
-        "panel_remark",
-        nullptr,
-        "panel_id",
-        PanelTile,
-        QT_TRANSLATE_NOOP("DeviceListTab", "Panel Information"),
-        QT_TRANSLATE_NOOP("DeviceListTab", "Panel Information"),
-        [](int) { return nextPanelId(); },
-        nullptr,
-        0,
-        {},
-        [](int panelId) { emit gBroadcastSocket.signalsRemoveMessage(panelId, 2); },
-        queryRoomPanels,
-        [](int roomId, int panelId, QString *error) { return deletePanel(roomId, panelId, error); }};
+    static const DeviceListKind row{nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    PanelTile,
+                                    QT_TRANSLATE_NOOP("DeviceListTab", "Panel Information"),
+                                    QT_TRANSLATE_NOOP("DeviceListTab", "Panel Information"),
+                                    [](int) { return nextPanelId(); },
+                                    nullptr,
+                                    0,
+                                    {},
+                                    [](int panelId) { emit gBroadcastSocket.signalsRemoveMessage(panelId, 2); }};
     return row;
+}
+
+QVector<DeviceListEntry> PageSettingRoomManagerPanel::listDevices(int roomId)
+{
+    QVector<DeviceListEntry> entries;
+    QSqlQuery panels = queryRoomPanels(roomId);
+    while (panels.next())
+        entries.append({queryColumnInt(panels, "panel_id"), queryColumnText(panels, "panel_remark"), QString()});
+    return entries;
+}
+
+bool PageSettingRoomManagerPanel::removeDevice(int deviceId, int roomId)
+{
+    return deletePanel(roomId, deviceId);
 }
 
 PageSettingRoomManagerPanel::PageSettingRoomManagerPanel(QWidget *parent) : DeviceListTab(kind(), parent)

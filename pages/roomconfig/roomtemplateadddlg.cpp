@@ -1,8 +1,7 @@
 #include "pages/roomconfig/roomtemplateadddlg.h"
 
-#include "core/cppsqlite3db.h"
 #include "core/globals.h"
-#include "core/recordid.h"
+#include "core/templatestore.h"
 #include "materialwidgets/qtmaterialflatbutton.h"
 #include "materialwidgets/qtmaterialiconbutton.h"
 #include "materialwidgets/qtmateriallabel.h"
@@ -63,9 +62,10 @@ void RoomTemplateAddDlg::pushButtonAdd_clicked()
         emit signalsInformation(tr("Please input the complete content!"));
         return;
     }
-    gDatabase.execSql(
-        "insert into tbl_room_template(room_template_name,room_template_icon_name,room_template_id) values(?,?,?)",
-        {name, QString("room_1"), nextRoomTemplateId()});
+    if (!addRoomTemplate(name)) {
+        emit signalsInformation(tr("Save failed!"));
+        return;
+    }
     accept();
 }
 

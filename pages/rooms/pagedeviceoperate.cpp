@@ -3,6 +3,7 @@
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
 #include "core/queryhelpers.h"
+#include "core/roomstore.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialcanvas.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
@@ -103,10 +104,7 @@ void PageDeviceOperate::loadRooms()
     m_cards.clear();
 
     // The rooms of the project by region, floor and room id; a room gets a card when it has a device of the kind.
-    QSqlQuery rooms =
-        gDatabase.querySql("select room_id from tbl_room order by region_id asc,floor_id asc,room_id asc");
-    while (rooms.next()) {
-        const int roomId = rooms.value(0).toInt();
+    for (int roomId : roomIdsInOrder()) {
         if (kind.roomHasDevices ? !kind.roomHasDevices(roomId)
                                 : !queryHasRecord(QString::asprintf(kind.hasDevice, roomId)))
             continue;

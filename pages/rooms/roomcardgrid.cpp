@@ -1,8 +1,8 @@
 #include "pages/rooms/roomcardgrid.h"
 
-#include "core/cppsqlite3db.h"
 #include "core/globals.h"
 #include "core/roomname.h"
+#include "core/roomstore.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "shell/manageritem.h"
@@ -13,7 +13,6 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSqlQuery>
 
 namespace {
 
@@ -28,18 +27,15 @@ struct PlaceNames
 
     void read()
     {
-        QSqlQuery regionRows = gDatabase.querySql("select region_id,region_name from tbl_region");
-        while (regionRows.next()) {
-            const int id = regionRows.value(0).toInt();
+        for (const RegionRow &region : ::regions()) {
             // The first row of an id is the one a lookup by id would find.
-            if (!regions.contains(id))
-                regions.insert(id, regionRows.value(1).toString());
+            if (!regions.contains(region.regionId))
+                regions.insert(region.regionId, region.name);
         }
-        QSqlQuery floorRows = gDatabase.querySql("select region_id,floor_id,floor_name from tbl_floor");
-        while (floorRows.next()) {
-            const qint64 key = floorKey(floorRows.value(0).toInt(), floorRows.value(1).toInt());
+        for (const FloorRow &floor : ::floors()) {
+            const qint64 key = floorKey(floor.regionId, floor.floorId);
             if (!floors.contains(key))
-                floors.insert(key, floorRows.value(2).toString());
+                floors.insert(key, floor.name);
         }
     }
 };
@@ -68,19 +64,13 @@ void RoomCardGrid::load()
     todaysMessages.clear();
     PlaceNames names;
     names.read();
-    QSqlQuery query = gDatabase.querySql("select room_id,room_name,icon_name,floor_id,region_id from tbl_room "
-                                         "order by region_id asc,floor_id asc,room_id asc");
-    while (query.next()) {
-        const int floorId = query.value(3).toInt();
-        const int regionId = query.value(4).toInt();
-        const QString name =
-            QString("%1-%2-%3")
-                .arg(names.regions.value(regionId), names.floors.value(PlaceNames::floorKey(regionId, floorId)),
-                     query.value(1).toString());
-        rooms.append({query.value(0).toInt(), name, query.value(2).toString(), nullptr});
+    for (const RoomRow &room : roomsInOrder()) {
+        const QString name = QString("%1-%2-%3")
+                                 .arg(names.regions.value(room.regionId),
+                                      names.floors.value(PlaceNames::floorKey(room.regionId, room.floorId)), room.name);
+        rooms.append({room.roomId, name, room.iconName, nullptr});
         tileGrid->addPlaceholder();
     }
-    query.finish();
     // Made while the grid is being built, the first cards come on show together with it.
     makeCardsInView();
     tileGrid->finish();

@@ -1,7 +1,7 @@
 #include "pages/view3d/page3dview.h"
 
 #include "core/globals.h"
-#include "core/queryhelpers.h"
+#include "core/roomstore.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
 
@@ -15,12 +15,10 @@ void Page3DView::slotsEdit(int type, int id)
 {
     if (type != View3DTile)
         return;
-    const QString sql = QString::asprintf("select * from tbl_room where room_id=%d", id);
-    if (!queryHasRecord(sql))
+    RoomRow room;
+    if (!readRoom(id, room))
         return;
-    QString roomName;
-    queryStringValue(sql, "room_name", roomName);
-    const QString label = roomLabel3D(queryIntValue(sql, "region_id"), queryIntValue(sql, "floor_id"), roomName);
+    const QString label = roomLabel3D(room.regionId, room.floorId, room.name);
     emit gBroadcastSocket.signalsPageIdChanged(tr("Operate Room 3D View"), label, QString::asprintf("%d", id),
                                                QString());
 }

@@ -3,6 +3,7 @@
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
 #include "core/queryhelpers.h"
+#include "core/roomstore.h"
 #include "materialwidgets/qtmaterialstyle.h"
 #include "pages/view3d/roompicture.h"
 
@@ -35,8 +36,9 @@ void PlacementTab::loadRoom(int roomId)
     clearRecords();
     queryStringValue(QString::asprintf("select icon_name from tbl_3d_view_manager where room_id=%d", roomId),
                      "icon_name", m_iconName);
-    queryStringValue(QString::asprintf("select room_name from tbl_room where room_id=%d", roomId), "room_name",
-                     m_roomName);
+    RoomRow room;
+    if (readRoom(roomId, room))
+        m_roomName = room.name;
 
     QSqlQuery query = m_statements.deviceRows ? m_statements.deviceRows(roomId)
                                               : gDatabase.querySql(QString::asprintf(m_statements.devices, roomId));

@@ -3,6 +3,7 @@
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
 #include "core/queryhelpers.h"
+#include "core/roomstore.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
 #include "shell/tilegrid.h"
@@ -13,13 +14,8 @@ const char *const RoomGrid3D::defaultPicture = "3d_view_01";
 
 QString roomLabel3D(int regionId, int floorId, const QString &roomName)
 {
-    QString region;
-    QString floor;
-    queryStringValue(QString::asprintf("select region_name from tbl_region where region_id=%d", regionId),
-                     "region_name", region);
-    queryStringValue(
-        QString::asprintf("select floor_name from tbl_floor where region_id=%d and floor_id=%d", regionId, floorId),
-        "floor_name", floor);
+    const QString region = regionName(regionId);
+    const QString floor = floorName(regionId, floorId);
     return QString::asprintf("%s-%s-%s", region.toUtf8().constData(), floor.toUtf8().constData(),
                              roomName.toUtf8().constData());
 }
@@ -42,12 +38,10 @@ void RoomGrid3D::slotsPageEnter()
 void RoomGrid3D::loadRooms()
 {
     m_grid->begin(gScreenWidth);
-    QSqlQuery query = gDatabase.querySql("select * from tbl_room order by region_id asc,floor_id asc,room_id asc");
-    while (query.next()) {
+    for (const RoomRow &room : roomsInOrder()) {
         QString picture = defaultPicture;
-        const int roomId = queryColumnInt(query, "room_id");
-        const QString label = roomLabel3D(queryColumnInt(query, "region_id"), queryColumnInt(query, "floor_id"),
-                                          queryColumnText(query, "room_name"));
+        const int roomId = room.roomId;
+        const QString label = roomLabel3D(room.regionId, room.floorId, room.name);
         const QString sql = QString::asprintf("select icon_name from tbl_3d_view_manager where room_id=%d", roomId);
         if (queryHasRecord(sql))
             queryStringValue(sql, "icon_name", picture);
@@ -57,6 +51,5 @@ void RoomGrid3D::loadRooms()
         ManagerItem *card = m_grid->addItemTile(View3DTile, roomId, label, picture, false);
         connect(card, &ManagerItem::signalsEdit, this, &RoomGrid3D::slotsEdit);
     }
-    query.finish();
     m_grid->finish();
 }

@@ -124,6 +124,7 @@ private slots:
     void retentionThatIsNoNumberPurgesNothing_data();
     void retentionThatIsNoNumberPurgesNothing();
     void retentionZeroPurgesUpToNow();
+    void refusedMaintenanceKeepsRowsAndOpens();
     void gatewayListKeepsTenNewest();
     void networkRowIsLoaded();
     void isProjectDatabase_data();
@@ -944,6 +945,34 @@ void TestDatabaseInit::retentionZeroPurgesUpToNow()
     gRetainDays = "0";
     initDatabase();
     QCOMPARE(rowCount("tbl_log"), 1);
+}
+
+// A purge or trim that the file refuses leaves its table as it was, says so, and the rest of the opening goes on.
+void TestDatabaseInit::refusedMaintenanceKeepsRowsAndOpens()
+{
+    initDatabase();
+    const QString old = timeText(QDateTime::currentDateTime().addDays(-400));
+    QVERIFY(gDatabase.execSql("insert into tbl_log(log_type,log_time) values(0,?)", {old}));
+    QVERIFY(gDatabase.execSql("insert into tbl_message_log(message_id,recv_time) values(1,?)", {old}));
+    for (int i = 1; i <= 12; ++i)
+        QVERIFY(gDatabase.execSql("insert into tbl_ip_port_mac(ip_port_mac,password,update_time) values(?,?,?)",
+                                  {QString("gw%1").arg(i), QString(), QString::asprintf("202401%02d120000", i)}));
+    QVERIFY(gDatabase.execSql("create trigger refuse_log before delete on tbl_log begin "
+                              "select raise(abort, 'refused'); end"));
+    QVERIFY(gDatabase.execSql("create trigger refuse_gateway before delete on tbl_ip_port_mac begin "
+                              "select raise(abort, 'refused'); end"));
+    gRetainDays = "30";
+    const QRegularExpression refused("^Error: Fail to exec sql\\..*refused.*");
+    QTest::ignoreMessage(QtWarningMsg, refused);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Could not bring \"tbl_log\" up to date"));
+    QTest::ignoreMessage(QtWarningMsg, refused);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Could not bring \"tbl_ip_port_mac\" up to date"));
+    initDatabase();
+    QCOMPARE(rowCount("tbl_log"), 1);
+    QCOMPARE(rowCount("tbl_ip_port_mac"), 12);
+    // The message log beside them was purged, and the opening was stored.
+    QCOMPARE(rowCount("tbl_message_log"), 0);
+    QVERIFY(queryHasRecord("select * from tbl_version"));
 }
 
 void TestDatabaseInit::gatewayListKeepsTenNewest()

@@ -349,10 +349,10 @@ void TestDeviceStore::templateRowsAndUsedIds()
              QString("light_03_off"));
 
     QString error;
-    QCOMPARE(usedLightIds(&error), QList<int>({4, 2}));
+    QCOMPARE(usedLightIds(&error), QVector<int>({4, 2}));
     QVERIFY(addPanel(m_room, 3, "Door", 0, 0));
     QVERIFY(addPanel(m_otherRoom, 1, "Bed", 1, 2));
-    QCOMPARE(usedPanelIds(&error), QList<int>({3, 1}));
+    QCOMPARE(usedPanelIds(&error), QVector<int>({3, 1}));
     QVERIFY(error.isEmpty());
 
     refuse("insert", "tbl_light");

@@ -136,13 +136,22 @@ void TestHostAddress::updateOnThisMachine()
     REQUIRE_PRIVATE_NETWORK();
     // Inside the private network the machine carries 127.0.0.1 and 127.0.0.2.
     gHostIp.clear();
-    updateHostIp();
+    QVERIFY(updateHostIp());
     QCOMPARE(gHostIp, QString("127.0.0.2"));
     QCOMPARE(storedHostIp(), QString("127.0.0.2"));
 
     // Kept while assigned: nothing is written.
     QVERIFY(gDatabase.execSql("update tbl_network set host_ip='marker'"));
-    updateHostIp();
+    QVERIFY(updateHostIp());
+    QCOMPARE(gHostIp, QString("127.0.0.2"));
+    QCOMPARE(storedHostIp(), QString("marker"));
+
+    // A row that cannot be written is told; the chosen address still serves this run.
+    gHostIp.clear();
+    QVERIFY(gDatabase.execSql("create trigger refuse_host before update on tbl_network begin "
+                              "select raise(abort, 'refused'); end"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Error: Fail to exec sql\\..*refused.*"));
+    QVERIFY(!updateHostIp());
     QCOMPARE(gHostIp, QString("127.0.0.2"));
     QCOMPARE(storedHostIp(), QString("marker"));
 }

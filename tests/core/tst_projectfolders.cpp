@@ -51,9 +51,9 @@ QStringList tree(const QString &root)
 
 struct ZipEntry
 {
-    ZipEntry(const QString &name = QString(), const QByteArray &content = QByteArray(), bool symlink = false,
-             quint32 externalAttr = 0, const QByteArray &extra = QByteArray())
-        : name(name), content(content), symlink(symlink), externalAttr(externalAttr), extra(extra)
+    ZipEntry(const QString &entryName = QString(), const QByteArray &entryContent = QByteArray(),
+             bool isSymlink = false, quint32 attributes = 0, const QByteArray &extraField = QByteArray())
+        : name(entryName), content(entryContent), symlink(isSymlink), externalAttr(attributes), extra(extraField)
     {
     }
     QString name;

@@ -70,7 +70,7 @@ private slots:
     void oversizedGatewayCommandNotSent();
 
 private:
-    SimulatedDevice *device = nullptr;
+    SimulatedDevice *m_device = nullptr;
     QByteArray nextDatagram(const Builder &build);
 };
 
@@ -83,21 +83,21 @@ void TestBusCommands::initTestCase()
     gBroadcastSocket.setKeepAliveInterval(3600 * 1000);
     gBroadcastSocket.setLocalAddress(1, 254);
     QVERIFY(gBroadcastSocket.connectNetwork());
-    device = new SimulatedDevice(1, 10, udpPort, QHostAddress(QHostAddress::AnyIPv4),
-                                 QHostAddress(QStringLiteral("127.255.255.255")), this);
-    device->answers = false;
-    QVERIFY(device->isBound());
+    m_device = new SimulatedDevice(1, 10, udpPort, QHostAddress(QHostAddress::AnyIPv4),
+                                   QHostAddress(QStringLiteral("127.255.255.255")), this);
+    m_device->answers = false;
+    QVERIFY(m_device->isBound());
 }
 
 void TestBusCommands::cleanupTestCase()
 {
-    delete device;
-    device = nullptr;
+    delete m_device;
+    m_device = nullptr;
 }
 
 QByteArray TestBusCommands::nextDatagram(const Builder &build)
 {
-    QSignalSpy spy(device, &SimulatedDevice::datagramReceived);
+    QSignalSpy spy(m_device, &SimulatedDevice::datagramReceived);
     build();
     if (!spy.wait(2000))
         return QByteArray();
@@ -343,7 +343,7 @@ void TestBusCommands::replyComesBackAsNextOpcode()
 
 void TestBusCommands::oversizedGatewayCommandNotSent()
 {
-    QSignalSpy spy(device, &SimulatedDevice::datagramReceived);
+    QSignalSpy spy(m_device, &SimulatedDevice::datagramReceived);
     const QByteArray tooLong(245, '\x01');
     QTest::ignoreMessage(QtDebugMsg, QRegularExpression("refusing to send opcode"));
     sendGatewayCommand(1, 10, tooLong.constData(), tooLong.size());

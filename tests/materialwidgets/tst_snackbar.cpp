@@ -30,7 +30,7 @@ bool inState(QtMaterialSnackbar *snackbar, const char *name)
 class Recorder : public QObject
 {
 public:
-    explicit Recorder(QtMaterialSnackbar *snackbar) : snackbar(snackbar)
+    explicit Recorder(QtMaterialSnackbar *watched) : snackbar(watched)
     {
         for (const char *name : {"hidden", "shown", "hiding"}) {
             QState *state = stateOf(snackbar, name);

@@ -2,14 +2,14 @@
 
 #include "tests/support/simulateddevice.h"
 
-SimulatedWallPanel::SimulatedWallPanel(quint8 subnet, quint8 device, quint16 port, const QHostAddress &target,
+SimulatedWallPanel::SimulatedWallPanel(quint8 subnet, quint8 deviceNumber, quint16 port, const QHostAddress &target,
                                        QObject *parent)
     : QObject(parent),
-      device(new SimulatedDevice(subnet, device, port, QHostAddress(QHostAddress::AnyIPv4), target, this)),
-      subnetId(subnet), deviceId(device), portNumber(port), targetAddress(target)
+      device(new SimulatedDevice(subnet, deviceNumber, port, QHostAddress(QHostAddress::AnyIPv4), target, this)),
+      subnetId(subnet), deviceId(deviceNumber), portNumber(port), targetAddress(target)
 {
-    this->device->answers = false;
-    connect(this->device, &SimulatedDevice::frameFromStation, this, [this](const QByteArray &frame) {
+    device->answers = false;
+    connect(device, &SimulatedDevice::frameFromStation, this, [this](const QByteArray &frame) {
         if (frame.size() > 22 && quint8(frame[21]) == 0xE0 && quint8(frame[22]) == 0x1D) {
             answers.append(frame);
             emit answerReceived(frame);

@@ -331,8 +331,9 @@ void TestRooms::incompleteFormsAreRefused()
     QCOMPARE(rows("tbl_region") + rows("tbl_room"), 0);
 
     // The template row gone while the dialog is open: accepted, nothing written.
-    RoomAddDlg::setExecHook([](RoomAddDlg &dialog) {
-        gDatabase.execSql("delete from tbl_room_template");
+    bool templateDeleted = false;
+    RoomAddDlg::setExecHook([&templateDeleted](RoomAddDlg &dialog) {
+        templateDeleted = gDatabase.execSql("delete from tbl_room_template");
         dialog.findChild<QtMaterialComboBox *>("comboBoxRegion")->setEditText("B");
         dialog.findChild<QtMaterialComboBox *>("comboBoxFloor")->setEditText("3");
         dialog.findChild<QtMaterialLineEdit *>("lineEditRoomName")->setText("301");
@@ -341,6 +342,7 @@ void TestRooms::incompleteFormsAreRefused()
     });
     go("Rooms Manager");
     press(tilesOf(qobject_cast<PageSettingRoomManager *>(page("Rooms Manager"))->grid()).last());
+    QVERIFY(templateDeleted);
     QCOMPARE(rows("tbl_region") + rows("tbl_room"), 0);
 }
 
@@ -1092,6 +1094,18 @@ void TestRooms::failedSavesChangeNothing()
     QCOMPARE(toasts, (QStringList{"Delete failed!", "Save failed!"}));
     QCOMPARE(rows("tbl_master"), 0);
     QCOMPARE(gDatabase.transactionDepth(), 0);
+
+    // The room editor's name and picture, saved when it is left: the page is left, the failure shown, the row kept.
+    QVERIFY(gDatabase.execSql("create trigger refuse_room before update on tbl_room begin select raise(abort, "
+                              "'refused'); end"));
+    toasts.clear();
+    go("Edit Room", "1", "1");
+    field<QtMaterialLineEdit>("Edit Room", "lineEditName")->setText("Renamed");
+    go("Rooms Manager");
+    QCOMPARE(toasts, QStringList{"Save failed!"});
+    QVERIFY(page("Rooms Manager")->isVisible());
+    QCOMPARE(textOf("select * from tbl_room where room_id=1", "room_name"), QString("R1"));
+    QCOMPARE(textOf("select * from tbl_room where room_id=1", "icon_name"), QString("room_2"));
 }
 
 QTEST_MAIN(TestRooms)

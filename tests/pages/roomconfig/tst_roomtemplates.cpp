@@ -146,6 +146,7 @@ private slots:
     void lightEditorRefusesAnEmptyName();
     void panelEditorInsertsAndUpdates();
     void panelEditorRefusesAnEmptyName();
+    void failedSavesShowItAndChangeNothing();
 
 private:
     void go(const QString &id, const QString &prm1 = QString(), const QString &prm2 = QString(),
@@ -429,6 +430,7 @@ void TestRoomTemplates::failedDeleteKeepsRoomsAndPictures()
     QVERIFY(gDatabase.execSql("drop table tbl_template_panel"));
 
     go("Room Template");
+    QSignalSpy toasts(&gBroadcastSocket, &BroadcastSocket::signalsInformation);
     QSignalSpy removed(&gBroadcastSocket, &BroadcastSocket::signalsRemoveMessage);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Error: Fail to exec sql\\..*"));
     tilesOf(templatesPage()->grid()).at(0)->deleteButton()->click();
@@ -444,6 +446,8 @@ void TestRoomTemplates::failedDeleteKeepsRoomsAndPictures()
     QVERIFY(QFileInfo::exists(folder + "photo_Room_1.png"));
     QCOMPARE(removed.size(), 0);
     QCOMPARE(tilesOf(templatesPage()->grid()).size(), 2);
+    QCOMPARE(toasts.size(), 1);
+    QCOMPARE(toasts.at(0).at(0).toString(), QString("Delete failed!"));
 }
 
 void TestRoomTemplates::hiddenPageIsNotRebuilt()
@@ -802,6 +806,80 @@ void TestRoomTemplates::panelEditorRefusesAnEmptyName()
     QCOMPARE(toasts.size(), 1);
     QCOMPARE(toasts.at(0).at(0).toString(), QString("Please input the complete content!"));
     QCOMPARE(rows("tbl_template_panel"), 0);
+}
+
+void TestRoomTemplates::failedSavesShowItAndChangeNothing()
+{
+    addTemplate(2, "Suite", "room_9");
+    addTemplateLight(1, 2, "Desk");
+    addTemplatePanel(1, 2, "Door");
+    for (const char *statement :
+         {"insert on tbl_room_template", "update on tbl_room_template", "insert on tbl_template_light",
+          "update on tbl_template_panel", "delete on tbl_template_light"})
+        QVERIFY(gDatabase.execSql(QString("create trigger \"refuse %1\" before %1 begin select raise(abort, "
+                                          "'refused'); end")
+                                      .arg(statement)));
+    QSignalSpy toasts(&gBroadcastSocket, &BroadcastSocket::signalsInformation);
+    QSignalSpy requests(&gBroadcastSocket, &BroadcastSocket::signalsPageIdChanged);
+    const auto lastToast = [&toasts] { return toasts.isEmpty() ? QString() : toasts.last().at(0).toString(); };
+
+    // The template editor's name and picture, saved when it is left: the page is left, the row kept.
+    go("Edit Template", "2", "1");
+    page("Edit Template")->findChild<QtMaterialLineEdit *>("lineEditName")->setText("Renamed");
+    go("Room Template");
+    QCOMPARE(lastToast(), QString("Save failed!"));
+    QVERIFY(templatesPage()->isVisible());
+    QCOMPARE(textOf("select * from tbl_room_template where room_template_id=2", "room_template_name"),
+             QString("Suite"));
+    QCOMPARE(textOf("select * from tbl_room_template where room_template_id=2", "room_template_icon_name"),
+             QString("room_9"));
+
+    // The add dialog stays open and tells it in its own toast.
+    QStringList dialogToasts;
+    int result = -1;
+    RoomTemplateAddDlg::setExecHook([&](RoomTemplateAddDlg &dialog) {
+        connect(&dialog, &MyDialog::signalsInformation, [&dialogToasts](QString text) { dialogToasts << text; });
+        dialog.findChild<QtMaterialLineEdit *>("lineEditName")->setText("New");
+        dialog.findChild<QtMaterialFlatButton *>("pushButtonAdd")->click();
+        result = dialog.result();
+        return result;
+    });
+    press(tilesOf(templatesPage()->grid()).last());
+    QCOMPARE(dialogToasts, QStringList("Save failed!"));
+    QCOMPARE(result, int(QDialog::Rejected));
+    QCOMPARE(rows("tbl_room_template"), 1);
+
+    // A new template light: the editor stays.
+    go("Template Light Information", "2", "2", "Light Information");
+    MyDialog *lightEditor = page("Template Light Information");
+    lightEditor->findChild<QtMaterialLineEdit *>("lineEditName")->setText("Lamp");
+    requests.clear();
+    toasts.clear();
+    lightEditor->findChild<QtMaterialFlatButton *>("pushButtonSave")->click();
+    QCOMPARE(lastToast(), QString("Save failed!"));
+    QCOMPARE(requests.size(), 0);
+    QVERIFY(lightEditor->isVisible());
+    QCOMPARE(rows("tbl_template_light"), 1);
+
+    // A template panel's new name: the editor stays, the old name is kept.
+    go("Template Panel Information", "1", "2", "Panel Information");
+    MyDialog *panelEditor = page("Template Panel Information");
+    panelEditor->findChild<QtMaterialLineEdit *>("lineEditName")->setText("Window");
+    requests.clear();
+    toasts.clear();
+    panelEditor->findChild<QtMaterialFlatButton *>("pushButtonSave")->click();
+    QCOMPARE(lastToast(), QString("Save failed!"));
+    QCOMPARE(requests.size(), 0);
+    QCOMPARE(textOf("select * from tbl_template_panel where template_panel_id=1", "panel_remark"), QString("Door"));
+
+    // A light the tab could not delete keeps its row and its tile.
+    go("Edit Template", "2", "1");
+    toasts.clear();
+    tilesOf(lightTab()->grid()).at(0)->deleteButton()->click();
+    QCOMPARE(lastToast(), QString("Delete failed!"));
+    QCOMPARE(rows("tbl_template_light"), 1);
+    QCOMPARE(tilesOf(lightTab()->grid()).size(), 2);
+    QCOMPARE(gDatabase.transactionDepth(), 0);
 }
 
 QTEST_MAIN(TestRoomTemplates)

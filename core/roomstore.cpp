@@ -1,0 +1,229 @@
+#include "core/roomstore.h"
+
+#include "core/cppsqlite3db.h"
+#include "core/globals.h"
+#include "core/queryhelpers.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+// Runs a read; a failed statement sets error and comes back inactive, so it reads as no rows.
+QSqlQuery read(const QString &sql, const QVariantList &values, QString *error)
+{
+    QSqlQuery query = gDatabase.querySql(sql, values);
+    if (error && !query.isActive())
+        *error = gDatabase.lastErrorText();
+    return query;
+}
+
+bool write(const QString &sql, const QVariantList &values, QString *error)
+{
+    if (gDatabase.execSql(sql, values))
+        return true;
+    if (error)
+        *error = gDatabase.lastErrorText();
+    return false;
+}
+
+// As queryColumnInt: NULL and text that is not a decimal integer read as 0.
+int toInt(const QVariant &value)
+{
+    if (value.isNull())
+        return 0;
+    if (value.userType() == QMetaType::QString)
+        return value.toString().toInt(nullptr, 10);
+    return value.toInt();
+}
+
+// Reads the rows of a `select *` on tbl_room, the columns looked up once for all rows (a project may have
+// thousands of rooms); a missing column reads as empty.
+class RoomReader
+{
+public:
+    explicit RoomReader(const QSqlQuery &query)
+    {
+        const QSqlRecord record = query.record();
+        for (int i = 0; i < columnCount; ++i)
+            m_index[i] = record.indexOf(columns[i]);
+    }
+
+    RoomRow row(const QSqlQuery &query) const
+    {
+        RoomRow room;
+        room.roomId = toInt(value(query, 0));
+        room.name = value(query, 1).toString();
+        room.iconName = value(query, 2).toString();
+        room.floorId = toInt(value(query, 3));
+        room.regionId = toInt(value(query, 4));
+        room.templateId = toInt(value(query, 5));
+        return room;
+    }
+
+private:
+    static constexpr int columnCount = 6;
+    static constexpr const char *columns[columnCount] = {"room_id",  "room_name", "icon_name",
+                                                         "floor_id", "region_id", "room_template_id"};
+
+    QVariant value(const QSqlQuery &query, int column) const
+    {
+        return m_index[column] < 0 ? QVariant() : query.value(m_index[column]);
+    }
+
+    int m_index[columnCount] = {};
+};
+
+QVector<int> ids(const QString &sql, const QVariantList &values, QString *error)
+{
+    QVector<int> list;
+    QSqlQuery query = read(sql, values, error);
+    const int column = query.record().indexOf("room_id");
+    while (query.next())
+        list.append(column < 0 ? 0 : toInt(query.value(column)));
+    return list;
+}
+
+QStringList names(const QString &sql, const QVariantList &values, const QString &column, QString *error)
+{
+    QStringList list;
+    QSqlQuery query = read(sql, values, error);
+    while (query.next())
+        list.append(queryColumnText(query, column));
+    return list;
+}
+
+bool firstText(const QString &sql, const QVariantList &values, const QString &column, QString &text, QString *error)
+{
+    QSqlQuery query = read(sql, values, error);
+    if (!query.next())
+        return false;
+    text = queryColumnText(query, column);
+    return true;
+}
+
+bool firstInt(const QString &sql, const QVariantList &values, const QString &column, int &value, QString *error)
+{
+    QSqlQuery query = read(sql, values, error);
+    if (!query.next())
+        return false;
+    value = queryColumnInt(query, column);
+    return true;
+}
+
+const char *const inOrder = "select * from tbl_room order by region_id asc,floor_id asc,room_id asc";
+
+} // namespace
+
+QVector<RoomRow> roomsInOrder(QString *error)
+{
+    QVector<RoomRow> rooms;
+    QSqlQuery query = read(inOrder, {}, error);
+    const RoomReader reader(query);
+    while (query.next())
+        rooms.append(reader.row(query));
+    return rooms;
+}
+
+QVector<int> roomIdsInOrder(QString *error)
+{
+    return ids(inOrder, {}, error);
+}
+
+QVector<int> usedRoomIds(QString *error)
+{
+    return ids("select room_id from tbl_room", {}, error);
+}
+
+QVector<int> roomIdsOfTemplate(int templateId, QString *error)
+{
+    return ids("select room_id from tbl_room where room_template_id=?", {templateId}, error);
+}
+
+bool readRoom(int roomId, RoomRow &room, QString *error)
+{
+    QSqlQuery query = read("select * from tbl_room where room_id=?", {roomId}, error);
+    if (!query.next())
+        return false;
+    room = RoomReader(query).row(query);
+    return true;
+}
+
+bool addRoom(const RoomRow &room, QString *error)
+{
+    return write("insert into tbl_room(room_name,icon_name,room_id,floor_id,region_id,room_template_id) "
+                 "values(?,?,?,?,?,?)",
+                 {room.name, room.iconName, room.roomId, room.floorId, room.regionId, room.templateId}, error);
+}
+
+bool saveRoomNameAndPicture(int roomId, const QString &name, const QString &iconName, QString *error)
+{
+    return write("update tbl_room set room_name=?,icon_name=? where room_id=?", {name, iconName, roomId}, error);
+}
+
+QVector<RegionRow> regions(QString *error)
+{
+    QVector<RegionRow> list;
+    QSqlQuery query = read("select region_id,region_name from tbl_region", {}, error);
+    while (query.next())
+        list.append({queryColumnInt(query, "region_id"), queryColumnText(query, "region_name")});
+    return list;
+}
+
+QVector<FloorRow> floors(QString *error)
+{
+    QVector<FloorRow> list;
+    QSqlQuery query = read("select region_id,floor_id,floor_name from tbl_floor", {}, error);
+    while (query.next())
+        list.append({queryColumnInt(query, "region_id"), queryColumnInt(query, "floor_id"),
+                     queryColumnText(query, "floor_name")});
+    return list;
+}
+
+QStringList regionNamesInOrder(QString *error)
+{
+    return names("select region_name from tbl_region order by region_id asc", {}, "region_name", error);
+}
+
+QStringList floorNamesOfRegion(int regionId, QString *error)
+{
+    return names("select floor_name from tbl_floor where region_id=? order by floor_id asc", {regionId}, "floor_name",
+                 error);
+}
+
+QString regionName(int regionId, QString *error)
+{
+    QString name;
+    firstText("select region_name from tbl_region where region_id=?", {regionId}, "region_name", name, error);
+    return name;
+}
+
+QString floorName(int regionId, int floorId, QString *error)
+{
+    QString name;
+    firstText("select floor_name from tbl_floor where region_id=? and floor_id=?", {regionId, floorId}, "floor_name",
+              name, error);
+    return name;
+}
+
+bool findRegion(const QString &name, int &regionId, QString *error)
+{
+    return firstInt("select region_id from tbl_region where region_name=?", {name}, "region_id", regionId, error);
+}
+
+bool findFloor(const QString &name, int regionId, int &floorId, QString *error)
+{
+    return firstInt("select floor_id from tbl_floor where floor_name=? and region_id=?", {name, regionId}, "floor_id",
+                    floorId, error);
+}
+
+bool addRegion(const QString &name, int regionId, QString *error)
+{
+    return write("insert into tbl_region(region_name,region_id) values(?,?)", {name, regionId}, error);
+}
+
+bool addFloor(const QString &name, int floorId, int regionId, QString *error)
+{
+    return write("insert into tbl_floor(floor_name,floor_id,region_id) values(?,?,?)", {name, floorId, regionId},
+                 error);
+}
