@@ -3,6 +3,7 @@
 #include "pages/messages/messagebar.h"
 #include "shell/mainwindow.h"
 #include "shell/pagefactory.h"
+#include "shell/pageids.h"
 
 // Page headers, one per page class registered below.
 #include "pages/messages/pagelog.h"
@@ -40,46 +41,49 @@
 
 void registerStationPages()
 {
-    // One line per page: PageFactory::registerPage("Id", PageFactory::creatorOf<PageClass>()).
+    // One line per page: PageFactory::registerPage(PageId::Id, PageFactory::creatorOf<PageClass>()).
     // The app tests fail when an id of the table has no line here.
-    PageFactory::registerPage("Change Device Address", PageFactory::creatorOf<PageSettingChangeDeviceAddress>());
-    PageFactory::registerPage("Network Setting", PageFactory::creatorOf<PageSettingNetwork>());
-    PageFactory::registerPage("About", PageFactory::creatorOf<PageSettingAbout>());
-    PageFactory::registerPage("Project Setting", PageFactory::creatorOf<PageSettingProject>());
-    PageFactory::registerPage("Project Information", PageFactory::creatorOf<PageSettingProjectInformation>());
-    PageFactory::registerPage("Setting", PageFactory::creatorOf<PageSetting>());
-    PageFactory::registerPage("Rooms Manager", PageFactory::creatorOf<PageSettingRoomManager>());
-    PageFactory::registerPage("Edit Room", PageFactory::creatorOf<PageSettingRoomManagerEdit>());
-    PageFactory::registerPage("Light Information", PageFactory::creatorOf<PageSettingRoomManagerLightingInformation>());
-    PageFactory::registerPage("AC Information", PageFactory::creatorOf<PageSettingRoomManagerACInformation>());
-    PageFactory::registerPage("Floor Heat Information",
+    PageFactory::registerPage(PageId::ChangeDeviceAddress, PageFactory::creatorOf<PageSettingChangeDeviceAddress>());
+    PageFactory::registerPage(PageId::NetworkSetting, PageFactory::creatorOf<PageSettingNetwork>());
+    PageFactory::registerPage(PageId::About, PageFactory::creatorOf<PageSettingAbout>());
+    PageFactory::registerPage(PageId::ProjectSetting, PageFactory::creatorOf<PageSettingProject>());
+    PageFactory::registerPage(PageId::ProjectInformation, PageFactory::creatorOf<PageSettingProjectInformation>());
+    PageFactory::registerPage(PageId::Setting, PageFactory::creatorOf<PageSetting>());
+    PageFactory::registerPage(PageId::RoomsManager, PageFactory::creatorOf<PageSettingRoomManager>());
+    PageFactory::registerPage(PageId::EditRoom, PageFactory::creatorOf<PageSettingRoomManagerEdit>());
+    PageFactory::registerPage(PageId::LightInformation,
+                              PageFactory::creatorOf<PageSettingRoomManagerLightingInformation>());
+    PageFactory::registerPage(PageId::ACInformation, PageFactory::creatorOf<PageSettingRoomManagerACInformation>());
+    PageFactory::registerPage(PageId::FloorHeatInformation,
                               PageFactory::creatorOf<PageSettingRoomManagerFloorHeatInformation>());
-    PageFactory::registerPage("Panel Information", PageFactory::creatorOf<PageSettingRoomManagerPanelInformation>());
-    PageFactory::registerPage("Room Template", PageFactory::creatorOf<PageSettingRoomTemplate>());
-    PageFactory::registerPage("Edit Template", PageFactory::creatorOf<PageSettingRoomTemplateEdit>());
-    PageFactory::registerPage("Template Light Information",
+    PageFactory::registerPage(PageId::PanelInformation,
+                              PageFactory::creatorOf<PageSettingRoomManagerPanelInformation>());
+    PageFactory::registerPage(PageId::RoomTemplate, PageFactory::creatorOf<PageSettingRoomTemplate>());
+    PageFactory::registerPage(PageId::EditTemplate, PageFactory::creatorOf<PageSettingRoomTemplateEdit>());
+    PageFactory::registerPage(PageId::TemplateLightInformation,
                               PageFactory::creatorOf<PageSettingRoomTemplateLightingInformation>());
-    PageFactory::registerPage("Template Panel Information",
+    PageFactory::registerPage(PageId::TemplatePanelInformation,
                               PageFactory::creatorOf<PageSettingRoomTemplatePanelInformation>());
-    PageFactory::registerPage("3D View", PageFactory::creatorOf<Page3DView>());
-    PageFactory::registerPage("Operate Room 3D View", PageFactory::creatorOf<PageRoomOperate3DView>());
-    PageFactory::registerPage("3D View Manager", PageFactory::creatorOf<PageSetting3DViewManager>());
-    PageFactory::registerPage("3D View Setting", PageFactory::creatorOf<PageSetting3DViewManagerEdit>());
-    PageFactory::registerPage("Operate Room", PageFactory::creatorOf<PageRoomOperate>());
+    PageFactory::registerPage(PageId::View3D, PageFactory::creatorOf<Page3DView>());
+    PageFactory::registerPage(PageId::OperateRoom3DView, PageFactory::creatorOf<PageRoomOperate3DView>());
+    PageFactory::registerPage(PageId::View3DManager, PageFactory::creatorOf<PageSetting3DViewManager>());
+    PageFactory::registerPage(PageId::View3DSetting, PageFactory::creatorOf<PageSetting3DViewManagerEdit>());
+    PageFactory::registerPage(PageId::OperateRoom, PageFactory::creatorOf<PageRoomOperate>());
 
-    PageFactory::registerPage("Home", PageFactory::creatorOf<PageHome>());
-    PageFactory::registerPage("Rooms", PageFactory::creatorOf<PageRooms>());
-    PageFactory::registerPage("Lighting", PageFactory::creatorOf<PageDeviceOperateLighting>());
-    PageFactory::registerPage("AC", PageFactory::creatorOf<PageDeviceOperateAC>());
-    PageFactory::registerPage("Floor Heat", PageFactory::creatorOf<PageDeviceOperateFloorHeat>());
-    PageFactory::registerPage("Moods", PageFactory::creatorOf<PageDeviceOperateMoods>());
-    PageFactory::registerPage("Log", PageFactory::creatorOf<PageLog>());
-    PageFactory::registerPage("Message", PageFactory::creatorOf<PageMessage>());
-    PageFactory::registerPage("Message Manager", PageFactory::creatorOf<PageSettingMessageManager>());
-    PageFactory::registerPage("Message Information",
+    PageFactory::registerPage(PageId::Home, PageFactory::creatorOf<PageHome>());
+    PageFactory::registerPage(PageId::Rooms, PageFactory::creatorOf<PageRooms>());
+    PageFactory::registerPage(PageId::Lighting, PageFactory::creatorOf<PageDeviceOperateLighting>());
+    PageFactory::registerPage(PageId::AC, PageFactory::creatorOf<PageDeviceOperateAC>());
+    PageFactory::registerPage(PageId::FloorHeat, PageFactory::creatorOf<PageDeviceOperateFloorHeat>());
+    PageFactory::registerPage(PageId::Moods, PageFactory::creatorOf<PageDeviceOperateMoods>());
+    PageFactory::registerPage(PageId::Log, PageFactory::creatorOf<PageLog>());
+    PageFactory::registerPage(PageId::Message, PageFactory::creatorOf<PageMessage>());
+    PageFactory::registerPage(PageId::MessageManager, PageFactory::creatorOf<PageSettingMessageManager>());
+    PageFactory::registerPage(PageId::MessageInformation,
                               PageFactory::creatorOf<PageSettingMessageManagerMessageInformation>());
-    PageFactory::registerPage("Moods Information", PageFactory::creatorOf<PageSettingRoomManagerMoodsInformation>());
-    PageFactory::registerPage("Diy Command", PageFactory::creatorOf<PageSettingRoomManagerMoodsDiyCommand>());
+    PageFactory::registerPage(PageId::MoodsInformation,
+                              PageFactory::creatorOf<PageSettingRoomManagerMoodsInformation>());
+    PageFactory::registerPage(PageId::DiyCommand, PageFactory::creatorOf<PageSettingRoomManagerMoodsDiyCommand>());
 
     MainWindow::setMessageBarMaker([] { return new MessageBar(nullptr); });
 }

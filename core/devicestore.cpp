@@ -173,13 +173,7 @@ bool saveLight(int roomId, int lightId, int type, const QString &remark, const Q
 
 bool deleteLight(int roomId, int lightId, QString *error)
 {
-    // A light goes whole or not at all: its rows with its placement.
-    return inTransaction(
-        [&] {
-            return gDatabase.execSql("delete from tbl_light where light_id=? and room_id=?", {lightId, roomId}) &&
-                   gDatabase.execSql("delete from tbl_3d_view_light where light_id=? and room_id=?", {lightId, roomId});
-        },
-        error);
+    return outcome(gDatabase.execSql("delete from tbl_light where light_id=? and room_id=?", {lightId, roomId}), error);
 }
 
 bool addUnaddressedLightRow(int roomId, int lightId, int type, const QString &remark, const QString &iconOn,

@@ -57,7 +57,7 @@ struct LightAddressRow
 // version, as one transaction.
 [[nodiscard]] bool saveLight(int roomId, int lightId, int type, const QString &remark, const QString &iconOn,
                              const QString &iconOff, const QList<LightAddressRow> &rows, QString *error = nullptr);
-// Removes every row of the light and its place on the room's 3D view, as one transaction.
+// Removes every row of the light (its place on the room's 3D view is the placement store's).
 [[nodiscard]] bool deleteLight(int roomId, int lightId, QString *error = nullptr);
 // Adds one row of a light without an address (subnet, device, channel 0), as a room made from a template has it.
 [[nodiscard]] bool addUnaddressedLightRow(int roomId, int lightId, int type, const QString &remark,

@@ -3,6 +3,7 @@
 #include "core/cppsqlite3db.h"
 #include "core/devicestore.h"
 #include "core/globals.h"
+#include "core/moodstore.h"
 #include "core/queryhelpers.h"
 #include "devicelink/messagerecords.h"
 
@@ -170,22 +171,20 @@ QList<lightRecord> loadLightRecords(int roomId)
 QList<moodRecord> loadMoodRecords(int roomId)
 {
     QList<moodRecord> records;
-    QSqlQuery q =
-        gDatabase.querySql(QString::asprintf("select * from tbl_mood where room_id=%d order by mood_id asc", roomId));
-    while (q.next()) {
+    for (const StoredMood &stored : loadRoomMoods(roomId)) {
         auto mood = zeroed<moodRecord>();
-        mood.mood_id = queryColumnInt(q, "mood_id");
-        mood.light_bool = queryColumnInt(q, "light_bool");
-        mood.ac1_bool = queryColumnInt(q, "ac1_bool");
-        mood.ac2_bool = queryColumnInt(q, "ac2_bool");
-        mood.floor_heat1_bool = queryColumnInt(q, "floor_heat1_bool");
-        mood.floor_heat2_bool = queryColumnInt(q, "floor_heat2_bool");
-        mood.curtain_bool = queryColumnInt(q, "curtain_bool");
-        mood.audio_bool = queryColumnInt(q, "audio_bool");
-        mood.diy_bool = queryColumnInt(q, "diy_bool");
-        mood.room_id = queryColumnInt(q, "room_id");
-        copyRecordText(mood.mood_name, queryColumnText(q, "mood_name"));
-        copyRecordText(mood.mood_icon_name, queryColumnText(q, "mood_icon_name"));
+        mood.mood_id = stored.moodId;
+        mood.light_bool = stored.light;
+        mood.ac1_bool = stored.ac1;
+        mood.ac2_bool = stored.ac2;
+        mood.floor_heat1_bool = stored.floorHeat1;
+        mood.floor_heat2_bool = stored.floorHeat2;
+        mood.curtain_bool = stored.curtain;
+        mood.audio_bool = stored.audio;
+        mood.diy_bool = stored.diy;
+        mood.room_id = stored.roomId;
+        copyRecordText(mood.mood_name, stored.name);
+        copyRecordText(mood.mood_icon_name, stored.iconName);
         records.append(mood);
     }
     return records;

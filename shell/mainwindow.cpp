@@ -1,5 +1,6 @@
 #include "shell/mainwindow.h"
 
+#include "shell/pageids.h"
 #include "ui_mainwindow.h"
 
 #include "core/cppsqlite3db.h"
@@ -168,7 +169,7 @@ void MainWindow::slotsPageIdChanged(QString id, QString name, QString prm1, QStr
     if (superseded())
         return;
 
-    const bool home = id == tr("Home");
+    const bool home = id == trPageId(PageId::Home);
     menuBar->setHomeMode(home);
     if (messageBar)
         messageBar->setVisible(home);
@@ -196,7 +197,7 @@ void MainWindow::slotsPageIdChanged(QString id, QString name, QString prm1, QStr
 
 void MainWindow::initHomePage()
 {
-    const QString home = tr("Home");
+    const QString home = trPageId(PageId::Home);
     createPage(home, home);
     if (MyDialog *homePage = page(home))
         homePage->show();

@@ -6,6 +6,7 @@
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmaterialtheme.h"
 #include "resources/stationresources.h"
+#include "shell/pageids.h"
 #include "shell/unlockdlg.h"
 
 #include <QGridLayout>
@@ -141,16 +142,15 @@ void MenuBar::slotsPageCurrent(QString id, QString name, QString prm1, QString p
     current = pageRecord{id, name, prm1, prm2};
     labelTitle->setText(name);
 
-    static const char *const resettingIds[] = {QT_TR_NOOP("Message"), QT_TR_NOOP("Log"), QT_TR_NOOP("Setting"),
-                                               QT_TR_NOOP("Rooms")};
+    static const char *const resettingIds[] = {PageId::Message, PageId::Log, PageId::Setting, PageId::Rooms};
     bool resets = false;
     for (const char *resetting : resettingIds)
-        resets = resets || id == tr(resetting);
+        resets = resets || id == trPageId(resetting);
 
     if (resets) {
         QList<pageRecord> fresh;
         for (const pageRecord &entry : qAsConst(history)) {
-            if (entry.id == tr("Home")) {
+            if (entry.id == trPageId(PageId::Home)) {
                 fresh.append(entry);
                 break;
             }
@@ -176,7 +176,7 @@ void MenuBar::slotsPageCurrent(QString id, QString name, QString prm1, QString p
 
     bool moodsInHistory = false;
     for (const pageRecord &entry : qAsConst(history))
-        moodsInHistory = moodsInHistory || entry.id == tr("Moods Information");
+        moodsInHistory = moodsInHistory || entry.id == trPageId(PageId::MoodsInformation);
     if (!moodsInHistory)
         emit gBroadcastSocket.signalsPageRemoveMoodsInformation();
 }
@@ -225,22 +225,22 @@ void MenuBar::labelProject_pressed()
 
 void MenuBar::labelMessage_pressed()
 {
-    requestPage(tr("Message"), tr("Message"), QString(), QString());
+    requestPage(trPageId(PageId::Message), trPageId(PageId::Message), QString(), QString());
 }
 
 void MenuBar::labelLog_pressed()
 {
-    requestPage(tr("Log"), tr("Log"), QString(), QString());
+    requestPage(trPageId(PageId::Log), trPageId(PageId::Log), QString(), QString());
 }
 
 void MenuBar::labelHome_pressed()
 {
-    requestPage(tr("Home"), tr("Home"), QString(), QString());
+    requestPage(trPageId(PageId::Home), trPageId(PageId::Home), QString(), QString());
 }
 
 void MenuBar::labelRooms_pressed()
 {
-    requestPage(tr("Rooms"), tr("Rooms"), QString(), QString());
+    requestPage(trPageId(PageId::Rooms), trPageId(PageId::Rooms), QString(), QString());
 }
 
 void MenuBar::labelNetwork_pressed()
@@ -257,7 +257,7 @@ void MenuBar::labelSetting_pressed()
         unlocked = true;
         relockTimer.start(relockInterval);
     }
-    requestPage(tr("Setting"), tr("Setting"), QString(), QString());
+    requestPage(trPageId(PageId::Setting), trPageId(PageId::Setting), QString(), QString());
 }
 
 void MenuBar::labelBack_pressed()
@@ -274,8 +274,9 @@ void MenuBar::labelBack_pressed()
 
     const pageRecord previous = history.at(at - 1);
     // These pages rebuild themselves from scratch unless told to keep their state.
-    const bool keepsState =
-        previous.id == tr("Edit Room") || previous.id == tr("Edit Template") || previous.id == tr("Operate Room");
+    const bool keepsState = previous.id == trPageId(PageId::EditRoom) ||
+                            previous.id == trPageId(PageId::EditTemplate) ||
+                            previous.id == trPageId(PageId::OperateRoom);
     requestPage(previous.id, previous.name, previous.prm1, keepsState ? QStringLiteral("0") : previous.prm2);
 }
 

@@ -1,47 +1,47 @@
 #include "shell/pagefactory.h"
 
 #include "shell/mydialog.h"
+#include "shell/pageids.h"
 
-#include <QCoreApplication>
 #include <QHash>
 
 namespace {
 
 // The order is the order in which requests are matched.
 const char *const pageTable[] = {
-    QT_TRANSLATE_NOOP("MainWindow", "Home"),
-    QT_TRANSLATE_NOOP("MainWindow", "Message"),
-    QT_TRANSLATE_NOOP("MainWindow", "Log"),
-    QT_TRANSLATE_NOOP("MainWindow", "Setting"),
-    QT_TRANSLATE_NOOP("MainWindow", "Rooms"),
-    QT_TRANSLATE_NOOP("MainWindow", "3D View"),
-    QT_TRANSLATE_NOOP("MainWindow", "Operate Room"),
-    QT_TRANSLATE_NOOP("MainWindow", "Operate Room 3D View"),
-    QT_TRANSLATE_NOOP("MainWindow", "Project Setting"),
-    QT_TRANSLATE_NOOP("MainWindow", "Project Information"),
-    QT_TRANSLATE_NOOP("MainWindow", "Room Template"),
-    QT_TRANSLATE_NOOP("MainWindow", "Edit Template"),
-    QT_TRANSLATE_NOOP("MainWindow", "Template Light Information"),
-    QT_TRANSLATE_NOOP("MainWindow", "Template Panel Information"),
-    QT_TRANSLATE_NOOP("MainWindow", "Rooms Manager"),
-    QT_TRANSLATE_NOOP("MainWindow", "Edit Room"),
-    QT_TRANSLATE_NOOP("MainWindow", "Message Manager"),
-    QT_TRANSLATE_NOOP("MainWindow", "Message Information"),
-    QT_TRANSLATE_NOOP("MainWindow", "Change Device Address"),
-    QT_TRANSLATE_NOOP("MainWindow", "Network Setting"),
-    QT_TRANSLATE_NOOP("MainWindow", "3D View Manager"),
-    QT_TRANSLATE_NOOP("MainWindow", "3D View Setting"),
-    QT_TRANSLATE_NOOP("MainWindow", "About"),
-    QT_TRANSLATE_NOOP("MainWindow", "Light Information"),
-    QT_TRANSLATE_NOOP("MainWindow", "AC Information"),
-    QT_TRANSLATE_NOOP("MainWindow", "Floor Heat Information"),
-    QT_TRANSLATE_NOOP("MainWindow", "Moods Information"),
-    QT_TRANSLATE_NOOP("MainWindow", "Diy Command"),
-    QT_TRANSLATE_NOOP("MainWindow", "Panel Information"),
-    QT_TRANSLATE_NOOP("MainWindow", "Lighting"),
-    QT_TRANSLATE_NOOP("MainWindow", "AC"),
-    QT_TRANSLATE_NOOP("MainWindow", "Floor Heat"),
-    QT_TRANSLATE_NOOP("MainWindow", "Moods"),
+    PageId::Home,
+    PageId::Message,
+    PageId::Log,
+    PageId::Setting,
+    PageId::Rooms,
+    PageId::View3D,
+    PageId::OperateRoom,
+    PageId::OperateRoom3DView,
+    PageId::ProjectSetting,
+    PageId::ProjectInformation,
+    PageId::RoomTemplate,
+    PageId::EditTemplate,
+    PageId::TemplateLightInformation,
+    PageId::TemplatePanelInformation,
+    PageId::RoomsManager,
+    PageId::EditRoom,
+    PageId::MessageManager,
+    PageId::MessageInformation,
+    PageId::ChangeDeviceAddress,
+    PageId::NetworkSetting,
+    PageId::View3DManager,
+    PageId::View3DSetting,
+    PageId::About,
+    PageId::LightInformation,
+    PageId::ACInformation,
+    PageId::FloorHeatInformation,
+    PageId::MoodsInformation,
+    PageId::DiyCommand,
+    PageId::PanelInformation,
+    PageId::Lighting,
+    PageId::AC,
+    PageId::FloorHeat,
+    PageId::Moods,
 };
 
 // Creators by untranslated id: what the program registered, and what a test put over it.
@@ -57,17 +57,11 @@ QHash<QString, PageFactory::Creator> &replacedCreators()
     return creators;
 }
 
-// Ids are translatable texts and compared in their translated form.
-QString translated(const char *id)
-{
-    return QCoreApplication::translate("MainWindow", id);
-}
-
 // The table entry of a translated id, or nullptr.
 const char *findEntry(const QString &id)
 {
     for (const char *entry : pageTable) {
-        if (translated(entry) == id)
+        if (trPageId(entry) == id)
             return entry;
     }
     return nullptr;
@@ -109,7 +103,7 @@ QStringList PageFactory::missingPageIds()
 QString PageFactory::tableId(const QString &id)
 {
     const char *entry = findEntry(id);
-    return entry ? translated(entry) : QString();
+    return entry ? trPageId(entry) : QString();
 }
 
 MyDialog *PageFactory::create(const QString &id, const QString &name)
@@ -121,7 +115,7 @@ MyDialog *PageFactory::create(const QString &id, const QString &name)
     const Creator creator = replacedCreators().value(key, registeredCreators().value(key));
     if (!creator)
         return nullptr;
-    return creator(translated(entry), name);
+    return creator(trPageId(entry), name);
 }
 
 bool PageFactory::registerPage(const QString &id, const Creator &creator)

@@ -5,6 +5,7 @@
 #include "core/recordid.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 #include "shell/tilegrid.h"
 
 #include <QSqlQuery>
@@ -49,8 +50,8 @@ void PageSettingMessageManager::slotsEdit(int type, int id)
         messageId = QString::number(id);
     else
         return;
-    emit gBroadcastSocket.signalsPageIdChanged(tr("Message Information"), tr("Message Information"), messageId,
-                                               QString());
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::MessageInformation),
+                                               trPageId(PageId::MessageInformation), messageId, QString());
 }
 
 void PageSettingMessageManager::slotsDelete(int type, int id)

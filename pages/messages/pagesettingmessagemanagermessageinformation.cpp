@@ -13,6 +13,7 @@
 #include "pages/pickers/picturechoice.h"
 #include "shell/manageritem.h"
 #include "shell/orvmessagebox.h"
+#include "shell/pageids.h"
 #include "shell/tilegrid.h"
 
 #include <QGridLayout>
@@ -159,7 +160,8 @@ void PageSettingMessageManagerMessageInformation::pushButtonSave_clicked()
         emit gBroadcastSocket.signalsInformation(tr("The message could not be saved!"));
         return;
     }
-    emit gBroadcastSocket.signalsPageIdChanged(tr("Message Manager"), tr("Message Manager"), QString(), QString());
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::MessageManager), trPageId(PageId::MessageManager),
+                                               QString(), QString());
 }
 
 bool PageSettingMessageManagerMessageInformation::store(int type, const QString &name, const QString &picture,

@@ -9,9 +9,9 @@ QString tr(const char *text)
     return QCoreApplication::translate("PageSettingRoomManagerMoodsDiyCommand", text);
 }
 
-const char *const fntPrm1 = "tbl_fnt_prm1";
-const char *const comp2 = "tbl_comp2_item";
-const char *const comp3 = "tbl_comp3_item";
+constexpr CommandVocabulary fntPrm1 = CommandVocabulary::FunctionParameters;
+constexpr CommandVocabulary comp2 = CommandVocabulary::Comp2Items;
+constexpr CommandVocabulary comp3 = CommandVocabulary::Comp3Items;
 
 ParameterCase none()
 {
@@ -36,12 +36,12 @@ ParameterCase wordField(int high, int low, const QString &unit, int maximum)
     return c;
 }
 
-ParameterCase list(int byte, const char *table, int policy, const QString &unit = QString())
+ParameterCase list(int byte, CommandVocabulary vocabulary, int policy, const QString &unit = QString())
 {
     ParameterCase c;
     c.input = ParameterCase::List;
     c.unit = unit;
-    c.list.table = QString::fromLatin1(table);
+    c.list.vocabulary = vocabulary;
     c.list.policy = policy;
     c.byte = byte;
     return c;

@@ -3,6 +3,8 @@
 // panel control, audio player and UPB scene commands by the entries chosen in the lists before it. The DIY
 // command editor fills, limits, encodes and shows its parameters from these cases.
 
+#include "core/moodstore.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -30,15 +32,15 @@ enum MoodCommandType {
     ZigbeeChannelType = 18
 };
 
-// A list of named byte values: one of the vocabulary tables (table and policy), or a built-in pair whose first
-// entry stands for 0 and whose second for 1.
+// A list of named byte values: one list of a command vocabulary (vocabulary and policy), or a built-in pair whose
+// first entry stands for 0 and whose second for 1.
 struct ParameterList
 {
-    QString table; // empty for a built-in pair
+    CommandVocabulary vocabulary = CommandVocabulary::FunctionParameters;
     int policy = 0;
-    QStringList pair;
+    QStringList pair; // empty for a vocabulary list
 
-    bool isPair() const { return table.isEmpty(); }
+    bool isPair() const { return !pair.isEmpty(); }
 };
 
 struct ParameterCase

@@ -1,8 +1,7 @@
 #include "pages/moods/pagesettingroommanagermoodsdiycommand.h"
 
-#include "core/cppsqlite3db.h"
 #include "core/globals.h"
-#include "core/queryhelpers.h"
+#include "core/moodstore.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialcombobox.h"
 #include "materialwidgets/qtmaterialflatbutton.h"
@@ -11,11 +10,11 @@
 #include "panels/moodcommands.h"
 #include "panels/sliderctrl.h"
 #include "panels/timectrl.h"
+#include "shell/pageids.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIntValidator>
-#include <QSqlQuery>
 
 namespace {
 
@@ -161,38 +160,40 @@ PageSettingRoomManagerMoodsDiyCommand::PageSettingRoomManagerMoodsDiyCommand(con
 
 int PageSettingRoomManagerMoodsDiyCommand::typeIndexOfItem(const QString &item) const
 {
-    return queryIntValue("select [index] from tbl_fnt_type where policy=1 and item=?", {item}, "index");
+    return commandTypeIndex(item);
 }
 
 int PageSettingRoomManagerMoodsDiyCommand::prm1IndexOfItem(int policy, const QString &item) const
 {
-    return queryIntValue("select [index] from tbl_fnt_prm1 where policy=? and item=?", {policy, item}, "index");
+    return vocabularyIndexOfItem(CommandVocabulary::FunctionParameters, policy, item);
 }
 
 int PageSettingRoomManagerMoodsDiyCommand::comp2IndexOfItem(int policy, const QString &item) const
 {
-    return queryIntValue("select [index] from tbl_comp2_item where policy=? and item=?", {policy, item}, "index");
+    return vocabularyIndexOfItem(CommandVocabulary::Comp2Items, policy, item);
 }
 
 int PageSettingRoomManagerMoodsDiyCommand::comp3IndexOfItem(int policy, const QString &item) const
 {
-    return queryIntValue("select [index] from tbl_comp3_item where policy=? and item=?", {policy, item}, "index");
+    return vocabularyIndexOfItem(CommandVocabulary::Comp3Items, policy, item);
 }
 
 int PageSettingRoomManagerMoodsDiyCommand::listIndexOfItem(const ParameterList &list, const QString &item) const
 {
-    if (list.table == "tbl_fnt_prm1")
+    switch (list.vocabulary) {
+    case CommandVocabulary::FunctionParameters:
         return prm1IndexOfItem(list.policy, item);
-    if (list.table == "tbl_comp2_item")
+    case CommandVocabulary::Comp2Items:
         return comp2IndexOfItem(list.policy, item);
+    case CommandVocabulary::Comp3Items:
+        break;
+    }
     return comp3IndexOfItem(list.policy, item);
 }
 
 int PageSettingRoomManagerMoodsDiyCommand::listValueOfItem(const ParameterList &list, const QString &item) const
 {
-    // The table name is one of the three vocabulary tables, never outside text.
-    return queryIntValue("select value from " + list.table + " where policy=? and item=?", {list.policy, item},
-                         "value");
+    return vocabularyValueOfItem(list.vocabulary, list.policy, item);
 }
 
 int PageSettingRoomManagerMoodsDiyCommand::currentType() const
@@ -275,13 +276,9 @@ void PageSettingRoomManagerMoodsDiyCommand::fillPrm(int prm)
             p.list->addItems(c.list.pair);
             at = stored != 0 ? 1 : 0;
         } else {
-            QStringList items;
-            queryStringList("select item from " + c.list.table + " where policy=? order by [index] asc",
-                            {c.list.policy}, "item", items);
+            const QStringList items = vocabularyItems(c.list.vocabulary, c.list.policy);
             p.list->addItems(items);
-            at = queryIntValue("select [index] from " + c.list.table +
-                                   " where policy=? and value=? order by [index] asc",
-                               {c.list.policy, stored}, "index");
+            at = vocabularyIndexOfValue(c.list.vocabulary, c.list.policy, stored);
             if (at < 0 || at >= items.size())
                 at = 0;
         }
@@ -341,13 +338,9 @@ void PageSettingRoomManagerMoodsDiyCommand::encodeCommand()
     moodCommandRecord command{};
     command.command_id = labelCommandId->text().toInt();
     int type = 0;
-    QSqlQuery query = gDatabase.querySql("select [index],value from tbl_fnt_type where policy=1 and item=?",
-                                         {comboBoxType->currentText()});
-    if (query.next()) {
-        type = queryColumnInt(query, "index");
-        command.command_type = lowByte(queryColumnInt(query, "value"));
-    }
-    query.finish();
+    int typeValue = 0;
+    if (commandTypeOfItem(comboBoxType->currentText(), type, typeValue))
+        command.command_type = lowByte(typeValue);
     command.subnet_id = lowByte(fieldNumber(lineEditSubnet));
     command.device_id = lowByte(fieldNumber(lineEditDevice));
 
@@ -403,19 +396,14 @@ void PageSettingRoomManagerMoodsDiyCommand::showCommand()
     // Two types share a value: the broadcast forms are the ones kept with prm1 255 (all areas, all channels),
     // which the plain forms cannot hold; so each command comes back under the form it was made with.
     QString item;
-    QSqlQuery query =
-        gDatabase.querySql("select item,flag from tbl_fnt_type where policy=1 and value=? order by [index] asc",
-                           {int(m_command.command_type)});
     const int wantedFlag = m_command.prm1 == 255 ? 1 : 0;
-    while (query.next()) {
-        const QString text = queryColumnText(query, "item");
-        if (item.isEmpty() || queryColumnInt(query, "flag") == wantedFlag) {
-            item = text;
-            if (queryColumnInt(query, "flag") == wantedFlag)
+    for (const CommandTypeEntry &entry : commandTypesOfValue(m_command.command_type)) {
+        if (item.isEmpty() || entry.flag == wantedFlag) {
+            item = entry.item;
+            if (entry.flag == wantedFlag)
                 break;
         }
     }
-    query.finish();
 
     if (!item.isEmpty()) {
         const bool wasLoading = loading;
@@ -490,9 +478,7 @@ void PageSettingRoomManagerMoodsDiyCommand::resetTypeList()
 {
     const bool wasLoading = loading;
     loading = true;
-    QStringList items;
-    queryStringList("select item from tbl_fnt_type where policy=1 and value !=117 and value !=118 order by [index] asc",
-                    "item", items);
+    const QStringList items = offeredCommandTypes();
     comboBoxType->clear();
     comboBoxType->addItems(items);
     offeredTypes = items.size();
@@ -588,6 +574,6 @@ void PageSettingRoomManagerMoodsDiyCommand::pushButtonSave_clicked()
         emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
         return;
     }
-    emit gBroadcastSocket.signalsPageIdChanged(tr("Moods Information"), tr("Moods Information"),
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::MoodsInformation), trPageId(PageId::MoodsInformation),
                                                QString::asprintf("%d-%d", moodId, roomId), tr("0"));
 }

@@ -3,6 +3,7 @@
 #include "core/cppsqlite3db.h"
 #include "core/devicestore.h"
 #include "core/globals.h"
+#include "core/moodstore.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialcheckbox.h"
@@ -14,6 +15,7 @@
 #include "pages/pickers/picturechoice.h"
 #include "panels/moodcommands.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 #include "shell/tilegrid.h"
 
 #include <QEvent>
@@ -29,26 +31,26 @@ struct DeviceGroup
     const char *text;
     const char *objectName;
     const char *icon;
-    const char *column;
+    int StoredMood::*stored;
     const char *missing;
     int airConditionerNo; // -1 for the lights
 };
 
 const DeviceGroup deviceGroups[] = {
     {QT_TRANSLATE_NOOP("PageSettingRoomManagerMoodsInformation", "Light"), "Light",
-     ":/myImages/png/edit_room/icon-room-lighting.png", "light_bool",
+     ":/myImages/png/edit_room/icon-room-lighting.png", &StoredMood::light,
      QT_TRANSLATE_NOOP("PageSettingRoomManagerMoodsInformation", "Please add light"), -1},
     {QT_TRANSLATE_NOOP("PageSettingRoomManagerMoodsInformation", "AC 1"), "AC1",
-     ":/myImages/png/edit_room/icon-room-ac.png", "ac1_bool",
+     ":/myImages/png/edit_room/icon-room-ac.png", &StoredMood::ac1,
      QT_TRANSLATE_NOOP("PageSettingRoomManagerMoodsInformation", "Please add ac 1"), 0},
     {QT_TRANSLATE_NOOP("PageSettingRoomManagerMoodsInformation", "AC 2"), "AC2",
-     ":/myImages/png/edit_room/icon-room-ac.png", "ac2_bool",
+     ":/myImages/png/edit_room/icon-room-ac.png", &StoredMood::ac2,
      QT_TRANSLATE_NOOP("PageSettingRoomManagerMoodsInformation", "Please add ac 2"), 1},
     {QT_TRANSLATE_NOOP("PageSettingRoomManagerMoodsInformation", "Floor Heat 1"), "FloorHeat1",
-     ":/myImages/png/edit_room/icon-room-floorheat.png", "floor_heat1_bool",
+     ":/myImages/png/edit_room/icon-room-floorheat.png", &StoredMood::floorHeat1,
      QT_TRANSLATE_NOOP("PageSettingRoomManagerMoodsInformation", "Please add floor heat 1"), 2},
     {QT_TRANSLATE_NOOP("PageSettingRoomManagerMoodsInformation", "Floor Heat 2"), "FloorHeat2",
-     ":/myImages/png/edit_room/icon-room-floorheat.png", "floor_heat2_bool",
+     ":/myImages/png/edit_room/icon-room-floorheat.png", &StoredMood::floorHeat2,
      QT_TRANSLATE_NOOP("PageSettingRoomManagerMoodsInformation", "Please add floor heat 2"), 3},
 };
 constexpr int groupCount = int(sizeof(deviceGroups) / sizeof(deviceGroups[0]));
@@ -153,19 +155,14 @@ void PageSettingRoomManagerMoodsInformation::slotsPageEnter(QString moodRoomId, 
         pictureTile->setIconName("moods_1");
         for (QtMaterialCheckBox *box : qAsConst(checkBoxes))
             box->setChecked(false);
-        QSqlQuery query =
-            gDatabase.querySql("select * from tbl_mood where mood_id=? and room_id=?", {m_moodId, m_roomId});
-        if (query.next()) {
+        StoredMood mood;
+        if (loadMood(m_moodId, m_roomId, mood)) {
             stored = true;
-            lineEditName->setText(queryColumnText(query, "mood_name"));
-            pictureTile->setIconName(queryColumnText(query, "mood_icon_name"));
-            int flags[groupCount];
-            for (int i = 0; i < groupCount; ++i)
-                flags[i] = queryColumnInt(query, deviceGroups[i].column);
-            query.finish();
+            lineEditName->setText(mood.name);
+            pictureTile->setIconName(mood.iconName);
             // Checking runs the existence check: a device removed since the mood was saved leaves its box off.
             for (int i = 0; i < groupCount; ++i)
-                if (flags[i] > 0)
+                if (mood.*deviceGroups[i].stored > 0)
                     checkBoxes.at(i)->setChecked(true);
         }
     }
@@ -176,9 +173,10 @@ void PageSettingRoomManagerMoodsInformation::slotsPageRemoveMoodsInformation()
 {
     if (m_moodId <= 0)
         return;
-    // Commands the DIY editor wrote for a mood that was never saved.
-    if (!queryHasRecord("select * from tbl_mood where room_id=? and mood_id=?", {m_roomId, m_moodId}))
-        gDatabase.execSql("delete from tbl_mood_command where room_id=? and mood_id=?", {m_roomId, m_moodId});
+    // Commands the DIY editor wrote for a mood that was never saved. When they could not be removed the page keeps
+    // the mood, so that its next removal from the history tries again.
+    if (!deleteCommandsOfUnsavedMood(m_moodId, m_roomId))
+        return;
     m_moodId = 0;
 }
 
@@ -217,8 +215,8 @@ bool PageSettingRoomManagerMoodsInformation::eventFilter(QObject *watched, QEven
 
 void PageSettingRoomManagerMoodsInformation::pushButtonExtraDiyCommand_clicked()
 {
-    emit gBroadcastSocket.signalsPageIdChanged(tr("Diy Command"), tr("Diy Command"), QString::asprintf("%d", m_moodId),
-                                               QString::asprintf("%d", m_roomId));
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::DiyCommand), trPageId(PageId::DiyCommand),
+                                               QString::asprintf("%d", m_moodId), QString::asprintf("%d", m_roomId));
 }
 
 bool PageSettingRoomManagerMoodsInformation::saveMood()
@@ -226,60 +224,15 @@ bool PageSettingRoomManagerMoodsInformation::saveMood()
     int flags[groupCount];
     for (int i = 0; i < groupCount; ++i)
         flags[i] = checkBoxes.at(i)->isChecked() ? 1 : 0;
-    const int diy = commandList.isEmpty() ? 0 : 1;
-    const QString name = lineEditName->text();
-    const QString picture = pictureTile->iconName();
-
-    if (!gDatabase.beginTransaction())
-        return false;
-    bool ok;
-    if (stored)
-        ok = gDatabase.execSql(
-            "update tbl_mood set mood_name=?,mood_icon_name=?,light_bool=?,ac1_bool=?,ac2_bool=?,"
-            "floor_heat1_bool=?,floor_heat2_bool=?,curtain_bool=0,audio_bool=0,diy_bool=? where "
-            "room_id=? and mood_id=?",
-            {name, picture, flags[0], flags[1], flags[2], flags[3], flags[4], diy, m_roomId, m_moodId});
-    else
-        ok = gDatabase.execSql(
-            "insert into tbl_mood(mood_id,mood_name,mood_icon_name,light_bool,ac1_bool,ac2_bool,"
-            "floor_heat1_bool,floor_heat2_bool,curtain_bool,audio_bool,diy_bool,room_id) "
-            "values(?,?,?,?,?,?,?,?,0,0,?,?)",
-            {m_moodId, name, picture, flags[0], flags[1], flags[2], flags[3], flags[4], diy, m_roomId});
-
-    // The snapshots copy the rows as they stand, byte for byte; only the mood and room ids are the page's.
-    ok = ok &&
-         gDatabase.execSql("delete from tbl_mood_light_status where room_id=? and mood_id=?", {m_roomId, m_moodId});
-    if (flags[0])
-        ok = ok &&
-             gDatabase.execSql(
-                 "insert into tbl_mood_light_status(mood_id,light_id,light_type,light_remark,subnet_id,device_id,"
-                 "channel,icon_name_of_light_on,icon_name_of_light_off,brightness,us_id,fade,rgb,original_type,"
-                 "room_id) select ?,light_id,light_type,light_remark,subnet_id,device_id,channel,"
-                 "icon_name_of_light_on,icon_name_of_light_off,brightness,us_id,fade,rgb,original_type,? from "
-                 "tbl_light where room_id=? and subnet_id >0 and device_id >0 order by light_id asc,rgb asc,id asc",
-                 {m_moodId, m_roomId, m_roomId});
-    ok = ok && gDatabase.execSql("delete from tbl_mood_air_conditioner_status where room_id=? and mood_id=?",
-                                 {m_roomId, m_moodId});
-    for (int i = 1; i < groupCount; ++i) {
-        if (!flags[i])
-            continue;
-        ok = ok &&
-             gDatabase.execSql(
-                 "insert into tbl_mood_air_conditioner_status(mood_id,air_conditioner_no,air_conditioner_type,remark,"
-                 "subnet_id,device_id,channel,status,mode,speed,current_temperature,current_cool_temperature,"
-                 "current_heat_temperature,current_auto_temperature,current_dry_temperature,temperature_unit,"
-                 "original_type,room_id) select ?,air_conditioner_no,air_conditioner_type,remark,subnet_id,device_id,"
-                 "channel,status,mode,speed,current_temperature,current_cool_temperature,current_heat_temperature,"
-                 "current_auto_temperature,current_dry_temperature,temperature_unit,original_type,? from "
-                 "tbl_air_conditioner where room_id=? and air_conditioner_no=?",
-                 {m_moodId, m_roomId, m_roomId, deviceGroups[i].airConditionerNo});
-    }
-    ok = ok && replaceMoodCommands(m_moodId, m_roomId, commandList);
-
-    if (ok && gDatabase.commitTransaction())
-        return true;
-    gDatabase.rollbackTransaction();
-    return false;
+    MoodForm form;
+    form.name = lineEditName->text();
+    form.iconName = pictureTile->iconName();
+    form.light = flags[0];
+    form.ac1 = flags[1];
+    form.ac2 = flags[2];
+    form.floorHeat1 = flags[3];
+    form.floorHeat2 = flags[4];
+    return ::saveMood(m_moodId, m_roomId, stored, form, moodCommandRows(commandList));
 }
 
 void PageSettingRoomManagerMoodsInformation::pushButtonSave_clicked()
@@ -297,6 +250,6 @@ void PageSettingRoomManagerMoodsInformation::pushButtonSave_clicked()
     }
     // The row exists now: a second save must update it, not add another.
     stored = true;
-    emit gBroadcastSocket.signalsPageIdChanged(tr("Edit Room"), tr("Edit Room"), QString::asprintf("%d", m_roomId),
-                                               tr("0"));
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::EditRoom), trPageId(PageId::EditRoom),
+                                               QString::asprintf("%d", m_roomId), tr("0"));
 }

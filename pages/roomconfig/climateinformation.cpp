@@ -11,6 +11,7 @@
 #include "materialwidgets/qtmaterialradiobutton.h"
 #include "materialwidgets/qtmaterialtheme.h"
 #include "pages/roomconfig/formgrid.h"
+#include "shell/pageids.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -80,8 +81,7 @@ QtMaterialLineEdit *nameField()
 
 void backToRoom(int roomId)
 {
-    emit gBroadcastSocket.signalsPageIdChanged(QCoreApplication::translate("ClimateInformation", "Edit Room"),
-                                               QCoreApplication::translate("ClimateInformation", "Edit Room"),
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::EditRoom), trPageId(PageId::EditRoom),
                                                QString::asprintf("%d", roomId),
                                                QCoreApplication::translate("ClimateInformation", "0"));
 }

@@ -6,6 +6,7 @@
 #include "core/sqltransaction.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 #include "shell/tilegrid.h"
 
 #include <QCoreApplication>
@@ -56,6 +57,8 @@ bool DeviceListTab::removeDevice(int deviceId, int ownerId)
         if (!gDatabase.execSql(QString::asprintf(statement.toUtf8().constData(), deviceId, ownerId)))
             return false;
     }
+    if (m_kind.deletePlacement && !m_kind.deletePlacement(deviceId, ownerId, nullptr))
+        return false;
     return transaction.commit();
 }
 
@@ -75,7 +78,7 @@ void DeviceListTab::slotsEdit(int type, int id)
     } else if (type != m_kind.tileKind) {
         return;
     }
-    emit gBroadcastSocket.signalsPageIdChanged(QCoreApplication::translate("DeviceListTab", m_kind.pageId),
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(m_kind.pageId),
                                                QCoreApplication::translate("DeviceListTab", m_kind.pageName),
                                                QString::asprintf("%d", deviceId), QString::asprintf("%d", m_ownerId));
 }

@@ -27,7 +27,7 @@ struct DeviceListKind
     const char *pictureColumn;
     const char *idColumn;
     int tileKind;
-    // The editor page: id and shown name (translated in the context "DeviceListTab").
+    // The editor page: its id (a PageId constant) and its shown name (translated in the context "DeviceListTab").
     const char *pageId;
     const char *pageName;
     // The id of a new device of the owner.
@@ -39,6 +39,9 @@ struct DeviceListKind
     QStringList deleteSql;
     // Called with the device id after a delete committed and the grid was rebuilt; may be empty.
     std::function<void(int deviceId)> afterDelete;
+    // Removes the device's 3D placement (device id, owner id) in the delete's transaction, after deleteSql; may
+    // be empty.
+    std::function<bool(int deviceId, int ownerId, QString *error)> deletePlacement = nullptr;
 };
 
 // One device tile: its id, name and picture (empty for the picture of its kind).

@@ -8,6 +8,7 @@
 #include "pages/roomconfig/roomadddlg.h"
 #include "shell/manageritem.h"
 #include "shell/orvmessagebox.h"
+#include "shell/pageids.h"
 #include "shell/tilegrid.h"
 
 #include <QHash>
@@ -63,8 +64,8 @@ void PageSettingRoomManager::slotsEdit(int type, int id)
         if (dialog.exec() == QDialog::Accepted)
             refreshRoomList();
     } else if (type == RoomTile) {
-        emit gBroadcastSocket.signalsPageIdChanged(tr("Edit Room"), tr("Edit Room"), QString::asprintf("%d", id),
-                                                   tr("1"));
+        emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::EditRoom), trPageId(PageId::EditRoom),
+                                                   QString::asprintf("%d", id), tr("1"));
     }
 }
 

@@ -13,6 +13,7 @@
 #include "pages/roomconfig/roomdevicetabs.h"
 #include "pages/roomconfig/roomswitchtabs.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 #include "shell/tilegrid.h"
 
 #include <QGridLayout>
@@ -110,7 +111,7 @@ void PageSettingRoomManagerEdit::slotsPageEnter(QString room, QString resetTabs)
 
 void PageSettingRoomManagerEdit::slotsPageLeave(QString id)
 {
-    if (id != tr("Edit Room"))
+    if (id != trPageId(PageId::EditRoom))
         return;
     // An emptied name is stored empty. A room without a row updates nothing. The page is left either way; a failed
     // save keeps the stored row.

@@ -14,6 +14,7 @@
 #include "pages/roomconfig/formgrid.h"
 #include "pages/roomconfig/lighttypes.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 #include "shell/tilegrid.h"
 
 #include <QGridLayout>
@@ -218,6 +219,6 @@ void PageSettingRoomManagerLightingInformation::pushButtonSave_clicked()
         emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
         return;
     }
-    emit gBroadcastSocket.signalsPageIdChanged(tr("Edit Room"), tr("Edit Room"), QString::asprintf("%d", roomId),
-                                               tr("0"));
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::EditRoom), trPageId(PageId::EditRoom),
+                                               QString::asprintf("%d", roomId), tr("0"));
 }

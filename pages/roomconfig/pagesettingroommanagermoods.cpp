@@ -2,14 +2,14 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "core/moodstore.h"
 #include "core/recordid.h"
 #include "core/roomdeletion.h"
 #include "devicelink/broadcastsocket.h"
 #include "pages/pickers/picturechoice.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 #include "shell/tilegrid.h"
-
-#include <QSqlQuery>
 
 PageSettingRoomManagerMoods::PageSettingRoomManagerMoods(QWidget *parent) : MyDialog(parent)
 {
@@ -23,16 +23,11 @@ void PageSettingRoomManagerMoods::refreshList(int roomId)
 {
     m_roomId = roomId;
     m_grid->begin(gScreenWidth);
-    QSqlQuery query =
-        gDatabase.querySql(QString::asprintf("select * from tbl_mood where room_id=%d order by mood_id asc", roomId));
-    while (query.next()) {
-        ManagerItem *tile =
-            m_grid->addItemTile(MoodTile, query.value("mood_id").toInt(), query.value("mood_name").toString(),
-                                query.value("mood_icon_name").toString(), true);
+    for (const StoredMood &mood : loadRoomMoods(roomId)) {
+        ManagerItem *tile = m_grid->addItemTile(MoodTile, mood.moodId, mood.name, mood.iconName, true);
         connect(tile, &ManagerItem::signalsEdit, this, &PageSettingRoomManagerMoods::slotsEdit);
         connect(tile, &ManagerItem::signalsDelete, this, &PageSettingRoomManagerMoods::slotsDelete);
     }
-    query.finish();
     connect(m_grid->addAddTile(), &ManagerItem::signalsEdit, this, &PageSettingRoomManagerMoods::slotsEdit);
     m_grid->finish();
 }
@@ -44,7 +39,7 @@ void PageSettingRoomManagerMoods::slotsEdit(int type, int id)
         moodId = nextMoodId();
     else if (type != MoodTile)
         return;
-    emit gBroadcastSocket.signalsPageIdChanged(tr("Moods Information"), tr("Moods Information"),
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::MoodsInformation), trPageId(PageId::MoodsInformation),
                                                QString::asprintf("%d-%d", moodId, m_roomId), tr("1"));
 }
 
@@ -61,18 +56,9 @@ void PageSettingRoomManagerMoods::slotsDelete(int type, int id)
         return;
 
     // The mood goes whole or not at all; its picture only once the rows are gone for good.
-    bool ok = gDatabase.beginTransaction();
-    if (ok) {
-        for (const char *table :
-             {"tbl_mood", "tbl_mood_light_status", "tbl_mood_air_conditioner_status", "tbl_mood_command"})
-            ok = ok && gDatabase.execSql(
-                           QString::asprintf("delete from %s where mood_id=%d and room_id=%d", table, id, m_roomId));
-        if (ok) {
-            gDatabase.afterCommit([id] { deleteProjectPicture(PictureChoice::projectPictureName("Mood", id)); });
-            ok = gDatabase.commitTransaction();
-        } else {
-            gDatabase.rollbackTransaction();
-        }
-    }
+    if (deleteMood(id, m_roomId))
+        gDatabase.afterCommit([id] { deleteProjectPicture(PictureChoice::projectPictureName("Mood", id)); });
+    else
+        emit gBroadcastSocket.signalsInformation(tr("Delete failed!"));
     refreshList(m_roomId);
 }

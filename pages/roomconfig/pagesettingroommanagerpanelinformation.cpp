@@ -11,6 +11,7 @@
 #include "materialwidgets/qtmaterialtheme.h"
 #include "pages/roomconfig/formgrid.h"
 #include "shell/orvmessagebox.h"
+#include "shell/pageids.h"
 
 #include <QGridLayout>
 #include <QSqlQuery>
@@ -110,6 +111,6 @@ void PageSettingRoomManagerPanelInformation::pushButtonSave_clicked()
         emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
         return;
     }
-    emit gBroadcastSocket.signalsPageIdChanged(tr("Edit Room"), tr("Edit Room"), QString::asprintf("%d", roomId),
-                                               tr("0"));
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::EditRoom), trPageId(PageId::EditRoom),
+                                               QString::asprintf("%d", roomId), tr("0"));
 }

@@ -6,6 +6,7 @@
 #include "pages/roomconfig/roomtemplateadddlg.h"
 #include "shell/manageritem.h"
 #include "shell/orvmessagebox.h"
+#include "shell/pageids.h"
 #include "shell/tilegrid.h"
 
 PageSettingRoomTemplate::PageSettingRoomTemplate(const QString &id, const QString &name, QWidget *parent)
@@ -43,7 +44,7 @@ void PageSettingRoomTemplate::slotsEdit(int type, int id)
         if (dialog.exec() == QDialog::Accepted)
             refreshTemplateList();
     } else if (type == RoomTemplateTile) {
-        emit gBroadcastSocket.signalsPageIdChanged(tr("Edit Template"), tr("Edit Template"),
+        emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::EditTemplate), trPageId(PageId::EditTemplate),
                                                    QString::asprintf("%d", id), tr("1"));
     }
 }

@@ -12,6 +12,7 @@
 #include "pages/roomconfig/pagesettingroomtemplatelighting.h"
 #include "pages/roomconfig/pagesettingroomtemplatepanel.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 #include "shell/tilegrid.h"
 
 #include <QGridLayout>
@@ -94,7 +95,7 @@ void PageSettingRoomTemplateEdit::slotsPageEnter(QString room_template_id, QStri
 
 void PageSettingRoomTemplateEdit::slotsPageLeave(QString id)
 {
-    if (id != tr("Edit Template"))
+    if (id != trPageId(PageId::EditTemplate))
         return;
     // An emptied name is stored empty. The page is left either way; a failed save keeps the stored row.
     if (!saveRoomTemplateNameAndPicture(roomTemplateId, lineEditName->text(), pictureTile->iconName()))

@@ -3,6 +3,7 @@
 #include "core/recordid.h"
 #include "core/templatestore.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 
 #include <QCoreApplication>
 
@@ -13,7 +14,7 @@ const DeviceListKind &PageSettingRoomTemplateLighting::kind()
                                     nullptr,
                                     nullptr,
                                     LightTile,
-                                    QT_TRANSLATE_NOOP("DeviceListTab", "Template Light Information"),
+                                    PageId::TemplateLightInformation,
                                     QT_TRANSLATE_NOOP("DeviceListTab", "Light Information"),
                                     [](int) { return nextTemplateLightId(); },
                                     nullptr,

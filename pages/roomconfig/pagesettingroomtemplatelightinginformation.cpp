@@ -13,6 +13,7 @@
 #include "pages/roomconfig/formgrid.h"
 #include "pages/roomconfig/lighttypes.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 #include "shell/tilegrid.h"
 
 #include <QGridLayout>
@@ -89,6 +90,6 @@ void PageSettingRoomTemplateLightingInformation::pushButtonSave_clicked()
         emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
         return;
     }
-    emit gBroadcastSocket.signalsPageIdChanged(tr("Edit Template"), tr("Edit Template"),
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::EditTemplate), trPageId(PageId::EditTemplate),
                                                QString::asprintf("%d", roomTemplateId), tr("0"));
 }

@@ -3,6 +3,7 @@
 #include "core/recordid.h"
 #include "core/templatestore.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 
 #include <QCoreApplication>
 
@@ -13,7 +14,7 @@ const DeviceListKind &PageSettingRoomTemplatePanel::kind()
                                     nullptr,
                                     nullptr,
                                     PanelTile,
-                                    QT_TRANSLATE_NOOP("DeviceListTab", "Template Panel Information"),
+                                    PageId::TemplatePanelInformation,
                                     QT_TRANSLATE_NOOP("DeviceListTab", "Panel Information"),
                                     [](int) { return nextTemplatePanelId(); },
                                     nullptr,

@@ -8,6 +8,7 @@
 #include "materialwidgets/qtmateriallineedit.h"
 #include "materialwidgets/qtmaterialtheme.h"
 #include "pages/roomconfig/formgrid.h"
+#include "shell/pageids.h"
 
 #include <QGridLayout>
 
@@ -66,6 +67,6 @@ void PageSettingRoomTemplatePanelInformation::pushButtonSave_clicked()
         emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
         return;
     }
-    emit gBroadcastSocket.signalsPageIdChanged(tr("Edit Template"), tr("Edit Template"),
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::EditTemplate), trPageId(PageId::EditTemplate),
                                                QString::asprintf("%d", roomTemplateId), tr("0"));
 }

@@ -2,10 +2,13 @@
 
 #include "core/devicestore.h"
 #include "core/globals.h"
+#include "core/placementstore.h"
 #include "core/queryhelpers.h"
 #include "core/recordid.h"
+#include "core/sqltransaction.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 
 #include <QCoreApplication>
 
@@ -18,7 +21,7 @@ const DeviceListKind &PageSettingRoomManagerLighting::kind()
                                     nullptr,
                                     nullptr,
                                     LightTile,
-                                    QT_TRANSLATE_NOOP("DeviceListTab", "Light Information"),
+                                    PageId::LightInformation,
                                     QT_TRANSLATE_NOOP("DeviceListTab", "Light Information"),
                                     [](int) { return nextLightId(); },
                                     nullptr,
@@ -40,7 +43,10 @@ QVector<DeviceListEntry> PageSettingRoomManagerLighting::listDevices(int roomId)
 
 bool PageSettingRoomManagerLighting::removeDevice(int deviceId, int roomId)
 {
-    return deleteLight(roomId, deviceId);
+    // A light goes whole or not at all: its rows with its placement.
+    SqlTransaction transaction;
+    return transaction.isOpen() && deleteLight(roomId, deviceId) && deleteLightPosition(deviceId, roomId) &&
+           transaction.commit();
 }
 
 PageSettingRoomManagerLighting::PageSettingRoomManagerLighting(QWidget *parent) : DeviceListTab(kind(), parent)
@@ -57,14 +63,14 @@ const DeviceListKind &PageSettingRoomManagerAC::kind()
         nullptr,
         "air_conditioner_no",
         AirConditionerTile,
-        QT_TRANSLATE_NOOP("DeviceListTab", "AC Information"),
+        PageId::ACInformation,
         QT_TRANSLATE_NOOP("DeviceListTab", "AC Information"),
         [](int roomId) { return nextAirConditionerNo(roomId); },
         "select air_conditioner_no from tbl_air_conditioner where room_id=%d and air_conditioner_no<=1",
         2,
-        {"delete from tbl_air_conditioner where air_conditioner_no=%d and room_id=%d",
-         "delete from tbl_3d_air_conditioner where air_conditioner_no=%d and room_id=%d"},
-        {}};
+        {"delete from tbl_air_conditioner where air_conditioner_no=%d and room_id=%d"},
+        {},
+        deleteClimatePosition};
     return row;
 }
 
@@ -82,14 +88,14 @@ const DeviceListKind &PageSettingRoomManagerFloorHeat::kind()
         nullptr,
         "air_conditioner_no",
         FloorHeatTile,
-        QT_TRANSLATE_NOOP("DeviceListTab", "Floor Heat Information"),
+        PageId::FloorHeatInformation,
         QT_TRANSLATE_NOOP("DeviceListTab", "Floor Heat Information"),
         [](int roomId) { return nextExtraAirConditionerNo(roomId); },
         "select air_conditioner_no from tbl_air_conditioner where room_id=%d and air_conditioner_no>1",
         2,
-        {"delete from tbl_air_conditioner where air_conditioner_no=%d and room_id=%d",
-         "delete from tbl_3d_air_conditioner where air_conditioner_no=%d and room_id=%d"},
-        {}};
+        {"delete from tbl_air_conditioner where air_conditioner_no=%d and room_id=%d"},
+        {},
+        deleteClimatePosition};
     return row;
 }
 
@@ -106,7 +112,7 @@ const DeviceListKind &PageSettingRoomManagerPanel::kind()
                                     nullptr,
                                     nullptr,
                                     PanelTile,
-                                    QT_TRANSLATE_NOOP("DeviceListTab", "Panel Information"),
+                                    PageId::PanelInformation,
                                     QT_TRANSLATE_NOOP("DeviceListTab", "Panel Information"),
                                     [](int) { return nextPanelId(); },
                                     nullptr,

@@ -9,6 +9,7 @@
 #include "materialwidgets/qtmateriallineedit.h"
 #include "materialwidgets/qtmaterialradiobutton.h"
 #include "pages/roomconfig/formgrid.h"
+#include "shell/pageids.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -69,7 +70,7 @@ void PageSettingRoomManagerMaster::loadMaster(int room)
 
 void PageSettingRoomManagerMaster::slotsPageLeave(QString id)
 {
-    if (id != tr("Edit Room") || roomId <= 0)
+    if (id != trPageId(PageId::EditRoom) || roomId <= 0)
         return;
     const int subnet = fieldNumber(lineEditSubnet);
     const int device = fieldNumber(lineEditDevice);
@@ -147,7 +148,7 @@ void PageSettingRoomManagerOccupation::radioButtonOccupationType_clicked()
 
 void PageSettingRoomManagerOccupation::slotsPageLeave(QString id)
 {
-    if (id != tr("Edit Room") || roomId <= 0)
+    if (id != trPageId(PageId::EditRoom) || roomId <= 0)
         return;
     const int subnet = fieldNumber(lineEditSubnet);
     const int device = fieldNumber(lineEditDevice);

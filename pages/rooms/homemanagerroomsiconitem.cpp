@@ -3,10 +3,11 @@
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
 #include "pages/rooms/homemanageritem.h"
+#include "shell/pageids.h"
 
 #include <QPainter>
 
-const QString HomeManagerRoomsIconItem::caption = QStringLiteral("Rooms");
+const QString HomeManagerRoomsIconItem::caption = QString::fromLatin1(PageId::Rooms);
 const QString HomeManagerRoomsIconItem::picture =
     QStringLiteral(":/myImages/png/settings/icon-settings-roomsmanager.png");
 
@@ -18,7 +19,7 @@ HomeManagerRoomsIconItem::HomeManagerRoomsIconItem(QWidget *parent) : DynamicWid
 
 void HomeManagerRoomsIconItem::slotsPressed()
 {
-    emit gBroadcastSocket.signalsPageIdChanged(caption, caption, QString(), QString());
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::Rooms), trPageId(PageId::Rooms), QString(), QString());
 }
 
 void HomeManagerRoomsIconItem::paintEvent(QPaintEvent *event)

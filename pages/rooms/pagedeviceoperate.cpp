@@ -21,8 +21,8 @@ const char *const checkboxOff = ":/myImages/png/icon_checkbox_off.png";
 const char *const checkboxOn = ":/myImages/png/icon_checkbox_on.png";
 } // namespace
 
-PageDeviceOperate::PageDeviceOperate(const QString &id, const QString &name, const Kind &kind, QWidget *parent)
-    : MyDialog(id, name, parent), kind(kind)
+PageDeviceOperate::PageDeviceOperate(const QString &id, const QString &name, const Kind &deviceKind, QWidget *parent)
+    : MyDialog(id, name, parent), kind(deviceKind)
 {
     groupBoxRooms = new QtMaterialGroupBox(QString(), nullptr);
     groupBoxRooms->setObjectName("groupBoxRooms");
@@ -105,8 +105,8 @@ void PageDeviceOperate::loadRooms()
 
     // The rooms of the project by region, floor and room id; a room gets a card when it has a device of the kind.
     for (int roomId : roomIdsInOrder()) {
-        if (kind.roomHasDevices ? !kind.roomHasDevices(roomId)
-                                : !queryHasRecord(QString::asprintf(kind.hasDevice, roomId)))
+        if (!(kind.roomHasDevice ? kind.roomHasDevice(roomId)
+                                 : queryHasRecord(QString::asprintf(kind.hasDevice, roomId))))
             continue;
         auto *card = new RoomItem(roomId, kind.mode, nullptr);
         grid->addWidget(card, m_cards.size(), 0);

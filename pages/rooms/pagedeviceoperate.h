@@ -51,8 +51,8 @@ protected:
         const char *refreshTip;
         int onState;                  // the All state meaning on
         void (*broadcast)(int state); // the hub signal of the All switch
-        // The room filter from the devices' store, in place of hasDevice; may be empty.
-        bool (*roomHasDevices)(int roomId) = nullptr;
+        // In place of hasDevice, when the store answers the question.
+        bool (*roomHasDevice)(int roomId) = nullptr;
     };
 
     PageDeviceOperate(const QString &id, const QString &name, const Kind &kind, QWidget *parent);

@@ -5,6 +5,7 @@
 #include "materialwidgets/qtmaterialcanvas.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "pages/rooms/homemanageritem.h"
+#include "shell/pageids.h"
 #include "shell/settingitem.h"
 #include "shell/tilegrid.h"
 
@@ -41,16 +42,16 @@ QGridLayout *PageHome::loadItems()
         const char *picture;
     };
     static const Kind kinds[] = {
-        {"Lighting", ":/myImages/png/edit_room/icon-room-lighting.png"},
-        {"AC", ":/myImages/png/edit_room/icon-room-ac.png"},
-        {"Floor Heat", ":/myImages/png/edit_room/icon-room-floorheat.png"},
-        {"Moods", ":/myImages/png/edit_room/icon-room-moods.png"},
+        {PageId::Lighting, ":/myImages/png/edit_room/icon-room-lighting.png"},
+        {PageId::AC, ":/myImages/png/edit_room/icon-room-ac.png"},
+        {PageId::FloorHeat, ":/myImages/png/edit_room/icon-room-floorheat.png"},
+        {PageId::Moods, ":/myImages/png/edit_room/icon-room-moods.png"},
     };
     auto *grid = new TileGrid(groupBoxItems, deviceKindCardSize, deviceKindCardSize, this);
     grid->begin(gScreenWidth);
     for (const Kind &kind : kinds) {
-        auto *card =
-            new SettingItem(kind.pageId, kind.picture, 128, 128, deviceKindCardSize, deviceKindCardSize, nullptr);
+        auto *card = new SettingItem(trPageId(kind.pageId), kind.picture, 128, 128, deviceKindCardSize,
+                                     deviceKindCardSize, nullptr);
         card->setObjectName(QString("settingItem") + kind.pageId);
         grid->addTile(card);
     }

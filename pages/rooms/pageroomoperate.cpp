@@ -2,6 +2,7 @@
 
 #include "core/devicestore.h"
 #include "core/globals.h"
+#include "core/moodstore.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialtabs.h"
@@ -24,7 +25,7 @@ struct Kind
     QString test;
     MyWidget *page;
     std::function<void(int roomId)> load;
-    // The test from the devices' store, in place of the statement; may be empty.
+    // In place of the statement, when the store answers the question.
     std::function<bool(int roomId)> has = nullptr;
 };
 
@@ -77,12 +78,11 @@ void PageRoomOperate::slotsPageEnter(QString roomId, QString resetTabs)
              "select id from tbl_air_conditioner where room_id=%1 and air_conditioner_no>1 order by "
              "air_conditioner_no asc",
              pageFloorHeat, [this](int room) { pageFloorHeat->loadRoom(room); }},
-            {tr("Moods"), tr(":/myImages/png/edit_room/icon-room-moods.png"),
-             "select id from tbl_mood where room_id=%1 order by mood_id asc", pageMoods,
-             [this](int room) { pageMoods->loadRoom(room); }},
+            {tr("Moods"), tr(":/myImages/png/edit_room/icon-room-moods.png"), QString(), pageMoods,
+             [this](int room) { pageMoods->loadRoom(room); }, [](int room) { return roomHasMoods(room); }},
         };
         for (const Kind &kind : kinds) {
-            if (kind.has ? !kind.has(m_roomId) : !queryHasRecord(kind.test.arg(m_roomId))) {
+            if (!(kind.has ? kind.has(m_roomId) : queryHasRecord(kind.test.arg(m_roomId)))) {
                 kind.page->hide();
                 continue;
             }

@@ -6,6 +6,7 @@
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 #include "shell/tilegrid.h"
 
 #include <QDate>
@@ -42,8 +43,8 @@ struct PlaceNames
 
 } // namespace
 
-RoomCardGrid::RoomCardGrid(QtMaterialGroupBox *box, int availableWidth, QObject *parent)
-    : QObject(parent), box(box), tileGrid(new TileGrid(box, cardWidth, cardHeight, this)), width(availableWidth)
+RoomCardGrid::RoomCardGrid(QtMaterialGroupBox *cardBox, int availableWidth, QObject *parent)
+    : QObject(parent), box(cardBox), tileGrid(new TileGrid(cardBox, cardWidth, cardHeight, this)), width(availableWidth)
 {
     // Scrolling moves the box inside the canvas's viewport; a larger viewport shows more of it.
     box->installEventFilter(this);
@@ -169,6 +170,6 @@ void RoomCardGrid::openRoom(int type, int id)
     // A room deleted since the cards were built.
     if (!parts.hasRoom)
         return;
-    emit gBroadcastSocket.signalsPageIdChanged(QStringLiteral("Operate Room"), parts.joined(), QString::number(id),
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::OperateRoom), parts.joined(), QString::number(id),
                                                QStringLiteral("1"));
 }

@@ -1,6 +1,7 @@
 #include "pages/settings/pagesetting.h"
 
 #include "core/globals.h"
+#include "shell/pageids.h"
 #include "shell/settingitem.h"
 #include "shell/tilegrid.h"
 
@@ -13,22 +14,18 @@ struct Card
 };
 
 const Card cards[] = {
-    {QT_TRANSLATE_NOOP("PageSetting", "Project Setting"),
+    {PageId::ProjectSetting,
      QT_TRANSLATE_NOOP("PageSetting", ":/myImages/png/settings/icon-settings-projectsettings.png")},
-    {QT_TRANSLATE_NOOP("PageSetting", "Room Template"),
-     QT_TRANSLATE_NOOP("PageSetting", ":/myImages/png/settings/icon-settings-roomtemplate.png")},
-    {QT_TRANSLATE_NOOP("PageSetting", "Rooms Manager"),
-     QT_TRANSLATE_NOOP("PageSetting", ":/myImages/png/settings/icon-settings-roomsmanager.png")},
-    {QT_TRANSLATE_NOOP("PageSetting", "Message Manager"),
+    {PageId::RoomTemplate, QT_TRANSLATE_NOOP("PageSetting", ":/myImages/png/settings/icon-settings-roomtemplate.png")},
+    {PageId::RoomsManager, QT_TRANSLATE_NOOP("PageSetting", ":/myImages/png/settings/icon-settings-roomsmanager.png")},
+    {PageId::MessageManager,
      QT_TRANSLATE_NOOP("PageSetting", ":/myImages/png/settings/icon-settings-messagemanager.png")},
-    {QT_TRANSLATE_NOOP("PageSetting", "Change Device Address"),
+    {PageId::ChangeDeviceAddress,
      QT_TRANSLATE_NOOP("PageSetting", ":/myImages/png/settings/icon-settings-deviceaddress.png")},
-    {QT_TRANSLATE_NOOP("PageSetting", "Network Setting"),
+    {PageId::NetworkSetting,
      QT_TRANSLATE_NOOP("PageSetting", ":/myImages/png/settings/icon-settings-networksetting.png")},
-    {QT_TRANSLATE_NOOP("PageSetting", "3D View Manager"),
-     QT_TRANSLATE_NOOP("PageSetting", ":/myImages/png/settings/icon-settings-3dview.png")},
-    {QT_TRANSLATE_NOOP("PageSetting", "About"),
-     QT_TRANSLATE_NOOP("PageSetting", ":/myImages/png/settings/icon-settings-about.png")},
+    {PageId::View3DManager, QT_TRANSLATE_NOOP("PageSetting", ":/myImages/png/settings/icon-settings-3dview.png")},
+    {PageId::About, QT_TRANSLATE_NOOP("PageSetting", ":/myImages/png/settings/icon-settings-about.png")},
 };
 
 const int cardSize = 256;
@@ -48,8 +45,8 @@ void PageSetting::loadItems()
 {
     m_grid->begin(gScreenWidth);
     for (const Card &card : cards) {
-        const QString pageId = tr(card.pageId);
-        const int pictureSize = pageId == tr("3D View Manager") ? 160 : 128;
+        const QString pageId = trPageId(card.pageId);
+        const int pictureSize = pageId == trPageId(PageId::View3DManager) ? 160 : 128;
         m_grid->addTile(
             new SettingItem(pageId, tr(card.picture), pictureSize, pictureSize, cardSize, cardSize, nullptr));
     }

@@ -1,7 +1,7 @@
 #include "pages/settings/pagesettingabout.h"
 
 #include "core/appsettings.h"
-#include "core/queryhelpers.h"
+#include "core/networkstore.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmateriallineedit.h"
 
@@ -68,11 +68,9 @@ PageSettingAbout::PageSettingAbout(const QString &id, const QString &name, QWidg
     vendor->setRowStretch(5, 1);
 
     // Read once: the page shows the database of the project that was current when it was made.
-    QString databaseVersion;
-    queryStringValue("select version from tbl_version", "version", databaseVersion);
     auto *softwareLabel = label(QString::asprintf("V%.2f", softwareVersion), "labelSoftwareVersion");
     softwareLabel->setFontIndex(4);
-    auto *databaseLabel = label("V" + databaseVersion, "labelDatabaseVersion");
+    auto *databaseLabel = label("V" + databaseVersion(), "labelDatabaseVersion");
     databaseLabel->setFontIndex(4);
     auto *softwareCaption = label(tr("Software Version"));
     softwareCaption->setTextColor(QColor(0xFF, 0x00, 0x00));

@@ -9,6 +9,7 @@
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmateriallineedit.h"
 #include "materialwidgets/qtmaterialtheme.h"
+#include "shell/pageids.h"
 #include "shell/unlockdlg.h"
 
 #include <QEvent>
@@ -153,5 +154,5 @@ void PageSettingChangeDeviceAddress::pushButtonSave_clicked()
     emit gBroadcastSocket.signalsInformation(tr("Change successfully"));
     emit gBroadcastSocket.signalsNetworkStateChanged(false);
     emit gBroadcastSocket.signalsNetworkOpen();
-    emit gBroadcastSocket.signalsPageIdChanged(tr("Setting"), tr("Setting"), "", "");
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::Setting), trPageId(PageId::Setting), "", "");
 }

@@ -4,6 +4,7 @@
 #include "core/databaseinit.h"
 #include "core/globals.h"
 #include "core/hostaddress.h"
+#include "core/networkstore.h"
 #include "core/projectlist.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
@@ -16,11 +17,11 @@
 #include "materialwidgets/qtmaterialradiobutton.h"
 #include "materialwidgets/qtmaterialtheme.h"
 #include "shell/orvmessagebox.h"
+#include "shell/pageids.h"
 #include "shell/projectswitch.h"
 #include "shell/unlockdlg.h"
 
 #include <QButtonGroup>
-#include <QDateTime>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIntValidator>
@@ -77,19 +78,11 @@ void fillUnselected(QComboBox *combo, const QStringList &items)
     combo->setCurrentIndex(-1);
 }
 
-// The alias under which a server address is known, or an empty text.
-QString aliasOfAddress(const QString &address)
-{
-    QString alias;
-    queryStringValue("select alias from tbl_server_ip where ip=?", {address}, "alias", alias);
-    return alias;
-}
-
 // Restores the filling flag it found when it goes out of scope.
 class FillingScope
 {
 public:
-    explicit FillingScope(bool &flag) : flag(flag), before(flag) { flag = true; }
+    explicit FillingScope(bool &filling) : flag(filling), before(filling) { flag = true; }
     ~FillingScope() { flag = before; }
 
 private:
@@ -279,43 +272,32 @@ void PageSettingNetwork::loadNetworkFromDatabase()
     routerDomainEdit->clear();
     disableRadio->setChecked(true);
 
-    QStringList items;
-    queryStringList("select ip_port_mac from tbl_ip_port_mac order by update_time desc", "ip_port_mac", items);
-    fillUnselected(macCombo, items);
-    queryStringList("select alias from tbl_server_ip", "alias", items);
-    fillUnselected(serverCombo, items);
-    queryStringList("select domain from tbl_domain", "domain", items);
-    fillUnselected(domainCombo, items);
+    fillUnselected(macCombo, gatewayMacs());
+    fillUnselected(serverCombo, serverAliases());
+    fillUnselected(domainCombo, serverDomains());
 
-    QSqlQuery row = gDatabase.querySql("select * from tbl_network");
-    if (row.next()) {
-        const int subnet = queryColumnInt(row, "subnet_id");
-        const int device = queryColumnInt(row, "device_id");
-        if (subnet > 0)
-            subnetEdit->setText(QString::number(subnet));
-        if (device > 0)
-            deviceEdit->setText(QString::number(device));
-        const QString mac = queryColumnText(row, "ip_port_mac");
-        if (!mac.isEmpty())
-            selectOrAppend(macCombo, mac);
-        passwordEdit->setText(queryColumnText(row, "password"));
-        const int type = queryColumnInt(row, "server_type");
-        if (type == ServerIp)
+    NetworkRecord record;
+    if (readNetworkRecord(record)) {
+        if (record.subnetId > 0)
+            subnetEdit->setText(QString::number(record.subnetId));
+        if (record.deviceId > 0)
+            deviceEdit->setText(QString::number(record.deviceId));
+        if (!record.ipPortMac.isEmpty())
+            selectOrAppend(macCombo, record.ipPortMac);
+        passwordEdit->setText(record.password);
+        if (record.serverType == ServerIp)
             serverIpRadio->setChecked(true);
-        else if (type == Domain)
+        else if (record.serverType == Domain)
             domainRadio->setChecked(true);
         else
             disableRadio->setChecked(true);
-        const QString staticServer = queryColumnText(row, "static_server_ip");
-        const QString staticDomain = queryColumnText(row, "static_domain");
-        routerDomainEdit->setText(queryColumnText(row, "domain_name"));
-        row.finish();
-        if (!staticServer.isEmpty()) {
-            const QString alias = aliasOfAddress(staticServer);
-            selectOrAppend(serverCombo, alias.isEmpty() ? staticServer : alias);
+        routerDomainEdit->setText(record.domainName);
+        if (!record.staticServerIp.isEmpty()) {
+            const QString alias = serverAliasOfAddress(record.staticServerIp);
+            selectOrAppend(serverCombo, alias.isEmpty() ? record.staticServerIp : alias);
         }
-        if (!staticDomain.isEmpty())
-            selectOrAppend(domainCombo, staticDomain);
+        if (!record.staticDomain.isEmpty())
+            selectOrAppend(domainCombo, record.staticDomain);
     }
 
     radioButtonServerStyle_clicked();
@@ -341,7 +323,7 @@ PageSettingNetwork::ServerType PageSettingNetwork::checkedServerType() const
 QString PageSettingNetwork::serverAddress() const
 {
     QString server = serverCombo->currentText();
-    queryStringValue("select ip from tbl_server_ip where alias=?", {server}, "ip", server);
+    serverAddressOfAlias(server, server);
     return server;
 }
 
@@ -355,39 +337,31 @@ int PageSettingNetwork::deviceId() const
     return deviceEdit->text().toInt();
 }
 
-void PageSettingNetwork::saveNetworkToDatabase()
+bool PageSettingNetwork::saveNetworkToDatabase()
 {
-    QString mac = macCombo->currentText();
-    const QString server = serverAddress();
-    const QString domain = domainCombo->currentText();
+    NetworkRecord record;
+    record.subnetId = subnetId();
+    record.deviceId = deviceId();
+    record.ipPortMac = macCombo->currentText();
+    record.password = passwordEdit->text();
+    record.staticServerIp = serverAddress();
+    record.staticDomain = domainCombo->currentText();
     const ServerType type = checkedServerType();
-    const QString password = passwordEdit->text();
-
-    QString serverIp;
+    record.serverType = int(type);
     if (type == ServerIp)
-        serverIp = server;
+        record.serverIp = record.staticServerIp;
     else if (type == Domain)
-        serverIp = domain;
+        record.serverIp = record.staticDomain;
+    record.domainName = routerDomainEdit->text();
+    // An incomplete MAC is stored as none and leaves the history alone.
+    if (!record.ipPortMac.isEmpty() && !isMacAddressComplete(record.ipPortMac))
+        record.ipPortMac.clear();
 
-    if (!mac.isEmpty()) {
-        if (isMacAddressComplete(mac)) {
-            const QString now = QDateTime::currentDateTime().toString("yyyyMMddhhmmss");
-            if (queryHasRecord("select id from tbl_ip_port_mac where ip_port_mac=?", {mac}))
-                gDatabase.execSql("update tbl_ip_port_mac set password=?,update_time=? where ip_port_mac=?",
-                                  {password, now, mac});
-            else
-                gDatabase.execSql("insert into tbl_ip_port_mac(ip_port_mac,password,update_time) values(?,?,?)",
-                                  {mac, password, now});
-        } else {
-            mac.clear();
-        }
-    }
-
-    gDatabase.execSql(
-        "update tbl_network set subnet_id=?,device_id=?,ip_port_mac=?,password=?,server_ip=?,"
-        "domain_name=?,server_type=?,static_server_ip=?,static_domain=?",
-        {subnetId(), deviceId(), mac, password, serverIp, routerDomainEdit->text(), int(type), server, domain});
+    // A refused save leaves the record and the history as they were, and the process-wide values with them.
+    if (!saveNetworkRecord(record))
+        return false;
     loadNetworkSettings();
+    return true;
 }
 
 bool PageSettingNetwork::isMacAddressComplete(const QString &text)
@@ -434,8 +408,7 @@ void PageSettingNetwork::comboBoxChange(int index)
     if (sender() == macCombo) {
         const QString mac = macCombo->currentText();
         QString password;
-        if (!mac.isEmpty() &&
-            queryStringValue("select password from tbl_ip_port_mac where ip_port_mac=?", {mac}, "password", password))
+        if (!mac.isEmpty() && gatewayPassword(mac, password))
             passwordEdit->setText(password);
     } else if (sender() == projectCombo) {
         switchProject(projectCombo->currentText());
@@ -471,9 +444,13 @@ void PageSettingNetwork::pushButtonSave_clicked()
         return;
 
     if (!box.checked) {
-        saveNetworkToDatabase();
+        if (!saveNetworkToDatabase()) {
+            emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
+            return;
+        }
         emit gBroadcastSocket.signalsInformation(tr("Save successfully"));
-        emit gBroadcastSocket.signalsPageIdChanged(tr("Setting"), tr("Setting"), QString(), QString());
+        emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::Setting), trPageId(PageId::Setting), QString(),
+                                                   QString());
         return;
     }
 
@@ -581,7 +558,7 @@ void PageSettingNetwork::handleGatewayReply(const quint8 *frame)
             domainRadio->setChecked(true);
         else
             disableRadio->setChecked(true);
-        const QString alias = aliasOfAddress(address);
+        const QString alias = serverAliasOfAddress(address);
         selectOrAppend(serverCombo, alias.isEmpty() ? address : alias);
         radioButtonServerStyle_clicked();
         stepOneDone = true;
@@ -636,9 +613,14 @@ void PageSettingNetwork::completeSet()
 {
     finished = true;
     retries = 0;
-    saveNetworkToDatabase();
+    // The gateway holds the new settings; the station says so when it could not store them itself.
+    if (!saveNetworkToDatabase()) {
+        emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
+        return;
+    }
     emit gBroadcastSocket.signalsInformation(tr("Synchronize successfully"));
-    emit gBroadcastSocket.signalsPageIdChanged(tr("Setting"), tr("Setting"), QString(), QString());
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::Setting), trPageId(PageId::Setting), QString(),
+                                               QString());
 }
 
 void PageSettingNetwork::slotsGetNetwork()

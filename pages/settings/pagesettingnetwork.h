@@ -33,8 +33,8 @@ public:
     // Shows the current project's record and MAC history, then locks the form.
     void loadNetworkFromDatabase();
     // Stores the form as the project's network record (and the MAC in the history), then reloads the
-    // process-wide network values.
-    void saveNetworkToDatabase();
+    // process-wide network values; false, with nothing stored, when the database refused.
+    [[nodiscard]] bool saveNetworkToDatabase();
     // Eight non-empty groups between dashes.
     static bool isMacAddressComplete(const QString &text);
     void refreshHostAddresses();

@@ -12,6 +12,7 @@
 #include "pages/settings/projectfolderguard.h"
 #include "pages/settings/projectsettingitem.h"
 #include "pages/settings/projectuploaddlg.h"
+#include "shell/pageids.h"
 
 #include <QDebug>
 #include <QGridLayout>
@@ -110,7 +111,8 @@ QStringList PageSettingProject::checkedProjectNames() const
 
 void PageSettingProject::slotsProjectEdit(QString projectName)
 {
-    emit gBroadcastSocket.signalsPageIdChanged(tr("Project Information"), tr("Project Information"), projectName, "");
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::ProjectInformation),
+                                               trPageId(PageId::ProjectInformation), projectName, "");
 }
 
 void PageSettingProject::slotsProjectDelete(QString projectName)

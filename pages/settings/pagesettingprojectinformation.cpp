@@ -7,6 +7,7 @@
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmateriallineedit.h"
 #include "materialwidgets/qtmaterialtheme.h"
+#include "shell/pageids.h"
 
 #include <QGridLayout>
 #include <QIntValidator>
@@ -85,5 +86,6 @@ void PageSettingProjectInformation::pushButtonSave_clicked()
     const QString project = lineEditName->text();
     setProjectProperty(project, "indoor_temperature_low", lowText);
     setProjectProperty(project, "indoor_temperature_high", highText);
-    emit gBroadcastSocket.signalsPageIdChanged(tr("Project Setting"), tr("Project Setting"), "", "");
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::ProjectSetting), trPageId(PageId::ProjectSetting), "",
+                                               "");
 }

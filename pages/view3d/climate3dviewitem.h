@@ -3,6 +3,7 @@
 // tbl_air_conditioner (each its own numbers), keep their positions in tbl_3d_air_conditioner and draw the same
 // marker; they differ only in the numbers they load, the panel they pop up and the marker's state line.
 
+#include "core/placementstore.h"
 #include "devicelink/devicerecords.h"
 #include "pages/view3d/climatemarker.h"
 #include "pages/view3d/markerview3d.h"
@@ -19,12 +20,10 @@ public:
         this->clearEntries();
         this->loadPictureName(roomId);
         for (const airConditionerRecord &device : loadDevices(roomId)) {
-            const QPoint position = MarkerView3D::loadPosition(
-                "select xp1,yp1 from tbl_3d_air_conditioner where air_conditioner_no=%d and room_id=%d",
-                "insert into tbl_3d_air_conditioner(air_conditioner_no,xp1,yp1,room_id) values(%d,%d,%d,%d)",
-                device.air_conditioner_no, roomId);
+            const QPoint position = this->loadPosition(loadClimatePosition, device.air_conditioner_no, roomId);
             this->addEntry(position, device);
         }
+        this->reportLoadFailure();
         this->update();
     }
 

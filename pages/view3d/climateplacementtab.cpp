@@ -1,5 +1,6 @@
 #include "pages/view3d/climateplacementtab.h"
 
+#include "core/placementstore.h"
 #include "core/queryhelpers.h"
 #include "devicelink/messagerecords.h"
 
@@ -11,9 +12,8 @@ PlacementTab::Statements climateStatements(const char *devices)
 {
     return {
         devices,
-        "select xp1,yp1 from tbl_3d_air_conditioner where air_conditioner_no=%d and room_id=%d",
-        "insert into tbl_3d_air_conditioner(air_conditioner_no,xp1,yp1,room_id) values(%d,%d,%d,%d)",
-        "update tbl_3d_air_conditioner set xp1=%d,yp1=%d where air_conditioner_no=%d and room_id=%d",
+        loadClimatePosition,
+        saveClimatePosition,
     };
 }
 

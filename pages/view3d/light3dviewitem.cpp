@@ -1,5 +1,6 @@
 #include "pages/view3d/light3dviewitem.h"
 
+#include "core/placementstore.h"
 #include "materialwidgets/qtmaterialstyle.h"
 #include "panels/devicerecordloaders.h"
 
@@ -18,11 +19,10 @@ void Light3DViewItem::loadRoom(int roomId)
     clearEntries();
     loadPictureName(roomId);
     for (const lightRecord &light : loadLightRecords(roomId)) {
-        const QPoint position = loadPosition(
-            "select xp1,yp1 from tbl_3d_view_light where light_id=%d and room_id=%d",
-            "insert into tbl_3d_view_light(light_id,xp1,yp1,room_id) values(%d,%d,%d,%d)", light.light_id, roomId);
+        const QPoint position = loadPosition(loadLightPosition, light.light_id, roomId);
         addEntry(position, light);
     }
+    reportLoadFailure();
     update();
 }
 

@@ -1,8 +1,7 @@
 #include "pages/view3d/markerview3d.h"
 
-#include "core/cppsqlite3db.h"
-#include "core/globals.h"
-#include "core/queryhelpers.h"
+#include "core/placementstore.h"
+#include "devicelink/broadcastsocket.h"
 #include "pages/view3d/roompicture.h"
 #include "panels/devicepanel.h"
 
@@ -57,17 +56,25 @@ MarkerView3D::MarkerView3D(QWidget *parent) : QWidget(parent)
 
 void MarkerView3D::loadPictureName(int roomId)
 {
-    queryStringValue(QString::asprintf("select icon_name from tbl_3d_view_manager where room_id=%d", roomId),
-                     "icon_name", m_iconName);
+    readRoomPicture(roomId, m_iconName);
 }
 
-QPoint MarkerView3D::loadPosition(const char *position, const char *insert, int key, int roomId)
+QPoint MarkerView3D::loadPosition(PositionLoader load, int key, int roomId)
 {
-    const QString sql = QString::asprintf(position, key, roomId);
-    if (queryHasRecord(sql))
-        return {queryIntValue(sql, "xp1"), queryIntValue(sql, "yp1")};
-    gDatabase.execSql(QString::asprintf(insert, key, 0, 0, roomId));
-    return {0, 0};
+    QPoint position;
+    QString error;
+    if (!load(key, roomId, position, &error) && m_loadError.isEmpty())
+        m_loadError = error.isEmpty() ? tr("unknown error") : error;
+    return position;
+}
+
+void MarkerView3D::reportLoadFailure()
+{
+    if (m_loadError.isEmpty())
+        return;
+    emit gBroadcastSocket.signalsInformation(
+        tr("The 3D positions of this room could not be read or stored: %1").arg(m_loadError));
+    m_loadError.clear();
 }
 
 void MarkerView3D::refresh()

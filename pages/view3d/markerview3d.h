@@ -54,15 +54,21 @@ protected:
     virtual void copyBack(int index) = 0;
     virtual void paintMarker(QPainter &painter, int index) = 0;
 
+    // Reads a device's stored position, adding a row at (0, 0) for a device without one (core/placementstore.h).
+    using PositionLoader = bool (*)(int key, int roomId, QPoint &position, QString *error);
+
     // The room's picture name from tbl_3d_view_manager; kept when the room has no row.
     void loadPictureName(int roomId);
-    // The stored position of a device (position: "... where <key>=%d and room_id=%d"); without a row one is
-    // inserted at (0, 0) (insert: "... values(%d,%d,%d,%d)" of key, x, y, room id).
-    static QPoint loadPosition(const char *position, const char *insert, int key, int roomId);
+    // The stored position of a device; one that could not be read or added shows at (0, 0) and is kept for
+    // reportLoadFailure.
+    QPoint loadPosition(PositionLoader load, int key, int roomId);
+    // Tells the user once when a position of this load could not be read or stored, then forgets it.
+    void reportLoadFailure();
     // The circle every marker stands on: #1f2933 when on, #3d5366 when off.
     static void paintCircle(QPainter &painter, const QPoint &corner, bool on);
 
     QString m_iconName;
+    QString m_loadError;
     bool refreshFinished = false;
     QTimer refreshTimer;
 

@@ -4,6 +4,7 @@
 #include "core/roomstore.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 
 Page3DView::Page3DView(const QString &id, const QString &name, QWidget *parent) : RoomGrid3D(id, name, parent)
 {
@@ -19,6 +20,6 @@ void Page3DView::slotsEdit(int type, int id)
     if (!readRoom(id, room))
         return;
     const QString label = roomLabel3D(room.regionId, room.floorId, room.name);
-    emit gBroadcastSocket.signalsPageIdChanged(tr("Operate Room 3D View"), label, QString::asprintf("%d", id),
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::OperateRoom3DView), label, QString::asprintf("%d", id),
                                                QString());
 }

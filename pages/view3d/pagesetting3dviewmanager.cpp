@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
+#include "shell/pageids.h"
 
 PageSetting3DViewManager::PageSetting3DViewManager(const QString &id, const QString &name, QWidget *parent)
     : RoomGrid3D(id, name, parent)
@@ -15,6 +16,6 @@ void PageSetting3DViewManager::slotsEdit(int type, int id)
 {
     if (type != View3DTile)
         return;
-    emit gBroadcastSocket.signalsPageIdChanged(tr("3D View Setting"), tr("3D View Setting"),
+    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::View3DSetting), trPageId(PageId::View3DSetting),
                                                QString::asprintf("%d", id), QString());
 }

@@ -3,6 +3,7 @@
 #include "core/cppsqlite3db.h"
 #include "core/devicestore.h"
 #include "core/globals.h"
+#include "core/placementstore.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmateriallabel.h"
@@ -115,10 +116,16 @@ bool PageSetting3DViewManagerEdit::eventFilter(QObject *watched, QEvent *event)
 void PageSetting3DViewManagerEdit::changeImage()
 {
     // A gallery picture is copied into the project folder as photo_3dView_<room>.png; either way the name is
-    // shown and stored at once.
+    // shown and stored at once. A name that cannot be stored is told to the user, and the tabs show the stored
+    // picture again.
     const std::optional<QString> chosen = PictureChoice::choose(this, IconSelect3DView, "3dView", m_roomId);
     if (!chosen)
         return;
+    QString stored = lightingTab->iconName();
     setIconName(*chosen);
-    gDatabase.execSql("update tbl_3d_view_manager set icon_name=? where room_id=?", {*chosen, m_roomId});
+    if (!saveRoomPicture(m_roomId, *chosen)) {
+        readRoomPicture(m_roomId, stored);
+        setIconName(stored);
+        emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
+    }
 }

@@ -1,6 +1,7 @@
 #include "pages/view3d/pagesetting3dviewmanagerlighting.h"
 
 #include "core/devicestore.h"
+#include "core/placementstore.h"
 #include "core/queryhelpers.h"
 #include "devicelink/messagerecords.h"
 
@@ -10,9 +11,8 @@ namespace {
 
 const PlacementTab::Statements lightStatements = {
     nullptr,
-    "select xp1,yp1 from tbl_3d_view_light where light_id=%d and room_id=%d",
-    "insert into tbl_3d_view_light(light_id,xp1,yp1,room_id) values(%d,%d,%d,%d)",
-    "update tbl_3d_view_light set xp1=%d,yp1=%d where light_id=%d and room_id=%d",
+    loadLightPosition,
+    saveLightPosition,
     queryRoomLights,
 };
 

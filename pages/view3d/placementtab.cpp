@@ -2,8 +2,10 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "core/placementstore.h"
 #include "core/queryhelpers.h"
 #include "core/roomstore.h"
+#include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialstyle.h"
 #include "pages/view3d/roompicture.h"
 
@@ -34,27 +36,28 @@ void PlacementTab::setIconName(const QString &iconName)
 void PlacementTab::loadRoom(int roomId)
 {
     clearRecords();
-    queryStringValue(QString::asprintf("select icon_name from tbl_3d_view_manager where room_id=%d", roomId),
-                     "icon_name", m_iconName);
+    readRoomPicture(roomId, m_iconName);
     RoomRow room;
     if (readRoom(roomId, room))
         m_roomName = room.name;
 
+    QString loadError;
     QSqlQuery query = m_statements.deviceRows ? m_statements.deviceRows(roomId)
                                               : gDatabase.querySql(QString::asprintf(m_statements.devices, roomId));
     while (query.next()) {
         appendRecord(query);
         const int index = count() - 1;
-        const QString position = QString::asprintf(m_statements.position, keyAt(index), roomId);
-        if (queryHasRecord(position)) {
-            setPositionAt(index, QPoint(queryIntValue(position, "xp1"), queryIntValue(position, "yp1")));
-        } else {
-            gDatabase.execSql(QString::asprintf(m_statements.defaultRow, keyAt(index), 0, 0, roomId));
-            setPositionAt(index, QPoint(0, 0));
-        }
+        QPoint position;
+        QString error;
+        if (!m_statements.loadPosition(keyAt(index), roomId, position, &error) && loadError.isEmpty())
+            loadError = error.isEmpty() ? tr("unknown error") : error;
+        setPositionAt(index, position);
     }
     query.finish();
     update();
+    if (!loadError.isEmpty())
+        emit gBroadcastSocket.signalsInformation(
+            tr("The 3D positions of this room could not be read or stored: %1").arg(loadError));
 }
 
 void PlacementTab::paintEvent(QPaintEvent *event)
@@ -96,6 +99,7 @@ void PlacementTab::mousePressEvent(QMouseEvent *event)
             const QPoint corner = positionAt(i);
             if (QRect(corner.x(), corner.y(), markerSize, markerSize).contains(cursor)) {
                 setDraggingAt(i, true);
+                m_dragStart = corner;
                 break;
             }
         }
@@ -121,7 +125,12 @@ void PlacementTab::mouseReleaseEvent(QMouseEvent *event)
         setDraggingAt(index, false);
         setPositionAt(index, corner);
         update();
-        gDatabase.execSql(QString::asprintf(m_statements.store, corner.x(), corner.y(), keyAt(index), roomAt(index)));
+        if (!m_statements.savePosition(keyAt(index), roomAt(index), corner, nullptr)) {
+            // The marker goes back to the position the room still has stored.
+            setPositionAt(index, m_dragStart);
+            update();
+            emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
+        }
     }
     MyDialog::mouseReleaseEvent(event);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A placement tab of the "3D View Setting" page: the room's 3D picture with its name and one marker per device of
-// the tab's kind, each dragged with the mouse and stored the moment it is dropped. The three kinds (lights, air
-// conditioners, floor heatings) differ only in their statements, their records and what a marker shows.
+// the tab's kind, each dragged with the mouse and stored the moment it is dropped; a drop that cannot be stored
+// is told to the user and the marker goes back to its stored place. The three kinds (lights, air conditioners,
+// floor heatings) differ only in their statements, their records and what a marker shows.
 //
 // Positions are pixels of this widget (the top-left corner of the 80 x 80 marker), never scaled with the
 // picture: the marker views of the operation side show a marker at the same pixel offsets of their own widget.
@@ -19,13 +20,15 @@ class PlacementTab : public MyDialog
     Q_OBJECT
 
 public:
-    // The statements of one kind, each filled with printf-style numbers only.
+    // The statements of one kind: the device query is filled with printf-style numbers only, the positions are
+    // kept by the functions of core/placementstore.h.
     struct Statements
     {
-        const char *devices;    // the room's devices of this kind (room id)
-        const char *position;   // xp1, yp1 of one device (key, room id)
-        const char *defaultRow; // a position row at (0, 0) (key, xp1, yp1, room id)
-        const char *store;      // the dropped position (xp1, yp1, key, room id)
+        const char *devices; // the room's devices of this kind (room id)
+        // The stored position of a device, a row at (0, 0) added for a device without one.
+        bool (*loadPosition)(int key, int roomId, QPoint &position, QString *error);
+        // Stores the dropped position of a device.
+        bool (*savePosition)(int key, int roomId, const QPoint &position, QString *error);
         // The room's devices of this kind from their store, in place of devices; may be empty.
         QSqlQuery (*deviceRows)(int roomId) = nullptr;
     };
@@ -33,7 +36,7 @@ public:
     // Stores the picture name and repaints.
     void setIconName(const QString &iconName);
     // Reloads the picture name, the room name and the devices with their positions; a device without a position
-    // row gets one at (0, 0).
+    // row gets one at (0, 0). A position that cannot be read or added is told to the user and shows at (0, 0).
     void loadRoom(int roomId);
 
     QString iconName() const { return m_iconName; }
@@ -72,6 +75,8 @@ private:
     QPoint cornerFor(const QPoint &cursor) const;
 
     Statements m_statements;
+    // The stored position of the marker being dragged.
+    QPoint m_dragStart;
     QString m_iconName;
     QString m_roomName;
 };

@@ -2,6 +2,7 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "core/placementstore.h"
 #include "core/queryhelpers.h"
 #include "core/roomstore.h"
 #include "devicelink/broadcastsocket.h"
@@ -38,18 +39,21 @@ void RoomGrid3D::slotsPageEnter()
 void RoomGrid3D::loadRooms()
 {
     m_grid->begin(gScreenWidth);
+    QString storeError;
     for (const RoomRow &room : roomsInOrder()) {
         QString picture = defaultPicture;
         const int roomId = room.roomId;
         const QString label = roomLabel3D(room.regionId, room.floorId, room.name);
-        const QString sql = QString::asprintf("select icon_name from tbl_3d_view_manager where room_id=%d", roomId);
-        if (queryHasRecord(sql))
-            queryStringValue(sql, "icon_name", picture);
-        else
-            gDatabase.execSql("insert into tbl_3d_view_manager(icon_name,room_id) values(?,?)",
-                              {QString(defaultPicture), roomId});
+        // A room without its row gets one with the default picture; a card whose row cannot be read or added
+        // still shows the default picture.
+        QString error;
+        if (!loadRoomPicture(roomId, defaultPicture, picture, &error) && storeError.isEmpty())
+            storeError = error.isEmpty() ? tr("unknown error") : error;
         ManagerItem *card = m_grid->addItemTile(View3DTile, roomId, label, picture, false);
         connect(card, &ManagerItem::signalsEdit, this, &RoomGrid3D::slotsEdit);
     }
     m_grid->finish();
+    if (!storeError.isEmpty())
+        emit gBroadcastSocket.signalsInformation(
+            tr("The 3D view pictures of the rooms could not be read or stored: %1").arg(storeError));
 }

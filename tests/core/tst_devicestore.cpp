@@ -77,8 +77,8 @@ private slots:
     void readsALightAsTheEditorShowsIt();
     void savingALightReplacesItsRows();
     void refusedLightSaveKeepsTheOldRows();
-    void deletingALightTakesItsPlacement_data();
-    void deletingALightTakesItsPlacement();
+    void deletingALight_data();
+    void deletingALight();
     void levelsFromTheDevice();
     void refusedLevelIsReported();
     void deviceInfoFromTheDevice();
@@ -256,36 +256,30 @@ void TestDeviceStore::refusedLightSaveKeepsTheOldRows()
     QCOMPARE(dump("tbl_light"), before);
 }
 
-void TestDeviceStore::deletingALightTakesItsPlacement_data()
+void TestDeviceStore::deletingALight_data()
 {
-    QTest::addColumn<QString>("refusedTable");
-    QTest::addColumn<bool>("deleted");
-
-    QTest::newRow("stored") << QString() << true;
-    QTest::newRow("light refused") << QString("tbl_light") << false;
-    QTest::newRow("placement refused") << QString("tbl_3d_view_light") << false;
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("stored") << false;
+    QTest::newRow("refused") << true;
 }
 
-void TestDeviceStore::deletingALightTakesItsPlacement()
+void TestDeviceStore::deletingALight()
 {
-    QFETCH(QString, refusedTable);
-    QFETCH(bool, deleted);
+    QFETCH(bool, refused);
 
     QVERIFY(projectfixture::addLight(m_room, lightRow(8, 1, 1, 80, 1)));
     QVERIFY(projectfixture::addLight(m_room, lightRow(8, 2, 1, 80, 2)));
     QVERIFY(projectfixture::addLight(m_room, lightRow(9, 0, 1, 90, 1)));
-    QVERIFY(projectfixture::insertRow("tbl_3d_view_light", {{"light_id", 8}, {"room_id", m_room}}));
-    QVERIFY(projectfixture::insertRow("tbl_3d_view_light", {{"light_id", 9}, {"room_id", m_room}}));
-    if (!refusedTable.isEmpty())
-        refuse("delete", refusedTable);
+    QVERIFY(projectfixture::addLight(m_otherRoom, lightRow(8, 0, 1, 81, 1)));
+    if (refused)
+        refuse("delete", "tbl_light");
 
     QString error;
-    QCOMPARE(deleteLight(m_room, 8, &error), deleted);
-    QCOMPARE(error.isEmpty(), deleted);
-    QCOMPARE(rowCount("tbl_light", "light_id=8"), deleted ? 0 : 2);
-    QCOMPARE(rowCount("tbl_3d_view_light", "light_id=8"), deleted ? 0 : 1);
+    QCOMPARE(deleteLight(m_room, 8, &error), !refused);
+    QCOMPARE(error.contains("refused"), refused);
+    QCOMPARE(rowCount("tbl_light", "light_id=8 and room_id=?", {m_room}), refused ? 2 : 0);
     QCOMPARE(rowCount("tbl_light", "light_id=9"), 1);
-    QCOMPARE(rowCount("tbl_3d_view_light", "light_id=9"), 1);
+    QCOMPARE(rowCount("tbl_light", "light_id=8 and room_id=?", {m_otherRoom}), 1);
 }
 
 void TestDeviceStore::levelsFromTheDevice()

@@ -305,9 +305,9 @@ void TestMoodItem::pressPlaysTheWholeMood()
     QCOMPARE(pauses, expectedPauses);
 
     // Every press plays anew, with what the database holds then.
-    gDatabase.execSql("delete from tbl_mood_command");
-    gDatabase.execSql("delete from tbl_mood_air_conditioner_status");
-    gDatabase.execSql("delete from tbl_mood_light_status where light_id<>1");
+    QVERIFY(gDatabase.execSql("delete from tbl_mood_command"));
+    QVERIFY(gDatabase.execSql("delete from tbl_mood_air_conditioner_status"));
+    QVERIFY(gDatabase.execSql("delete from tbl_mood_light_status where light_id<>1"));
     recorder->received.clear();
     QTest::mousePress(&card, Qt::LeftButton);
     QVERIFY(panelbus::settle(*recorder));

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QTest>
 
 namespace stationfixture {
 
@@ -31,9 +32,9 @@ inline void prepareProject(const QString &appDir, int networkType)
     const QString path = ProjectSwitch::databasePath("Home");
     QFile::remove(path);
     createDatabaseTables(path);
-    gDatabase.execSql(
+    QVERIFY(gDatabase.execSql(
         "update tbl_network set host_ip=?,server_ip=?,domain_name=?,ip_port_mac=?,password=?",
-        {hostIp, QString("127.0.0.1"), QString("127.0.0.1"), loginpackets::macText, loginpackets::password});
+        {hostIp, QString("127.0.0.1"), QString("127.0.0.1"), loginpackets::macText, loginpackets::password}));
     loadNetworkSettings();
     gSubId = QString::number(stationSubnet);
     gDevId = QString::number(stationDevice);

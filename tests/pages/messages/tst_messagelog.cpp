@@ -45,10 +45,10 @@ private:
     QtMaterialComboBox *combo(const QString &name) const { return logPage()->findChild<QtMaterialComboBox *>(name); }
     QList<int> rowIds() const
     {
-        QList<int> ids;
+        QList<int> shown;
         for (MessageItem *row : logPage()->rows())
-            ids << row->messageInfo().id;
-        return ids;
+            shown << row->messageInfo().id;
+        return shown;
     }
     int add(int messageId, int type, int status, int panelId, int roomId, qint64 secondsAgo)
     {

@@ -135,6 +135,7 @@ private slots:
     void savedMoodKeepsItsCommands();
     void galleryPictureOfUnsavedMoodStays();
     void failedSaveChangesNothing();
+    void refusedRemovalKeepsCommandsUntilItWorks();
 
 private:
     void go(const QString &id, const QString &prm1 = QString(), const QString &prm2 = QString())
@@ -590,7 +591,34 @@ void TestMoodsInformation::failedSaveChangesNothing()
     QCOMPARE(projectfixture::value("select brightness from tbl_mood_light_status", {}, "brightness"), QVariant(33));
     QCOMPARE(projectfixture::rowCount("tbl_mood_light_status"), 1);
     QCOMPARE(projectfixture::rowCount("tbl_mood_command", "mood_id=5"), 1);
+    QCOMPARE(projectfixture::rowCount("tbl_mood_air_conditioner_status"), 0);
     QCOMPARE(window->menu()->currentPage().id, QString("Moods Information"));
+
+    // The form stays as it was: once the store accepts again, the same press saves it.
+    QCOMPARE(nameField()->text(), QString("After"));
+    QVERIFY(gDatabase.execSql("drop trigger refuse"));
+    save();
+    QCOMPARE(toasts, QStringList{"Save failed!"});
+    QCOMPARE(moodRow(5, roomId), (QVariantList{"After", "moods_2", 1, 0, 0, 1, 0, 0, 0, 1}));
+    QCOMPARE(projectfixture::rowCount("tbl_mood_air_conditioner_status"), 1);
+}
+
+void TestMoodsInformation::refusedRemovalKeepsCommandsUntilItWorks()
+{
+    go("Edit Room", QString::number(roomId), "1");
+    openMood(7);
+    QVERIFY(addCommand(7, roomId, 1));
+    QVERIFY(gDatabase.execSql("create trigger refuse before delete on tbl_mood_command begin select "
+                              "raise(abort, 'refused'); end"));
+    window->menu()->labelBack_pressed();
+    QCOMPARE(window->menu()->currentPage().id, QString("Edit Room"));
+    QCOMPARE(projectfixture::rowCount("tbl_mood_command", "mood_id=7"), 1);
+    QCOMPARE(page()->moodId(), 7);
+
+    QVERIFY(gDatabase.execSql("drop trigger refuse"));
+    emit gBroadcastSocket.signalsPageRemoveMoodsInformation();
+    QCOMPARE(projectfixture::rowCount("tbl_mood_command", "mood_id=7"), 0);
+    QCOMPARE(page()->moodId(), 0);
 }
 
 QTEST_MAIN(TestMoodsInformation)

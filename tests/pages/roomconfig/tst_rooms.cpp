@@ -90,9 +90,9 @@ void press(DynamicWidget *tile)
 
 struct AddForm
 {
-    AddForm(const QString &region, const QString &floor, const QString &room, bool bulk = false,
-            const QString &number = QString())
-        : region(region), floor(floor), room(room), bulk(bulk), number(number)
+    AddForm(const QString &regionName, const QString &floorName, const QString &roomName, bool inBulk = false,
+            const QString &count = QString())
+        : region(regionName), floor(floorName), room(roomName), bulk(inBulk), number(count)
     {
     }
     QString region;
@@ -131,6 +131,8 @@ private slots:
     void deviceTabsOpenEditorsWithFreshIds();
     void secondAirConditionerIsTheLimit();
     void panelDeleteAnnouncesRemoval();
+    void refusedPlacementDeleteKeepsTheDevice_data();
+    void refusedPlacementDeleteKeepsTheDevice();
 
     void switchesAreWrittenOncePerLoad();
     void occupationDefaultsAndType();
@@ -148,6 +150,7 @@ private slots:
     void numbersUpTo255AreStored();
 
     void moodTabAddsAndDeletes();
+    void moodTabRefusedDeleteKeepsTheMood();
     void failedSavesChangeNothing();
 
 private:
@@ -556,6 +559,47 @@ void TestRooms::panelDeleteAnnouncesRemoval()
     QCOMPARE(rows("tbl_panel"), 0);
     QCOMPARE(rows("tbl_message_log"), 1);
     QCOMPARE(removals, (QList<QPair<int, int>>{{4, 2}}));
+}
+
+void TestRooms::refusedPlacementDeleteKeepsTheDevice_data()
+{
+    QTest::addColumn<QString>("tabName");
+    QTest::addColumn<int>("tileKind");
+    QTest::addColumn<QString>("devices");
+    QTest::addColumn<QString>("placements");
+    QTest::newRow("light") << "PageSettingRoomManagerLighting" << int(LightTile) << "tbl_light"
+                           << "tbl_3d_view_light";
+    QTest::newRow("air conditioner") << "PageSettingRoomManagerAC" << int(AirConditionerTile) << "tbl_air_conditioner"
+                                     << "tbl_3d_air_conditioner";
+    QTest::newRow("floor heating") << "PageSettingRoomManagerFloorHeat" << int(FloorHeatTile) << "tbl_air_conditioner"
+                                   << "tbl_3d_air_conditioner";
+}
+
+void TestRooms::refusedPlacementDeleteKeepsTheDevice()
+{
+    QFETCH(QString, tabName);
+    QFETCH(int, tileKind);
+    QFETCH(QString, devices);
+    QFETCH(QString, placements);
+    addRoom(1);
+    QVERIFY(gDatabase.execSql("insert into tbl_light(light_id,light_remark,rgb,room_id) values(1,'a',0,1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_air_conditioner(air_conditioner_no,remark,room_id) values"
+                              "(1,'ac',1),(2,'fh',1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_3d_view_light(light_id,room_id) values(1,1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_3d_air_conditioner(air_conditioner_no,room_id) values(1,1),(2,1)"));
+    QVERIFY(gDatabase.execSql(QString("create trigger refuse before delete on %1 "
+                                      "begin select raise(abort, 'refused'); end")
+                                  .arg(placements)));
+    go("Edit Room", "1", "1");
+    const QList<ManagerItem *> tiles = tilesOf(tab(tabName)->grid());
+    QCOMPARE(tiles.size(), 2); // the device and the add tile
+    const int devicesBefore = rows(devices);
+    const int placementsBefore = rows(placements);
+    emit tiles.at(0)->signalsDelete(tileKind, tiles.at(0)->id());
+    // The device and its placement go together or not at all.
+    QCOMPARE(rows(devices), devicesBefore);
+    QCOMPARE(rows(placements), placementsBefore);
+    QCOMPARE(tilesOf(tab(tabName)->grid()).size(), 2);
 }
 
 void TestRooms::switchesAreWrittenOncePerLoad()
@@ -1013,6 +1057,36 @@ void TestRooms::moodTabAddsAndDeletes()
     QCOMPARE(rows("tbl_mood_command"), 0);
     QVERIFY(!QFile::exists(picture));
     QCOMPARE(tilesOf(moods->grid()).size(), 2);
+}
+
+void TestRooms::moodTabRefusedDeleteKeepsTheMood()
+{
+    addRoom(1);
+    QVERIFY(gDatabase.execSql("insert into tbl_mood(mood_id,mood_name,mood_icon_name,room_id) values"
+                              "(2,'b','moods_1',1),(4,'c','photo_Mood_4',1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_mood_light_status(mood_id,room_id) values(4,1),(2,1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_mood_command(mood_id,room_id) values(4,1)"));
+    const QString picture = home.path() + "/database/Home/photo_Mood_4.png";
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QVERIFY(image.save(picture));
+    // The store refuses the last of the mood's deletions.
+    QVERIFY(gDatabase.execSql("create trigger refuse before delete on tbl_mood_command begin select raise(abort, "
+                              "'refused'); end"));
+    go("Edit Room", "1", "1");
+    auto *moods = page("Edit Room")->findChild<PageSettingRoomManagerMoods *>("PageSettingRoomManagerMoods");
+    const QList<ManagerItem *> tiles = tilesOf(moods->grid());
+    QCOMPARE(tiles.size(), 3);
+
+    emit tiles.at(1)->signalsDelete(MoodTile, 4);
+    QCOMPARE(toasts, QStringList{"Delete failed!"});
+    QCOMPARE(rows("tbl_mood"), 2);
+    QCOMPARE(rows("tbl_mood_light_status"), 2);
+    QCOMPARE(rows("tbl_mood_command"), 1);
+    QVERIFY(QFile::exists(picture));
+    const QList<ManagerItem *> after = tilesOf(moods->grid());
+    QCOMPARE(after.size(), 3);
+    QCOMPARE(after.at(1)->id(), 4);
 }
 
 void TestRooms::failedSavesChangeNothing()

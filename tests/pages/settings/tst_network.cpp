@@ -90,6 +90,8 @@ private slots:
     void macHistory_data();
     void macHistory();
     void cancelledSaveDoesNothing();
+    void refusedSaveKeepsTheRecord_data();
+    void refusedSaveKeepsTheRecord();
     void checksBeforeASynchronisedSave_data();
     void checksBeforeASynchronisedSave();
     void busIdAbove255StoresNothing_data();
@@ -563,6 +565,41 @@ void TestNetworkPage::cancelledSaveDoesNothing()
     QCOMPARE(networkValue("subnet_id"), QString("0"));
     QCOMPARE(toasts->size(), 0);
     QCOMPARE(pageRequests->size(), 0);
+}
+
+void TestNetworkPage::refusedSaveKeepsTheRecord_data()
+{
+    QTest::addColumn<bool>("synchronise");
+    QTest::newRow("database only") << false;
+    QTest::newRow("after the gateway confirmed") << true;
+}
+
+void TestNetworkPage::refusedSaveKeepsTheRecord()
+{
+    QFETCH(bool, synchronise);
+    if (synchronise) {
+        REQUIRE_PRIVATE_NETWORK();
+        openStationNetwork();
+    }
+    QVERIFY(gDatabase.execSql("update tbl_network set subnet_id=4,device_id=5,password='old'"));
+    QVERIFY(gDatabase.execSql(
+        "create trigger refuse before update on tbl_network begin select raise(abort, 'refused'); end"));
+    const QString passwordBefore = gPassword;
+    fillForSet(1);
+    save(true, synchronise);
+    QTRY_COMPARE(toasts->size(), 1);
+    QCOMPARE(toasts->at(0).at(0).toString(), QString("Save failed!"));
+    QCOMPARE(pageRequests->size(), 0);
+    // Neither the record nor the MAC history took anything of the form.
+    QCOMPARE(networkValue("subnet_id"), QString("4"));
+    QCOMPARE(networkValue("device_id"), QString("5"));
+    QCOMPARE(networkValue("password"), QString("old"));
+    QCOMPARE(networkValue("ip_port_mac"), QString());
+    QCOMPARE(macHistoryRows(), 0);
+    QCOMPARE(gPassword, passwordBefore);
+    QCOMPARE(gDatabase.transactionDepth(), 0);
+    if (synchronise)
+        QCOMPARE(gateway->payloads().size(), 1);
 }
 
 void TestNetworkPage::checksBeforeASynchronisedSave_data()

@@ -13,6 +13,7 @@
 #include "tests/support/testenv.h"
 
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace projectfixture;
@@ -64,6 +65,7 @@ private slots:
 
     void loadReadsAddressedLightsAndPositions();
     void loadAgainReplacesThePanels();
+    void refusedDefaultRowIsTold();
     void longTextsAreCutAtCharacterBoundaries();
     void refreshStartsPanelsApart();
     void refreshPassCopiesRecordsBack();
@@ -186,6 +188,33 @@ void TestLightView::loadReadsAddressedLightsAndPositions()
     }
     // No refresh is started by a load.
     QVERIFY(!v->isRefreshRunning());
+}
+
+void TestLightView::refusedDefaultRowIsTold()
+{
+    QVERIFY(addLight(roomId, dimmer(1, 20)));
+    QVERIFY(addLight(roomId, dimmer(2, 21)));
+    place(2, 120, 60);
+    QVERIFY(gDatabase.execSql(
+        "create trigger refuse before insert on tbl_3d_view_light begin select raise(abort, 'refused'); end"));
+    QSignalSpy told(&gBroadcastSocket, &BroadcastSocket::signalsInformation);
+    Light3DViewItem *v = view();
+    v->loadRoom(roomId);
+    // Told once for the load; the light without a row shows at the corner, the placed one where it is stored.
+    QCOMPARE(told.count(), 1);
+    const QString text = told.first().at(0).toString();
+    QVERIFY2(text.startsWith("The 3D positions of this room could not be read or stored: ") && text.contains("refused"),
+             qPrintable(text));
+    QCOMPARE(v->markerCount(), 2);
+    QCOMPARE(v->markerPosition(0), QPoint(0, 0));
+    QCOMPARE(v->markerPosition(1), QPoint(120, 60));
+    QCOMPARE(rowCount("tbl_3d_view_light"), 1);
+
+    // A load that stores everything tells nothing.
+    QVERIFY(gDatabase.execSql("drop trigger refuse"));
+    v->loadRoom(roomId);
+    QCOMPARE(told.count(), 1);
+    QCOMPARE(storedPosition(1), QPoint(0, 0));
 }
 
 void TestLightView::loadAgainReplacesThePanels()

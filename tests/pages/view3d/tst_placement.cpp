@@ -24,6 +24,7 @@
 
 #include <QImage>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace projectfixture;
@@ -97,6 +98,20 @@ int pressStyle(IconStyleDlg &dialog, int style)
     return dialog.result();
 }
 
+bool refuse(const QString &event, const QString &table)
+{
+    return gDatabase.execSql(
+        QString("create trigger refuse before %1 on %2 begin select raise(abort, 'refused'); end").arg(event, table));
+}
+
+QStringList messages(const QSignalSpy &spy)
+{
+    QStringList texts;
+    for (const QList<QVariant> &arguments : spy)
+        texts << arguments.at(0).toString();
+    return texts;
+}
+
 QStringList tabTexts(QtMaterialTabs *tabs)
 {
     QStringList texts;
@@ -120,6 +135,9 @@ private slots:
     void storedPositionsAreRead();
     void dropStoresTheCorner_data();
     void dropStoresTheCorner();
+    void refusedDropKeepsTheStoredPosition_data();
+    void refusedDropKeepsTheStoredPosition();
+    void refusedDefaultRowIsTold();
     void databaseChangesOnlyOnRelease();
     void rightPressStartsNoDrag();
     void firstMarkerUnderTheCursorIsTaken();
@@ -137,6 +155,7 @@ private slots:
     void editorBuiltInPicture();
     void editorGalleryPicture();
     void editorCancelledChoiceChangesNothing();
+    void editorRefusedPictureKeepsTheStoredOne();
 
 private:
     template <class Tab> Tab *tab();
@@ -289,6 +308,74 @@ void TestPlacement::dropStoresTheCorner()
     release(placement, drop);
     QCOMPARE(placement->markerPosition(0), stored);
     QCOMPARE(kind == 0 ? storedLight(4, roomId) : storedClimate(kind == 1 ? 1 : 3, roomId), stored);
+}
+
+void TestPlacement::refusedDropKeepsTheStoredPosition_data()
+{
+    QTest::addColumn<int>("kind"); // 0 lights, 1 air conditioners, 2 floor heatings
+    QTest::newRow("light") << 0;
+    QTest::newRow("air conditioner") << 1;
+    QTest::newRow("floor heating") << 2;
+}
+
+void TestPlacement::refusedDropKeepsTheStoredPosition()
+{
+    QFETCH(int, kind);
+    const int key = kind == 0 ? 4 : (kind == 1 ? 1 : 3);
+    const QString table = kind == 0 ? "tbl_3d_view_light" : "tbl_3d_air_conditioner";
+    const QString keyColumn = kind == 0 ? "light_id" : "air_conditioner_no";
+    PlacementTab *placement = nullptr;
+    if (kind == 0) {
+        QVERIFY(addLight(roomId, light(key)));
+        placement = tab<PageSetting3DViewManagerLighting>();
+    } else {
+        QVERIFY(addAirConditioner(roomId, climate(key)));
+        placement = kind == 1 ? static_cast<PlacementTab *>(tab<PageSetting3DViewManagerAC>())
+                              : static_cast<PlacementTab *>(tab<PageSetting3DViewManagerFloorHeat>());
+    }
+    QVERIFY(insertRow(table, {{keyColumn, key}, {"xp1", 30}, {"yp1", 40}, {"room_id", roomId}}));
+    const auto stored = [&] { return kind == 0 ? storedLight(key, roomId) : storedClimate(key, roomId); };
+    placement->loadRoom(roomId);
+    QCOMPARE(placement->markerPosition(0), QPoint(30, 40));
+    QVERIFY(refuse("update", table));
+
+    QSignalSpy told(&gBroadcastSocket, &BroadcastSocket::signalsInformation);
+    press(placement, QPoint(70, 80));
+    move(placement, QPoint(200, 150));
+    QCOMPARE(placement->markerPosition(0), QPoint(160, 110));
+    release(placement, QPoint(200, 150));
+    QCOMPARE(messages(told), QStringList{"Save failed!"});
+    // The marker shows what the room still has stored.
+    QCOMPARE(placement->markerPosition(0), QPoint(30, 40));
+    QCOMPARE(stored(), QPoint(30, 40));
+    QCOMPARE(rowCount(table), 1);
+
+    // Once the table takes writes again, the next drop is stored.
+    QVERIFY(gDatabase.execSql("drop trigger refuse"));
+    press(placement, QPoint(70, 80));
+    release(placement, QPoint(200, 150));
+    QCOMPARE(stored(), QPoint(160, 110));
+    QCOMPARE(placement->markerPosition(0), QPoint(160, 110));
+    QCOMPARE(told.count(), 1);
+}
+
+void TestPlacement::refusedDefaultRowIsTold()
+{
+    QVERIFY(addLight(roomId, light(1)));
+    QVERIFY(addLight(roomId, light(2)));
+    QVERIFY(refuse("insert", "tbl_3d_view_light"));
+    auto *lights = tab<PageSetting3DViewManagerLighting>();
+    QSignalSpy told(&gBroadcastSocket, &BroadcastSocket::signalsInformation);
+    lights->loadRoom(roomId);
+    // Told once for the load, not once per light; the markers still show at the corner.
+    QCOMPARE(told.count(), 1);
+    QVERIFY2(messages(told).first().startsWith("The 3D positions of this room could not be read or stored: "),
+             qPrintable(messages(told).first()));
+    QVERIFY(messages(told).first().contains("refused"));
+    QCOMPARE(lights->markerCount(), 2);
+    QCOMPARE(lights->markerPosition(0), QPoint(0, 0));
+    QCOMPARE(lights->markerPosition(1), QPoint(0, 0));
+    QCOMPARE(rowCount("tbl_3d_view_light"), 0);
 }
 
 void TestPlacement::databaseChangesOnlyOnRelease()
@@ -604,6 +691,29 @@ void TestPlacement::editorCancelledChoiceChangesNothing()
     QCOMPARE(value("select icon_name from tbl_3d_view_manager where room_id=?", {roomId}, "icon_name").toString(),
              QString("3d_view_02"));
     QCOMPARE(page->findChild<PageSetting3DViewManagerLighting *>()->iconName(), QString("3d_view_02"));
+}
+
+void TestPlacement::editorRefusedPictureKeepsTheStoredOne()
+{
+    QVERIFY(addLight(roomId, light(1)));
+    QVERIFY(addAirConditioner(roomId, climate(0)));
+    PageSetting3DViewManagerEdit *page = editor();
+    enterEditor(QString::number(roomId));
+    QVERIFY(refuse("update", "tbl_3d_view_manager"));
+    IconStyleDlg::setExecHook([](IconStyleDlg &dialog) { return pressStyle(dialog, 0); });
+    IconSelectDlg::setExecHook([](IconSelectDlg &picker) {
+        emit picker.tiles().at(4)->signalsPressed();
+        return picker.result();
+    });
+    QSignalSpy told(&gBroadcastSocket, &BroadcastSocket::signalsInformation);
+    QTest::mousePress(page->findChild<QtMaterialLabel *>("labelChangeImage"), Qt::LeftButton);
+
+    QCOMPARE(messages(told), QStringList{"Save failed!"});
+    QCOMPARE(value("select icon_name from tbl_3d_view_manager where room_id=?", {roomId}, "icon_name").toString(),
+             QString("3d_view_02"));
+    QCOMPARE(rowCount("tbl_3d_view_manager"), 1);
+    for (PlacementTab *placement : page->findChildren<PlacementTab *>())
+        QCOMPARE(placement->iconName(), QString("3d_view_02"));
 }
 
 QTEST_MAIN(TestPlacement)

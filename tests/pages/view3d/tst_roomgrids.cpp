@@ -15,6 +15,7 @@
 #include "tests/support/testenv.h"
 
 #include <QGridLayout>
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace projectfixture;
@@ -41,6 +42,8 @@ private slots:
     void cardsAndDefaultPictures_data();
     void cardsAndDefaultPictures();
     void hiddenPageBuildsNothing();
+    void refusedDefaultRowIsTold_data();
+    void refusedDefaultRowIsTold();
     void columnsAcrossTheScreen_data();
     void columnsAcrossTheScreen();
     void rebuildReplacesTheCards();
@@ -148,6 +151,39 @@ void TestRoomGrids::cardsAndDefaultPictures()
     enter();
     QCOMPARE(rowCount("tbl_3d_view_manager"), 5);
     QCOMPARE(cards(grid).size(), 5);
+}
+
+void TestRoomGrids::refusedDefaultRowIsTold_data()
+{
+    cardsAndDefaultPictures_data();
+}
+
+void TestRoomGrids::refusedDefaultRowIsTold()
+{
+    QFETCH(bool, manager);
+    const int first = addPlace("A", "1F", "101").roomId;
+    const int second = addPlace("B", "1F", "102").roomId;
+    const int placed = addPlace("C", "1F", "103").roomId;
+    QVERIFY(insertRow("tbl_3d_view_manager", {{"icon_name", "3d_view_07"}, {"room_id", placed}}));
+    QVERIFY(gDatabase.execSql(
+        "create trigger refuse before insert on tbl_3d_view_manager begin select raise(abort, 'refused'); end"));
+    QSignalSpy told(&gBroadcastSocket, &BroadcastSocket::signalsInformation);
+    RoomGrid3D *grid = makePage(manager);
+    enter();
+
+    // Told once for the build; the cards still show the default picture, and the stored row is read.
+    QCOMPARE(told.count(), 1);
+    const QString text = told.first().at(0).toString();
+    QVERIFY2(text.startsWith("The 3D view pictures of the rooms could not be read or stored: ") &&
+                 text.contains("refused"),
+             qPrintable(text));
+    QStringList pictures;
+    for (ManagerItem *card : cards(grid))
+        pictures << QString("%1 %2").arg(card->id()).arg(card->iconName());
+    QCOMPARE(pictures, (QStringList{QString("%1 3d_view_01").arg(first), QString("%1 3d_view_01").arg(second),
+                                    QString("%1 3d_view_07").arg(placed)}));
+    QCOMPARE(pictureOf(first), QString("<no row>"));
+    QCOMPARE(rowCount("tbl_3d_view_manager"), 1);
 }
 
 void TestRoomGrids::hiddenPageBuildsNothing()
