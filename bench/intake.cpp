@@ -15,6 +15,7 @@
 #include "core/devicelog.h"
 #include "core/globals.h"
 #include "core/projectlist.h"
+#include "core/sqltransaction.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/mainwindow.h"
 #include "shell/projectswitch.h"
@@ -395,48 +396,53 @@ BurstResult burst(PanelPeer &peer, StallWatch &watch, const QList<QByteArray> &f
 }
 
 // The hotel: one region, 30 floors of 100 rooms, a wall panel in each room, an alarm and a service message.
-void buildHotel()
+bool buildHotel()
 {
-    gDatabase.beginTransaction();
-    gDatabase.execSql("insert into tbl_region(region_name,region_id)values('Main',1)");
-    for (int f = 1; f <= hotelRooms / 100; ++f)
-        gDatabase.execSql("insert into tbl_floor(floor_name,floor_id,region_id)values(?,?,1)",
-                          {QString("F%1").arg(f), f});
-    for (int i = 0; i < hotelRooms; ++i) {
+    SqlTransaction transaction;
+    bool ok =
+        transaction.isOpen() && gDatabase.execSql("insert into tbl_region(region_name,region_id)values('Main',1)");
+    for (int f = 1; ok && f <= hotelRooms / 100; ++f)
+        ok = gDatabase.execSql("insert into tbl_floor(floor_name,floor_id,region_id)values(?,?,1)",
+                               {QString("F%1").arg(f), f});
+    for (int i = 0; ok && i < hotelRooms; ++i) {
         const int roomId = i + 1;
         const int floor = 1 + i / 100;
-        gDatabase.execSql("insert into tbl_room(room_name,icon_name,room_id,floor_id,region_id,room_template_id)"
-                          "values(?,'room_01',?,?,1,0)",
-                          {QString::number(floor * 100 + i % 100), roomId, floor});
-        gDatabase.execSql("insert into tbl_panel(panel_id,panel_remark,subnet_id,device_id,room_id)values(?,?,?,?,?)",
-                          {roomId, QString("panel %1").arg(roomId), panelSubnetOf(i), panelDeviceOf(i), roomId});
+        ok = gDatabase.execSql("insert into tbl_room(room_name,icon_name,room_id,floor_id,region_id,room_template_id)"
+                               "values(?,'room_01',?,?,1,0)",
+                               {QString::number(floor * 100 + i % 100), roomId, floor}) &&
+             gDatabase.execSql("insert into tbl_panel(panel_id,panel_remark,subnet_id,device_id,room_id)"
+                               "values(?,?,?,?,?)",
+                               {roomId, QString("panel %1").arg(roomId), panelSubnetOf(i), panelDeviceOf(i), roomId});
     }
-    gDatabase.execSql("insert into tbl_message(message_id,message_type,message_remark,icon_name,universal_switch_no)"
-                      "values(12,1,'Emergency','message_02',?)",
-                      {alarmSwitch});
-    gDatabase.execSql("insert into tbl_message(message_id,message_type,message_remark,icon_name,universal_switch_no)"
-                      "values(11,0,'Clean the room','message_05',?)",
-                      {serviceSwitch});
-    gDatabase.commitTransaction();
+    return ok &&
+           gDatabase.execSql("insert into tbl_message(message_id,message_type,message_remark,icon_name,"
+                             "universal_switch_no) values(12,1,'Emergency','message_02',?)",
+                             {alarmSwitch}) &&
+           gDatabase.execSql("insert into tbl_message(message_id,message_type,message_remark,icon_name,"
+                             "universal_switch_no) values(11,0,'Clean the room','message_05',?)",
+                             {serviceSwitch}) &&
+           transaction.commit();
 }
 
 // Device-log writes beside the sqlite3 shell inserting the same rows into a copy of the same file.
 void deviceLogFigures(const QString &dir)
 {
-    gDatabase.execSql("insert into tbl_region(region_name,region_id)values('North',1)");
-    gDatabase.execSql("insert into tbl_floor(floor_name,floor_id,region_id)values('F1',1,1)");
-    gDatabase.execSql("insert into tbl_room(room_name,icon_name,room_id,floor_id,region_id,room_template_id)"
-                      "values('101','room_01',1,1,1,0)");
     // Thirty days of history: 100,000 rows of 200 devices.
-    gDatabase.beginTransaction();
+    SqlTransaction transaction;
+    bool ok = transaction.isOpen() &&
+              gDatabase.execSql("insert into tbl_region(region_name,region_id)values('North',1)") &&
+              gDatabase.execSql("insert into tbl_floor(floor_name,floor_id,region_id)values('F1',1,1)") &&
+              gDatabase.execSql("insert into tbl_room(room_name,icon_name,room_id,floor_id,region_id,room_template_id)"
+                                "values('101','room_01',1,1,1,0)");
     const QDateTime start = QDateTime::currentDateTime().addDays(-30);
-    for (int i = 0; i < 100000; ++i) {
-        gDatabase.execSql("insert into tbl_log(log_type,log_address,log_device,log_event,log_time) values(?,?,?,?,?)",
-                          QVariantList{i % 2, QString("North-F1-%1").arg(100 + i % 50),
-                                       QString("light_%1").arg(i % 200), QString("brightness %1").arg(i % 100),
-                                       start.addSecs(i * 26).toString("yyyy-MM-dd HH:mm:ss")});
+    for (int i = 0; ok && i < 100000; ++i) {
+        ok = gDatabase.execSql(
+            "insert into tbl_log(log_type,log_address,log_device,log_event,log_time) values(?,?,?,?,?)",
+            QVariantList{i % 2, QString("North-F1-%1").arg(100 + i % 50), QString("light_%1").arg(i % 200),
+                         QString("brightness %1").arg(i % 100), start.addSecs(i * 26).toString("yyyy-MM-dd HH:mm:ss")});
     }
-    gDatabase.commitTransaction();
+    if (!ok || !transaction.commit())
+        qFatal("the device log could not be written: %s", qPrintable(gDatabase.lastErrorText()));
     const QString copy = dir + "/shell.db3";
     gDatabase.close();
     QFile::copy(gDatabase.databaseName(), copy);
@@ -496,10 +502,13 @@ int main(int argc, char **argv)
     createProjectXml();
     setProjectProperty("Home", "network_type", "0");
     createDatabaseTables(ProjectSwitch::databasePath("Home"));
-    gDatabase.execSql("update tbl_network set host_ip=?,server_ip=?,domain_name=?,ip_port_mac=?,password=?",
-                      {QString(hostIp), QString("127.0.0.1"), QString("127.0.0.1"), QString("01-02-03-04-05-06-07-08"),
-                       QString("ab12")});
-    buildHotel();
+    if (!gDatabase.execSql("update tbl_network set host_ip=?,server_ip=?,domain_name=?,ip_port_mac=?,password=?",
+                           {QString(hostIp), QString("127.0.0.1"), QString("127.0.0.1"),
+                            QString("01-02-03-04-05-06-07-08"), QString("ab12")}) ||
+        !buildHotel()) {
+        std::fprintf(stderr, "bench_intake could not write its hotel: %s\n", qPrintable(gDatabase.lastErrorText()));
+        return 1;
+    }
     loadNetworkSettings();
     gSubId = QString::number(stationSubnet);
     gDevId = QString::number(stationDevice);

@@ -8,6 +8,7 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "core/sqltransaction.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialcanvas.h"
 #include "materialwidgets/qtmateriallabel.h"
@@ -83,14 +84,16 @@ int main(int argc, char *argv[])
 
     // Entries spread over the last six days, a few seconds apart.
     const QDateTime now = QDateTime::currentDateTime();
-    gDatabase.beginTransaction();
-    for (int i = 0; i < entries; ++i) {
-        gDatabase.execSql("insert into tbl_log(log_type,log_address,log_device,log_event,log_time) values(?,?,?,?,?)",
-                          {i % 2, QString("North-Ground-101"), QString("light_Desk %1").arg(i % 40),
-                           QString("brightness %1%").arg(i % 101),
-                           now.addSecs(-5 * i).toString("yyyy-MM-dd HH:mm:ss")});
+    SqlTransaction transaction;
+    bool ok = transaction.isOpen();
+    for (int i = 0; ok && i < entries; ++i) {
+        ok = gDatabase.execSql(
+            "insert into tbl_log(log_type,log_address,log_device,log_event,log_time) values(?,?,?,?,?)",
+            {i % 2, QString("North-Ground-101"), QString("light_Desk %1").arg(i % 40),
+             QString("brightness %1%").arg(i % 101), now.addSecs(-5 * i).toString("yyyy-MM-dd HH:mm:ss")});
     }
-    gDatabase.commitTransaction();
+    if (!ok || !transaction.commit())
+        qFatal("the device log could not be written: %s", qPrintable(gDatabase.lastErrorText()));
 
     PageLog page("Log", "Log", nullptr);
     page.resize(1920, 1000);

@@ -22,6 +22,7 @@
 #include "shell/projectswitch.h"
 #include "tests/support/privatenetwork.h"
 #include "tests/support/processmemory.h"
+#include "tests/support/projectfixture.h"
 #include "tests/support/simulateddevice.h"
 #include "tests/support/testenv.h"
 
@@ -53,16 +54,6 @@ void print(const QString &name, double value)
     print(name.toLatin1().constData(), value);
 }
 
-// Every light has a bus address of its own: light i of room r is on subnet 10 + r / 60, device 1 + (r % 60) * 4 + i.
-int lightSubnet(int room)
-{
-    return 10 + room / 60;
-}
-int lightDevice(int room, int light)
-{
-    return 1 + (room % 60) * 4 + light;
-}
-
 // A project "Bench<rooms>" with its database, made current.
 QString makeProject(int rooms)
 {
@@ -74,33 +65,11 @@ QString makeProject(int rooms)
     createDatabaseTables(path);
     addProject(name);
     setCurrentProjectName(name);
-    gDatabase.execSql("begin");
-    const int regions = 3;
-    for (int g = 1; g <= regions; ++g) {
-        gDatabase.execSql("insert into tbl_region(region_id,region_name) values(?,?)", {g, QString("R%1").arg(g)});
-        for (int f = 1; f <= 10; ++f)
-            gDatabase.execSql("insert into tbl_floor(floor_id,region_id,floor_name) values(?,?,?)",
-                              {(g - 1) * 10 + f, g, QString("F%1").arg(f)});
-    }
-    for (int r = 0; r < rooms; ++r) {
-        const int roomId = r + 1;
-        const int region = 1 + r % regions;
-        const int floor = (region - 1) * 10 + 1 + (r / regions) % 10;
-        gDatabase.execSql("insert into tbl_room(room_id,room_name,icon_name,floor_id,region_id,room_template_id) "
-                          "values(?,?,?,?,?,0)",
-                          {roomId, QString::number(100 + roomId), QString("room_%1").arg(1 + r % 10), floor, region});
-        for (int i = 0; i < 4; ++i)
-            gDatabase.execSql("insert into tbl_light(light_id,light_type,light_remark,subnet_id,device_id,channel,"
-                              "icon_name_of_light_on,icon_name_of_light_off,brightness,us_id,fade,rgb,original_type,"
-                              "version,room_id) values(?,1,?,?,?,1,'light_01_on','light_01_off',50,0,0,0,0,'',?)",
-                              {i + 1, QString("Dimmer %1").arg(i + 1), lightSubnet(r), lightDevice(r, i), roomId});
-        gDatabase.execSql("insert into tbl_occupation(occupation_type,subnet_id,device_id,channel,status,room_id) "
-                          "values(0,?,?,1,0,?)",
-                          {lightSubnet(r), 250, roomId});
-        gDatabase.execSql("insert into tbl_master(subnet_id,device_id,channel,status,room_id) values(?,?,1,0,?)",
-                          {lightSubnet(r), 251, roomId});
-    }
-    gDatabase.execSql("commit");
+    projectfixture::Hotel hotel;
+    hotel.rooms = rooms;
+    hotel.panels = false;
+    if (!projectfixture::addHotel(hotel))
+        qFatal("the project of %d rooms could not be written: %s", rooms, qPrintable(gDatabase.lastErrorText()));
     return path;
 }
 
@@ -192,7 +161,8 @@ int main(int argc, char **argv)
         for (int i = 0; i < 1000; ++i) {
             if (i % 10 == 0) {
                 const int room = (i / 10) * 3 % 300;
-                frames << frameFrom(lightSubnet(room), lightDevice(room, (i / 10) % 4), 0x0034,
+                frames << frameFrom(projectfixture::hotelSubnet(room),
+                                    projectfixture::hotelLightDevice(room, (i / 10) % 4), 0x0034,
                                     QByteArray("\x01\x32", 2));
             } else {
                 frames << frameFrom(200 + i % 50, 1 + i % 200, i % 2 ? 0x0034 : 0x0032, QByteArray("\x01\x32", 2));

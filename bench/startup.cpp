@@ -17,6 +17,7 @@
 #include "core/globals.h"
 #include "core/projectlist.h"
 #include "tests/support/privatenetwork.h"
+#include "tests/support/projectfixture.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -160,41 +161,13 @@ bool makeHotel(const Place &place)
         return false;
     gDatabase.close();
     createDatabaseTables(gAppDirPath + "/database/" + name + "/" + name + ".db3");
-    gDatabase.execSql("begin");
-    const int regions = 3;
-    for (int g = 1; g <= regions; ++g) {
-        gDatabase.execSql("insert into tbl_region(region_id,region_name) values(?,?)", {g, QString("R%1").arg(g)});
-        for (int f = 1; f <= 10; ++f)
-            gDatabase.execSql("insert into tbl_floor(floor_id,region_id,floor_name) values(?,?,?)",
-                              {(g - 1) * 10 + f, g, QString("F%1").arg(f)});
-    }
-    gDatabase.execSql("insert into tbl_message(message_id,message_type,message_remark,icon_name,universal_switch_no)"
-                      "values(1,0,'Clean the room','message_01',5)");
-    gDatabase.execSql("insert into tbl_message(message_id,message_type,message_remark,icon_name,universal_switch_no)"
-                      "values(2,1,'Emergency','message_02',6)");
-    for (int r = 0; r < hotelRooms; ++r) {
-        const int roomId = r + 1;
-        const int region = 1 + r % regions;
-        const int floor = (region - 1) * 10 + 1 + (r / regions) % 10;
-        const int subnet = 10 + r / 60;
-        gDatabase.execSql("insert into tbl_room(room_id,room_name,icon_name,floor_id,region_id,room_template_id) "
-                          "values(?,?,?,?,?,0)",
-                          {roomId, QString::number(100 + roomId), QString("room_%1").arg(1 + r % 10), floor, region});
-        for (int i = 0; i < 4; ++i)
-            gDatabase.execSql("insert into tbl_light(light_id,light_type,light_remark,subnet_id,device_id,channel,"
-                              "icon_name_of_light_on,icon_name_of_light_off,brightness,us_id,fade,rgb,original_type,"
-                              "version,room_id) values(?,1,?,?,?,1,'light_01_on','light_01_off',50,0,0,0,0,'',?)",
-                              {i + 1, QString("Dimmer %1").arg(i + 1), subnet, 1 + (r % 60) * 4 + i, roomId});
-        gDatabase.execSql("insert into tbl_occupation(occupation_type,subnet_id,device_id,channel,status,room_id) "
-                          "values(0,?,250,1,0,?)",
-                          {subnet, roomId});
-        gDatabase.execSql("insert into tbl_master(subnet_id,device_id,channel,status,room_id) values(?,251,1,0,?)",
-                          {subnet, roomId});
-        gDatabase.execSql("insert into tbl_panel(panel_id,panel_remark,subnet_id,device_id,room_id) "
-                          "values(?,'Panel',?,252,?)",
-                          {roomId, subnet, roomId});
-    }
-    const bool stored = gDatabase.execSql("commit");
+    projectfixture::Hotel hotel;
+    hotel.rooms = hotelRooms;
+    const bool stored = gDatabase.execSql("insert into tbl_message(message_id,message_type,message_remark,icon_name,"
+                                          "universal_switch_no) values(1,0,'Clean the room','message_01',5)") &&
+                        gDatabase.execSql("insert into tbl_message(message_id,message_type,message_remark,icon_name,"
+                                          "universal_switch_no) values(2,1,'Emergency','message_02',6)") &&
+                        projectfixture::addHotel(hotel);
     gDatabase.close();
     return stored;
 }

@@ -5,6 +5,7 @@
 #include "core/globals.h"
 #include "core/queryhelpers.h"
 #include "core/recordid.h"
+#include "core/sqltransaction.h"
 
 #include <QFile>
 #include <QSqlQuery>
@@ -138,6 +139,56 @@ bool addMaster(int roomId, int subnet, int device, int channel, int status)
     return insertRow(
         "tbl_master",
         {{"subnet_id", subnet}, {"device_id", device}, {"channel", channel}, {"status", status}, {"room_id", roomId}});
+}
+
+int hotelSubnet(int room)
+{
+    return 10 + room / 60;
+}
+
+int hotelLightDevice(int room, int light)
+{
+    return 1 + (room % 60) * 4 + light;
+}
+
+bool addHotel(const Hotel &hotel)
+{
+    SqlTransaction transaction;
+    bool ok = transaction.isOpen();
+    for (int g = 1; ok && g <= hotel.regions; ++g) {
+        ok = gDatabase.execSql("insert into tbl_region(region_id,region_name) values(?,?)", {g, QString("R%1").arg(g)});
+        for (int f = 1; ok && f <= 10; ++f)
+            ok = gDatabase.execSql("insert into tbl_floor(floor_id,region_id,floor_name) values(?,?,?)",
+                                   {(g - 1) * 10 + f, g, QString("F%1").arg(f)});
+    }
+    for (int r = 0; ok && r < hotel.rooms; ++r) {
+        const int roomId = r + 1;
+        const int region = 1 + r % hotel.regions;
+        const int floor = (region - 1) * 10 + 1 + (r / hotel.regions) % 10;
+        const int subnet = hotelSubnet(r);
+        ok = gDatabase.execSql(
+            "insert into tbl_room(room_id,room_name,icon_name,floor_id,region_id,room_template_id) "
+            "values(?,?,?,?,?,0)",
+            {roomId, QString::number(100 + roomId), QString("room_%1").arg(1 + r % 10), floor, region});
+        for (int i = 0; ok && i < hotel.lightsPerRoom; ++i)
+            ok = gDatabase.execSql("insert into tbl_light(light_id,light_type,light_remark,subnet_id,device_id,channel,"
+                                   "icon_name_of_light_on,icon_name_of_light_off,brightness,us_id,fade,rgb,"
+                                   "original_type,version,room_id) "
+                                   "values(?,1,?,?,?,1,'light_01_on','light_01_off',50,0,0,0,0,'',?)",
+                                   {i + 1, QString("Dimmer %1").arg(i + 1), subnet, hotelLightDevice(r, i), roomId});
+        if (ok && hotel.switches)
+            ok = gDatabase.execSql("insert into tbl_occupation(occupation_type,subnet_id,device_id,channel,status,"
+                                   "room_id) values(0,?,250,1,0,?)",
+                                   {subnet, roomId}) &&
+                 gDatabase.execSql("insert into tbl_master(subnet_id,device_id,channel,status,room_id) "
+                                   "values(?,251,1,0,?)",
+                                   {subnet, roomId});
+        if (ok && hotel.panels)
+            ok = gDatabase.execSql("insert into tbl_panel(panel_id,panel_remark,subnet_id,device_id,room_id) "
+                                   "values(?,'Panel',?,252,?)",
+                                   {roomId, subnet, roomId});
+    }
+    return ok && transaction.commit();
 }
 
 QVariant value(const QString &sql, const QVariantList &values, const QString &column)

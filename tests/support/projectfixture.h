@@ -95,6 +95,23 @@ bool addMood(int roomId, int moodId, const QString &name, const QString &iconNam
 bool addOccupation(int roomId, int type, int subnet, int device, int channel, int status = 0);
 bool addMaster(int roomId, int subnet, int device, int channel, int status = 0);
 
+// A hotel-size project written into the open database in one transaction, for the benchmarks: regions R1.. of
+// floors F1..F10, room r (0-based) with id r + 1, name 100 + id, in region 1 + r % regions and the floor
+// (r / regions) % 10 of it. Each room has lightsPerRoom dimmers "Dimmer 1".., light i on subnet 10 + r / 60,
+// device 1 + (r % 60) * 4 + i; with switches an occupancy sensor (device 250) and a master switch (251), and
+// with panels a wall panel "Panel" (device 252, panel id = room id), all on the room's subnet.
+struct Hotel
+{
+    int rooms = 3000;
+    int regions = 3;
+    int lightsPerRoom = 4;
+    bool switches = true;
+    bool panels = true;
+};
+int hotelSubnet(int room);
+int hotelLightDevice(int room, int light);
+bool addHotel(const Hotel &hotel);
+
 // The named column of the first row the statement yields (with its values bound); an invalid value without a row.
 QVariant value(const QString &sql, const QVariantList &values, const QString &column);
 // Number of rows of the table matching where (with its values bound); all rows for an empty where.
