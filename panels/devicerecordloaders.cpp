@@ -2,6 +2,7 @@
 
 #include "core/climatestore.h"
 #include "core/cppsqlite3db.h"
+#include "core/devicestore.h"
 #include "core/globals.h"
 #include "core/moodstore.h"
 #include "core/queryhelpers.h"
@@ -160,15 +161,10 @@ QList<airConditionerRecord> loadFloorHeatingRecords(int roomId)
 QList<lightRecord> loadLightRecords(int roomId)
 {
     QList<lightRecord> records;
-    QSqlQuery q = gDatabase.querySql(QString::asprintf("select * from tbl_light where room_id=%d and (rgb=0 or rgb=1) "
-                                                       "and subnet_id >0 and device_id >0 order by light_id asc",
-                                                       roomId));
+    QSqlQuery q = queryAddressedRoomLights(roomId);
     while (q.next()) {
-        const lightRecord light = lightFromRows(q, [&](int rgb) {
-            return gDatabase.querySql(
-                QString::asprintf("select * from tbl_light where room_id=%d and light_id=%d and rgb=%d", roomId,
-                                  queryColumnInt(q, "light_id"), rgb));
-        });
+        const lightRecord light =
+            lightFromRows(q, [&](int rgb) { return queryLightRow(roomId, queryColumnInt(q, "light_id"), rgb); });
         records.append(light);
     }
     return records;
@@ -201,23 +197,18 @@ occupationMasterRecord loadOccupationMasterRecord(int roomId)
     auto record = zeroed<occupationMasterRecord>();
     record.room_id = roomId;
     // A room should have one row of each; when an editor left more, the oldest row is the room's.
-    QSqlQuery occupation =
-        gDatabase.querySql(QString::asprintf("select * from tbl_occupation where room_id=%d order by id", roomId));
-    if (occupation.next()) {
-        record.occupation_type = quint8(queryColumnInt(occupation, "occupation_type"));
-        record.occupation_subnet_id = quint8(queryColumnInt(occupation, "subnet_id"));
-        record.occupation_device_id = quint8(queryColumnInt(occupation, "device_id"));
-        record.occupation_channel = quint8(queryColumnInt(occupation, "channel"));
-        record.occupation_status = quint8(queryColumnInt(occupation, "status"));
+    if (const std::optional<StoredSwitch> occupation = readRoomOccupation(roomId)) {
+        record.occupation_type = quint8(occupation->type);
+        record.occupation_subnet_id = quint8(occupation->subnet);
+        record.occupation_device_id = quint8(occupation->device);
+        record.occupation_channel = quint8(occupation->channel);
+        record.occupation_status = quint8(occupation->status);
     }
-    occupation.finish();
-    QSqlQuery master =
-        gDatabase.querySql(QString::asprintf("select * from tbl_master where room_id=%d order by id", roomId));
-    if (master.next()) {
-        record.master_subnet_id = quint8(queryColumnInt(master, "subnet_id"));
-        record.master_device_id = quint8(queryColumnInt(master, "device_id"));
-        record.master_channel = quint8(queryColumnInt(master, "channel"));
-        record.master_status = quint8(queryColumnInt(master, "status"));
+    if (const std::optional<StoredSwitch> master = readRoomMaster(roomId)) {
+        record.master_subnet_id = quint8(master->subnet);
+        record.master_device_id = quint8(master->device);
+        record.master_channel = quint8(master->channel);
+        record.master_status = quint8(master->status);
     }
     return record;
 }

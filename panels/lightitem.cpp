@@ -3,6 +3,7 @@
 #include "core/colorconversion.h"
 #include "core/cppsqlite3db.h"
 #include "core/devicelog.h"
+#include "core/devicestore.h"
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
 #include "devicelink/buscommands.h"
@@ -288,14 +289,9 @@ void LightItem::sendControlFrame()
     }
 }
 
-void LightItem::storeBrightness(int value, int row)
+bool LightItem::storeBrightness(int value, int row)
 {
-    // A device repeating the level it reported before changes nothing: the statement then writes nothing.
-    QString sql =
-        QStringLiteral("update tbl_light set brightness=? where light_id=? and room_id=? and brightness is not ?");
-    if (row >= 0)
-        sql += QStringLiteral(" and rgb=%1").arg(row + 1);
-    gDatabase.execPrepared(sql, {value, record.light_id, record.room_id, value});
+    return storeLightBrightness(record.room_id, record.light_id, value, row >= 0 ? row + 1 : -1);
 }
 
 void LightItem::storeDeviceInfo(int row, const BusFrame &frame)
@@ -306,12 +302,11 @@ void LightItem::storeDeviceInfo(int row, const BusFrame &frame)
 
 void LightItem::storeDeviceInfoRow(int row, bool ofRgbLight)
 {
-    // The version comes from the device: bound, so that any character it holds is stored as it came.
-    QString sql = QStringLiteral("update tbl_light set original_type=?,version=? where light_id=? and room_id=?");
-    if (ofRgbLight)
-        sql += QStringLiteral(" and rgb=%1").arg(row + 1);
-    gDatabase.execSql(
-        sql, {record.original_type[row], QString::fromUtf8(record.version[row]), record.light_id, record.room_id});
+    // Only the light editor reads the stored copy: when it cannot be written (the connection has said why) it
+    // stays as it was, and the read of the device goes on.
+    if (!storeLightDeviceInfo(record.room_id, record.light_id, record.original_type[row],
+                              QString::fromUtf8(record.version[row]), ofRgbLight ? row + 1 : -1))
+        return;
 }
 
 void LightItem::frameReceived(const BusFrame &frame)
@@ -401,8 +396,8 @@ void LightItem::frameReceived(const BusFrame &frame)
             return;
         finished = true;
         retries = 0;
-        storeBrightness(record.brightness[0]);
-        writeStatusLog();
+        if (storeBrightness(record.brightness[0]))
+            writeStatusLog();
         break;
 
     case ColorControlReply:
@@ -430,33 +425,36 @@ void LightItem::finishWith(int storedBrightness)
 {
     finished = true;
     retries = 0;
-    storeBrightness(storedBrightness);
+    const bool stored = storeBrightness(storedBrightness);
     updateStatus();
-    writeStatusLog();
+    if (stored)
+        writeStatusLog();
 }
 
 void LightItem::acceptRgbLevels(const BusFrame &frame, const std::function<bool(int row)> &accepts,
                                 const std::function<int(int row)> &level, bool control)
 {
     bool matched = false;
+    bool stored = true;
     for (int row = 0; row < rowCount(); ++row) {
         if (!frame.isFrom(record.subnet_id[row], record.device_id[row]) || !accepts(row))
             continue;
         matched = true;
         record.brightness[row] = level(row);
         stepFlags |= quint8(1u << row);
-        storeBrightness(record.brightness[row], row);
+        stored = storeBrightness(record.brightness[row], row) && stored;
     }
     if (matched)
-        rgbCompletion(control);
+        rgbCompletion(control, stored);
 }
 
-void LightItem::rgbCompletion(bool control)
+void LightItem::rgbCompletion(bool control, bool stored)
 {
     if (allRowsMarked(stepFlags)) {
         finished = true;
         retries = 0;
-        writeStatusLog();
+        if (stored)
+            writeStatusLog();
     }
     updateStatus();
     if (finished)

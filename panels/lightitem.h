@@ -65,8 +65,9 @@ private:
 
     // The device type and version text of a 0xEFFE reply into the row's record fields.
     void storeDeviceInfo(int row, const BusFrame &frame);
-    // The row's level into tbl_light (row -1: the light's rows, for a single-row light).
-    void storeBrightness(int value, int row = -1);
+    // The row's level into tbl_light (row -1: the light's rows, for a single-row light); false when it could not
+    // be stored, and then the reply writes no status log entry.
+    [[nodiscard]] bool storeBrightness(int value, int row = -1);
     // The row's device type and version into tbl_light, the RGB light's own row only when ofRgbLight.
     void storeDeviceInfoRow(int row, bool ofRgbLight);
     // A level reply of a single-row light; it ends the read or the control.
@@ -78,8 +79,8 @@ private:
     void acceptRgbLevels(const BusFrame &frame, const std::function<bool(int row)> &accepts,
                          const std::function<int(int row)> &level, bool control);
     // Ends the light's read or control when every row is marked, else sends the next row's frame while its read
-    // or control runs.
-    void rgbCompletion(bool control);
+    // or control runs. stored: the frame's levels were stored; a status log entry is written only then.
+    void rgbCompletion(bool control, bool stored);
 
     QColor swatchColor() const;
     QString picturePath(bool on) const;

@@ -2,6 +2,7 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/devicelog.h"
+#include "core/devicestore.h"
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
 #include "devicelink/buscommands.h"
@@ -180,19 +181,21 @@ void OccupationMasterItem::slotsSetStatus()
 
 void OccupationMasterItem::reportLost(int part)
 {
+    bool stored = false;
     if (part == OccupationPart) {
         emit gBroadcastSocket.signalsInformation(QString::asprintf(
             "occupation(%d-%d) lost connection", record.occupation_subnet_id, record.occupation_device_id));
         record.occupation_status = OccupationMasterUnknown;
-        storeOccupationStatus(record.occupation_type);
+        stored = storeOccupationStatus(record.occupation_type);
     } else {
         emit gBroadcastSocket.signalsInformation(
             QString::asprintf("master(%d-%d) lost connection", record.master_subnet_id, record.master_device_id));
         record.master_status = OccupationMasterUnknown;
-        storeMasterStatus();
+        stored = storeMasterStatus();
     }
     updateIcons();
-    writeStatusLog(part);
+    if (stored)
+        writeStatusLog(part);
 }
 
 void OccupationMasterItem::restartSetStatus()
@@ -229,9 +232,10 @@ void OccupationMasterItem::frameReceived(const BusFrame &frame)
         stepFlags |= OccupationBit;
         finished = finished || (stepFlags & MasterBit);
         retries = 0;
-        storeOccupationStatus(OccupationUniversalSwitch);
+        const bool stored = storeOccupationStatus(OccupationUniversalSwitch);
         updateIcons();
-        writeStatusLog(OccupationPart);
+        if (stored)
+            writeStatusLog(OccupationPart);
         if (!finished && reading)
             sendMasterRead();
         break;
@@ -246,9 +250,10 @@ void OccupationMasterItem::frameReceived(const BusFrame &frame)
             stepFlags |= OccupationBit;
             finished = finished || (stepFlags & MasterBit);
             retries = 0;
-            storeOccupationStatus(OccupationRelayChannel);
+            const bool stored = storeOccupationStatus(OccupationRelayChannel);
             updateIcons();
-            writeStatusLog(OccupationPart);
+            if (stored)
+                writeStatusLog(OccupationPart);
             occupationRead = true;
         }
         if (fromMaster && count > 0 && masterChannel <= count) {
@@ -256,9 +261,10 @@ void OccupationMasterItem::frameReceived(const BusFrame &frame)
             stepFlags |= MasterBit;
             finished = finished || (stepFlags & OccupationBit);
             retries = 0;
-            storeMasterStatus();
+            const bool stored = storeMasterStatus();
             updateIcons();
-            writeStatusLog(MasterPart);
+            if (stored)
+                writeStatusLog(MasterPart);
         }
         // When the master sits on the sensor's device, the same frame has already answered it.
         if (occupationRead && !finished && reading)
@@ -271,17 +277,19 @@ void OccupationMasterItem::frameReceived(const BusFrame &frame)
             return;
         if (record.occupation_type == OccupationRelayChannel && fromOccupation && frame.byte(25) == occupationChannel) {
             record.occupation_status = frame.byte(27) ? OccupationMasterOn : OccupationMasterOff;
-            storeOccupationStatus(OccupationRelayChannel);
+            const bool stored = storeOccupationStatus(OccupationRelayChannel);
             updateIcons();
-            writeStatusLog(OccupationPart);
+            if (stored)
+                writeStatusLog(OccupationPart);
         }
         if (fromMaster && frame.byte(25) == masterChannel) {
             record.master_status = frame.byte(27) ? OccupationMasterOn : OccupationMasterOff;
             finished = true;
             retries = 0;
-            storeMasterStatus();
+            const bool stored = storeMasterStatus();
             updateIcons();
-            writeStatusLog(MasterPart);
+            if (stored)
+                writeStatusLog(MasterPart);
         }
         break;
 
@@ -290,19 +298,16 @@ void OccupationMasterItem::frameReceived(const BusFrame &frame)
     }
 }
 
-void OccupationMasterItem::storeOccupationStatus(int type)
+bool OccupationMasterItem::storeOccupationStatus(int type)
 {
-    gDatabase.execSql("update tbl_occupation set status=? where subnet_id=? and device_id=? and channel=? and "
-                      "occupation_type=?",
-                      {int(record.occupation_status), int(record.occupation_subnet_id),
-                       int(record.occupation_device_id), int(record.occupation_channel), type});
+    return ::storeOccupationStatus(record.occupation_status, record.occupation_subnet_id, record.occupation_device_id,
+                                   record.occupation_channel, type);
 }
 
-void OccupationMasterItem::storeMasterStatus()
+bool OccupationMasterItem::storeMasterStatus()
 {
-    gDatabase.execSql("update tbl_master set status=? where subnet_id=? and device_id=? and channel=?",
-                      {int(record.master_status), int(record.master_subnet_id), int(record.master_device_id),
-                       int(record.master_channel)});
+    return ::storeMasterStatus(record.master_status, record.master_subnet_id, record.master_device_id,
+                               record.master_channel);
 }
 
 void OccupationMasterItem::updateIcons()

@@ -55,9 +55,10 @@ private:
     void updateIcons();
     void restartSetStatus();
     void writeStatusLog(int part);
-    // The part's status into every row of its table with the part's bus address.
-    void storeOccupationStatus(int type);
-    void storeMasterStatus();
+    // The part's status into every row of its table with the part's bus address; false when it could not be
+    // stored, and then no status log entry is written for it.
+    [[nodiscard]] bool storeOccupationStatus(int type);
+    [[nodiscard]] bool storeMasterStatus();
     // A part that never answered: status 0 in the strip, its rows and the log, and one toast.
     void reportLost(int part);
     void sendMasterRead();

@@ -1,6 +1,7 @@
 #include "panels/refreshingctrl.h"
 
 #include "core/cppsqlite3db.h"
+#include "core/devicestore.h"
 #include "core/globals.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
@@ -62,19 +63,16 @@ void RefreshingCtrl::startRefresh(const QString &lastUpdateId)
     spinner->stopAnimation();
 
     QString shown = timeText(QDateTime::currentDateTime());
-    queryStringValue("select last_update_time from tbl_last_update where last_update_id=?", {lastUpdateId},
-                     "last_update_time", shown);
+    readLastUpdateTime(lastUpdateId, shown);
     labelLastUpdate->setText(QString("Last Update:%1").arg(shown));
     labelStatus->setText(tr("Start Refreshing..."));
 
     loading();
 
-    const QString now = timeText(QDateTime::currentDateTime());
-    if (queryHasRecord("select id from tbl_last_update where last_update_id=?", {lastUpdateId}))
-        gDatabase.execSql("update tbl_last_update set last_update_time=? where last_update_id=?", {now, lastUpdateId});
-    else
-        gDatabase.execSql("insert into tbl_last_update(last_update_id,last_update_time) values(?,?)",
-                          {lastUpdateId, now});
+    // A time that cannot be stored (the connection has said why) leaves the view's last stored one in place, and
+    // the next refresh shows that one.
+    if (!storeLastUpdateTime(lastUpdateId, timeText(QDateTime::currentDateTime())))
+        return;
 }
 
 void RefreshingCtrl::stopRefresh()

@@ -1,6 +1,7 @@
 #include "shell/guestrequests.h"
 
 #include "core/cppsqlite3db.h"
+#include "core/devicestore.h"
 #include "core/globals.h"
 #include "core/messagestore.h"
 #include "core/sqltransaction.h"
@@ -99,18 +100,16 @@ bool identify(quint8 subnet, quint8 device, int switchNo, int state, universalSw
 {
     msg = universalSwitchMessage();
     // One statement per table, its first row deciding, as each frame of a burst runs through here.
-    QSqlQuery panel = gDatabase.querySql(QString::asprintf(
-        "select panel_id,room_id from tbl_panel where subnet_id=%d and device_id=%d", int(subnet), int(device)));
-    if (!panel.next())
+    const std::optional<StoredPanel> panel = panelAtAddress(subnet, device);
+    if (!panel)
         return false;
     msg.subnet_id = subnet;
     msg.device_id = device;
     msg.universal_switch_no = switchNo & 0xFF;
     msg.switch_state = state;
     msg.recv_seconds = qint32(now());
-    msg.panel_id = panel.value(0).toInt();
-    msg.room_id = panel.value(1).toInt();
-    panel.finish();
+    msg.panel_id = panel->panelId;
+    msg.room_id = panel->roomId;
 
     if (!messageForSwitch(msg.universal_switch_no, msg.message_id, msg.message_type))
         return false;

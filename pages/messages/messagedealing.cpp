@@ -1,6 +1,7 @@
 #include "pages/messages/messagedealing.h"
 
 #include "core/cppsqlite3db.h"
+#include "core/devicestore.h"
 #include "core/globals.h"
 #include "core/messagestore.h"
 #include "core/queryhelpers.h"
@@ -22,13 +23,11 @@ bool stillTheSameEntry(const messageRecord &record)
 
 void tellPanel(const messageRecord &record)
 {
-    const QString panelSql =
-        QString::asprintf("select subnet_id,device_id from tbl_panel where panel_id=%d", record.panel_id);
+    const std::optional<StoredPanel> panel = panelAddress(record.panel_id);
     MessageDefinition definition;
-    if (!queryHasRecord(panelSql) || !readMessageDefinition(record.message_id, definition))
+    if (!panel || !readMessageDefinition(record.message_id, definition))
         return;
-    sendUniversalSwitch(queryIntValue(panelSql, "subnet_id"), queryIntValue(panelSql, "device_id"), definition.switchNo,
-                        record.message_status == 0);
+    sendUniversalSwitch(panel->subnet, panel->device, definition.switchNo, record.message_status == 0);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "pages/messages/messageform.h"
 
+#include "core/devicestore.h"
 #include "core/messagestore.h"
 #include "core/queryhelpers.h"
 #include "core/roomname.h"
@@ -138,9 +139,7 @@ void MessageForm::show(const messageRecord &record)
     }
     const QString messageRemark = definition.remark;
     QString iconName = definition.iconName;
-    QString panelRemark;
-    queryStringValue(QString::asprintf("select panel_remark from tbl_panel where panel_id=%d", record.panel_id),
-                     "panel_remark", panelRemark);
+    const QString panelRemark = readPanelRemark(record.panel_id);
     if (!iconName.contains(".png"))
         iconName += ".png";
     picture->setPixmap(QPixmap(":/myImages/png/message/" + iconName));

@@ -1,5 +1,6 @@
 #include "pages/messages/pagemessage.h"
 
+#include "core/devicestore.h"
 #include "core/messagestore.h"
 #include "core/queryhelpers.h"
 #include "core/roomname.h"
@@ -155,9 +156,7 @@ bool PageMessage::writeExport(XlsxWriter &book)
         // Times and the remark are read again: the entry may have been dealt with since the list was built.
         MessageLogTexts logTexts;
         readMessageLogTexts(record.id, logTexts);
-        QString panelName;
-        queryStringValue(QString::asprintf("select panel_remark from tbl_panel where panel_id=%d", record.panel_id),
-                         "panel_remark", panelName);
+        const QString panelName = readPanelRemark(record.panel_id);
         MessageDefinition definition;
         readMessageDefinition(record.message_id, definition);
         ok = book.addRow({logTexts.recvTime, roomFullName(record.room_id), panelName, definition.remark,

@@ -2,6 +2,7 @@
 
 #include "core/climatestore.h"
 #include "core/cppsqlite3db.h"
+#include "core/devicestore.h"
 #include "core/globals.h"
 #include "core/moodstore.h"
 #include "core/queryhelpers.h"
@@ -68,9 +69,7 @@ QGridLayout *formGrid()
 bool groupExists(const DeviceGroup &group, int roomId)
 {
     if (group.airConditionerNo < 0)
-        return queryHasRecord("select id from tbl_light where room_id=? and (rgb=0 or rgb=1) and subnet_id >0 and "
-                              "device_id >0",
-                              {roomId});
+        return roomHasAddressedLights(roomId);
     return hasClimateDevice(roomId, group.airConditionerNo);
 }
 

@@ -1,6 +1,7 @@
 #include "pages/roomconfig/pagesettingroommanagerlightinginformation.h"
 
 #include "core/cppsqlite3db.h"
+#include "core/devicestore.h"
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialcombobox.h"
@@ -108,34 +109,31 @@ void PageSettingRoomManagerLightingInformation::slotsPageEnter(QString light, QS
     lineEditArea->clear();
     lineEditScene->clear();
 
-    auto fill = [](const ChannelRow &row, const QSqlQuery &query, bool withChannel) {
-        row.fields[0]->setText(QString::asprintf("%d", query.value("subnet_id").toInt()));
-        row.fields[1]->setText(QString::asprintf("%d", query.value("device_id").toInt()));
+    auto fill = [](const ChannelRow &row, const StoredLightRow &stored, bool withChannel) {
+        row.fields[0]->setText(QString::asprintf("%d", stored.subnet));
+        row.fields[1]->setText(QString::asprintf("%d", stored.device));
         if (withChannel)
-            row.fields[2]->setText(QString::asprintf("%d", query.value("channel").toInt()));
+            row.fields[2]->setText(QString::asprintf("%d", stored.channel));
     };
-    QSqlQuery query = gDatabase.querySql("select * from tbl_light where light_id=? and room_id=? and (rgb=0 or rgb=1)",
-                                         {lightId, roomId});
-    if (!query.next())
+    const std::optional<StoredLightRow> stored = readLight(roomId, lightId);
+    if (!stored)
         return;
-    const int type = query.value("light_type").toInt();
-    lineEditName->setText(query.value("light_remark").toString());
-    pictureTile->setIconName(query.value("icon_name_of_light_on").toString());
+    const int type = stored->type;
+    lineEditName->setText(stored->remark);
+    pictureTile->setIconName(stored->iconOn);
     selectLightType(comboBoxType, type);
     if (type == SceneLight) {
-        fill(rows[0], query, false);
-        lineEditArea->setText(QString::asprintf("%d", query.value("channel").toInt()));
-        lineEditScene->setText(QString::asprintf("%d", query.value("us_id").toInt()));
+        fill(rows[0], *stored, false);
+        lineEditArea->setText(QString::asprintf("%d", stored->channel));
+        lineEditScene->setText(QString::asprintf("%d", stored->usId));
         return;
     }
-    fill(rows[0], query, true);
+    fill(rows[0], *stored, true);
     if (type != RgbLight)
         return;
     for (int rgb = 2; rgb <= 4; ++rgb) {
-        QSqlQuery channel = gDatabase.querySql("select * from tbl_light where room_id=? and light_id=? and rgb=?",
-                                               {roomId, lightId, rgb});
-        if (channel.next())
-            fill(rows[rgb - 1], channel, true);
+        if (const std::optional<StoredLightRow> channel = readLightRow(roomId, lightId, rgb))
+            fill(rows[rgb - 1], *channel, true);
     }
 }
 
@@ -206,35 +204,18 @@ void PageSettingRoomManagerLightingInformation::pushButtonSave_clicked()
     const QString on = pictureTile->iconName();
     const int at = on.indexOf("on");
     const QString off = at < 0 ? on : on.left(at) + "off";
-    auto insert = [&](int subnet, int device, int channel, int usId, int rgb) {
-        return gDatabase.execSql(
-            "insert into tbl_light(light_id,light_type,light_remark,subnet_id,device_id,channel,icon_name_of_light_on,"
-            "icon_name_of_light_off,brightness,us_id,fade,rgb,original_type,version,room_id) "
-            "values(?,?,?,?,?,?,?,?,0,?,0,?,0,'',?)",
-            {lightId, type, name, subnet, device, channel, on, off, usId, rgb, roomId});
-    };
-
-    // The old rows go only together with the new ones coming in.
-    if (!gDatabase.beginTransaction()) {
-        emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
-        return;
-    }
-    bool ok = gDatabase.execSql("delete from tbl_light where room_id=? and light_id=?", {roomId, lightId});
+    QList<LightAddressRow> stored;
     if (type == SceneLight) {
-        ok = ok && insert(number(0, 0), number(0, 1), fieldNumber(lineEditArea), fieldNumber(lineEditScene), 0);
+        stored.append({number(0, 0), number(0, 1), fieldNumber(lineEditArea), fieldNumber(lineEditScene), 0});
     } else if (type == RgbLight) {
         for (int r = 0; r < 4; ++r)
             if (r < 3 || complete(3))
-                ok = ok && insert(number(r, 0), number(r, 1), number(r, 2), 0, r + 1);
+                stored.append({number(r, 0), number(r, 1), number(r, 2), 0, r + 1});
     } else {
-        ok = ok && insert(number(0, 0), number(0, 1), number(0, 2), 0, 0);
+        stored.append({number(0, 0), number(0, 1), number(0, 2), 0, 0});
     }
-    // A failed commit rolls back by itself.
-    if (ok)
-        ok = gDatabase.commitTransaction();
-    else
-        gDatabase.rollbackTransaction();
-    if (!ok) {
+    // The old rows go only together with the new ones coming in.
+    if (!saveLight(roomId, lightId, type, name, on, off, stored)) {
         emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
         return;
     }

@@ -1,6 +1,7 @@
 #include "pages/roomconfig/pagesettingroommanagerpanelinformation.h"
 
 #include "core/cppsqlite3db.h"
+#include "core/devicestore.h"
 #include "core/globals.h"
 #include "core/messagestore.h"
 #include "core/queryhelpers.h"
@@ -60,11 +61,10 @@ void PageSettingRoomManagerPanelInformation::slotsPageEnter(QString panel, QStri
     lineEditName->clear();
     lineEditSubnet->clear();
     lineEditDevice->clear();
-    QSqlQuery query = gDatabase.querySql("select * from tbl_panel where room_id=? and panel_id=?", {roomId, panelId});
-    if (query.next()) {
-        lineEditName->setText(query.value("panel_remark").toString());
-        lineEditSubnet->setText(QString::asprintf("%d", query.value("subnet_id").toInt()));
-        lineEditDevice->setText(QString::asprintf("%d", query.value("device_id").toInt()));
+    if (const std::optional<StoredPanel> stored = readPanel(roomId, panelId)) {
+        lineEditName->setText(stored->remark);
+        lineEditSubnet->setText(QString::asprintf("%d", stored->subnet));
+        lineEditDevice->setText(QString::asprintf("%d", stored->device));
         exists = true;
     }
 }
@@ -80,7 +80,7 @@ void PageSettingRoomManagerPanelInformation::pushButtonSave_clicked()
     }
     if (!addressesFit({{tr("Subnet ID"), lineEditSubnet}, {tr("Device ID"), lineEditDevice}}))
         return;
-    const bool used = queryHasRecord("select id from tbl_panel where subnet_id=? and device_id=?", {subnet, device});
+    const bool used = panelAddressUsed(subnet, device);
     bool ok = true;
     if (!exists) {
         if (used) {
@@ -88,14 +88,10 @@ void PageSettingRoomManagerPanelInformation::pushButtonSave_clicked()
                 tr("The subnet id and device id has been used,please input new value!"));
             return;
         }
-        ok = gDatabase.execSql("insert into tbl_panel(panel_id,panel_remark,subnet_id,device_id,room_id) "
-                               "values(?,?,?,?,?)",
-                               {panelId, name, subnet, device, roomId});
+        ok = addPanel(roomId, panelId, name, subnet, device);
     } else {
-        QSqlQuery stored = gDatabase.querySql("select subnet_id,device_id from tbl_panel where panel_id=?", {panelId});
-        const bool changed = stored.next() && (stored.value("subnet_id").toInt() != subnet ||
-                                               stored.value("device_id").toInt() != device);
-        stored.finish();
+        const std::optional<StoredPanel> stored = panelAddress(panelId);
+        const bool changed = stored && (stored->subnet != subnet || stored->device != device);
         if (changed && used) {
             emit gBroadcastSocket.signalsInformation(
                 tr("The subnet id and device id has been used,please input new value!"));
@@ -109,20 +105,9 @@ void PageSettingRoomManagerPanelInformation::pushButtonSave_clicked()
                 return;
         }
         // The history goes only together with the new address, and the rest of the station hears of it after.
-        SqlTransaction transaction;
-        if (!transaction.isOpen()) {
-            emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
-            return;
-        }
-        if (changed) {
-            ok = deleteMessageLogOfPanel(panelId);
-            const int removed = panelId;
-            gDatabase.afterCommit([removed] { emit gBroadcastSocket.signalsRemoveMessage(removed, 2); });
-        }
-        ok = ok && gDatabase.execSql("update tbl_panel set panel_remark=?,subnet_id=?,device_id=? where room_id=? and "
-                                     "panel_id=?",
-                                     {name, subnet, device, roomId, panelId});
-        ok = ok && transaction.commit();
+        ok = updatePanel(roomId, panelId, name, subnet, device, changed);
+        if (ok && changed)
+            emit gBroadcastSocket.signalsRemoveMessage(panelId, 2);
     }
     if (!ok) {
         emit gBroadcastSocket.signalsInformation(tr("Save failed!"));

@@ -1,6 +1,7 @@
 #include "pages/roomconfig/roomcreation.h"
 
 #include "core/cppsqlite3db.h"
+#include "core/devicestore.h"
 #include "core/globals.h"
 #include "core/projectfolders.h"
 #include "core/projectlist.h"
@@ -157,10 +158,11 @@ bool addRoomSeries(const RoomSeries &series)
     }
 
     if (ok && series.count > 0) {
+        // Ids that could not be read could be handed out twice.
         IdPool roomIds(usedRoomIds(&readError), 1);
+        IdPool lightIds(usedLightIds(&readError), 1);
+        IdPool panelIds(usedPanelIds(&readError), 1);
         ok = readError.isEmpty();
-        IdPool lightIds("select light_id from tbl_light where (rgb=0 or rgb=1)", "light_id", 1);
-        IdPool panelIds("select panel_id from tbl_panel", "panel_id", 1);
         for (int i = 0; ok && i < series.count; ++i) {
             const int roomId = roomIds.take();
             QString picture = templatePicture;
@@ -179,16 +181,11 @@ bool addRoomSeries(const RoomSeries &series)
                 const int lightId = lightIds.take();
                 const QList<int> channels = light.type == 2 ? QList<int>{1, 2, 3} : QList<int>{0};
                 for (int rgb : channels)
-                    ok = ok && gDatabase.execSql(
-                                   "insert into tbl_light(light_id,light_type,light_remark,subnet_id,device_id,channel,"
-                                   "icon_name_of_light_on,icon_name_of_light_off,brightness,us_id,fade,rgb,"
-                                   "original_type,version,room_id) values(?,?,?,0,0,0,?,?,0,0,0,?,0,'',?)",
-                                   {lightId, light.type, light.remark, light.onPicture, light.offPicture, rgb, roomId});
+                    ok = ok && addUnaddressedLightRow(roomId, lightId, light.type, light.remark, light.onPicture,
+                                                      light.offPicture, rgb);
             }
             for (const QString &remark : qAsConst(panels))
-                ok = ok && gDatabase.execSql("insert into tbl_panel(panel_id,panel_remark,subnet_id,device_id,room_id) "
-                                             "values(?,?,0,0,?)",
-                                             {panelIds.take(), remark, roomId});
+                ok = ok && addPanel(roomId, panelIds.take(), remark, 0, 0);
         }
     }
 

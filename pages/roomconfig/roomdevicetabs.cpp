@@ -1,9 +1,10 @@
 #include "pages/roomconfig/roomdevicetabs.h"
 
 #include "core/climatestore.h"
+#include "core/devicestore.h"
 #include "core/globals.h"
-#include "core/messagestore.h"
 #include "core/placementstore.h"
+#include "core/queryhelpers.h"
 #include "core/recordid.h"
 #include "core/sqltransaction.h"
 #include "devicelink/broadcastsocket.h"
@@ -37,21 +38,37 @@ bool removeClimateDevice(int number, int roomId, const std::function<bool(int nu
 
 const DeviceListKind &PageSettingRoomManagerLighting::kind()
 {
-    static const DeviceListKind row{
-        "select * from tbl_light where room_id=%d and (rgb=0 or rgb=1) order by light_id asc",
-        "light_remark",
-        "icon_name_of_light_on",
-        "light_id",
-        LightTile,
-        PageId::LightInformation,
-        QT_TRANSLATE_NOOP("DeviceListTab", "Light Information"),
-        [](int) { return nextLightId(); },
-        nullptr,
-        0,
-        {"delete from tbl_light where light_id=%d and room_id=%d"},
-        {},
-        deleteLightPosition};
+    static const DeviceListKind row{nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    LightTile,
+                                    PageId::LightInformation,
+                                    QT_TRANSLATE_NOOP("DeviceListTab", "Light Information"),
+                                    [](int) { return nextLightId(); },
+                                    nullptr,
+                                    0,
+                                    {},
+                                    {}};
     return row;
+}
+
+QVector<DeviceListEntry> PageSettingRoomManagerLighting::listDevices(int roomId)
+{
+    QVector<DeviceListEntry> entries;
+    QSqlQuery lights = queryRoomLights(roomId);
+    while (lights.next())
+        entries.append({queryColumnInt(lights, "light_id"), queryColumnText(lights, "light_remark"),
+                        queryColumnText(lights, "icon_name_of_light_on")});
+    return entries;
+}
+
+bool PageSettingRoomManagerLighting::removeDevice(int deviceId, int roomId)
+{
+    // A light goes whole or not at all: its rows with its placement.
+    SqlTransaction transaction;
+    return transaction.isOpen() && deleteLight(roomId, deviceId) && deleteLightPosition(deviceId, roomId) &&
+           transaction.commit();
 }
 
 PageSettingRoomManagerLighting::PageSettingRoomManagerLighting(QWidget *parent) : DeviceListTab(kind(), parent)
@@ -140,22 +157,33 @@ int PageSettingRoomManagerFloorHeat::countDevices(int roomId)
 
 const DeviceListKind &PageSettingRoomManagerPanel::kind()
 {
-    static const DeviceListKind row{
-        "select * from tbl_panel where room_id=%d order by panel_id asc",
-        "panel_remark",
-        nullptr,
-        "panel_id",
-        PanelTile,
-        PageId::PanelInformation,
-        QT_TRANSLATE_NOOP("DeviceListTab", "Panel Information"),
-        [](int) { return nextPanelId(); },
-        nullptr,
-        0,
-        {"delete from tbl_panel where panel_id=%d and room_id=%d"},
-        [](int panelId) { emit gBroadcastSocket.signalsRemoveMessage(panelId, 2); },
-        // The panel's message history goes with it.
-        [](int panelId, int, QString *error) { return deleteMessageLogOfPanel(panelId, error); }};
+    static const DeviceListKind row{nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    PanelTile,
+                                    PageId::PanelInformation,
+                                    QT_TRANSLATE_NOOP("DeviceListTab", "Panel Information"),
+                                    [](int) { return nextPanelId(); },
+                                    nullptr,
+                                    0,
+                                    {},
+                                    [](int panelId) { emit gBroadcastSocket.signalsRemoveMessage(panelId, 2); }};
     return row;
+}
+
+QVector<DeviceListEntry> PageSettingRoomManagerPanel::listDevices(int roomId)
+{
+    QVector<DeviceListEntry> entries;
+    QSqlQuery panels = queryRoomPanels(roomId);
+    while (panels.next())
+        entries.append({queryColumnInt(panels, "panel_id"), queryColumnText(panels, "panel_remark"), QString()});
+    return entries;
+}
+
+bool PageSettingRoomManagerPanel::removeDevice(int deviceId, int roomId)
+{
+    return deletePanel(roomId, deviceId);
 }
 
 PageSettingRoomManagerPanel::PageSettingRoomManagerPanel(QWidget *parent) : DeviceListTab(kind(), parent)

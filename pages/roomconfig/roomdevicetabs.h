@@ -10,6 +10,10 @@ class PageSettingRoomManagerLighting : public DeviceListTab
 public:
     explicit PageSettingRoomManagerLighting(QWidget *parent);
     static const DeviceListKind &kind();
+
+protected:
+    QVector<DeviceListEntry> listDevices(int roomId) override;
+    bool removeDevice(int deviceId, int roomId) override;
 };
 
 class PageSettingRoomManagerAC : public DeviceListTab
@@ -47,4 +51,8 @@ class PageSettingRoomManagerPanel : public DeviceListTab
 public:
     explicit PageSettingRoomManagerPanel(QWidget *parent);
     static const DeviceListKind &kind();
+
+protected:
+    QVector<DeviceListEntry> listDevices(int roomId) override;
+    bool removeDevice(int deviceId, int roomId) override;
 };

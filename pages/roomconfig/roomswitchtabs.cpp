@@ -1,6 +1,7 @@
 #include "pages/roomconfig/roomswitchtabs.h"
 
 #include "core/cppsqlite3db.h"
+#include "core/devicestore.h"
 #include "core/globals.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
@@ -31,26 +32,11 @@ void addAddressRow(QGridLayout *grid, int labelRow, QtMaterialLineEdit *subnet, 
     grid->addWidget(channel, labelRow + 1, 2);
 }
 
-// Stores or removes the room's row of table; values are the columns before status, room id last.
-void saveSwitch(const QString &table, const QStringList &columns, const QVariantList &values, int roomId, bool set)
+// The editors store on leaving the room editor: a failed store leaves the stored switch as it was and says so.
+void tellSaveFailed(bool saved)
 {
-    if (!set) {
-        gDatabase.execSql(QString("delete from %1 where room_id=?").arg(table), {roomId});
-        return;
-    }
-    QVariantList bound = values;
-    bound << 0 << roomId;
-    if (queryHasRecord(QString("select id from %1 where room_id=?").arg(table), {roomId})) {
-        QStringList assignments;
-        for (const QString &column : columns)
-            assignments << column + "=?";
-        gDatabase.execSql(QString("update %1 set %2,status=? where room_id=?").arg(table, assignments.join(',')),
-                          bound);
-    } else {
-        gDatabase.execSql(QString("insert into %1(%2,status,room_id) values(%3?,?)")
-                              .arg(table, columns.join(','), QString("?,").repeated(columns.size())),
-                          bound);
-    }
+    if (!saved)
+        emit gBroadcastSocket.signalsInformation(QCoreApplication::translate("RoomSwitchTabs", "Save failed!"));
 }
 
 } // namespace
@@ -75,11 +61,10 @@ void PageSettingRoomManagerMaster::loadMaster(int room)
     lineEditSubnet->clear();
     lineEditDevice->clear();
     lineEditChannel->clear();
-    QSqlQuery query = gDatabase.querySql("select * from tbl_master where room_id=?", {roomId});
-    if (query.next()) {
-        lineEditSubnet->setText(QString::asprintf("%d", query.value("subnet_id").toInt()));
-        lineEditDevice->setText(QString::asprintf("%d", query.value("device_id").toInt()));
-        lineEditChannel->setText(QString::asprintf("%d", query.value("channel").toInt()));
+    if (const std::optional<StoredSwitch> master = readRoomMaster(roomId)) {
+        lineEditSubnet->setText(QString::asprintf("%d", master->subnet));
+        lineEditDevice->setText(QString::asprintf("%d", master->device));
+        lineEditChannel->setText(QString::asprintf("%d", master->channel));
     }
 }
 
@@ -90,8 +75,8 @@ void PageSettingRoomManagerMaster::slotsPageLeave(QString id)
     const int subnet = fieldNumber(lineEditSubnet);
     const int device = fieldNumber(lineEditDevice);
     const int channel = fieldNumber(lineEditChannel);
-    saveSwitch("tbl_master", {"subnet_id", "device_id", "channel"}, {subnet, device, channel}, roomId,
-               subnet > 0 && device > 0 && channel > 0);
+    tellSaveFailed(subnet > 0 && device > 0 && channel > 0 ? saveRoomMaster(roomId, subnet, device, channel)
+                                                           : removeRoomMaster(roomId));
     roomId = 0;
 }
 
@@ -143,16 +128,15 @@ void PageSettingRoomManagerOccupation::loadOccupation(int room)
     lineEditSubnet->clear();
     lineEditDevice->clear();
     lineEditChannel->setText("5");
-    QSqlQuery query = gDatabase.querySql("select * from tbl_occupation where room_id=?", {roomId});
-    if (query.next()) {
-        const int type = query.value("occupation_type").toInt();
+    if (const std::optional<StoredSwitch> occupation = readRoomOccupation(roomId)) {
+        const int type = occupation->type;
         if (type == 1)
             radioButtonRelay->setChecked(true);
         else
             radioButtonUniversal->setChecked(type == 0);
-        lineEditSubnet->setText(QString::asprintf("%d", query.value("subnet_id").toInt()));
-        lineEditDevice->setText(QString::asprintf("%d", query.value("device_id").toInt()));
-        lineEditChannel->setText(QString::asprintf("%d", query.value("channel").toInt()));
+        lineEditSubnet->setText(QString::asprintf("%d", occupation->subnet));
+        lineEditDevice->setText(QString::asprintf("%d", occupation->device));
+        lineEditChannel->setText(QString::asprintf("%d", occupation->channel));
     }
     radioButtonOccupationType_clicked();
 }
@@ -169,8 +153,8 @@ void PageSettingRoomManagerOccupation::slotsPageLeave(QString id)
     const int subnet = fieldNumber(lineEditSubnet);
     const int device = fieldNumber(lineEditDevice);
     const int channel = fieldNumber(lineEditChannel);
-    saveSwitch("tbl_occupation", {"occupation_type", "subnet_id", "device_id", "channel"},
-               {radioButtonRelay->isChecked() ? 1 : 0, subnet, device, channel}, roomId,
-               subnet > 0 && device > 0 && channel > 0);
+    tellSaveFailed(subnet > 0 && device > 0 && channel > 0
+                       ? saveRoomOccupation(roomId, radioButtonRelay->isChecked() ? 1 : 0, subnet, device, channel)
+                       : removeRoomOccupation(roomId));
     roomId = 0;
 }

@@ -1,6 +1,7 @@
 #include "pages/rooms/pageroomoperate.h"
 
 #include "core/climatestore.h"
+#include "core/devicestore.h"
 #include "core/globals.h"
 #include "core/moodstore.h"
 #include "core/queryhelpers.h"
@@ -68,9 +69,8 @@ void PageRoomOperate::slotsPageEnter(QString roomId, QString resetTabs)
     if (resetTabs.toInt() > 0) {
         tabStrip->clearTabs();
         const QList<Kind> kinds = {
-            {tr("Lighting"), tr(":/myImages/png/edit_room/icon-room-lighting.png"),
-             "select id from tbl_light where room_id=%1 and (rgb=0 or rgb=1) and subnet_id >0 and device_id >0",
-             pageLighting, [this](int room) { pageLighting->loadRoom(room); }},
+            {tr("Lighting"), tr(":/myImages/png/edit_room/icon-room-lighting.png"), QString(), pageLighting,
+             [this](int room) { pageLighting->loadRoom(room); }, [](int room) { return roomHasAddressedLights(room); }},
             {tr("AC"), tr(":/myImages/png/edit_room/icon-room-ac.png"), QString(), pageAC,
              [this](int room) { pageAC->loadRoom(room); },
              [](int room) { return hasClimateDevices(room, ClimateKind::AirConditioners); }},

@@ -1,5 +1,6 @@
 #include "pages/view3d/pageroomoperate3dview.h"
 
+#include "core/devicestore.h"
 #include "core/globals.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
@@ -38,9 +39,7 @@ void PageRoomOperate3DView::slotsPageEnter(QString roomId)
         return;
     m_roomId = roomId.toInt();
     tabs->clearTabs();
-    if (queryHasRecord(QString::asprintf("select id from tbl_light where room_id=%d and (rgb=0 or rgb=1) and "
-                                         "subnet_id >0 and device_id >0",
-                                         m_roomId))) {
+    if (roomHasAddressedLights(m_roomId)) {
         tabs->addTab(tr(":/myImages/png/edit_room/icon-room-lighting.png"), tr("Lighting"));
         lightingPage->loadRoom(m_roomId);
     } else {

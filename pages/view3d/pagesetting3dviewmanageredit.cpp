@@ -2,6 +2,7 @@
 
 #include "core/climatestore.h"
 #include "core/cppsqlite3db.h"
+#include "core/devicestore.h"
 #include "core/globals.h"
 #include "core/placementstore.h"
 #include "core/queryhelpers.h"
@@ -63,7 +64,7 @@ void PageSetting3DViewManagerEdit::slotsPageEnter(QString roomId)
     m_roomId = roomId.toInt();
     tabs->clearTabs();
 
-    if (queryHasRecord(QString::asprintf("select id from tbl_light where room_id=%d and (rgb=0 or rgb=1)", m_roomId))) {
+    if (roomHasLights(m_roomId)) {
         tabs->addTab(tr(":/myImages/png/edit_room/icon-room-lighting.png"), tr("Lighting"));
         lightingTab->loadRoom(m_roomId);
     } else {

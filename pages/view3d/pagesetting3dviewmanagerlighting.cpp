@@ -1,5 +1,6 @@
 #include "pages/view3d/pagesetting3dviewmanagerlighting.h"
 
+#include "core/devicestore.h"
 #include "core/placementstore.h"
 #include "core/queryhelpers.h"
 #include "devicelink/messagerecords.h"
@@ -9,9 +10,10 @@
 namespace {
 
 const PlacementTab::Statements lightStatements = {
-    "select * from tbl_light where room_id=%d and (rgb=0 or rgb=1) order by light_id asc",
+    nullptr,
     loadLightPosition,
     saveLightPosition,
+    queryRoomLights,
 };
 
 } // namespace

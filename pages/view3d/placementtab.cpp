@@ -58,7 +58,8 @@ void PlacementTab::loadRoom(int roomId)
 
 void PlacementTab::appendDevices(int roomId)
 {
-    QSqlQuery query = gDatabase.querySql(QString::asprintf(m_statements.devices, roomId));
+    QSqlQuery query = m_statements.deviceRows ? m_statements.deviceRows(roomId)
+                                              : gDatabase.querySql(QString::asprintf(m_statements.devices, roomId));
     while (query.next())
         appendRecord(query);
     query.finish();

@@ -29,6 +29,8 @@ public:
         bool (*loadPosition)(int key, int roomId, QPoint &position, QString *error);
         // Stores the dropped position of a device.
         bool (*savePosition)(int key, int roomId, const QPoint &position, QString *error);
+        // The room's devices of this kind from their store, in place of devices; may be empty.
+        QSqlQuery (*deviceRows)(int roomId) = nullptr;
     };
 
     // Stores the picture name and repaints.

@@ -271,7 +271,7 @@ void TestLightItem::unassignedTypesSendNothingAndGoOffline()
 {
     SimulatedDevice *d = device(1, 12);
     for (int type : {3, 4, 5}) {
-        gDatabase.execSql("delete from tbl_light");
+        QVERIFY(gDatabase.execSql("delete from tbl_light"));
         LightItem *p = panel({row(type, 1, 12, 1)});
         QVERIFY(p);
         QSignalSpy toast(&gBroadcastSocket, &BroadcastSocket::signalsInformation);
@@ -596,7 +596,7 @@ void TestLightItem::waitingSliderFrameGoesOutOnAnotherControl()
     delete dt8;
 
     // A press while a dimmer's slider frame waits: the slider's level goes out once, then the press's own frame.
-    gDatabase.execSql("delete from tbl_light");
+    QVERIFY(gDatabase.execSql("delete from tbl_light"));
     d->framesFromStation.clear();
     LightItem *dimmer = panel({row(LightDimmer, 1, 23, 2, 0)});
     QVERIFY(dimmer);
@@ -811,7 +811,7 @@ void TestLightItem::idleListeningPanelStoresButSendsNothing()
 
     // Nor does an RGB light continue a chain it did not start.
     idle.reset();
-    gDatabase.execSql("delete from tbl_light");
+    QVERIFY(gDatabase.execSql("delete from tbl_light"));
     QVERIFY(addLight(roomId, row(LightRgb, 1, 32, 1, 0, 1)));
     QVERIFY(addLight(roomId, row(LightRgb, 1, 33, 1, 0, 2)));
     QVERIFY(addLight(roomId, row(LightRgb, 1, 34, 1, 0, 3)));
@@ -877,7 +877,7 @@ void TestLightItem::pictureAndColours()
     QCOMPARE(image.pixelColor(250, 5), QColor(31, 41, 51));
 
     // DALI DT8 swatches: cold to warm, values above 100 at the warmest.
-    gDatabase.execSql("delete from tbl_light");
+    QVERIFY(gDatabase.execSql("delete from tbl_light"));
     LightItem *dt8 = panel({row(LightDaliDt8, 1, 37, 1, 10 * 256 + 0)});
     auto *swatch = dt8->findChild<ColorLabel *>("colorSwatch");
     QCOMPARE(swatch->color(), QColor(255, 255, 255));

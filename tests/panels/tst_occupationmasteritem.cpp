@@ -52,6 +52,7 @@ private slots:
     void cleanup();
 
     void sensorFirstThenMaster();
+    void refusedStatusIsShownButNotLogged();
     void universalSwitchReplies_data();
     void universalSwitchReplies();
     void relayReplies_data();
@@ -208,6 +209,33 @@ void TestOccupationMasterItem::sensorFirstThenMaster()
     QVERIFY(panelbus::settle(*master));
     QCOMPARE(panelbus::framesTo(*master).size(), 2);
     QCOMPARE(rowCount("tbl_log"), 2);
+}
+
+void TestOccupationMasterItem::refusedStatusIsShownButNotLogged()
+{
+    QVERIFY(addOccupation(roomId, OccupationUniversalSwitch, 1, 40, 1));
+    QVERIFY(addMaster(roomId, 1, 41, 2));
+    QVERIFY(gDatabase.execSql("create trigger refuse_status before update on tbl_occupation begin select "
+                              "raise(abort, 'refused'); end"));
+    SimulatedDevice *sensor = device(1, 40);
+    sensor->replyPayloads[0x012C] = bytes({0xF8, 2, 7, 7, 0, 255});
+    LightController masterState;
+    masterState.levels = bytes({0, 100});
+    SimulatedDevice *master = switchDevice(1, 41, &masterState);
+    strip();
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*refused.*"));
+    item->restartRefresh();
+    QTRY_VERIFY(item->isRefreshFinished());
+    QVERIFY(panelbus::settle(*sensor));
+    QVERIFY(panelbus::settle(*master));
+
+    // The strip shows what the sensor said; the stored status and the log keep to what was stored.
+    QCOMPARE(text("occupationText"), QString("Occupied"));
+    QCOMPARE(occupationStatus(roomId).toInt(), 0);
+    QCOMPARE(logRows("occupation", "status is occupied"), 0);
+    QCOMPARE(masterStatus(roomId).toInt(), 2);
+    QCOMPARE(logRows("master", "status is on"), 1);
 }
 
 void TestOccupationMasterItem::universalSwitchReplies_data()

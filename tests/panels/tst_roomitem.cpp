@@ -169,7 +169,7 @@ void TestRoomItem::panelGrid()
 
 void TestRoomItem::titleAndPicture()
 {
-    gDatabase.execSql("update tbl_room set icon_name='room_5'");
+    QVERIFY(gDatabase.execSql("update tbl_room set icon_name='room_5'"));
     RoomItem *item = card();
     QCOMPARE(item->title(), QString("A-1-101"));
     QCOMPARE(item->pictureName(), QString("room_5"));

@@ -1163,6 +1163,52 @@ void TestRooms::failedSavesChangeNothing()
     QCOMPARE(navigations.size(), acBefore);
     QCOMPARE(rows("tbl_air_conditioner", "remark='old' and subnet_id=1 and device_id=2 and channel=3 and status=1"), 1);
     QCOMPARE(rows("tbl_air_conditioner"), 1);
+
+    // A panel's new address: its history stays with the old one when the panel row refuses the change, and
+    // nothing is announced.
+    QVERIFY(gDatabase.execSql("create trigger refuse_panel_update before update on tbl_panel begin select "
+                              "raise(abort, 'refused'); end"));
+    QVERIFY(gDatabase.execSql("drop trigger refuse_panel"));
+    QVERIFY(gDatabase.execSql("insert into tbl_panel(panel_id,panel_remark,subnet_id,device_id,room_id) "
+                              "values(2,'door',1,6,1)"));
+    QVERIFY(gDatabase.execSql("insert into tbl_message_log(panel_id) values(2),(2)"));
+    const QStringList panels = dump("tbl_panel", "id");
+    const QStringList history = dump("tbl_message_log", "id");
+    toasts.clear();
+    const QString panelId = "Panel Information";
+    go(panelId, "2", "1");
+    const int asked = boxesShown;
+    const int shown = navigations.size();
+    field<QtMaterialLineEdit>(panelId, "lineEditDevice")->setText("7");
+    saveOn(panelId);
+    QCOMPARE(boxesShown, asked + 1);
+    QCOMPARE(toasts, QStringList{"Save failed!"});
+    QCOMPARE(navigations.size(), shown);
+    QCOMPARE(dump("tbl_panel", "id"), panels);
+    QCOMPARE(dump("tbl_message_log", "id"), history);
+    QVERIFY(removals.isEmpty());
+
+    // A device tab's delete that the store refuses keeps the light and its tile, and says so.
+    QVERIFY(gDatabase.execSql("create trigger refuse_light_delete before delete on tbl_light begin select "
+                              "raise(abort, 'refused'); end"));
+    toasts.clear();
+    go("Edit Room", "1", "1");
+    DeviceListTab *lights = tab("PageSettingRoomManagerLighting");
+    emit tilesOf(lights->grid()).at(0)->signalsDelete(LightTile, 1);
+    QCOMPARE(toasts, QStringList{"Delete failed!"});
+    QCOMPARE(rows("tbl_light", "light_id=1 and light_remark='old'"), 1);
+    QCOMPARE(tilesOf(lights->grid()).at(0)->id(), 1);
+
+    // The master switch is stored on leaving the room editor: a refused store leaves no row and says so.
+    QVERIFY(gDatabase.execSql("create trigger refuse_master before insert on tbl_master begin select "
+                              "raise(abort, 'refused'); end"));
+    auto *master = page("Edit Room")->findChild<MyDialog *>("PageSettingRoomManagerMaster");
+    master->findChild<QtMaterialLineEdit *>("lineEditSubnet")->setText("1");
+    master->findChild<QtMaterialLineEdit *>("lineEditDevice")->setText("30");
+    master->findChild<QtMaterialLineEdit *>("lineEditChannel")->setText("2");
+    go("Rooms Manager");
+    QCOMPARE(toasts, (QStringList{"Delete failed!", "Save failed!"}));
+    QCOMPARE(rows("tbl_master"), 0);
     QCOMPARE(gDatabase.transactionDepth(), 0);
 
     // The room editor's name and picture, saved when it is left: the page is left, the failure shown, the row kept.

@@ -178,7 +178,7 @@ void TestDeviceKindPages::lightingListsRoomsWithAddressedLightsInIdOrder()
     QCOMPARE(grid->rowStretch(2), 1);
 
     // Every entry rebuilds: a removed light takes its room's card away.
-    gDatabase.execSql("delete from tbl_light where room_id=?", {first});
+    QVERIFY(gDatabase.execSql("delete from tbl_light where room_id=?", {first}));
     go("Home");
     page = go("Lighting");
     QCOMPARE(cardRooms(page), QList<int>({second}));
