@@ -1,9 +1,6 @@
 #include "pages/roomconfig/devicelisttab.h"
 
-#include "core/cppsqlite3db.h"
 #include "core/globals.h"
-#include "core/queryhelpers.h"
-#include "core/sqltransaction.h"
 #include "devicelink/broadcastsocket.h"
 #include "shell/manageritem.h"
 #include "shell/pageids.h"
@@ -30,42 +27,9 @@ void DeviceListTab::refreshList(int ownerId)
     m_grid->finish();
 }
 
-QVector<DeviceListEntry> DeviceListTab::listDevices(int ownerId)
-{
-    QVector<DeviceListEntry> entries;
-    const QString sql = QString::asprintf(m_kind.listSql, ownerId);
-    if (queryHasRecord(sql)) {
-        QStringList names;
-        QStringList pictures;
-        QStringList ids;
-        queryStringList(sql, m_kind.nameColumn, names);
-        if (m_kind.pictureColumn)
-            queryStringList(sql, m_kind.pictureColumn, pictures);
-        queryIntStringList(sql, m_kind.idColumn, ids);
-        for (int i = 0; i < names.size() && i < ids.size() && (!m_kind.pictureColumn || i < pictures.size()); ++i)
-            entries.append({ids.at(i).toInt(), names.at(i), m_kind.pictureColumn ? pictures.at(i) : QString()});
-    }
-    return entries;
-}
-
-bool DeviceListTab::removeDevice(int deviceId, int ownerId)
-{
-    SqlTransaction transaction;
-    if (!transaction.isOpen())
-        return false;
-    for (const QString &statement : m_kind.deleteSql) {
-        if (!gDatabase.execSql(QString::asprintf(statement.toUtf8().constData(), deviceId, ownerId)))
-            return false;
-    }
-    if (m_kind.deleteWith && !m_kind.deleteWith(deviceId, ownerId, nullptr))
-        return false;
-    return transaction.commit();
-}
-
 int DeviceListTab::countDevices(int ownerId)
 {
-    QStringList counted;
-    return queryIntStringList(QString::asprintf(m_kind.limitSql, ownerId), m_kind.idColumn, counted);
+    return listDevices(ownerId).size();
 }
 
 void DeviceListTab::slotsEdit(int type, int id)

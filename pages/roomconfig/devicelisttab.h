@@ -3,11 +3,10 @@
 // tiles with an add tile. A press opens the device's editor page (for the add tile with a fresh id); a delete
 // button removes the device at once, unasked.
 //
-// The tabs differ only in one DeviceListKind row; a new tab is a subclass that passes its row:
+// A tab is a subclass that passes its DeviceListKind row and reads and removes its devices through the storage
+// module of their kind:
 //     PageSettingRoomTemplatePanel::PageSettingRoomTemplatePanel(QWidget *parent) : DeviceListTab(row, parent)
-// In every SQL text of a row "%d" stands for the owner id (listing, limit) or for the device id followed by the
-// owner id (deletes). A tab whose devices are read and removed by a storage module instead leaves the listing,
-// limit and delete statements out and overrides listDevices, countDevices and removeDevice.
+// with listDevices and removeDevice (and countDevices where its row sets a limit) overridden.
 
 #include "shell/mydialog.h"
 
@@ -21,27 +20,16 @@ class TileGrid;
 
 struct DeviceListKind
 {
-    const char *listSql;
-    const char *nameColumn;
-    // nullptr: the tiles take the picture of their kind; a tab with listDevices of its own tells it there.
-    const char *pictureColumn;
-    const char *idColumn;
     int tileKind;
     // The editor page: its id (a PageId constant) and its shown name (translated in the context "DeviceListTab").
     const char *pageId;
     const char *pageName;
     // The id of a new device of the owner.
     std::function<int(int ownerId)> nextId;
-    // Rows of the owner that count towards the limit, and the limit itself; limit 0 means none.
-    const char *limitSql;
-    int limit;
-    // Run in order, as one transaction, for a deleted device.
-    QStringList deleteSql;
+    // How many devices an owner may have (counted by countDevices); 0 means no limit.
+    int limit = 0;
     // Called with the device id after a delete committed and the grid was rebuilt; may be empty.
-    std::function<void(int deviceId)> afterDelete;
-    // Removes what goes with the device (its 3D placement, a panel's message history) in the delete's
-    // transaction, after deleteSql; false undoes the whole delete. May be empty.
-    std::function<bool(int deviceId, int ownerId, QString *error)> deleteWith = nullptr;
+    std::function<void(int deviceId)> afterDelete = {};
 };
 
 // One device tile: its id, name and picture (empty for the picture of its kind).
@@ -65,11 +53,11 @@ public:
     TileGrid *grid() const { return m_grid; }
 
 protected:
-    // The owner's devices in tile order; by default read with the row's listing statement.
-    virtual QVector<DeviceListEntry> listDevices(int ownerId);
-    // Removes the device whole or not at all; by default the row's deletes as one transaction.
-    virtual bool removeDevice(int deviceId, int ownerId);
-    // How many of the owner's devices count towards the limit; by default the rows of the row's limit statement.
+    // The owner's devices in tile order.
+    virtual QVector<DeviceListEntry> listDevices(int ownerId) = 0;
+    // Removes the device with what goes with it, whole or not at all; false when nothing was removed.
+    virtual bool removeDevice(int deviceId, int ownerId) = 0;
+    // How many of the owner's devices count towards the limit; by default those listed.
     virtual int countDevices(int ownerId);
 
 private slots:

@@ -9,18 +9,9 @@
 
 const DeviceListKind &PageSettingRoomTemplateLighting::kind()
 {
-    static const DeviceListKind row{nullptr,
-                                    nullptr,
-                                    nullptr,
-                                    nullptr,
-                                    LightTile,
-                                    PageId::TemplateLightInformation,
+    static const DeviceListKind row{LightTile, PageId::TemplateLightInformation,
                                     QT_TRANSLATE_NOOP("DeviceListTab", "Light Information"),
-                                    [](int) { return nextTemplateLightId(); },
-                                    nullptr,
-                                    0,
-                                    {},
-                                    {}};
+                                    [](int) { return nextTemplateLightId(); }, 0};
     return row;
 }
 

@@ -9,18 +9,9 @@
 
 const DeviceListKind &PageSettingRoomTemplatePanel::kind()
 {
-    static const DeviceListKind row{nullptr,
-                                    nullptr,
-                                    nullptr,
-                                    nullptr,
-                                    PanelTile,
-                                    PageId::TemplatePanelInformation,
+    static const DeviceListKind row{PanelTile, PageId::TemplatePanelInformation,
                                     QT_TRANSLATE_NOOP("DeviceListTab", "Panel Information"),
-                                    [](int) { return nextTemplatePanelId(); },
-                                    nullptr,
-                                    0,
-                                    {},
-                                    {}};
+                                    [](int) { return nextTemplatePanelId(); }, 0};
     return row;
 }
 

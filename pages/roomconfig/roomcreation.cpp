@@ -1,11 +1,9 @@
 #include "pages/roomconfig/roomcreation.h"
 
-#include "core/cppsqlite3db.h"
 #include "core/devicestore.h"
 #include "core/globals.h"
 #include "core/projectfolders.h"
 #include "core/projectlist.h"
-#include "core/queryhelpers.h"
 #include "core/recordid.h"
 #include "core/roomstore.h"
 #include "core/sqltransaction.h"
@@ -18,14 +16,6 @@
 #include <QImage>
 #include <QStringList>
 #include <QVector>
-
-IdPool::IdPool(const QString &sql, const QString &column, int start) : m_next(start)
-{
-    QStringList values;
-    queryIntStringList(sql, column, values);
-    for (const QString &value : qAsConst(values))
-        m_used.insert(value.toInt());
-}
 
 IdPool::IdPool(const QVector<int> &used, int start) : m_next(start)
 {

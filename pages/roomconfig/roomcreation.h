@@ -12,7 +12,6 @@
 class IdPool
 {
 public:
-    IdPool(const QString &sql, const QString &column, int start);
     IdPool(const QVector<int> &used, int start);
     int take();
 

@@ -26,11 +26,11 @@ QVector<DeviceListEntry> climateEntries(int roomId, ClimateKind kind)
     return entries;
 }
 
-// The device's row, then what the tab's row removes with it (its placement), as one transaction.
-bool removeClimateDevice(int number, int roomId, const std::function<bool(int number, int roomId)> &withIt)
+// The device's row with its placement, as one transaction.
+bool removeClimateDevice(int number, int roomId)
 {
     SqlTransaction transaction;
-    return transaction.isOpen() && deleteClimateDevice(roomId, number) && withIt(number, roomId) &&
+    return transaction.isOpen() && deleteClimateDevice(roomId, number) && deleteClimatePosition(number, roomId) &&
            transaction.commit();
 }
 
@@ -38,18 +38,9 @@ bool removeClimateDevice(int number, int roomId, const std::function<bool(int nu
 
 const DeviceListKind &PageSettingRoomManagerLighting::kind()
 {
-    static const DeviceListKind row{nullptr,
-                                    nullptr,
-                                    nullptr,
-                                    nullptr,
-                                    LightTile,
-                                    PageId::LightInformation,
+    static const DeviceListKind row{LightTile, PageId::LightInformation,
                                     QT_TRANSLATE_NOOP("DeviceListTab", "Light Information"),
-                                    [](int) { return nextLightId(); },
-                                    nullptr,
-                                    0,
-                                    {},
-                                    {}};
+                                    [](int) { return nextLightId(); }, 0};
     return row;
 }
 
@@ -79,19 +70,9 @@ PageSettingRoomManagerLighting::PageSettingRoomManagerLighting(QWidget *parent) 
 
 const DeviceListKind &PageSettingRoomManagerAC::kind()
 {
-    static const DeviceListKind row{nullptr,
-                                    nullptr,
-                                    nullptr,
-                                    nullptr,
-                                    AirConditionerTile,
-                                    PageId::ACInformation,
+    static const DeviceListKind row{AirConditionerTile, PageId::ACInformation,
                                     QT_TRANSLATE_NOOP("DeviceListTab", "AC Information"),
-                                    [](int roomId) { return nextAirConditionerNo(roomId); },
-                                    nullptr,
-                                    2,
-                                    {},
-                                    {},
-                                    deleteClimatePosition};
+                                    [](int roomId) { return nextAirConditionerNo(roomId); }, 2};
     return row;
 }
 
@@ -108,7 +89,7 @@ QVector<DeviceListEntry> PageSettingRoomManagerAC::listDevices(int roomId)
 
 bool PageSettingRoomManagerAC::removeDevice(int number, int roomId)
 {
-    return removeClimateDevice(number, roomId, [this](int n, int r) { return DeviceListTab::removeDevice(n, r); });
+    return removeClimateDevice(number, roomId);
 }
 
 int PageSettingRoomManagerAC::countDevices(int roomId)
@@ -118,19 +99,9 @@ int PageSettingRoomManagerAC::countDevices(int roomId)
 
 const DeviceListKind &PageSettingRoomManagerFloorHeat::kind()
 {
-    static const DeviceListKind row{nullptr,
-                                    nullptr,
-                                    nullptr,
-                                    nullptr,
-                                    FloorHeatTile,
-                                    PageId::FloorHeatInformation,
+    static const DeviceListKind row{FloorHeatTile, PageId::FloorHeatInformation,
                                     QT_TRANSLATE_NOOP("DeviceListTab", "Floor Heat Information"),
-                                    [](int roomId) { return nextExtraAirConditionerNo(roomId); },
-                                    nullptr,
-                                    2,
-                                    {},
-                                    {},
-                                    deleteClimatePosition};
+                                    [](int roomId) { return nextExtraAirConditionerNo(roomId); }, 2};
     return row;
 }
 
@@ -147,7 +118,7 @@ QVector<DeviceListEntry> PageSettingRoomManagerFloorHeat::listDevices(int roomId
 
 bool PageSettingRoomManagerFloorHeat::removeDevice(int number, int roomId)
 {
-    return removeClimateDevice(number, roomId, [this](int n, int r) { return DeviceListTab::removeDevice(n, r); });
+    return removeClimateDevice(number, roomId);
 }
 
 int PageSettingRoomManagerFloorHeat::countDevices(int roomId)
@@ -157,17 +128,11 @@ int PageSettingRoomManagerFloorHeat::countDevices(int roomId)
 
 const DeviceListKind &PageSettingRoomManagerPanel::kind()
 {
-    static const DeviceListKind row{nullptr,
-                                    nullptr,
-                                    nullptr,
-                                    nullptr,
-                                    PanelTile,
+    static const DeviceListKind row{PanelTile,
                                     PageId::PanelInformation,
                                     QT_TRANSLATE_NOOP("DeviceListTab", "Panel Information"),
                                     [](int) { return nextPanelId(); },
-                                    nullptr,
                                     0,
-                                    {},
                                     [](int panelId) { emit gBroadcastSocket.signalsRemoveMessage(panelId, 2); }};
     return row;
 }

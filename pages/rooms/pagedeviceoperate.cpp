@@ -1,8 +1,6 @@
 #include "pages/rooms/pagedeviceoperate.h"
 
-#include "core/cppsqlite3db.h"
 #include "core/globals.h"
-#include "core/queryhelpers.h"
 #include "core/roomstore.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialcanvas.h"
@@ -105,8 +103,7 @@ void PageDeviceOperate::loadRooms()
 
     // The rooms of the project by region, floor and room id; a room gets a card when it has a device of the kind.
     for (int roomId : roomIdsInOrder()) {
-        if (!(kind.roomHasDevice ? kind.roomHasDevice(roomId)
-                                 : queryHasRecord(QString::asprintf(kind.hasDevice, roomId))))
+        if (!kind.roomHasDevice(roomId))
             continue;
         auto *card = new RoomItem(roomId, kind.mode, nullptr);
         grid->addWidget(card, m_cards.size(), 0);

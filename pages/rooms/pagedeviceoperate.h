@@ -44,15 +44,14 @@ protected:
     // What tells the pages of the family apart.
     struct Kind
     {
-        int mode;              // RoomItemMode of the cards
-        const char *hasDevice; // the room filter, %d the room id
+        int mode; // RoomItemMode of the cards
         // Refreshable pages only (empty for the moods page):
         const char *lastUpdateKey;
         const char *refreshTip;
         int onState;                  // the All state meaning on
         void (*broadcast)(int state); // the hub signal of the All switch
-        // In place of hasDevice, when the store answers the question.
-        bool (*roomHasDevice)(int roomId) = nullptr;
+        // Whether a room has a device of the kind, and so a card.
+        bool (*roomHasDevice)(int roomId);
     };
 
     PageDeviceOperate(const QString &id, const QString &name, const Kind &kind, QWidget *parent);

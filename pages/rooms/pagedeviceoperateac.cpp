@@ -7,7 +7,7 @@
 
 PageDeviceOperateAC::PageDeviceOperateAC(const QString &id, const QString &name, QWidget *parent)
     : PageDeviceOperate(id, name,
-                        {RoomItemAirConditioners, nullptr, "all_airConditioners",
+                        {RoomItemAirConditioners, "all_airConditioners",
                          QT_TRANSLATE_NOOP("PageDeviceOperate", "Refresh All ACs Information"), 1,
                          [](int state) { emit gBroadcastSocket.signalsACStatus(state); },
                          [](int roomId) { return hasClimateRows(roomId, ClimateKind::AirConditioners); }},

@@ -7,7 +7,7 @@
 
 PageDeviceOperateFloorHeat::PageDeviceOperateFloorHeat(const QString &id, const QString &name, QWidget *parent)
     : PageDeviceOperate(id, name,
-                        {RoomItemFloorHeatings, nullptr, "all_floorHeatings",
+                        {RoomItemFloorHeatings, "all_floorHeatings",
                          QT_TRANSLATE_NOOP("PageDeviceOperate", "Refresh All FHs Information"), 1,
                          [](int state) { emit gBroadcastSocket.signalsACStatus(state); },
                          [](int roomId) { return hasClimateRows(roomId, ClimateKind::FloorHeatings); }},

@@ -7,7 +7,7 @@
 
 PageDeviceOperateLighting::PageDeviceOperateLighting(const QString &id, const QString &name, QWidget *parent)
     : PageDeviceOperate(id, name,
-                        {RoomItemLights, nullptr, "all_lightings",
+                        {RoomItemLights, "all_lightings",
                          QT_TRANSLATE_NOOP("PageDeviceOperate", "Refresh All Ligths Information"), 100,
                          [](int state) { emit gBroadcastSocket.signalsLightStatus(state); },
                          [](int roomId) { return roomHasAddressedLights(roomId); }},

@@ -6,9 +6,8 @@
 #include "panels/roomitem.h"
 
 PageDeviceOperateMoods::PageDeviceOperateMoods(const QString &id, const QString &name, QWidget *parent)
-    : PageDeviceOperate(
-          id, name,
-          {RoomItemMoods, nullptr, nullptr, nullptr, 0, nullptr, [](int roomId) { return roomHasMoods(roomId); }},
-          parent)
+    : PageDeviceOperate(id, name,
+                        {RoomItemMoods, nullptr, nullptr, 0, nullptr, [](int roomId) { return roomHasMoods(roomId); }},
+                        parent)
 {
 }

@@ -4,7 +4,6 @@
 #include "core/devicestore.h"
 #include "core/globals.h"
 #include "core/moodstore.h"
-#include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialtabs.h"
 #include "pages/rooms/pageroomoperateac.h"
@@ -23,11 +22,10 @@ struct Kind
 {
     QString text;
     QString icon;
-    QString test;
     MyWidget *page;
     std::function<void(int roomId)> load;
-    // In place of the statement, when the store answers the question.
-    std::function<bool(int roomId)> has = nullptr;
+    // Whether the room has a device of the kind, and so the tab.
+    std::function<bool(int roomId)> has;
 };
 
 } // namespace
@@ -69,19 +67,19 @@ void PageRoomOperate::slotsPageEnter(QString roomId, QString resetTabs)
     if (resetTabs.toInt() > 0) {
         tabStrip->clearTabs();
         const QList<Kind> kinds = {
-            {tr("Lighting"), tr(":/myImages/png/edit_room/icon-room-lighting.png"), QString(), pageLighting,
+            {tr("Lighting"), tr(":/myImages/png/edit_room/icon-room-lighting.png"), pageLighting,
              [this](int room) { pageLighting->loadRoom(room); }, [](int room) { return roomHasAddressedLights(room); }},
-            {tr("AC"), tr(":/myImages/png/edit_room/icon-room-ac.png"), QString(), pageAC,
+            {tr("AC"), tr(":/myImages/png/edit_room/icon-room-ac.png"), pageAC,
              [this](int room) { pageAC->loadRoom(room); },
              [](int room) { return hasClimateDevices(room, ClimateKind::AirConditioners); }},
-            {tr("Floor Heat"), tr(":/myImages/png/edit_room/icon-room-floorheat.png"), QString(), pageFloorHeat,
+            {tr("Floor Heat"), tr(":/myImages/png/edit_room/icon-room-floorheat.png"), pageFloorHeat,
              [this](int room) { pageFloorHeat->loadRoom(room); },
              [](int room) { return hasClimateDevices(room, ClimateKind::FloorHeatings); }},
-            {tr("Moods"), tr(":/myImages/png/edit_room/icon-room-moods.png"), QString(), pageMoods,
+            {tr("Moods"), tr(":/myImages/png/edit_room/icon-room-moods.png"), pageMoods,
              [this](int room) { pageMoods->loadRoom(room); }, [](int room) { return roomHasMoods(room); }},
         };
         for (const Kind &kind : kinds) {
-            if (!(kind.has ? kind.has(m_roomId) : queryHasRecord(kind.test.arg(m_roomId)))) {
+            if (!kind.has(m_roomId)) {
                 kind.page->hide();
                 continue;
             }

@@ -12,7 +12,6 @@ namespace {
 PlacementTab::Statements climateStatements()
 {
     return {
-        nullptr,
         loadClimatePosition,
         saveClimatePosition,
     };

@@ -10,7 +10,6 @@
 namespace {
 
 const PlacementTab::Statements lightStatements = {
-    nullptr,
     loadLightPosition,
     saveLightPosition,
     queryRoomLights,

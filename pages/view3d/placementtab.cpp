@@ -1,9 +1,7 @@
 #include "pages/view3d/placementtab.h"
 
-#include "core/cppsqlite3db.h"
 #include "core/globals.h"
 #include "core/placementstore.h"
-#include "core/queryhelpers.h"
 #include "core/roomstore.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialstyle.h"
@@ -58,8 +56,7 @@ void PlacementTab::loadRoom(int roomId)
 
 void PlacementTab::appendDevices(int roomId)
 {
-    QSqlQuery query = m_statements.deviceRows ? m_statements.deviceRows(roomId)
-                                              : gDatabase.querySql(QString::asprintf(m_statements.devices, roomId));
+    QSqlQuery query = m_statements.deviceRows(roomId);
     while (query.next())
         appendRecord(query);
     query.finish();

@@ -20,16 +20,14 @@ class PlacementTab : public MyDialog
     Q_OBJECT
 
 public:
-    // The statements of one kind: the device query is filled with printf-style numbers only, the positions are
-    // kept by the functions of core/placementstore.h.
+    // Where one kind's devices and their positions are kept (core/placementstore.h and the kind's device store).
     struct Statements
     {
-        const char *devices; // the room's devices of this kind (room id); unused when appendDevices is replaced
         // The stored position of a device, a row at (0, 0) added for a device without one.
         bool (*loadPosition)(int key, int roomId, QPoint &position, QString *error);
         // Stores the dropped position of a device.
         bool (*savePosition)(int key, int roomId, const QPoint &position, QString *error);
-        // The room's devices of this kind from their store, in place of devices; may be empty.
+        // The room's devices of this kind from their store; empty when appendDevices is replaced.
         QSqlQuery (*deviceRows)(int roomId) = nullptr;
     };
 
