@@ -450,8 +450,10 @@ void deviceLogFigures(const QString &dir)
     const int writes = 200;
     QElapsedTimer timer;
     timer.start();
-    for (int i = 0; i < writes; ++i)
-        addDeviceLog("light_lamp", QString("brightness %1").arg(i % 100), 1, 0);
+    for (int i = 0; i < writes; ++i) {
+        if (!addDeviceLog("light_lamp", QString("brightness %1").arg(i % 100), 1, 0))
+            qFatal("the device log could not be written: %s", qPrintable(gDatabase.lastErrorText()));
+    }
     const double ours = writes / (double(timer.nsecsElapsed()) / 1e9);
 
     QFile script(dir + "/inserts.sql");
@@ -499,8 +501,10 @@ int main(int argc, char **argv)
 
     gAppDirPath = home.path();
     QDir(home.path()).mkpath("database/Home");
-    createProjectXml();
-    setProjectProperty("Home", "network_type", "0");
+    if (!createProjectXml())
+        qFatal("the project list could not be written");
+    if (!setProjectProperty("Home", "network_type", "0"))
+        qFatal("the project list could not be written");
     createDatabaseTables(ProjectSwitch::databasePath("Home"));
     if (!gDatabase.execSql("update tbl_network set host_ip=?,server_ip=?,domain_name=?,ip_port_mac=?,password=?",
                            {QString(hostIp), QString("127.0.0.1"), QString("127.0.0.1"),
@@ -565,7 +569,8 @@ int main(int argc, char **argv)
         }
         CloudPeer cloud;
         gNetworkType = CloudServer;
-        setProjectProperty("Home", "network_type", "1");
+        if (!setProjectProperty("Home", "network_type", "1"))
+            qFatal("the project list could not be written");
         emit gBroadcastSocket.signalsNetworkOpen();
         runUntil([&] { return cloud.connected(); }, 5000);
         runFor(300);

@@ -63,8 +63,10 @@ QString makeProject(int rooms)
     QFile::remove(path);
     gDatabase.close();
     createDatabaseTables(path);
-    addProject(name);
-    setCurrentProjectName(name);
+    if (!addProject(name))
+        qFatal("the project list could not be written");
+    if (!setCurrentProjectName(name))
+        qFatal("the project list could not be written");
     projectfixture::Hotel hotel;
     hotel.rooms = rooms;
     hotel.panels = false;
@@ -109,7 +111,8 @@ int main(int argc, char **argv)
     registerStationPages();
     gAppDirPath = home.path();
     gScreenWidth = app.primaryScreen()->geometry().width();
-    createProjectXml();
+    if (!createProjectXml())
+        qFatal("the project list could not be written");
     gSubId = QString::number(stationSubnet);
     gDevId = QString::number(stationDevice);
     gBroadcastSocket.setLocalAddress(stationSubnet, stationDevice);

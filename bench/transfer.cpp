@@ -84,7 +84,8 @@ void appendPiece(const QString &path, const QByteArray &piece)
 void makeProject()
 {
     QDir().mkpath(projectFolderPath(projectName));
-    addProject(projectName);
+    if (!addProject(projectName))
+        qFatal("the project list could not be written");
     createDatabaseTables(projectFolderPath(projectName) + "/" + projectName + ".db3");
     gDatabase.close();
     QRandomGenerator random(1211);
@@ -138,7 +139,8 @@ int main(int argc, char **argv)
 
     gAppDirPath = home.path() + "/app";
     QDir().mkpath(databaseFolderPath());
-    createProjectXml();
+    if (!createProjectXml())
+        qFatal("the project list could not be written");
     makeProject();
     writeIniSetting("project", "exchange_server", "127.0.0.1");
 

@@ -116,7 +116,9 @@ QSqlQuery CppSQLite3DB::runStatement(const QString &sql, const QVariantList &val
 void CppSQLite3DB::logFailure(const QString &sql, const QSqlError &error)
 {
     // A statement on a connection that could not open fails without a reason of its own: the open's is the one.
-    m_lastErrorText = error.text().trimmed().isEmpty() && !isOpen() ? m_lastOpenError.text() : error.text();
+    // The database's own words are the reason; the driver's step name ("Unable to fetch row") adds nothing.
+    const QString reason = error.databaseText().trimmed().isEmpty() ? error.text() : error.databaseText();
+    m_lastErrorText = reason.trimmed().isEmpty() && !isOpen() ? m_lastOpenError.text() : reason;
     qWarning().noquote() << "Error: Fail to exec sql." << error.text() << "SQL:" << sql;
 }
 

@@ -226,8 +226,8 @@ bool keepProjectListAside()
 
 void writeDefaultProjectList()
 {
-    if (keepProjectListAside())
-        createProjectXml();
+    if (keepProjectListAside() && !createProjectXml())
+        qWarning() << "The default project list could not be written; the station starts without one.";
 }
 
 QString currentProjectDatabasePath()
@@ -518,8 +518,10 @@ QString initDatabase()
     if (addProject(fresh)) {
         if (setCurrentProjectName(fresh) && openProjectDatabase(fresh).outcome != ProjectOpening::Refused)
             return opening.notice + ' ' + tr("The station goes on with the new empty project \"%1\".").arg(fresh);
-        setCurrentProjectName(project);
-        removeProject(fresh);
+        const bool restored = setCurrentProjectName(project);
+        const bool removed = removeProject(fresh);
+        if (!restored || !removed)
+            qWarning() << "The project list could not be put back after" << fresh << "failed to open.";
     }
     // Nothing on disk can take the project: the station runs on a database that lasts as long as it does.
     createDatabaseTables(":memory:");

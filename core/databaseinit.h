@@ -95,7 +95,7 @@ void loadNetworkSettings();
 // Makes newPath a copy of the current project's database without project data (vocabularies and the gateway
 // list are kept; fresh network and version rows) and leaves gDatabase pointed at it. The emptying is one
 // transaction: on failure nothing of it remains, a copy made for it is removed, and the answer is false.
-bool createEmptyProjectDatabase(const QString &newPath);
+[[nodiscard]] bool createEmptyProjectDatabase(const QString &newPath);
 
 // Cutoff for the retention purge: now minus retainDays days as "yyyy-MM-dd HH:mm:ss", or an empty text when
 // retainDays is not a non-negative decimal integer (then nothing is purged).

@@ -16,7 +16,7 @@
 // row logs nothing. Among entries of the same second the latest insert counts as the last one.
 // False when the entry could not be written; the connection has logged why, and a panel has nothing more to do
 // about its history, so the answer may go unused.
-bool addDeviceLog(const QString &device, const QString &event, int roomId, int logType);
+[[nodiscard]] bool addDeviceLog(const QString &device, const QString &event, int roomId, int logType);
 
 // One row of tbl_log.
 struct logRecord

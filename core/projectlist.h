@@ -16,7 +16,7 @@ bool isValidProjectName(const QString &name);
 QString projectXmlPath();
 
 // Replaces the file by the default list: the one project "Home", which is also the current project.
-bool createProjectXml();
+[[nodiscard]] bool createProjectXml();
 
 // Appends the names of the listed projects in document order; names that fail isValidProjectName
 // are left out. False when the file cannot be read or parsed.
@@ -30,18 +30,18 @@ bool projectExists(const QString &name);
 bool getCurrentProjectName(QString &name);
 
 // Makes name the current project; refuses names that fail isValidProjectName.
-bool setCurrentProjectName(const QString &name);
+[[nodiscard]] bool setCurrentProjectName(const QString &name);
 
 // One setting of a project (indoor_temperature_low, indoor_temperature_high, network_type). value is left
 // unchanged when the project or the setting is missing; the result only says whether the file was read.
 bool getProjectProperty(const QString &projectName, const QString &property, QString &value);
 
 // Changes an existing setting of a project; a missing setting is not created.
-bool setProjectProperty(const QString &projectName, const QString &property, const QString &value);
+[[nodiscard]] bool setProjectProperty(const QString &projectName, const QString &property, const QString &value);
 
 // Appends a project with default settings. It does not check for a project of the same name
 // (callers ask projectExists first); it refuses names that fail isValidProjectName.
-bool addProject(const QString &name);
+[[nodiscard]] bool addProject(const QString &name);
 
 // Removes the first project of that name. The current project and the project's folder are left alone.
-bool removeProject(const QString &name);
+[[nodiscard]] bool removeProject(const QString &name);

@@ -8,7 +8,7 @@
 // Only after that has committed (inside another transaction: after that one has) are the room's pictures (room,
 // 3D view, moods) removed from the project folder and the room's deletion announced to the device link,
 // whose hub emits signalsRemoveMessage(roomId, 1). On failure nothing is removed or emitted and the answer is false.
-bool deleteRoom(int roomId);
+[[nodiscard]] bool deleteRoom(int roomId);
 
 // Removes <current project folder>/<name>.png (".png" is appended when the name lacks it); a missing file or
 // folder is ignored.

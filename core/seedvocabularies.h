@@ -4,13 +4,13 @@
 // its rows again (ids 1..n in the order listed), as one step: when an insert fails the table is left as it was.
 // Each answers whether it succeeded.
 
-bool initLogTypeTable();
-bool initMessageTypeTable();
-bool initMessageStatusTable();
-bool initServerIpTable();
-bool initDomainTable();
+[[nodiscard]] bool initLogTypeTable();
+[[nodiscard]] bool initMessageTypeTable();
+[[nodiscard]] bool initMessageStatusTable();
+[[nodiscard]] bool initServerIpTable();
+[[nodiscard]] bool initDomainTable();
 
-bool initFunctionTypeTable();
-bool initFunctionParameterTable();
-bool initComp2ItemTable();
-bool initComp3ItemTable();
+[[nodiscard]] bool initFunctionTypeTable();
+[[nodiscard]] bool initFunctionParameterTable();
+[[nodiscard]] bool initComp2ItemTable();
+[[nodiscard]] bool initComp3ItemTable();

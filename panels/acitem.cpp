@@ -1,7 +1,6 @@
 #include "panels/acitem.h"
 
 #include "core/climatestore.h"
-#include "core/devicelog.h"
 #include "core/globals.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
@@ -10,6 +9,7 @@
 #include "materialwidgets/qtmateriallabel.h"
 #include "panels/busframe.h"
 #include "panels/climatepanellayout.h"
+#include "panels/devicelogging.h"
 #include "panels/indoorrange.h"
 #include "panels/modespeeditem.h"
 #include "panels/sliderctrl.h"
@@ -535,7 +535,7 @@ void ACItem::writeStatusLog()
     const QString key = QStringLiteral("ac_%1").arg(QString::fromUtf8(record.remark));
     QString event = QStringLiteral("room temperature is %1%2").arg(record.room_temperature).arg(unit);
     if (record.status <= 0) {
-        addDeviceLog(key, event + QStringLiteral(",status is off"), record.room_id, 0);
+        logDeviceEvent(key, event + QStringLiteral(",status is off"), record.room_id, 0);
         return;
     }
     int logType = 0;
@@ -563,5 +563,5 @@ void ACItem::writeStatusLog()
         event += tr(",auto speed");
         break;
     }
-    addDeviceLog(key, event, record.room_id, logType);
+    logDeviceEvent(key, event, record.room_id, logType);
 }

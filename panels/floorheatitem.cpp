@@ -1,7 +1,6 @@
 #include "panels/floorheatitem.h"
 
 #include "core/climatestore.h"
-#include "core/devicelog.h"
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
 #include "devicelink/buscommands.h"
@@ -9,6 +8,7 @@
 #include "materialwidgets/qtmateriallabel.h"
 #include "panels/busframe.h"
 #include "panels/climatepanellayout.h"
+#include "panels/devicelogging.h"
 #include "panels/indoorrange.h"
 #include "panels/sliderctrl.h"
 
@@ -277,10 +277,10 @@ void FloorHeatItem::writeStatusLog()
     const QString key = QStringLiteral("fh_%1").arg(QString::fromUtf8(record.remark));
     QString event = QStringLiteral("room temperature is %1%2").arg(record.room_temperature).arg(unit);
     if (record.status <= 0) {
-        addDeviceLog(key, event + QStringLiteral(",status is off"), record.room_id, 0);
+        logDeviceEvent(key, event + QStringLiteral(",status is off"), record.room_id, 0);
         return;
     }
     event += QStringLiteral(",setting temperature is %1%2").arg(record.current_temperature).arg(unit);
     const int logType = IndoorRange::ofCurrentProject().appendAlert(event, record.current_temperature, unit);
-    addDeviceLog(key, event, record.room_id, logType);
+    logDeviceEvent(key, event, record.room_id, logType);
 }

@@ -2,7 +2,6 @@
 
 #include "core/colorconversion.h"
 #include "core/cppsqlite3db.h"
-#include "core/devicelog.h"
 #include "core/devicestore.h"
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
@@ -14,6 +13,7 @@
 #include "panels/busframe.h"
 #include "panels/colorlabel.h"
 #include "panels/colorselectdlg.h"
+#include "panels/devicelogging.h"
 #include "panels/devicerecordloaders.h"
 #include "panels/lightsliderctrl.h"
 
@@ -633,5 +633,5 @@ void LightItem::writeStatusLog()
         event = QString("status is %1").arg(record.brightness[0] > 0 ? "on" : "off");
         break;
     }
-    addDeviceLog(QString("light_%1").arg(QString::fromUtf8(record.light_remark)), event, record.room_id, 0);
+    logDeviceEvent(QString("light_%1").arg(QString::fromUtf8(record.light_remark)), event, record.room_id, 0);
 }

@@ -1,13 +1,13 @@
 #include "panels/occupationmasteritem.h"
 
 #include "core/cppsqlite3db.h"
-#include "core/devicelog.h"
 #include "core/devicestore.h"
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
 #include "devicelink/buscommands.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "panels/busframe.h"
+#include "panels/devicelogging.h"
 #include "panels/devicepanel.h"
 
 #include <QGridLayout>
@@ -361,7 +361,7 @@ void OccupationMasterItem::writeStatusLog(int part)
             event = tr("status is unknown");
             break;
         }
-        addDeviceLog(tr("occupation"), event, record.room_id, 0);
+        logDeviceEvent(tr("occupation"), event, record.room_id, 0);
         return;
     }
     switch (record.master_status) {
@@ -375,5 +375,5 @@ void OccupationMasterItem::writeStatusLog(int part)
         event = tr("status is unknown");
         break;
     }
-    addDeviceLog(tr("master"), event, record.room_id, 0);
+    logDeviceEvent(tr("master"), event, record.room_id, 0);
 }

@@ -380,7 +380,9 @@ void MainWindow::slotsNetworkSetting()
     gNetworkType = dialog.netStyle;
     QString projectName;
     getCurrentProjectName(projectName);
-    setProjectProperty(projectName, "network_type", QString::number(gNetworkType));
+    if (!setProjectProperty(projectName, "network_type", QString::number(gNetworkType)))
+        emit gBroadcastSocket.signalsInformation(
+            tr("The network style could not be stored in the project list: it serves until the station ends."));
     emit gBroadcastSocket.signalsNetworkStateChanged(false);
     emit gBroadcastSocket.signalsNetworkOpen();
 }

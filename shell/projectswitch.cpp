@@ -95,7 +95,11 @@ bool switchProject(const QString &projectName, const std::function<void()> &swit
         return false;
     }
 
-    setCurrentProjectName(projectName);
+    if (!setCurrentProjectName(projectName))
+        emit gBroadcastSocket.signalsInformation(
+            QCoreApplication::translate("MainWindow", "%1 is open, but the project list could not be written: the "
+                                                      "station will start with the previous project next time.")
+                .arg(projectName));
     gNetworkType = projectNetworkType(projectName);
     if (switched)
         switched();

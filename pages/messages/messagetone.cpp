@@ -52,6 +52,6 @@ void MessageTone::play(int messageType)
         toneHook()(tone);
         return;
     }
-    if (const PlayTone play = soundOutput())
-        play(this, tone);
+    if (const PlayTone output = soundOutput())
+        output(this, tone);
 }

@@ -127,7 +127,11 @@ void PageSettingProject::slotsProjectDelete(QString projectName)
     if (getCurrentProjectName(current) && current == projectName)
         return;
 
-    removeProject(projectName);
+    // A project the list cannot forget stays, folder and all: a listed project never loses its database.
+    if (!removeProject(projectName)) {
+        emit gBroadcastSocket.signalsInformation(tr("Delete failed!"));
+        return;
+    }
     if (!ProjectFolderGuard::removeProjectFolder(projectName))
         qDebug() << "The folder of the deleted project" << projectName << "was not removed";
     refreshProjectList();

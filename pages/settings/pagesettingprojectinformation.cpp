@@ -84,8 +84,11 @@ void PageSettingProjectInformation::pushButtonSave_clicked()
         return;
     }
     const QString project = lineEditName->text();
-    setProjectProperty(project, "indoor_temperature_low", lowText);
-    setProjectProperty(project, "indoor_temperature_high", highText);
+    if (!setProjectProperty(project, "indoor_temperature_low", lowText) ||
+        !setProjectProperty(project, "indoor_temperature_high", highText)) {
+        emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
+        return;
+    }
     emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::ProjectSetting), trPageId(PageId::ProjectSetting), "",
                                                "");
 }

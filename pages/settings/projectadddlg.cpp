@@ -126,7 +126,8 @@ bool ProjectAddDlg::createProject(const QString &name)
     gDatabase.setDatabaseName(inUse);
     if (!ok) {
         qDebug() << "Could not create the project" << name;
-        removeProject(name);
+        if (!removeProject(name))
+            qWarning() << "The project list still names the project" << name << "that could not be made.";
         if (madeFolder)
             ProjectFolderGuard::removeProjectFolder(name);
     }

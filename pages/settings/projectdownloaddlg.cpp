@@ -219,9 +219,9 @@ void ProjectDownloadDlg::slotsDownloadData(QByteArray postData)
     }
 }
 
-void ProjectDownloadDlg::slotsDownloadServer(QByteArray data)
+void ProjectDownloadDlg::slotsDownloadServer(QByteArray received)
 {
-    slotsDownloadData(data);
+    slotsDownloadData(received);
     slotsReplyFinished();
 }
 

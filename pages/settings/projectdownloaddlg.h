@@ -44,7 +44,7 @@ public slots:
     void pushButtonDownloadServer_clicked();
     void slotsDownloadDB();
     void slotsDownloadData(QByteArray postData);
-    void slotsDownloadServer(QByteArray data);
+    void slotsDownloadServer(QByteArray received);
     void slotsReplyPercent(int percent);
     void slotsReplyFinished();
     void slotsReplyErrorString(QString errorString);

@@ -236,7 +236,8 @@ void TestRefreshingCtrl::lastUpdateShowsThePreviousRefresh()
 
     // The second refresh shows the first one's time, which the test sets apart from any real one.
     const QString first = "Mon Jan 5 08:30:00 2026";
-    gDatabase.execSql("update tbl_last_update set last_update_time=? where last_update_id='all_lightings'", {first});
+    QVERIFY(gDatabase.execSql("update tbl_last_update set last_update_time=? where last_update_id='all_lightings'",
+                              {first}));
     banner->startRefresh("all_lightings");
     QCOMPARE(lastUpdate(), "Last Update:" + first);
     QCOMPARE(rowCount("tbl_last_update", "last_update_id='all_lightings'"), 1);
@@ -246,7 +247,7 @@ void TestRefreshingCtrl::lastUpdateShowsThePreviousRefresh()
 
 void TestRefreshingCtrl::keysAreIndependentRows()
 {
-    gDatabase.execSql("insert into tbl_last_update(last_update_id,last_update_time) values('3_lighting','A')");
+    QVERIFY(gDatabase.execSql("insert into tbl_last_update(last_update_id,last_update_time) values('3_lighting','A')"));
     banner->startRefresh("12_lighting");
     QVERIFY(lastUpdate() != "Last Update:A");
     QCOMPARE(storedTime("3_lighting"), QString("A"));
@@ -258,7 +259,8 @@ void TestRefreshingCtrl::keysAreIndependentRows()
 
 void TestRefreshingCtrl::keyWithQuotesIsStoredAsGiven()
 {
-    gDatabase.execSql("insert into tbl_last_update(last_update_id,last_update_time) values('all_lightings','A')");
+    QVERIFY(
+        gDatabase.execSql("insert into tbl_last_update(last_update_id,last_update_time) values('all_lightings','A')"));
     const QString key = "x' or last_update_id like '%";
     banner->startRefresh(key);
     QVERIFY(lastUpdate() != "Last Update:A");

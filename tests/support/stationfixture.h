@@ -26,8 +26,8 @@ inline void prepareProject(const QString &appDir, int networkType)
 {
     gAppDirPath = appDir;
     QDir(appDir).mkpath("database/Home");
-    createProjectXml();
-    setProjectProperty("Home", "network_type", QString::number(networkType));
+    QVERIFY(createProjectXml());
+    QVERIFY(setProjectProperty("Home", "network_type", QString::number(networkType)));
     gDatabase.close();
     const QString path = ProjectSwitch::databasePath("Home");
     QFile::remove(path);

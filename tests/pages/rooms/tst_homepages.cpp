@@ -235,7 +235,7 @@ void TestHomePages::cardClickOpensTheRoom()
     QCOMPARE(navigations, QStringList({"Operate Room|A-1-101|1|1"}));
 
     // A renamed room is opened under its name now, not the card's.
-    gDatabase.execSql("update tbl_room set room_name='102' where room_id=1");
+    QVERIFY(gDatabase.execSql("update tbl_room set room_name='102' where room_id=1"));
     go("Rooms");
     navigations.clear();
     emit rooms()->roomCards()->cards().first()->signalsPressed();
@@ -252,7 +252,7 @@ void TestHomePages::deletedRoomOpensNothing()
 {
     addPlace("A", "1", "101");
     window.reset(new MainWindow);
-    gDatabase.execSql("delete from tbl_room");
+    QVERIFY(gDatabase.execSql("delete from tbl_room"));
     navigations.clear();
     emit home()->strip()->roomCards()->cards().first()->signalsPressed();
     QVERIFY(navigations.isEmpty());
@@ -261,7 +261,7 @@ void TestHomePages::deletedRoomOpensNothing()
 void TestHomePages::missingRegionLeavesItsPartEmpty()
 {
     const Place place = addPlace("A", "1", "101");
-    gDatabase.execSql("delete from tbl_region");
+    QVERIFY(gDatabase.execSql("delete from tbl_region"));
     window.reset(new MainWindow);
     QCOMPARE(names(home()->strip()->roomCards()), QStringList({"-1-101"}));
     navigations.clear();

@@ -983,7 +983,8 @@ void TestProjectTransfer::pageButtonsOpenTheDialogs()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(page.findChildren<ProjectSettingItem *>(), rowsBefore);
     ProjectDownloadDlg::setExecHook([](ProjectDownloadDlg &dialog) {
-        addProject("C");
+        if (!addProject("C"))
+            QTest::qFail("the project list takes the imported project", __FILE__, __LINE__);
         dialog.projectImported = true;
         return int(QDialog::Rejected);
     });
