@@ -199,7 +199,7 @@ void checkVersion()
     if (stored >= DatabaseSchema::version)
         return;
     if (!inTransaction(upgradeVocabularies))
-        qDebug() << "The vocabularies could not be upgraded from version" << text;
+        qWarning() << "The vocabularies could not be upgraded from version" << text;
 }
 
 // The default list is written only over a file that has been set aside first: a list this start cannot use
@@ -220,7 +220,7 @@ bool keepProjectListAside()
                  << "and a default list is written.";
         return true;
     }
-    qDebug() << "The project list names no usable project and could not be kept aside; it is left as it is.";
+    qWarning() << "The project list names no usable project and could not be kept aside; it is left as it is.";
     return false;
 }
 
@@ -374,7 +374,7 @@ QString keepDatabaseAside(const QString &file)
     for (const char *suffix : journalSuffixes) {
         const QString journal = file + QLatin1String(suffix);
         if (pathTaken(journal) && !QDir().rename(journal, backup + QLatin1String(suffix)))
-            qDebug() << "Could not keep" << journal << "with" << backup;
+            qWarning() << "Could not keep" << journal << "with" << backup;
     }
     return backup;
 }
@@ -401,7 +401,7 @@ ProjectOpening openProjectDatabase(const QString &projectName, const ProjectOpen
         }
         opening.outcome = ProjectOpening::Refused;
         opening.notice = notice;
-        qDebug() << "The database of the project" << projectName << "is not used:" << notice;
+        qWarning() << "The database of the project" << projectName << "is not used:" << notice;
         return opening;
     };
 
@@ -463,7 +463,7 @@ ProjectOpening openProjectDatabase(const QString &projectName, const ProjectOpen
                     back = QDir().rename(opening.keptAs + QLatin1String(suffix), file + QLatin1String(suffix)) && back;
             }
             if (!back)
-                qDebug() << "The database of the project" << projectName << "stays at" << opening.keptAs;
+                qWarning() << "The database of the project" << projectName << "stays at" << opening.keptAs;
             opening.keptAs.clear();
         }
         const QString noFresh = tr("No new database could be made for the project \"%1\".").arg(projectName);
@@ -476,7 +476,7 @@ ProjectOpening openProjectDatabase(const QString &projectName, const ProjectOpen
                          tr("It is kept as \"%1\" in the project's folder, and the project goes on with an empty "
                             "database.")
                              .arg(QFileInfo(opening.keptAs).fileName());
-        qDebug() << opening.notice;
+        qWarning() << opening.notice;
     }
     return opening;
 }
@@ -502,8 +502,8 @@ QString initDatabase()
             writeDefaultProjectList();
         project.clear();
         if (!getCurrentProjectName(project) || project.isEmpty()) {
-            qDebug() << "The project list names no usable current project; opening"
-                     << "Home";
+            qWarning() << "The project list names no usable current project; opening"
+                       << "Home";
             project = "Home";
         }
     }
@@ -601,7 +601,7 @@ bool createEmptyProjectDatabase(const QString &newPath)
     gDatabase.close();
     gDatabase.setDatabaseName(newPath);
     if (!copied) {
-        qDebug() << "Could not copy the current project's database to" << newPath;
+        qWarning() << "Could not copy the current project's database to" << newPath;
         return false;
     }
 

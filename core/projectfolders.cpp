@@ -123,14 +123,14 @@ ArchivePlan planArchive(QuaZip &zip, const QString &root)
             !isInside(QDir::cleanPath(root + '/' + info.name), root))
             return plan;
         if (info.isSymbolicLink() || isLinkType(info.externalAttr) || hasLinkExtraField(info.extra)) {
-            qDebug() << "Archive refused: it holds a link or other special file," << info.name;
+            qWarning() << "Archive refused: it holds a link or other special file," << info.name;
             return plan;
         }
         if (info.flags & 0x1)
             return plan; // encrypted
         QString name = QDir::cleanPath(info.name);
         if (names.contains(name)) {
-            qDebug() << "Archive refused: it names" << name << "twice";
+            qWarning() << "Archive refused: it names" << name << "twice";
             return plan;
         }
         names.insert(name);
@@ -174,14 +174,14 @@ ArchiveFailure unpackEntry(QuaZip &zip, const QString &folder, qint64 &budget)
         written += quint64(got);
         budget -= got;
         if (written > declared || budget < 0) {
-            qDebug() << "Archive refused:" << info.name << "yields more than it declared";
+            qWarning() << "Archive refused:" << info.name << "yields more than it declared";
             return ArchiveFailure::Refused;
         }
         switch (writeToFile(out, QByteArray::fromRawData(buffer.constData(), int(got)))) {
         case WriteResult::Written:
             break;
         case WriteResult::DiskFull:
-            qDebug() << "The disk is full; could not unpack" << info.name;
+            qWarning() << "The disk is full; could not unpack" << info.name;
             return ArchiveFailure::NoRoom;
         case WriteResult::Failed:
             return ArchiveFailure::WriteFailed;
@@ -246,7 +246,7 @@ bool packFolder(QuaZip &zip, const QString &folder, const QString &prefix)
     for (const QFileInfo &entry : entries) {
         const QString name = prefix + '/' + entry.fileName();
         if (entry.isSymLink()) {
-            qDebug() << "Not packed, a link:" << entry.filePath();
+            qWarning() << "Not packed, a link:" << entry.filePath();
             continue;
         }
         if (entry.isDir()) {
@@ -321,7 +321,7 @@ bool copyDirectory(const QString &source, const QString &target, bool overwrite)
         const QString destination = target + '/' + entry.fileName();
         // A project holds no links; following one could copy a folder into itself without end.
         if (entry.isSymLink()) {
-            qDebug() << "Not copied, a link:" << entry.filePath();
+            qWarning() << "Not copied, a link:" << entry.filePath();
             continue;
         }
         if (entry.isDir()) {
@@ -449,7 +449,8 @@ bool extractProjectArchive(const QString &zipPath, const QString &dir, ArchiveFa
         return false;
     qint64 budget = archiveSizeLimit(targetInfo.path());
     if (plan.totalSize > quint64(budget)) {
-        qDebug() << "Archive refused: it unpacks to" << plan.totalSize << "bytes, more than the" << budget << "allowed";
+        qWarning() << "Archive refused: it unpacks to" << plan.totalSize << "bytes, more than the" << budget
+                   << "allowed";
         // Within the cap, only the free space stands in the way.
         const qint64 cap = s_archiveSizeCap > 0 ? s_archiveSizeCap : DefaultArchiveSizeCap;
         if (plan.totalSize <= quint64(cap))
@@ -519,7 +520,7 @@ bool adoptProjectFolder(const QString &folder, const QString &name)
         if (QDir().rename(target, folder))
             QFile::remove(mark);
         else
-            qDebug() << "The project folder" << target << "stays unlisted until the next start";
+            qWarning() << "The project folder" << target << "stays unlisted until the next start";
         return false;
     }
     transferStep("listed");

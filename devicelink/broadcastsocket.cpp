@@ -47,7 +47,8 @@ public:
     {
         if (began && gDatabase.connectionName() == connection && gDatabase.transactionDepth() == depth + 1 &&
             !gDatabase.commitTransaction())
-            qDebug() << "the database writes of received frames could not be stored";
+            qWarning().noquote() << "the database writes of received frames could not be stored:"
+                                 << gDatabase.lastErrorText();
     }
 
 private:
@@ -549,10 +550,10 @@ void BroadcastSocket::sendRawData(const char *data, qint64 length)
         }
         tcpSocket->flush();
         if (written < length)
-            qDebug() << QString("failed to send data to %1:%2 [%3]")
-                            .arg(targetAddress.toString())
-                            .arg(tcpPortNumber)
-                            .arg(written);
+            qWarning() << QString("failed to send data to %1:%2 [%3]")
+                              .arg(targetAddress.toString())
+                              .arg(tcpPortNumber)
+                              .arg(written);
         return;
     }
     // An unbound UDP socket would bind itself to a random port on the first write.
@@ -567,7 +568,7 @@ void BroadcastSocket::sendRawData(const char *data, qint64 length)
         sent += n;
     }
     if (sent != length)
-        qDebug()
+        qWarning()
             << QString("failed to send data to %1:%2 [%3]").arg(targetAddress.toString()).arg(udpPortNumber).arg(sent);
 }
 
@@ -584,7 +585,7 @@ void BroadcastSocket::sendRawDataTo(const char *data, qint64 length, const QHost
         sent += n;
     }
     if (sent != length)
-        qDebug() << QString("failed to send data to %1:%2 [%3]").arg(address.toString()).arg(port).arg(sent);
+        qWarning() << QString("failed to send data to %1:%2 [%3]").arg(address.toString()).arg(port).arg(sent);
 }
 
 void BroadcastSocket::slotsKeepAlive()

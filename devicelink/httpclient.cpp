@@ -99,12 +99,12 @@ void HttpClient::uploadFile(const QString &url, const QString &filePath, int dev
     // connection takes it.
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "file open failed";
+        qWarning() << "file open failed";
         emit signalsReplyErrorString(tr("file open failed"));
         return;
     }
     if (file.size() == 0) {
-        qDebug() << "file is empty";
+        qWarning() << "file is empty";
         emit signalsReplyErrorString(tr("file is empty"));
         return;
     }
@@ -205,7 +205,7 @@ void HttpClient::postInPieces(const QNetworkRequest &request, const QByteArray &
     if (ok) {
         emit signalsReplyFinished(QByteArray());
     } else {
-        qDebug() << "streamed reply failed:" << errorString;
+        qWarning() << "streamed reply failed:" << errorString;
         emit signalsReplyErrorString(errorString);
     }
 }
@@ -223,7 +223,7 @@ void HttpClient::replyFinished(QNetworkReply *reply)
 
 void HttpClient::upLoadError(QNetworkReply::NetworkError errorcode)
 {
-    qDebug("QNetworkReply::NetworkError::%d", static_cast<int>(errorcode));
+    qWarning("QNetworkReply::NetworkError::%d", static_cast<int>(errorcode));
 }
 
 void HttpClient::loadProgress(qlonglong bytesSent, qlonglong bytesTotal)

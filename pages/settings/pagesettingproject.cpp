@@ -133,7 +133,7 @@ void PageSettingProject::slotsProjectDelete(QString projectName)
         return;
     }
     if (!ProjectFolderGuard::removeProjectFolder(projectName))
-        qDebug() << "The folder of the deleted project" << projectName << "was not removed";
+        qWarning() << "The folder of the deleted project" << projectName << "was not removed";
     refreshProjectList();
 }
 

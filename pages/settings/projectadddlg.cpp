@@ -125,7 +125,7 @@ bool ProjectAddDlg::createProject(const QString &name)
     gDatabase.close();
     gDatabase.setDatabaseName(inUse);
     if (!ok) {
-        qDebug() << "Could not create the project" << name;
+        qWarning() << "Could not create the project" << name;
         if (!removeProject(name))
             qWarning() << "The project list still names the project" << name << "that could not be made.";
         if (madeFolder)

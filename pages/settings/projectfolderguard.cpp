@@ -53,7 +53,7 @@ bool removeProjectFolder(const QString &projectName)
     if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink())
         return true;
     if (!isRemovableProjectFolder(projectName)) {
-        qDebug() << "Project folder left in place: it is no removable project folder:" << path;
+        qWarning() << "Project folder left in place: it is no removable project folder:" << path;
         return false;
     }
     return QDir(path).removeRecursively();

@@ -104,7 +104,7 @@ ImportResult importProjectArchive(const QString &zipPath, QStringList *added, QS
                   QFile::rename(QString("%1/%2.db3").arg(prepared, folder), QString("%1/%2.db3").arg(prepared, name));
         ok = ok && adoptProjectFolder(prepared, name);
         if (!ok) {
-            qDebug() << "Could not import the project" << folder << "as" << name;
+            qWarning() << "Could not import the project" << folder << "as" << name;
             return writeFailure();
         }
         if (added)
