@@ -5,6 +5,7 @@
 #include "core/projectfolders.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -73,7 +74,8 @@ void loadAppSettings()
         QDir().mkdir(skin);
     }
     if (!QFile::exists(skin + "/logo.ico")) {
-        copyFileTo(":/myImages/icons/logo.ico", skin + "/logo.ico", true);
+        if (!copyFileTo(":/myImages/icons/logo.ico", skin + "/logo.ico", true))
+            qWarning() << "The icon copy for shortcuts could not be written to" << skin;
     }
 
     gSubId = readWithDefault("subId", "1");

@@ -27,7 +27,7 @@ public:
 
     // Both run on gDatabase and answer whether the insert succeeded.
     // The network row of a new project: no gateway, no server, the station's current host address.
-    static bool insertDefaultNetworkRow();
+    [[nodiscard]] static bool insertDefaultNetworkRow();
     // The version row with today's date.
-    static bool insertVersionRow();
+    [[nodiscard]] static bool insertVersionRow();
 };

@@ -17,11 +17,11 @@ QString projectFolderPath(const QString &projectName);
 
 // Copies one file; source may be a resource path. Backslashes in target count as slashes. True when target
 // holds a copy of source (also when both name the same file); without overwrite an existing target fails.
-bool copyFileTo(const QString &source, QString target, bool overwrite);
+[[nodiscard]] bool copyFileTo(const QString &source, QString target, bool overwrite);
 
 // Copies the tree below source (hidden entries and links left out) into target, creating target one level deep.
 // Stops at the first failure, leaving what was copied so far. False when source doesn't exist.
-bool copyDirectory(const QString &source, const QString &target, bool overwrite);
+[[nodiscard]] bool copyDirectory(const QString &source, const QString &target, bool overwrite);
 
 // Removes everything inside path except hidden entries; path itself stays.
 void clearDirectory(QString path);
@@ -73,7 +73,7 @@ enum class ArchiveFailure {
 // more than it declared or fails its checksum, and that folder takes dir's place only when every entry is whole;
 // on any failure dir is left as it was. False when the archive is missing, unreadable or refused, or could not be
 // unpacked; failure then says why.
-bool extractProjectArchive(const QString &zipPath, const QString &dir, ArchiveFailure *failure = nullptr);
+[[nodiscard]] bool extractProjectArchive(const QString &zipPath, const QString &dir, ArchiveFailure *failure = nullptr);
 
 // A valid project name that is neither listed nor taken by an entry of the database folder: name itself, else
 // "<name>_<n>" with the lowest such n.
@@ -83,7 +83,7 @@ QString unusedProjectName(const QString &name);
 // place as the project name (one rename, so it never shows there in part) and lists it at once. A mark inside
 // it, removed once the project is listed, lets finishInterruptedImports list a folder whose listing was cut
 // off. False when it could not be moved or listed; folder is then where it was, unlisted.
-bool adoptProjectFolder(const QString &folder, const QString &name);
+[[nodiscard]] bool adoptProjectFolder(const QString &folder, const QString &name);
 
 // Start-up: lists the project folders that adoptProjectFolder put in place without listing them, and removes
 // what interrupted transfers left in the database folder (the hidden folders and archives of imports, uploads

@@ -336,7 +336,7 @@ void XlsxWriter::cancel()
         return;
     d->fail(QStringLiteral("cancelled"));
     if (d->begun)
-        commit();
+        static_cast<void>(commit()); // cancelled already: its outcome adds nothing
     d->done = true;
 }
 

@@ -22,11 +22,11 @@ public:
     ~XlsxWriter();
 
     // Opens the package and starts the one worksheet. False when the file cannot be written.
-    bool begin(const QString &sheetName);
+    [[nodiscard]] bool begin(const QString &sheetName);
     // Appends one row, its cells from column A on. False once anything has failed.
     bool addRow(const QStringList &cells);
     // Finishes the package and puts it in place of the file. False when any step failed; the old file then stays.
-    bool commit();
+    [[nodiscard]] bool commit();
     // Drops what was written; the old file stays. Also done by the destructor of an uncommitted writer.
     void cancel();
 
