@@ -64,9 +64,9 @@ bool loadMood(int moodId, int roomId, StoredMood &mood, QString *error = nullptr
 // Deletes the mood's row, snapshots and commands as one step.
 [[nodiscard]] bool deleteMood(int moodId, int roomId, QString *error = nullptr);
 
-// The snapshots read as the rows they copy (tbl_light, tbl_air_conditioner) are read; the columns a snapshot does
-// not keep (a light's version, a climate device's limits, room temperature and version) stay zero or empty, and id
-// is the snapshot row's own.
+// A snapshot row reads as the row of tbl_light or tbl_air_conditioner it copies: the columns a snapshot does not
+// keep (a light's version; a climate device's function, limits, room temperature columns and version) stay zero or
+// empty, and a climate row's id is the snapshot row's own.
 
 // The mood's light rows rgb 0 or 1 by light_id.
 QList<LightChannelRow> loadMoodLightRows(int moodId, int roomId, QString *error = nullptr);

@@ -21,6 +21,7 @@ struct LightChannelRow;
 // tbl_air_conditioner or a mood's snapshot of one; columns the row does not have stay zero or empty.
 airConditionerRecord airConditionerFromRow(const QSqlQuery &q);
 airConditionerRecord airConditionerFromRow(const ClimateRow &row);
+// The record of each row, in the rows' order.
 QList<airConditionerRecord> airConditionerRecords(const QList<ClimateRow> &rows);
 // Sets an infra-red unit's set points outside 17..30 to 26.
 void correctInfraredSetPoints(airConditionerRecord &ac);
