@@ -6,16 +6,6 @@
 
 namespace {
 
-QList<ClimateRow> readRows(const QString &sql, QString *error)
-{
-    QList<ClimateRow> rows;
-    QSqlQuery query = queryRows(sql, {}, error);
-    while (query.next())
-        rows.append(climateRowFromQuery(query));
-    query.finish();
-    return rows;
-}
-
 QString slotRowsSql(int roomId, ClimateKind kind)
 {
     const int first = kind == ClimateKind::AirConditioners ? 0 : 2;
@@ -89,7 +79,7 @@ ClimateRow climateRowFromQuery(const QSqlQuery &query)
 
 QList<ClimateRow> loadClimateRows(int roomId, ClimateKind kind, QString *error)
 {
-    return readRows(slotRowsSql(roomId, kind), error);
+    return queryRowList(slotRowsSql(roomId, kind), {}, climateRowFromQuery, error);
 }
 
 bool hasClimateRows(int roomId, ClimateKind kind, QString *error)
@@ -99,10 +89,10 @@ bool hasClimateRows(int roomId, ClimateKind kind, QString *error)
 
 QList<ClimateRow> listClimateDevices(int roomId, ClimateKind kind, QString *error)
 {
-    return readRows(QString::asprintf("select * from tbl_air_conditioner where room_id=%d and %s order by "
-                                      "air_conditioner_no asc",
-                                      roomId, numbers(kind)),
-                    error);
+    return queryRowList(QString::asprintf("select * from tbl_air_conditioner where room_id=%d and %s order by "
+                                          "air_conditioner_no asc",
+                                          roomId, numbers(kind)),
+                        {}, climateRowFromQuery, error);
 }
 
 bool hasClimateDevices(int roomId, ClimateKind kind, QString *error)
@@ -124,13 +114,8 @@ int countClimateDevices(int roomId, ClimateKind kind, QString *error)
 
 bool findClimateDevice(int roomId, int number, ClimateRow &row, QString *error)
 {
-    QSqlQuery query = queryRows("select * from tbl_air_conditioner where room_id=? and air_conditioner_no=?",
-                                {roomId, number}, error);
-    const bool found = query.next();
-    if (found)
-        row = climateRowFromQuery(query);
-    query.finish();
-    return found;
+    return queryFirstRow("select * from tbl_air_conditioner where room_id=? and air_conditioner_no=?", {roomId, number},
+                         climateRowFromQuery, row, error);
 }
 
 bool hasClimateDevice(int roomId, int number, QString *error)

@@ -4,7 +4,6 @@
 #include "core/globals.h"
 #include "core/messagestore.h"
 #include "core/queryhelpers.h"
-#include "core/sqltransaction.h"
 
 #include <QStringList>
 
@@ -22,14 +21,6 @@ bool outcome(bool ok, QString *error)
 bool ran(const QSqlQuery &query, QString *error)
 {
     return outcome(query.isActive(), error);
-}
-
-// Runs one group of statements under one transaction: false, with nothing stored, when any step or the commit
-// failed.
-template <typename Steps> bool inTransaction(Steps steps, QString *error)
-{
-    SqlTransaction transaction;
-    return outcome(transaction.isOpen() && steps() && transaction.commit(), error);
 }
 
 std::optional<StoredLightRow> lightRowFrom(QSqlQuery &query, QString *error)
@@ -102,6 +93,27 @@ bool storeRoomRow(const QString &table, const QStringList &columns, const QVaria
 
 // ---- Lights ----------------------------------------------------------------------------------------------------
 
+LightChannelRow lightRowFromQuery(const QSqlQuery &query)
+{
+    LightChannelRow row;
+    row.lightId = queryColumnInt(query, "light_id");
+    row.lightType = queryColumnInt(query, "light_type");
+    row.remark = queryColumnText(query, "light_remark");
+    row.subnetId = queryColumnInt(query, "subnet_id");
+    row.deviceId = queryColumnInt(query, "device_id");
+    row.channel = queryColumnInt(query, "channel");
+    row.iconOn = queryColumnText(query, "icon_name_of_light_on");
+    row.iconOff = queryColumnText(query, "icon_name_of_light_off");
+    row.brightness = queryColumnInt(query, "brightness");
+    row.usId = queryColumnInt(query, "us_id");
+    row.fade = queryColumnInt(query, "fade");
+    row.rgb = queryColumnInt(query, "rgb");
+    row.originalType = queryColumnInt(query, "original_type");
+    row.version = queryColumnText(query, "version");
+    row.roomId = queryColumnInt(query, "room_id");
+    return row;
+}
+
 QSqlQuery queryAddressedRoomLights(int roomId)
 {
     return gDatabase.querySql("select * from tbl_light where room_id=? and (rgb=0 or rgb=1) and subnet_id >0 and "
@@ -155,7 +167,7 @@ bool saveLight(int roomId, int lightId, int type, const QString &remark, const Q
                const QList<LightAddressRow> &rows, QString *error)
 {
     // The old rows go only together with the new ones coming in.
-    return inTransaction(
+    return runTransaction(
         [&] {
             if (!gDatabase.execSql("delete from tbl_light where room_id=? and light_id=?", {roomId, lightId}))
                 return false;
@@ -174,17 +186,16 @@ bool saveLight(int roomId, int lightId, int type, const QString &remark, const Q
 
 bool deleteLight(int roomId, int lightId, QString *error)
 {
-    return outcome(gDatabase.execSql("delete from tbl_light where light_id=? and room_id=?", {lightId, roomId}), error);
+    return execStatement("delete from tbl_light where light_id=? and room_id=?", {lightId, roomId}, error);
 }
 
 bool addUnaddressedLightRow(int roomId, int lightId, int type, const QString &remark, const QString &iconOn,
                             const QString &iconOff, int rgb, QString *error)
 {
-    return outcome(gDatabase.execSql("insert into tbl_light(light_id,light_type,light_remark,subnet_id,device_id,"
-                                     "channel,icon_name_of_light_on,icon_name_of_light_off,brightness,us_id,fade,rgb,"
-                                     "original_type,version,room_id) values(?,?,?,0,0,0,?,?,0,0,0,?,0,'',?)",
-                                     {lightId, type, remark, iconOn, iconOff, rgb, roomId}),
-                   error);
+    return execStatement("insert into tbl_light(light_id,light_type,light_remark,subnet_id,device_id,"
+                         "channel,icon_name_of_light_on,icon_name_of_light_off,brightness,us_id,fade,rgb,"
+                         "original_type,version,room_id) values(?,?,?,0,0,0,?,?,0,0,0,?,0,'',?)",
+                         {lightId, type, remark, iconOn, iconOff, rgb, roomId}, error);
 }
 
 bool storeLightBrightness(int roomId, int lightId, int brightness, int rgb, QString *error)
@@ -202,7 +213,7 @@ bool storeLightDeviceInfo(int roomId, int lightId, int originalType, const QStri
     const QString sql =
         QStringLiteral("update tbl_light set original_type=?,version=? where light_id=? and room_id=?") +
         rgbCondition(rgb);
-    return outcome(gDatabase.execSql(sql, {originalType, version, lightId, roomId}), error);
+    return execStatement(sql, {originalType, version, lightId, roomId}, error);
 }
 
 // ---- Wall panels -----------------------------------------------------------------------------------------------
@@ -274,17 +285,16 @@ QVector<int> usedPanelIds(QString *error)
 
 bool addPanel(int roomId, int panelId, const QString &remark, int subnet, int device, QString *error)
 {
-    return outcome(gDatabase.execSql("insert into tbl_panel(panel_id,panel_remark,subnet_id,device_id,room_id) "
-                                     "values(?,?,?,?,?)",
-                                     {panelId, remark, subnet, device, roomId}),
-                   error);
+    return execStatement("insert into tbl_panel(panel_id,panel_remark,subnet_id,device_id,room_id) "
+                         "values(?,?,?,?,?)",
+                         {panelId, remark, subnet, device, roomId}, error);
 }
 
 bool updatePanel(int roomId, int panelId, const QString &remark, int subnet, int device, bool dropHistory,
                  QString *error)
 {
     // The history goes only together with the new address.
-    return inTransaction(
+    return runTransaction(
         [&] {
             if (dropHistory && !deleteMessageLogOfPanel(panelId))
                 return false;
@@ -298,7 +308,7 @@ bool updatePanel(int roomId, int panelId, const QString &remark, int subnet, int
 bool deletePanel(int roomId, int panelId, QString *error)
 {
     // A panel goes whole or not at all: with its message history.
-    return inTransaction(
+    return runTransaction(
         [&] {
             return gDatabase.execSql("delete from tbl_panel where panel_id=? and room_id=?", {panelId, roomId}) &&
                    deleteMessageLogOfPanel(panelId);
@@ -323,7 +333,7 @@ std::optional<StoredSwitch> readRoomMaster(int roomId, QString *error)
 
 bool saveRoomOccupation(int roomId, int type, int subnet, int device, int channel, QString *error)
 {
-    return inTransaction(
+    return runTransaction(
         [&] {
             return storeRoomRow("tbl_occupation", {"occupation_type", "subnet_id", "device_id", "channel", "status"},
                                 {type, subnet, device, channel, 0}, roomId);
@@ -333,7 +343,7 @@ bool saveRoomOccupation(int roomId, int type, int subnet, int device, int channe
 
 bool saveRoomMaster(int roomId, int subnet, int device, int channel, QString *error)
 {
-    return inTransaction(
+    return runTransaction(
         [&] {
             return storeRoomRow("tbl_master", {"subnet_id", "device_id", "channel", "status"},
                                 {subnet, device, channel, 0}, roomId);
@@ -343,27 +353,25 @@ bool saveRoomMaster(int roomId, int subnet, int device, int channel, QString *er
 
 bool removeRoomOccupation(int roomId, QString *error)
 {
-    return outcome(gDatabase.execSql("delete from tbl_occupation where room_id=?", {roomId}), error);
+    return execStatement("delete from tbl_occupation where room_id=?", {roomId}, error);
 }
 
 bool removeRoomMaster(int roomId, QString *error)
 {
-    return outcome(gDatabase.execSql("delete from tbl_master where room_id=?", {roomId}), error);
+    return execStatement("delete from tbl_master where room_id=?", {roomId}, error);
 }
 
 bool storeOccupationStatus(int status, int subnet, int device, int channel, int type, QString *error)
 {
-    return outcome(gDatabase.execSql("update tbl_occupation set status=? where subnet_id=? and device_id=? and "
-                                     "channel=? and occupation_type=?",
-                                     {status, subnet, device, channel, type}),
-                   error);
+    return execStatement("update tbl_occupation set status=? where subnet_id=? and device_id=? and "
+                         "channel=? and occupation_type=?",
+                         {status, subnet, device, channel, type}, error);
 }
 
 bool storeMasterStatus(int status, int subnet, int device, int channel, QString *error)
 {
-    return outcome(gDatabase.execSql("update tbl_master set status=? where subnet_id=? and device_id=? and channel=?",
-                                     {status, subnet, device, channel}),
-                   error);
+    return execStatement("update tbl_master set status=? where subnet_id=? and device_id=? and channel=?",
+                         {status, subnet, device, channel}, error);
 }
 
 // ---- Refresh times of the device views -------------------------------------------------------------------------
@@ -376,7 +384,7 @@ bool readLastUpdateTime(const QString &key, QString &time, QString *error)
 
 bool storeLastUpdateTime(const QString &key, const QString &time, QString *error)
 {
-    return inTransaction(
+    return runTransaction(
         [&] {
             QString failure;
             const bool exists =

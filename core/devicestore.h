@@ -28,6 +28,31 @@ bool roomHasLights(int roomId, QString *error = nullptr);
 // The light_id of every light's own row (rgb 0 or 1) over the whole project, in table order.
 QVector<int> usedLightIds(QString *error = nullptr);
 
+// One row of tbl_light, every column the panels load, as stored: integers read as queryColumnInt does (NULL and
+// non-numbers 0), texts as they are (NULL empty). A light is its own row (rgb 0, or 1 for an RGB light); an RGB
+// light adds its channel rows rgb 2 to 4 under the same light_id.
+struct LightChannelRow
+{
+    int lightId = 0;
+    int lightType = 0;
+    QString remark;
+    int subnetId = 0;
+    int deviceId = 0;
+    int channel = 0;
+    QString iconOn;
+    QString iconOff;
+    int brightness = 0;
+    int usId = 0;
+    int fade = 0;
+    int rgb = 0;
+    int originalType = 0;
+    QString version;
+    int roomId = 0;
+};
+// The row the query stands on; columns the result lacks stay zero or empty (so a mood's snapshot of a row reads
+// the same way).
+LightChannelRow lightRowFromQuery(const QSqlQuery &query);
+
 // One stored row of a light as the light editor shows it.
 struct StoredLightRow
 {

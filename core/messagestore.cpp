@@ -3,7 +3,6 @@
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
 #include "core/queryhelpers.h"
-#include "core/sqltransaction.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -25,14 +24,6 @@ QString failureText(const QSqlQuery &query)
     return error.text().trimmed().isEmpty() ? QStringLiteral("unknown error") : error.text().trimmed();
 }
 
-// The reason of the connection's last failure, for writes that ran through execSql.
-bool failed(QString *error)
-{
-    if (error)
-        *error = gDatabase.lastErrorText();
-    return false;
-}
-
 // A read that must tell a failure from no rows: sets error when the statement did not run.
 bool ran(const QSqlQuery &query, QString *error)
 {
@@ -43,13 +34,25 @@ bool ran(const QSqlQuery &query, QString *error)
     return false;
 }
 
-// Runs the steps as one transaction; false (nothing kept) when a step or the commit failed.
-template <typename Steps> bool inTransaction(Steps steps, QString *error)
+MessageDefinition definitionOfRow(const QSqlQuery &query)
 {
-    SqlTransaction transaction;
-    if (!transaction.isOpen() || !steps() || !transaction.commit())
-        return failed(error);
-    return true;
+    MessageDefinition definition;
+    definition.messageId = query.value("message_id").toInt();
+    definition.type = query.value("message_type").toInt();
+    definition.remark = query.value("message_remark").toString();
+    definition.iconName = query.value("icon_name").toString();
+    definition.switchNo = query.value("universal_switch_no").toInt();
+    return definition;
+}
+
+// The message records of a query of tbl_message_log; none, with error set, when its statement failed.
+QList<messageRecord> recordsOf(QSqlQuery query, QString *error)
+{
+    QList<messageRecord> records;
+    ran(query, error);
+    while (query.next())
+        records.append(messageRecordFromRow(query));
+    return records;
 }
 
 QStringList namesInCodeOrder(const QString &sql, const QString &column)
@@ -66,15 +69,8 @@ QList<MessageDefinition> messageDefinitions(QString *error)
     QList<MessageDefinition> definitions;
     QSqlQuery query = gDatabase.querySql("select * from tbl_message order by message_id asc");
     ran(query, error);
-    while (query.next()) {
-        MessageDefinition definition;
-        definition.messageId = query.value("message_id").toInt();
-        definition.type = query.value("message_type").toInt();
-        definition.remark = query.value("message_remark").toString();
-        definition.iconName = query.value("icon_name").toString();
-        definition.switchNo = query.value("universal_switch_no").toInt();
-        definitions << definition;
-    }
+    while (query.next())
+        definitions << definitionOfRow(query);
     return definitions;
 }
 
@@ -83,11 +79,7 @@ bool readMessageDefinition(int messageId, MessageDefinition &out, QString *error
     QSqlQuery query = gDatabase.querySql("select * from tbl_message where message_id=?", {messageId});
     if (!ran(query, error) || !query.next())
         return false;
-    out.messageId = query.value("message_id").toInt();
-    out.type = query.value("message_type").toInt();
-    out.remark = query.value("message_remark").toString();
-    out.iconName = query.value("icon_name").toString();
-    out.switchNo = query.value("universal_switch_no").toInt();
+    out = definitionOfRow(query);
     return true;
 }
 
@@ -109,17 +101,15 @@ bool isSwitchNumberUsed(int switchNo, QString *error)
 
 bool addMessageDefinition(const MessageDefinition &definition, QString *error)
 {
-    if (!gDatabase.execSql(
-            "insert into tbl_message(message_id,message_type,message_remark,icon_name,"
-            "universal_switch_no) values(?,?,?,?,?)",
-            {definition.messageId, definition.type, definition.remark, definition.iconName, definition.switchNo}))
-        return failed(error);
-    return true;
+    return execStatement(
+        "insert into tbl_message(message_id,message_type,message_remark,icon_name,"
+        "universal_switch_no) values(?,?,?,?,?)",
+        {definition.messageId, definition.type, definition.remark, definition.iconName, definition.switchNo}, error);
 }
 
 bool updateMessageDefinition(const MessageDefinition &definition, bool dropOccurrences, QString *error)
 {
-    return inTransaction(
+    return runTransaction(
         [&] {
             if (dropOccurrences &&
                 !gDatabase.execSql("delete from tbl_message_log where message_id=?", {definition.messageId}))
@@ -134,7 +124,7 @@ bool updateMessageDefinition(const MessageDefinition &definition, bool dropOccur
 
 bool deleteMessageDefinition(int messageId, QString *error)
 {
-    return inTransaction(
+    return runTransaction(
         [messageId] {
             return gDatabase.execSql("delete from tbl_message where message_id=?", {messageId}) &&
                    gDatabase.execSql("delete from tbl_message_log where message_id=?", {messageId});
@@ -246,12 +236,7 @@ QList<messageRecord> pendingMessagesOfDay(const QString &day, int roomId, QStrin
         sql += " and room_id=?";
         values << roomId;
     }
-    QList<messageRecord> records;
-    QSqlQuery query = gDatabase.readSql(sql, values);
-    ran(query, error);
-    while (query.next())
-        records.append(messageRecordFromRow(query));
-    return records;
+    return recordsOf(gDatabase.readSql(sql, values), error);
 }
 
 QList<messageRecord> messageLogEntries(const MessageLogFilter &filter, QString *error)
@@ -274,12 +259,7 @@ QList<messageRecord> messageLogEntries(const MessageLogFilter &filter, QString *
     sql += "recv_time>=? and recv_time<=? order by recv_time desc";
     values << filter.from << filter.to;
 
-    QList<messageRecord> records;
-    QSqlQuery query = gDatabase.querySql(sql, values);
-    ran(query, error);
-    while (query.next())
-        records.append(messageRecordFromRow(query));
-    return records;
+    return recordsOf(gDatabase.querySql(sql, values), error);
 }
 
 bool readMessageLogTexts(int id, MessageLogTexts &out, QString *error)
@@ -296,18 +276,17 @@ bool readMessageLogTexts(int id, MessageLogTexts &out, QString *error)
 bool dealMessageLog(const messageRecord &record, QString *error)
 {
     // Staff type the remark freely: it is bound, never pasted into the statement.
-    if (!gDatabase.execSql("update tbl_message_log set message_status=?,message_log_remark=?,deal_time=? where id=?",
-                           {record.message_status, QString::fromUtf8(record.message_log_remark),
-                            QString::fromUtf8(record.deal_time), record.id}))
-        return failed(error);
-    return true;
+    return execStatement("update tbl_message_log set message_status=?,message_log_remark=?,deal_time=? where id=?",
+                         {record.message_status, QString::fromUtf8(record.message_log_remark),
+                          QString::fromUtf8(record.deal_time), record.id},
+                         error);
 }
 
 bool deleteMessageLogEntries(const QList<int> &ids, QString *error)
 {
     if (ids.isEmpty())
         return true;
-    return inTransaction(
+    return runTransaction(
         [&ids] {
             for (int id : ids) {
                 if (!gDatabase.execSql("delete from tbl_message_log where id=?", {id}))
@@ -320,16 +299,12 @@ bool deleteMessageLogEntries(const QList<int> &ids, QString *error)
 
 bool deleteMessageLogOfPanel(int panelId, QString *error)
 {
-    if (!gDatabase.execSql("delete from tbl_message_log where panel_id=?", {panelId}))
-        return failed(error);
-    return true;
+    return execStatement("delete from tbl_message_log where panel_id=?", {panelId}, error);
 }
 
 bool purgeMessageLogBefore(const QString &cutoff, QString *error)
 {
-    if (!gDatabase.execSql("delete from tbl_message_log where recv_time <=?", {cutoff}))
-        return failed(error);
-    return true;
+    return execStatement("delete from tbl_message_log where recv_time <=?", {cutoff}, error);
 }
 
 bool readMessageRowNames(const messageRecord &record, MessageRowNames &out)

@@ -3,24 +3,10 @@
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
 #include "core/queryhelpers.h"
-#include "core/sqltransaction.h"
 
 #include <QSqlQuery>
 
 namespace {
-
-void setError(QString *error)
-{
-    if (error)
-        *error = gDatabase.lastErrorText();
-}
-
-// A query that failed comes back inactive; a query without rows stays active.
-void noteFailure(const QSqlQuery &query, QString *error)
-{
-    if (!query.isActive())
-        setError(error);
-}
 
 StoredMood moodOfRow(const QSqlQuery &q)
 {
@@ -40,47 +26,18 @@ StoredMood moodOfRow(const QSqlQuery &q)
     return mood;
 }
 
-MoodLightRow lightOfRow(const QSqlQuery &q)
+MoodCommandRow commandOfRow(const QSqlQuery &q)
 {
-    MoodLightRow row;
-    row.lightId = queryColumnInt(q, "light_id");
-    row.lightType = queryColumnInt(q, "light_type");
-    row.remark = queryColumnText(q, "light_remark");
-    row.subnetId = queryColumnInt(q, "subnet_id");
-    row.deviceId = queryColumnInt(q, "device_id");
-    row.channel = queryColumnInt(q, "channel");
-    row.iconOn = queryColumnText(q, "icon_name_of_light_on");
-    row.iconOff = queryColumnText(q, "icon_name_of_light_off");
-    row.brightness = queryColumnInt(q, "brightness");
-    row.usId = queryColumnInt(q, "us_id");
-    row.fade = queryColumnInt(q, "fade");
-    row.rgb = queryColumnInt(q, "rgb");
-    row.originalType = queryColumnInt(q, "original_type");
-    row.roomId = queryColumnInt(q, "room_id");
-    return row;
-}
-
-MoodClimateRow climateOfRow(const QSqlQuery &q)
-{
-    MoodClimateRow row;
-    row.number = queryColumnInt(q, "air_conditioner_no");
-    row.type = queryColumnInt(q, "air_conditioner_type");
-    row.remark = queryColumnText(q, "remark");
-    row.subnetId = queryColumnInt(q, "subnet_id");
-    row.deviceId = queryColumnInt(q, "device_id");
-    row.channel = queryColumnInt(q, "channel");
-    row.status = queryColumnInt(q, "status");
-    row.mode = queryColumnInt(q, "mode");
-    row.speed = queryColumnInt(q, "speed");
-    row.temperature = queryColumnInt(q, "current_temperature");
-    row.coolTemperature = queryColumnInt(q, "current_cool_temperature");
-    row.heatTemperature = queryColumnInt(q, "current_heat_temperature");
-    row.autoTemperature = queryColumnInt(q, "current_auto_temperature");
-    row.dryTemperature = queryColumnInt(q, "current_dry_temperature");
-    row.temperatureUnit = queryColumnInt(q, "temperature_unit");
-    row.originalType = queryColumnInt(q, "original_type");
-    row.roomId = queryColumnInt(q, "room_id");
-    return row;
+    MoodCommandRow command;
+    command.commandId = queryColumnInt(q, "command_id");
+    command.subnetId = queryColumnInt(q, "subnet_id");
+    command.deviceId = queryColumnInt(q, "device_id");
+    command.commandType = queryColumnInt(q, "command_type");
+    command.prm1 = queryColumnInt(q, "prm1");
+    command.prm2 = queryColumnInt(q, "prm2");
+    command.prm3 = queryColumnInt(q, "prm3");
+    command.prm4 = queryColumnInt(q, "prm4");
+    return command;
 }
 
 // The statements of the mood's commands, run inside the caller's transaction.
@@ -168,13 +125,8 @@ QString tableOf(CommandVocabulary vocabulary)
 
 QList<StoredMood> loadRoomMoods(int roomId, QString *error)
 {
-    QList<StoredMood> moods;
-    QSqlQuery q =
-        gDatabase.querySql(QString::asprintf("select * from tbl_mood where room_id=%d order by mood_id asc", roomId));
-    noteFailure(q, error);
-    while (q.next())
-        moods.append(moodOfRow(q));
-    return moods;
+    return queryRowList(QString::asprintf("select * from tbl_mood where room_id=%d order by mood_id asc", roomId), {},
+                        moodOfRow, error);
 }
 
 bool roomHasMoods(int roomId, QString *error)
@@ -185,102 +137,65 @@ bool roomHasMoods(int roomId, QString *error)
 
 bool loadMood(int moodId, int roomId, StoredMood &mood, QString *error)
 {
-    QSqlQuery q = gDatabase.querySql("select * from tbl_mood where mood_id=? and room_id=?", {moodId, roomId});
-    noteFailure(q, error);
-    if (!q.next())
-        return false;
-    mood = moodOfRow(q);
-    return true;
+    return queryFirstRow("select * from tbl_mood where mood_id=? and room_id=?", {moodId, roomId}, moodOfRow, mood,
+                         error);
 }
 
 bool saveMood(int moodId, int roomId, bool update, const MoodForm &form, const QList<MoodCommandRow> &commands,
               QString *error)
 {
-    SqlTransaction transaction;
-    if (transaction.isOpen() && writeMood(moodId, roomId, update, form, commands) && transaction.commit())
-        return true;
-    setError(error);
-    return false;
+    return runTransaction([&] { return writeMood(moodId, roomId, update, form, commands); }, error);
 }
 
 bool deleteMood(int moodId, int roomId, QString *error)
 {
-    SqlTransaction transaction;
-    bool ok = transaction.isOpen();
-    for (const char *table :
-         {"tbl_mood", "tbl_mood_light_status", "tbl_mood_air_conditioner_status", "tbl_mood_command"})
-        ok = ok && gDatabase.execSql(
-                       QString::asprintf("delete from %s where mood_id=%d and room_id=%d", table, moodId, roomId));
-    if (ok && transaction.commit())
-        return true;
-    setError(error);
-    return false;
+    return runTransaction(
+        [&] {
+            for (const char *table :
+                 {"tbl_mood", "tbl_mood_light_status", "tbl_mood_air_conditioner_status", "tbl_mood_command"}) {
+                if (!gDatabase.execSql(
+                        QString::asprintf("delete from %s where mood_id=%d and room_id=%d", table, moodId, roomId)))
+                    return false;
+            }
+            return true;
+        },
+        error);
 }
 
-QList<MoodLightRow> loadMoodLightRows(int moodId, int roomId, QString *error)
+QList<LightChannelRow> loadMoodLightRows(int moodId, int roomId, QString *error)
 {
-    QList<MoodLightRow> rows;
-    QSqlQuery q = gDatabase.querySql(QString::asprintf("select * from tbl_mood_light_status where mood_id=%d and "
-                                                       "room_id=%d and (rgb=0 or rgb=1) order by light_id asc",
-                                                       moodId, roomId));
-    noteFailure(q, error);
-    while (q.next())
-        rows.append(lightOfRow(q));
-    return rows;
+    return queryRowList(QString::asprintf("select * from tbl_mood_light_status where mood_id=%d and room_id=%d and "
+                                          "(rgb=0 or rgb=1) order by light_id asc",
+                                          moodId, roomId),
+                        {}, lightRowFromQuery, error);
 }
 
-bool loadMoodLightChannelRow(int moodId, int roomId, int lightId, int rgb, MoodLightRow &row)
+bool loadMoodLightChannelRow(int moodId, int roomId, int lightId, int rgb, LightChannelRow &row)
 {
-    QSqlQuery q = gDatabase.querySql(QString::asprintf("select * from tbl_mood_light_status where mood_id=%d and "
-                                                       "room_id=%d and light_id=%d and rgb=%d",
-                                                       moodId, roomId, lightId, rgb));
-    if (!q.next())
-        return false;
-    row = lightOfRow(q);
-    return true;
+    return queryFirstRow(QString::asprintf("select * from tbl_mood_light_status where mood_id=%d and room_id=%d and "
+                                           "light_id=%d and rgb=%d",
+                                           moodId, roomId, lightId, rgb),
+                         {}, lightRowFromQuery, row);
 }
 
-QList<MoodClimateRow> loadMoodClimateRows(int moodId, int roomId, int first, int second, QString *error)
+QList<ClimateRow> loadMoodClimateRows(int moodId, int roomId, int first, int second, QString *error)
 {
-    QList<MoodClimateRow> rows;
-    QSqlQuery q = gDatabase.querySql(QString::asprintf("select * from tbl_mood_air_conditioner_status where "
-                                                       "mood_id=%d and room_id=%d and (air_conditioner_no=%d or "
-                                                       "air_conditioner_no=%d) order by air_conditioner_no asc",
-                                                       moodId, roomId, first, second));
-    noteFailure(q, error);
-    while (q.next())
-        rows.append(climateOfRow(q));
-    return rows;
+    return queryRowList(QString::asprintf("select * from tbl_mood_air_conditioner_status where mood_id=%d and "
+                                          "room_id=%d and (air_conditioner_no=%d or air_conditioner_no=%d) order by "
+                                          "air_conditioner_no asc",
+                                          moodId, roomId, first, second),
+                        {}, climateRowFromQuery, error);
 }
 
 QList<MoodCommandRow> readMoodCommands(int moodId, int roomId, QString *error)
 {
-    QList<MoodCommandRow> commands;
-    QSqlQuery query = gDatabase.querySql(
-        "select * from tbl_mood_command where mood_id=? and room_id=? order by command_id asc", {moodId, roomId});
-    noteFailure(query, error);
-    while (query.next()) {
-        MoodCommandRow command;
-        command.commandId = queryColumnInt(query, "command_id");
-        command.subnetId = queryColumnInt(query, "subnet_id");
-        command.deviceId = queryColumnInt(query, "device_id");
-        command.commandType = queryColumnInt(query, "command_type");
-        command.prm1 = queryColumnInt(query, "prm1");
-        command.prm2 = queryColumnInt(query, "prm2");
-        command.prm3 = queryColumnInt(query, "prm3");
-        command.prm4 = queryColumnInt(query, "prm4");
-        commands.append(command);
-    }
-    return commands;
+    return queryRowList("select * from tbl_mood_command where mood_id=? and room_id=? order by command_id asc",
+                        {moodId, roomId}, commandOfRow, error);
 }
 
 bool saveMoodCommands(int moodId, int roomId, const QList<MoodCommandRow> &commands, QString *error)
 {
-    SqlTransaction transaction;
-    if (transaction.isOpen() && writeCommands(moodId, roomId, commands) && transaction.commit())
-        return true;
-    setError(error);
-    return false;
+    return runTransaction([&] { return writeCommands(moodId, roomId, commands); }, error);
 }
 
 bool deleteCommandsOfUnsavedMood(int moodId, int roomId, QString *error)
@@ -294,10 +209,7 @@ bool deleteCommandsOfUnsavedMood(int moodId, int roomId, QString *error)
             *error = readError;
         return false;
     }
-    if (gDatabase.execSql("delete from tbl_mood_command where room_id=? and mood_id=?", {roomId, moodId}))
-        return true;
-    setError(error);
-    return false;
+    return execStatement("delete from tbl_mood_command where room_id=? and mood_id=?", {roomId, moodId}, error);
 }
 
 QStringList offeredCommandTypes()

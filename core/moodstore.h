@@ -6,14 +6,17 @@
 // that fails behaves as one without rows and, where `error` is passed, sets it to the reason. Writes answer
 // whether everything they stand for is stored; a write of several steps is one transaction.
 
+#include "core/climatestore.h"
+#include "core/devicestore.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-// One row of tbl_mood.
-struct StoredMood
+// What the mood editor saves of a mood besides its commands: its name, picture and the device groups it
+// restores, each 0 or 1.
+struct MoodForm
 {
-    int moodId = 0;
     QString name;
     QString iconName;
     int light = 0;
@@ -21,50 +24,15 @@ struct StoredMood
     int ac2 = 0;
     int floorHeat1 = 0;
     int floorHeat2 = 0;
+};
+
+// One row of tbl_mood: what the editor saves, with the ids and the groups the editor does not offer.
+struct StoredMood : MoodForm
+{
+    int moodId = 0;
     int curtain = 0;
     int audio = 0;
     int diy = 0;
-    int roomId = 0;
-};
-
-// One row of a mood's light snapshot (tbl_mood_light_status).
-struct MoodLightRow
-{
-    int lightId = 0;
-    int lightType = 0;
-    QString remark;
-    int subnetId = 0;
-    int deviceId = 0;
-    int channel = 0;
-    QString iconOn;
-    QString iconOff;
-    int brightness = 0;
-    int usId = 0;
-    int fade = 0;
-    int rgb = 0;
-    int originalType = 0;
-    int roomId = 0;
-};
-
-// One row of a mood's air-conditioner and floor-heating snapshot (tbl_mood_air_conditioner_status).
-struct MoodClimateRow
-{
-    int number = 0; // air_conditioner_no: 0 and 1 air conditioners, 2 and 3 floor heatings
-    int type = 0;
-    QString remark;
-    int subnetId = 0;
-    int deviceId = 0;
-    int channel = 0;
-    int status = 0;
-    int mode = 0;
-    int speed = 0;
-    int temperature = 0;
-    int coolTemperature = 0;
-    int heatTemperature = 0;
-    int autoTemperature = 0;
-    int dryTemperature = 0;
-    int temperatureUnit = 0;
-    int originalType = 0;
     int roomId = 0;
 };
 
@@ -79,19 +47,6 @@ struct MoodCommandRow
     int prm2 = 0;
     int prm3 = 0;
     int prm4 = 0;
-};
-
-// What the mood editor saves of a mood besides its commands: its name, picture and the device groups it
-// restores, each 0 or 1.
-struct MoodForm
-{
-    QString name;
-    QString iconName;
-    int light = 0;
-    int ac1 = 0;
-    int ac2 = 0;
-    int floorHeat1 = 0;
-    int floorHeat2 = 0;
 };
 
 // The room's moods by mood_id.
@@ -109,12 +64,16 @@ bool loadMood(int moodId, int roomId, StoredMood &mood, QString *error = nullptr
 // Deletes the mood's row, snapshots and commands as one step.
 [[nodiscard]] bool deleteMood(int moodId, int roomId, QString *error = nullptr);
 
+// A snapshot row reads as the row of tbl_light or tbl_air_conditioner it copies: the columns a snapshot does not
+// keep (a light's version; a climate device's function, limits, room temperature columns and version) stay zero or
+// empty, and a climate row's id is the snapshot row's own.
+
 // The mood's light rows rgb 0 or 1 by light_id.
-QList<MoodLightRow> loadMoodLightRows(int moodId, int roomId, QString *error = nullptr);
+QList<LightChannelRow> loadMoodLightRows(int moodId, int roomId, QString *error = nullptr);
 // The row with that rgb (2 to 4) of an RGB light of the mood into row; false when there is none.
-bool loadMoodLightChannelRow(int moodId, int roomId, int lightId, int rgb, MoodLightRow &row);
+bool loadMoodLightChannelRow(int moodId, int roomId, int lightId, int rgb, LightChannelRow &row);
 // The mood's rows of air_conditioner_no first or second, in ascending number.
-QList<MoodClimateRow> loadMoodClimateRows(int moodId, int roomId, int first, int second, QString *error = nullptr);
+QList<ClimateRow> loadMoodClimateRows(int moodId, int roomId, int first, int second, QString *error = nullptr);
 
 // The mood's commands by command_id.
 QList<MoodCommandRow> readMoodCommands(int moodId, int roomId, QString *error = nullptr);

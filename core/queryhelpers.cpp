@@ -2,6 +2,7 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "core/sqltransaction.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -45,6 +46,16 @@ QSqlQuery queryRows(const QString &sql, const QVariantList &values, QString *err
 bool execStatement(const QString &sql, const QVariantList &values, QString *error)
 {
     if (gDatabase.execSql(sql, values))
+        return true;
+    if (error)
+        *error = gDatabase.lastErrorText();
+    return false;
+}
+
+bool runTransaction(const std::function<bool()> &steps, QString *error)
+{
+    SqlTransaction transaction;
+    if (transaction.isOpen() && steps() && transaction.commit())
         return true;
     if (error)
         *error = gDatabase.lastErrorText();

@@ -12,12 +12,14 @@
 // failure from an empty answer passes `error`, which is then set to the reason (and left untouched on success).
 // A column name that the result lacks reads as an empty value. Every helper finishes its query before returning.
 
+#include <QList>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
 #include <QtGlobal>
 
-class QSqlQuery;
+#include <functional>
 
 bool queryHasRecord(const QString &sql, QString *error = nullptr);
 bool queryHasRecord(const QString &sql, const QVariantList &values, QString *error = nullptr);
@@ -53,6 +55,38 @@ QSqlQuery queryRows(const QString &sql, const QVariantList &values, QString *err
 [[nodiscard]] bool execStatement(const QString &sql, const QVariantList &values, QString *error = nullptr);
 // A stored value as an integer: NULL and text that is not a decimal integer give 0.
 int queryValueInt(const QVariant &value);
+
+// Every row of the statement, each read by readRow, in the statement's order; none when the statement failed,
+// with error set as queryRows sets it.
+template <typename Row>
+QList<Row> queryRowList(const QString &sql, const QVariantList &values, Row (*readRow)(const QSqlQuery &),
+                        QString *error = nullptr)
+{
+    QList<Row> rows;
+    QSqlQuery query = queryRows(sql, values, error);
+    while (query.next())
+        rows.append(readRow(query));
+    query.finish();
+    return rows;
+}
+
+// The statement's first row read by readRow into row: false, row left as passed in, when there is none or the
+// statement failed (error set as queryRows sets it).
+template <typename Row>
+bool queryFirstRow(const QString &sql, const QVariantList &values, Row (*readRow)(const QSqlQuery &), Row &row,
+                   QString *error = nullptr)
+{
+    QSqlQuery query = queryRows(sql, values, error);
+    const bool found = query.next();
+    if (found)
+        row = readRow(query);
+    query.finish();
+    return found;
+}
+
+// Runs the steps as one transaction on gDatabase: true when every step and the commit succeeded; otherwise
+// nothing of them is stored and error is set to the reason of the failure.
+[[nodiscard]] bool runTransaction(const std::function<bool()> &steps, QString *error = nullptr);
 
 // One column of the row a query stands on, read by name with the rules above: a missing column is empty, and as
 // an integer NULL and text that is not a decimal integer give 0. For loops over the rows of a `select *`.

@@ -8,8 +8,6 @@
 #include "devicelink/messagerecords.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "panels/busframe.h"
-#include "panels/climatepanellayout.h"
-#include "panels/devicelogging.h"
 #include "panels/indoorrange.h"
 #include "panels/modespeeditem.h"
 #include "panels/sliderctrl.h"
@@ -34,9 +32,6 @@ enum : quint16 {
 
 constexpr quint8 ChannelMarker = 0xF8;
 
-const char *const powerOnPicture = ":/myImages/png/airConditioner/icon-ac-power-on.png";
-const char *const powerOffPicture = ":/myImages/png/airConditioner/icon-ac-power-off.png";
-
 // "%d-%d-%d" of a limit text: the cool, heat and auto limits; numbers that cannot be read are 0.
 void readLimits(const char *text, int limits[3])
 {
@@ -47,16 +42,9 @@ void readLimits(const char *text, int limits[3])
 } // namespace
 
 ACItem::ACItem(airConditionerRecord acInfo, bool listenAlways, QWidget *parent)
-    : DevicePanelOf<airConditionerRecord>(acInfo, listenAlways, false, parent), remarkLabel(new QtMaterialLabel(this)),
-      powerIcon(new QtMaterialLabel(this)), roomTemperatureIcon(new QtMaterialLabel(this)),
-      roomTemperatureText(new QtMaterialLabel(tr("Room 0\u00B0C"), this)),
-      setPointText(new QtMaterialLabel(tr("0\u00B0C"), 2, this)), setPointSlider(new SliderCtrl(this)),
-      modeTile(new ModeSpeedItem(0, acInfo.mode, QString(), this)),
+    : ClimatePanel(acInfo, listenAlways, parent), modeTile(new ModeSpeedItem(0, acInfo.mode, QString(), this)),
       speedTile(new ModeSpeedItem(1, acInfo.speed, QString(), this))
 {
-    QGridLayout *panelGrid = layOutClimatePanel(
-        this, {remarkLabel, powerIcon, roomTemperatureIcon, roomTemperatureText, setPointText, setPointSlider},
-        QString::fromUtf8(record.remark), powerOffPicture);
     modeTile->setObjectName("modeTile");
     speedTile->setObjectName("speedTile");
     auto *tileGrid = new QGridLayout;
@@ -70,12 +58,6 @@ ACItem::ACItem(airConditionerRecord acInfo, bool listenAlways, QWidget *parent)
     connect(modeTile, &ModeSpeedItem::signalsEdit, this, &ACItem::slotsEdit);
     connect(speedTile, &ModeSpeedItem::signalsEdit, this, &ACItem::slotsEdit);
     connect(&gBroadcastSocket, &BroadcastSocket::signalsACStatus, this, &ACItem::slotsACStatus);
-    listenTo(record.subnet_id, record.device_id);
-}
-
-QString ACItem::deviceName() const
-{
-    return QString::fromUtf8(record.remark);
 }
 
 // ---- Reading ---------------------------------------------------------------------------------------------------
@@ -159,10 +141,7 @@ void ACItem::frameReceived(const BusFrame &frame)
 {
     switch (frame.opcode()) {
     case ReadDeviceInfoReply:
-        record.original_type = frame.sourceDeviceType();
-        copyRecordText(record.version, QString::fromLatin1(frame.deviceInfoText()));
-        if (!storeClimateDeviceInfo(record.room_id, record.air_conditioner_no, record.original_type,
-                                    QString::fromUtf8(record.version)))
+        if (!storeDeviceInfo(frame))
             return;
         infoFlags |= 1;
         retries = 0;
@@ -380,7 +359,7 @@ bool ACItem::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == powerIcon && event->type() == QEvent::MouseButtonPress)
         slotsACStatus(record.status == 0 ? 1 : 0);
-    return DevicePanelOf<airConditionerRecord>::eventFilter(watched, event);
+    return ClimatePanel::eventFilter(watched, event);
 }
 
 void ACItem::slotsACStatus(int status)
@@ -469,17 +448,8 @@ void ACItem::slotsEdit(int value)
 
 void ACItem::updateStatus()
 {
-    initTimer.stop();
-    ready = false;
-    const QString unit = temperatureUnitText(record.temperature_unit);
+    const QString unit = repaintHeader();
     const bool on = record.status > 0;
-
-    roomTemperatureText->setText(tr("Room %1%2").arg(record.room_temperature).arg(unit));
-    const bool showRoomTemperature = record.room_temperature_type <= 0;
-    roomTemperatureIcon->setVisible(showRoomTemperature);
-    roomTemperatureText->setVisible(showRoomTemperature);
-    powerIcon->setPixmap(QPixmap(QString::fromLatin1(on ? powerOnPicture : powerOffPicture)));
-
     if (on) {
         int low[3];
         int high[3];
@@ -523,45 +493,34 @@ void ACItem::updateStatus()
     ready = true;
 }
 
-void ACItem::paintEvent(QPaintEvent *event)
-{
-    paintCard(QColor(61, 83, 102));
-    DevicePanelOf<airConditionerRecord>::paintEvent(event);
-}
-
 void ACItem::writeStatusLog()
 {
-    const QString unit = temperatureUnitText(record.temperature_unit);
-    const QString key = QStringLiteral("ac_%1").arg(QString::fromUtf8(record.remark));
-    QString event = QStringLiteral("room temperature is %1%2").arg(record.room_temperature).arg(unit);
-    if (record.status <= 0) {
-        logDeviceEvent(key, event + QStringLiteral(",status is off"), record.room_id, 0);
-        return;
-    }
-    int logType = 0;
-    if (record.mode == ModeFan) {
-        event += QStringLiteral(",fan mode");
-    } else {
-        const char *modeText = record.mode == ModeHeat ? "heat" : record.mode == ModeAuto ? "auto" : "cool";
-        event += QStringLiteral(",%1 mode,setting temperature is %2%3")
-                     .arg(QLatin1String(modeText))
-                     .arg(setPoint())
-                     .arg(unit);
-        logType = IndoorRange::ofCurrentProject().appendAlert(event, setPoint(), unit);
-    }
-    switch (record.speed) {
-    case FanSpeedHigh:
-        event += tr(",high speed");
-        break;
-    case FanSpeedMedium:
-        event += tr(",medium speed");
-        break;
-    case FanSpeedLow:
-        event += tr(",low speed");
-        break;
-    default:
-        event += tr(",auto speed");
-        break;
-    }
-    logDeviceEvent(key, event, record.room_id, logType);
+    logState("ac", [this](QString &event, const QString &unit) {
+        int logType = 0;
+        if (record.mode == ModeFan) {
+            event += QStringLiteral(",fan mode");
+        } else {
+            const char *modeText = record.mode == ModeHeat ? "heat" : record.mode == ModeAuto ? "auto" : "cool";
+            event += QStringLiteral(",%1 mode,setting temperature is %2%3")
+                         .arg(QLatin1String(modeText))
+                         .arg(setPoint())
+                         .arg(unit);
+            logType = IndoorRange::ofCurrentProject().appendAlert(event, setPoint(), unit);
+        }
+        switch (record.speed) {
+        case FanSpeedHigh:
+            event += tr(",high speed");
+            break;
+        case FanSpeedMedium:
+            event += tr(",medium speed");
+            break;
+        case FanSpeedLow:
+            event += tr(",low speed");
+            break;
+        default:
+            event += tr(",auto speed");
+            break;
+        }
+        return logType;
+    });
 }

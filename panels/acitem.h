@@ -12,16 +12,12 @@
 // unacknowledged), so the next tick asks again and the store is tried anew. An infra-red control that could not be
 // stored is not logged.
 
-#include "devicelink/devicerecords.h"
-#include "panels/devicepanel.h"
+#include "panels/climatepanel.h"
 
-class BusFrame;
 enum class ClimateColumn;
 class ModeSpeedItem;
-class QtMaterialLabel;
-class SliderCtrl;
 
-class ACItem : public DevicePanelOf<airConditionerRecord>
+class ACItem : public ClimatePanel
 {
     Q_OBJECT
 
@@ -45,11 +41,9 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 
     void sendPollRequest() override;
     void sendControlFrame() override;
-    QString deviceName() const override;
 
 private:
     // The requests of the read chains, in chain order.
@@ -91,12 +85,6 @@ private:
     bool storeColumn(ClimateColumn column, int value);
     void writeStatusLog();
 
-    QtMaterialLabel *remarkLabel;
-    QtMaterialLabel *powerIcon;
-    QtMaterialLabel *roomTemperatureIcon;
-    QtMaterialLabel *roomTemperatureText;
-    QtMaterialLabel *setPointText;
-    SliderCtrl *setPointSlider;
     ModeSpeedItem *modeTile;
     ModeSpeedItem *speedTile;
 };

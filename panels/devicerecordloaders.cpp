@@ -20,15 +20,6 @@ template <typename Record> Record zeroed()
     return record;
 }
 
-// The room's rows of the kind, as stored.
-QList<airConditionerRecord> loadAirConditionerRows(int roomId, ClimateKind kind)
-{
-    QList<airConditionerRecord> records;
-    for (const ClimateRow &row : loadClimateRows(roomId, kind))
-        records.append(airConditionerFromRow(row));
-    return records;
-}
-
 void correctInfraredSetPoint(qint32 &setPoint)
 {
     if (setPoint < 17 || setPoint > 30)
@@ -36,15 +27,15 @@ void correctInfraredSetPoint(qint32 &setPoint)
 }
 
 // The columns of one stored row of a light into the record's row index.
-void fillLightRow(lightRecord &light, int index, const QSqlQuery &q)
+void fillLightRow(lightRecord &light, int index, const LightChannelRow &row)
 {
-    light.brightness[index] = queryColumnInt(q, "brightness");
-    light.rgb[index] = queryColumnInt(q, "rgb");
-    light.original_type[index] = queryColumnInt(q, "original_type");
-    light.subnet_id[index] = queryColumnInt(q, "subnet_id");
-    light.device_id[index] = queryColumnInt(q, "device_id");
-    light.channel[index] = queryColumnInt(q, "channel");
-    copyRecordText(light.version[index], queryColumnText(q, "version"));
+    light.brightness[index] = row.brightness;
+    light.rgb[index] = row.rgb;
+    light.original_type[index] = row.originalType;
+    light.subnet_id[index] = row.subnetId;
+    light.device_id[index] = row.deviceId;
+    light.channel[index] = row.channel;
+    copyRecordText(light.version[index], row.version);
 }
 
 } // namespace
@@ -57,25 +48,26 @@ void correctInfraredSetPoints(airConditionerRecord &ac)
     correctInfraredSetPoint(ac.current_dry_temperature);
 }
 
-lightRecord lightFromRows(const QSqlQuery &first, const std::function<QSqlQuery(int rgb)> &channelRow)
+lightRecord lightFromRows(const LightChannelRow &first,
+                          const std::function<bool(int rgb, LightChannelRow &row)> &channelRow)
 {
     auto light = zeroed<lightRecord>();
-    light.light_id = queryColumnInt(first, "light_id");
-    light.light_type = queryColumnInt(first, "light_type");
-    light.us_id = queryColumnInt(first, "us_id");
-    light.fade = queryColumnInt(first, "fade");
-    light.room_id = queryColumnInt(first, "room_id");
-    copyRecordText(light.light_remark, queryColumnText(first, "light_remark"));
-    copyRecordText(light.icon_name_of_light_on, queryColumnText(first, "icon_name_of_light_on"));
-    copyRecordText(light.icon_name_of_light_off, queryColumnText(first, "icon_name_of_light_off"));
+    light.light_id = first.lightId;
+    light.light_type = first.lightType;
+    light.us_id = first.usId;
+    light.fade = first.fade;
+    light.room_id = first.roomId;
+    copyRecordText(light.light_remark, first.remark);
+    copyRecordText(light.icon_name_of_light_on, first.iconOn);
+    copyRecordText(light.icon_name_of_light_off, first.iconOff);
     fillLightRow(light, 0, first);
 
     const int stored = light.brightness[0];
     switch (light.light_type) {
     case LightRgb:
         for (int index = 1; index < LightRecordRows; ++index) {
-            QSqlQuery row = channelRow(index + 1);
-            if (row.next())
+            LightChannelRow row;
+            if (channelRow(index + 1, row))
                 fillLightRow(light, index, row);
         }
         break;
@@ -128,9 +120,17 @@ airConditionerRecord airConditionerFromRow(const ClimateRow &row)
     return ac;
 }
 
+QList<airConditionerRecord> airConditionerRecords(const QList<ClimateRow> &rows)
+{
+    QList<airConditionerRecord> records;
+    for (const ClimateRow &row : rows)
+        records.append(airConditionerFromRow(row));
+    return records;
+}
+
 QList<airConditionerRecord> loadAirConditionerRecords(int roomId)
 {
-    QList<airConditionerRecord> records = loadAirConditionerRows(roomId, ClimateKind::AirConditioners);
+    QList<airConditionerRecord> records = airConditionerRecords(loadClimateRows(roomId, ClimateKind::AirConditioners));
     for (airConditionerRecord &ac : records) {
         const bool infrared = ac.air_conditioner_type == AirConditionerInfrared;
         if (infrared) {
@@ -148,7 +148,7 @@ QList<airConditionerRecord> loadAirConditionerRecords(int roomId)
 
 QList<airConditionerRecord> loadFloorHeatingRecords(int roomId)
 {
-    QList<airConditionerRecord> records = loadAirConditionerRows(roomId, ClimateKind::FloorHeatings);
+    QList<airConditionerRecord> records = airConditionerRecords(loadClimateRows(roomId, ClimateKind::FloorHeatings));
     for (airConditionerRecord &fh : records) {
         if (fh.high_limit[0] == '\0')
             copyRecordText(fh.high_limit, QString::asprintf("%d", 60));
@@ -163,9 +163,14 @@ QList<lightRecord> loadLightRecords(int roomId)
     QList<lightRecord> records;
     QSqlQuery q = queryAddressedRoomLights(roomId);
     while (q.next()) {
-        const lightRecord light =
-            lightFromRows(q, [&](int rgb) { return queryLightRow(roomId, queryColumnInt(q, "light_id"), rgb); });
-        records.append(light);
+        const LightChannelRow first = lightRowFromQuery(q);
+        records.append(lightFromRows(first, [&](int rgb, LightChannelRow &row) {
+            QSqlQuery channel = queryLightRow(roomId, first.lightId, rgb);
+            if (!channel.next())
+                return false;
+            row = lightRowFromQuery(channel);
+            return true;
+        }));
     }
     return records;
 }

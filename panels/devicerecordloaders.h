@@ -15,17 +15,21 @@
 
 class QSqlQuery;
 struct ClimateRow;
+struct LightChannelRow;
 
 // The record of one air-conditioner or floor-heating row as stored, without corrections: a row of
 // tbl_air_conditioner or a mood's snapshot of one; columns the row does not have stay zero or empty.
 airConditionerRecord airConditionerFromRow(const QSqlQuery &q);
 airConditionerRecord airConditionerFromRow(const ClimateRow &row);
+// The record of each row, in the rows' order.
+QList<airConditionerRecord> airConditionerRecords(const QList<ClimateRow> &rows);
 // Sets an infra-red unit's set points outside 17..30 to 26.
 void correctInfraredSetPoints(airConditionerRecord &ac);
 // The record of one light from its first stored row (rgb 0 or 1): a row of tbl_light or a mood's snapshot of
-// one. channelRow(rgb) runs the query for the light's row with that rgb value (2 to 4) of an RGB light; a
-// missing row stays zero. Levels are unpacked as loadLightRecords says.
-lightRecord lightFromRows(const QSqlQuery &first, const std::function<QSqlQuery(int rgb)> &channelRow);
+// one. channelRow(rgb, row) reads the light's row with that rgb value (2 to 4) of an RGB light into row and answers
+// whether there is one; a missing row stays zero. Levels are unpacked as loadLightRecords says.
+lightRecord lightFromRows(const LightChannelRow &first,
+                          const std::function<bool(int rgb, LightChannelRow &row)> &channelRow);
 // Air conditioners 1 and 2 (air_conditioner_no 0 and 1) in that order. An infra-red unit's set points outside
 // 17..30 load as 26; empty limits load as "30-30-30"/"17-17-17" (infra-red) or "60-60-60"/"0-0-0".
 QList<airConditionerRecord> loadAirConditionerRecords(int roomId);

@@ -7,13 +7,10 @@
 #include "devicelink/messagerecords.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "panels/busframe.h"
-#include "panels/climatepanellayout.h"
-#include "panels/devicelogging.h"
 #include "panels/indoorrange.h"
 #include "panels/sliderctrl.h"
 
 #include <QEvent>
-#include <QGridLayout>
 
 #include <cstdio>
 
@@ -31,9 +28,6 @@ constexpr quint8 SecondChannelFunction = 0x23;
 constexpr quint8 PowerFunction = 0x14;
 constexpr quint8 SetPointFunction = 0x18;
 
-const char *const powerOnPicture = ":/myImages/png/airConditioner/icon-ac-power-on.png";
-const char *const powerOffPicture = ":/myImages/png/airConditioner/icon-ac-power-off.png";
-
 // "%d" of a limit text; 0 when it cannot be read.
 int readLimit(const char *text)
 {
@@ -45,24 +39,10 @@ int readLimit(const char *text)
 } // namespace
 
 FloorHeatItem::FloorHeatItem(airConditionerRecord floorHeatInfo, bool listenAlways, QWidget *parent)
-    : DevicePanelOf<airConditionerRecord>(floorHeatInfo, listenAlways, false, parent),
-      remarkLabel(new QtMaterialLabel(this)), powerIcon(new QtMaterialLabel(this)),
-      roomTemperatureIcon(new QtMaterialLabel(this)),
-      roomTemperatureText(new QtMaterialLabel(tr("Room 0\u00B0C"), this)),
-      setPointText(new QtMaterialLabel(tr("0\u00B0C"), 2, this)), setPointSlider(new SliderCtrl(this))
+    : ClimatePanel(floorHeatInfo, listenAlways, parent)
 {
-    layOutClimatePanel(this,
-                       {remarkLabel, powerIcon, roomTemperatureIcon, roomTemperatureText, setPointText, setPointSlider},
-                       QString::fromUtf8(record.remark), powerOffPicture);
-
     connect(setPointSlider, &SliderCtrl::valueChanged, this, &FloorHeatItem::valueChanged);
     connect(&gBroadcastSocket, &BroadcastSocket::signalsACStatus, this, &FloorHeatItem::slotsACStatus);
-    listenTo(record.subnet_id, record.device_id);
-}
-
-QString FloorHeatItem::deviceName() const
-{
-    return QString::fromUtf8(record.remark);
 }
 
 // ---- Reading ---------------------------------------------------------------------------------------------------
@@ -103,10 +83,7 @@ void FloorHeatItem::frameReceived(const BusFrame &frame)
     const int channel = record.channel;
     switch (frame.opcode()) {
     case ReadDeviceInfoReply:
-        record.original_type = frame.sourceDeviceType();
-        copyRecordText(record.version, QString::fromLatin1(frame.deviceInfoText()));
-        if (!storeClimateDeviceInfo(record.room_id, record.air_conditioner_no, record.original_type,
-                                    QString::fromUtf8(record.version)))
+        if (!storeDeviceInfo(frame))
             return;
         infoFlags |= 1;
         retries = 0;
@@ -214,7 +191,7 @@ bool FloorHeatItem::eventFilter(QObject *watched, QEvent *event)
         updateStatus();
         restartSetStatus();
     }
-    return DevicePanelOf<airConditionerRecord>::eventFilter(watched, event);
+    return ClimatePanel::eventFilter(watched, event);
 }
 
 void FloorHeatItem::slotsACStatus(int status)
@@ -243,17 +220,8 @@ void FloorHeatItem::valueChanged(int value)
 
 void FloorHeatItem::updateStatus()
 {
-    initTimer.stop();
-    ready = false;
-    const QString unit = temperatureUnitText(record.temperature_unit);
+    const QString unit = repaintHeader();
     const bool on = record.status > 0;
-
-    roomTemperatureText->setText(tr("Room %1%2").arg(record.room_temperature).arg(unit));
-    const bool showRoomTemperature = record.room_temperature_type <= 0;
-    roomTemperatureIcon->setVisible(showRoomTemperature);
-    roomTemperatureText->setVisible(showRoomTemperature);
-    powerIcon->setPixmap(QPixmap(QString::fromLatin1(on ? powerOnPicture : powerOffPicture)));
-
     if (on) {
         setPointSlider->setRange(readLimit(record.low_limit), readLimit(record.high_limit));
         setPointSlider->setValue(record.current_temperature);
@@ -265,22 +233,10 @@ void FloorHeatItem::updateStatus()
     ready = true;
 }
 
-void FloorHeatItem::paintEvent(QPaintEvent *event)
-{
-    paintCard(QColor(61, 83, 102));
-    DevicePanelOf<airConditionerRecord>::paintEvent(event);
-}
-
 void FloorHeatItem::writeStatusLog()
 {
-    const QString unit = temperatureUnitText(record.temperature_unit);
-    const QString key = QStringLiteral("fh_%1").arg(QString::fromUtf8(record.remark));
-    QString event = QStringLiteral("room temperature is %1%2").arg(record.room_temperature).arg(unit);
-    if (record.status <= 0) {
-        logDeviceEvent(key, event + QStringLiteral(",status is off"), record.room_id, 0);
-        return;
-    }
-    event += QStringLiteral(",setting temperature is %1%2").arg(record.current_temperature).arg(unit);
-    const int logType = IndoorRange::ofCurrentProject().appendAlert(event, record.current_temperature, unit);
-    logDeviceEvent(key, event, record.room_id, logType);
+    logState("fh", [this](QString &event, const QString &unit) {
+        event += QStringLiteral(",setting temperature is %1%2").arg(record.current_temperature).arg(unit);
+        return IndoorRange::ofCurrentProject().appendAlert(event, record.current_temperature, unit);
+    });
 }

@@ -10,14 +10,9 @@
 // A reply whose values the project database refuses does not count: its step stays unanswered (or the control
 // unacknowledged), so the next tick asks again and the store is tried anew.
 
-#include "devicelink/devicerecords.h"
-#include "panels/devicepanel.h"
+#include "panels/climatepanel.h"
 
-class BusFrame;
-class QtMaterialLabel;
-class SliderCtrl;
-
-class FloorHeatItem : public DevicePanelOf<airConditionerRecord>
+class FloorHeatItem : public ClimatePanel
 {
     Q_OBJECT
 
@@ -36,11 +31,9 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 
     void sendPollRequest() override;
     void sendControlFrame() override;
-    QString deviceName() const override;
 
 private:
     enum class Request { DeviceInfo, Limits, Status };
@@ -55,11 +48,4 @@ private:
     // Ends a read or control with the record's values: repaints and logs.
     void finish();
     void writeStatusLog();
-
-    QtMaterialLabel *remarkLabel;
-    QtMaterialLabel *powerIcon;
-    QtMaterialLabel *roomTemperatureIcon;
-    QtMaterialLabel *roomTemperatureText;
-    QtMaterialLabel *setPointText;
-    SliderCtrl *setPointSlider;
 };

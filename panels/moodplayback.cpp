@@ -9,7 +9,6 @@
 #include "panels/moodcommands.h"
 
 #include <QThread>
-#include <cstring>
 
 namespace {
 
@@ -30,95 +29,6 @@ void pause()
         pauseHook()(FramePauseMs);
     else
         QThread::msleep(FramePauseMs);
-}
-
-template <typename Record> Record zeroed()
-{
-    Record record;
-    std::memset(&record, 0, sizeof record);
-    return record;
-}
-
-// The columns of one stored row of a light into the record's row index (snapshots keep no version).
-void fillLightRow(lightRecord &light, int index, const MoodLightRow &row)
-{
-    light.brightness[index] = row.brightness;
-    light.rgb[index] = row.rgb;
-    light.original_type[index] = row.originalType;
-    light.subnet_id[index] = row.subnetId;
-    light.device_id[index] = row.deviceId;
-    light.channel[index] = row.channel;
-}
-
-// A light of the mood from its first row, read as lightFromRows reads a light of the room.
-lightRecord moodLightRecord(int moodId, int roomId, const MoodLightRow &first)
-{
-    auto light = zeroed<lightRecord>();
-    light.light_id = first.lightId;
-    light.light_type = first.lightType;
-    light.us_id = first.usId;
-    light.fade = first.fade;
-    light.room_id = first.roomId;
-    copyRecordText(light.light_remark, first.remark);
-    copyRecordText(light.icon_name_of_light_on, first.iconOn);
-    copyRecordText(light.icon_name_of_light_off, first.iconOff);
-    fillLightRow(light, 0, first);
-
-    const int stored = light.brightness[0];
-    switch (light.light_type) {
-    case LightRgb:
-        for (int index = 1; index < LightRecordRows; ++index) {
-            MoodLightRow row;
-            if (loadMoodLightChannelRow(moodId, roomId, first.lightId, index + 1, row))
-                fillLightRow(light, index, row);
-        }
-        break;
-    case LightHsbRgb:
-        light.brightness[0] = (stored / 65536) % 256;
-        light.brightness[1] = (stored / 256) % 256;
-        light.brightness[2] = stored % 256;
-        break;
-    case LightDaliDt8:
-        light.brightness[0] = (stored / 256) % 256;
-        light.brightness[1] = stored % 256;
-        break;
-    default:
-        break;
-    }
-    return light;
-}
-
-// A climate row of the mood as the record airConditionerFromRow makes of it; the columns a snapshot lacks stay
-// zero or empty.
-airConditionerRecord moodClimateRecord(const MoodClimateRow &row)
-{
-    auto ac = zeroed<airConditionerRecord>();
-    ac.temperature_unit = row.temperatureUnit;
-    ac.status = row.status;
-    ac.mode = row.mode;
-    ac.speed = row.speed;
-    ac.current_temperature = row.temperature;
-    ac.current_cool_temperature = row.coolTemperature;
-    ac.current_heat_temperature = row.heatTemperature;
-    ac.current_auto_temperature = row.autoTemperature;
-    ac.current_dry_temperature = row.dryTemperature;
-    ac.air_conditioner_type = row.type;
-    ac.original_type = row.originalType;
-    ac.subnet_id = row.subnetId;
-    ac.device_id = row.deviceId;
-    ac.channel = row.channel;
-    ac.air_conditioner_no = row.number;
-    ac.room_id = row.roomId;
-    copyRecordText(ac.remark, row.remark);
-    return ac;
-}
-
-QList<airConditionerRecord> loadMoodAirConditionerRows(int moodId, int roomId, int first, int second)
-{
-    QList<airConditionerRecord> records;
-    for (const MoodClimateRow &row : loadMoodClimateRows(moodId, roomId, first, second))
-        records.append(moodClimateRecord(row));
-    return records;
 }
 
 void sendAndPause(const std::function<void()> &send)
@@ -218,14 +128,17 @@ void setMoodPauseHook(std::function<void(int)> hook)
 QList<lightRecord> loadMoodLightRecords(int moodId, int roomId)
 {
     QList<lightRecord> records;
-    for (const MoodLightRow &row : loadMoodLightRows(moodId, roomId))
-        records.append(moodLightRecord(moodId, roomId, row));
+    for (const LightChannelRow &first : loadMoodLightRows(moodId, roomId)) {
+        records.append(lightFromRows(first, [&](int rgb, LightChannelRow &row) {
+            return loadMoodLightChannelRow(moodId, roomId, first.lightId, rgb, row);
+        }));
+    }
     return records;
 }
 
 QList<airConditionerRecord> loadMoodAirConditionerRecords(int moodId, int roomId)
 {
-    QList<airConditionerRecord> records = loadMoodAirConditionerRows(moodId, roomId, 0, 1);
+    QList<airConditionerRecord> records = airConditionerRecords(loadMoodClimateRows(moodId, roomId, 0, 1));
     for (airConditionerRecord &ac : records) {
         if (ac.air_conditioner_type != AirConditionerInfrared)
             continue;
@@ -236,7 +149,7 @@ QList<airConditionerRecord> loadMoodAirConditionerRecords(int moodId, int roomId
 
 QList<airConditionerRecord> loadMoodFloorHeatingRecords(int moodId, int roomId)
 {
-    return loadMoodAirConditionerRows(moodId, roomId, 2, 3);
+    return airConditionerRecords(loadMoodClimateRows(moodId, roomId, 2, 3));
 }
 
 bool sendMoodCommand(const moodCommandRecord &command)

@@ -251,7 +251,7 @@ void TestMoodStore::saveCopiesTheRoomsDevices()
                          mood.diy}),
              (QList<int>{1, 0, 1, 1, 0, 0, 0, 1}));
 
-    const QList<MoodLightRow> lights = loadMoodLightRows(7, roomId);
+    const QList<LightChannelRow> lights = loadMoodLightRows(7, roomId);
     QCOMPARE(lights.size(), 2);
     QCOMPARE(lights.at(0).lightId, 1);
     QCOMPARE(lights.at(0).remark, QString("Bar 'A' 100% %s"));
@@ -259,15 +259,15 @@ void TestMoodStore::saveCopiesTheRoomsDevices()
     QCOMPARE(lights.at(1).lightId, 3);
     QCOMPARE(lights.at(1).brightness, 55);
     QCOMPARE(projectfixture::rowCount("tbl_mood_light_status", "mood_id=7 and room_id=?", {roomId}), 4);
-    MoodLightRow channel;
+    LightChannelRow channel;
     QVERIFY(loadMoodLightChannelRow(7, roomId, 1, 4, channel));
     QCOMPARE(channel.brightness, 80);
     QVERIFY(!loadMoodLightChannelRow(7, roomId, 1, 3, channel));
 
-    QList<MoodClimateRow> climates = loadMoodClimateRows(7, roomId, 0, 1);
+    QList<ClimateRow> climates = loadMoodClimateRows(7, roomId, 0, 1);
     QCOMPARE(climates.size(), 1);
     QCOMPARE(climates.at(0).number, 1);
-    QCOMPARE(climates.at(0).coolTemperature, 21);
+    QCOMPARE(climates.at(0).coolSetPoint, 21);
     climates = loadMoodClimateRows(7, roomId, 2, 3);
     QCOMPARE(climates.size(), 1);
     QCOMPARE(climates.at(0).number, 2);
@@ -300,7 +300,7 @@ void TestMoodStore::saveAgainReplacesTheMood()
     QCOMPARE(moods.at(0).name, QString("Evening 2"));
     QCOMPARE(moods.at(0).ac1, 0);
     QCOMPARE(moods.at(0).diy, 0);
-    const QList<MoodLightRow> lights = loadMoodLightRows(7, roomId);
+    const QList<LightChannelRow> lights = loadMoodLightRows(7, roomId);
     QCOMPARE(lights.size(), 1);
     QCOMPARE(lights.at(0).brightness, 77);
     QCOMPARE(projectfixture::rowCount("tbl_mood_air_conditioner_status"), 0);
@@ -401,7 +401,7 @@ void TestMoodStore::snapshotsAreReadByMood()
     QVERIFY(addClimateSnapshot(8, roomId, 0));
 
     QString error;
-    const QList<MoodLightRow> lights = loadMoodLightRows(7, roomId, &error);
+    const QList<LightChannelRow> lights = loadMoodLightRows(7, roomId, &error);
     QCOMPARE(error, QString());
     QCOMPARE(lights.size(), 2);
     QCOMPARE(lights.at(0).lightId, 2);
@@ -413,22 +413,22 @@ void TestMoodStore::snapshotsAreReadByMood()
     QCOMPARE(lights.at(0).roomId, roomId);
     QCOMPARE(lights.at(1).lightId, 5);
     QCOMPARE(lights.at(1).brightness, 40);
-    MoodLightRow row;
+    LightChannelRow row;
     QVERIFY(loadMoodLightChannelRow(7, roomId, 2, 2, row));
     QCOMPARE(row.brightness, 12);
     QVERIFY(!loadMoodLightChannelRow(7, roomId, 2, 3, row));
     QVERIFY(!loadMoodLightChannelRow(7, otherRoomId, 2, 2, row));
 
-    const QList<MoodClimateRow> climates = loadMoodClimateRows(7, roomId, 0, 1, &error);
+    const QList<ClimateRow> climates = loadMoodClimateRows(7, roomId, 0, 1, &error);
     QCOMPARE(climates.size(), 2);
     QCOMPARE(climates.at(0).number, 0);
     QCOMPARE(climates.at(1).number, 1);
     QCOMPARE(climates.at(1).type, 1);
     QCOMPARE(climates.at(1).remark, QString("Lobby's"));
-    QCOMPARE(climates.at(1).deviceId, 31);
+    QCOMPARE(climates.at(1).device, 31);
     QCOMPARE(climates.at(1).status, 1);
-    QCOMPARE(climates.at(1).coolTemperature, 21);
-    const QList<MoodClimateRow> heatings = loadMoodClimateRows(7, roomId, 2, 3);
+    QCOMPARE(climates.at(1).coolSetPoint, 21);
+    const QList<ClimateRow> heatings = loadMoodClimateRows(7, roomId, 2, 3);
     QCOMPARE(heatings.size(), 2);
     QCOMPARE(heatings.at(0).number, 2);
     QCOMPARE(heatings.at(1).number, 3);

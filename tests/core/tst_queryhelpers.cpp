@@ -10,7 +10,12 @@
 
 namespace {
 const QRegularExpression execError("^Error: Fail to exec sql\\..*");
+
+QString nameOfRow(const QSqlQuery &query)
+{
+    return queryColumnText(query, "name");
 }
+} // namespace
 
 class TestQueryHelpers : public QObject
 {
@@ -34,6 +39,8 @@ private slots:
     void boundTextsRoundTrip_data();
     void boundTextsRoundTrip();
     void queryLeavesNoStatementActive();
+    void rowsAreReadInStatementOrder();
+    void transactionStoresAllOrNothing();
 
     void copyDeviceText_data();
     void copyDeviceText();
@@ -224,6 +231,51 @@ void TestQueryHelpers::queryLeavesNoStatementActive()
     QVERIFY(queryHasRecord("select * from t"));
     // A statement left stepping would keep the table locked; dropping it must work at once.
     QVERIFY(gDatabase.execSql("drop table t"));
+}
+
+void TestQueryHelpers::rowsAreReadInStatementOrder()
+{
+    for (const char *name : {"b", "c", "a"})
+        QVERIFY(gDatabase.execSql("insert into t(name) values(?)", {QString(name)}));
+    QString error;
+    QCOMPARE(queryRowList("select name from t where name<>? order by name", {"c"}, nameOfRow, &error),
+             QList<QString>({"a", "b"}));
+    QString first = "kept";
+    QVERIFY(queryFirstRow("select name from t order by id desc", {}, nameOfRow, first, &error));
+    QCOMPARE(first, QString("a"));
+    QVERIFY(!queryFirstRow("select name from t where name=?", {"z"}, nameOfRow, first, &error));
+    QCOMPARE(first, QString("a"));
+    QCOMPARE(error, QString());
+
+    QTest::ignoreMessage(QtWarningMsg, execError);
+    QVERIFY(queryRowList("select name from missing", {}, nameOfRow, &error).isEmpty());
+    QVERIFY2(error.contains("missing"), qPrintable(error));
+    error.clear();
+    QTest::ignoreMessage(QtWarningMsg, execError);
+    QVERIFY(!queryFirstRow("select name from missing", {}, nameOfRow, first, &error));
+    QVERIFY2(error.contains("missing"), qPrintable(error));
+    QCOMPARE(first, QString("a"));
+}
+
+void TestQueryHelpers::transactionStoresAllOrNothing()
+{
+    QString error;
+    QVERIFY(runTransaction([] { return gDatabase.execSql("insert into t(name) values('a')"); }, &error));
+    QCOMPARE(error, QString());
+
+    // The second step fails: the first one's row goes too, and the reason is the failed step's.
+    QTest::ignoreMessage(QtWarningMsg, execError);
+    QVERIFY(!runTransaction(
+        [] {
+            return gDatabase.execSql("insert into t(name) values('b')") &&
+                   gDatabase.execSql("insert into missing(name) values('c')");
+        },
+        &error));
+    QVERIFY2(error.contains("missing"), qPrintable(error));
+    QStringList names;
+    QCOMPARE(queryStringList("select name from t", "name", names), 1);
+    QCOMPARE(names, QStringList({"a"}));
+    QCOMPARE(gDatabase.transactionDepth(), 0);
 }
 
 void TestQueryHelpers::copyDeviceText_data()

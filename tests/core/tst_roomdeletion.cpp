@@ -1,18 +1,15 @@
 // Room deletion across the project database and folder, and deletion of project pictures.
 
 #include "core/cppsqlite3db.h"
-#include "core/databaseinit.h"
 #include "core/globals.h"
-#include "core/projectlist.h"
 #include "core/queryhelpers.h"
 #include "core/roomdeletion.h"
 #include "devicelink/broadcastsocket.h"
-#include "tests/support/testenv.h"
+#include "tests/support/homeproject.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -81,29 +78,22 @@ private slots:
     void pictureOutsideTheProjectFolderIsRefused();
 
 private:
-    QTemporaryDir m_home;
-    QScopedPointer<QTemporaryDir> m_app;
+    HomeProject m_project;
 };
 
 void TestRoomDeletion::initTestCase()
 {
-    testenv::useFreshHome(m_home);
+    m_project.useFreshHome();
 }
 
 void TestRoomDeletion::init()
 {
-    m_app.reset(new QTemporaryDir);
-    gAppDirPath = m_app->path();
-    gRetainDays = "30";
-    initDatabase();
-    QString project;
-    QVERIFY(getCurrentProjectName(project));
-    QCOMPARE(project, QString("Home"));
+    m_project.start();
 }
 
 void TestRoomDeletion::cleanup()
 {
-    gDatabase.close();
+    m_project.close();
 }
 
 void TestRoomDeletion::removesEverythingOfTheRoom()

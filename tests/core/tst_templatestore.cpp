@@ -1,17 +1,14 @@
 // Room templates with their lights and panels as the pages read and write them, on a fresh project.
 
 #include "core/cppsqlite3db.h"
-#include "core/databaseinit.h"
 #include "core/globals.h"
-#include "core/projectlist.h"
 #include "core/templatestore.h"
+#include "tests/support/homeproject.h"
 #include "tests/support/projectfixture.h"
-#include "tests/support/testenv.h"
 
 #include <QFile>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -100,29 +97,22 @@ private slots:
     void failedReadsTellTheirReason();
 
 private:
-    QTemporaryDir m_home;
-    QScopedPointer<QTemporaryDir> m_app;
+    HomeProject m_project;
 };
 
 void TestTemplateStore::initTestCase()
 {
-    testenv::useFreshHome(m_home);
+    m_project.useFreshHome();
 }
 
 void TestTemplateStore::init()
 {
-    m_app.reset(new QTemporaryDir);
-    gAppDirPath = m_app->path();
-    gRetainDays = "30";
-    initDatabase();
-    QString project;
-    QVERIFY(getCurrentProjectName(project));
-    QCOMPARE(project, QString("Home"));
+    m_project.start();
 }
 
 void TestTemplateStore::cleanup()
 {
-    gDatabase.close();
+    m_project.close();
 }
 
 void TestTemplateStore::templatesComeByTheirId()
