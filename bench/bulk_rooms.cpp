@@ -145,12 +145,12 @@ int main(int argc, char **argv)
     PageSettingRoomManager manager("Rooms Manager", "Rooms Manager", nullptr);
     manager.resize(1920, 1000);
     manager.show();
-    manager.refreshRoomList();
+    manager.refreshList();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     QElapsedTimer timer;
     timer.start();
-    manager.refreshRoomList();
+    manager.refreshList();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     const double rebuild = double(timer.nsecsElapsed()) / 1e6;
