@@ -5,17 +5,12 @@
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialcombobox.h"
-#include "materialwidgets/qtmaterialflatbutton.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmateriallineedit.h"
-#include "materialwidgets/qtmaterialtheme.h"
-#include "pages/pickers/iconselectdlg.h"
-#include "pages/pickers/picturechoice.h"
 #include "pages/roomconfig/formgrid.h"
 #include "pages/roomconfig/lighttypes.h"
 #include "shell/manageritem.h"
 #include "shell/pageids.h"
-#include "shell/tilegrid.h"
 
 #include <QGridLayout>
 #include <QSqlQuery>
@@ -28,23 +23,8 @@ const int RgbLight = 2;
 PageSettingRoomManagerLightingInformation::PageSettingRoomManagerLightingInformation(const QString &id,
                                                                                      const QString &name,
                                                                                      QWidget *parent)
-    : MyDialog(id, name, parent)
+    : LightInformationPage(id, name, "PageSettingRoomManagerLightingInformation", PageId::EditRoom, parent)
 {
-    if (objectName().isEmpty())
-        setObjectName("PageSettingRoomManagerLightingInformation");
-    resize(400, 300);
-    setWindowTitle("Dialog");
-
-    lineEditName = new QtMaterialLineEdit(nullptr);
-    lineEditName->setObjectName("lineEditName");
-    comboBoxType = new QtMaterialComboBox(nullptr);
-    comboBoxType->setObjectName("comboBoxType");
-    comboBoxType->setEditable(false);
-    fillLightTypes(comboBoxType);
-    pictureTile =
-        new ManagerItem(LightTile, 0, QString(), "light_01_on", false, TileGrid::itemColor, 192, 192, nullptr);
-    pictureTile->setObjectName("managerItemPicture");
-
     auto *address = formGrid();
     const char *labelTexts[3] = {QT_TR_NOOP("Subnet ID"), QT_TR_NOOP("Device ID"), QT_TR_NOOP("Channel NO")};
     const char *fieldNames[3] = {"lineEditSubnet%1", "lineEditDevice%1", "lineEditChannel%1"};
@@ -71,19 +51,10 @@ PageSettingRoomManagerLightingInformation::PageSettingRoomManagerLightingInforma
                             static_cast<QWidget *>(labelScene), static_cast<QWidget *>(lineEditScene)})
         widget->hide();
 
-    auto *save = new QtMaterialFlatButton(QtMaterialTheme::icon("content", "save"), tr("Save"), 7, nullptr);
-    save->setObjectName("pushButtonSave");
-
-    setLayout(lightForm(save, lineEditName, comboBoxType, pictureTile, address));
+    setLightForm(address);
 
     connect(comboBoxType, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &PageSettingRoomManagerLightingInformation::comboBoxChange);
-    connect(pictureTile, &ManagerItem::signalsIconEdit, this,
-            &PageSettingRoomManagerLightingInformation::slotsIconEdit);
-    connect(save, &QtMaterialFlatButton::clicked, this,
-            &PageSettingRoomManagerLightingInformation::pushButtonSave_clicked);
-    connect(&gBroadcastSocket, &BroadcastSocket::signalsPageEnter, this,
-            &PageSettingRoomManagerLightingInformation::slotsPageEnter);
 }
 
 void PageSettingRoomManagerLightingInformation::showRow(const ChannelRow &row, bool shown)
@@ -94,15 +65,9 @@ void PageSettingRoomManagerLightingInformation::showRow(const ChannelRow &row, b
     }
 }
 
-void PageSettingRoomManagerLightingInformation::slotsPageEnter(QString light, QString room)
+void PageSettingRoomManagerLightingInformation::load()
 {
-    if (!isVisible())
-        return;
-    lightId = light.toInt();
-    roomId = room.toInt();
-    lineEditName->clear();
-    pictureTile->setIconName("light_01_on");
-    comboBoxType->setCurrentIndex(0);
+    clearLight();
     for (auto &row : rows)
         for (auto *field : row.fields)
             field->clear();
@@ -115,7 +80,7 @@ void PageSettingRoomManagerLightingInformation::slotsPageEnter(QString light, QS
         if (withChannel)
             row.fields[2]->setText(QString::asprintf("%d", stored.channel));
     };
-    const std::optional<StoredLightRow> stored = readLight(roomId, lightId);
+    const std::optional<StoredLightRow> stored = readLight(ownerId, deviceId);
     if (!stored)
         return;
     const int type = stored->type;
@@ -132,7 +97,7 @@ void PageSettingRoomManagerLightingInformation::slotsPageEnter(QString light, QS
     if (type != RgbLight)
         return;
     for (int rgb = 2; rgb <= 4; ++rgb) {
-        if (const std::optional<StoredLightRow> channel = readLightRow(roomId, lightId, rgb))
+        if (const std::optional<StoredLightRow> channel = readLightRow(ownerId, deviceId, rgb))
             fill(rows[rgb - 1], *channel, true);
     }
 }
@@ -149,13 +114,6 @@ void PageSettingRoomManagerLightingInformation::comboBoxChange(int index)
     for (QWidget *widget : {static_cast<QWidget *>(labelArea), static_cast<QWidget *>(lineEditArea),
                             static_cast<QWidget *>(labelScene), static_cast<QWidget *>(lineEditScene)})
         widget->setVisible(type == SceneLight);
-}
-
-void PageSettingRoomManagerLightingInformation::slotsIconEdit(QString iconName)
-{
-    const std::optional<QString> chosen = PictureChoice::chooseBuiltIn(IconSelectLight);
-    if (chosen && *chosen != iconName)
-        pictureTile->setIconName(*chosen);
 }
 
 QList<NamedField> PageSettingRoomManagerLightingInformation::storedNumbers(int type) const
@@ -182,20 +140,20 @@ QList<NamedField> PageSettingRoomManagerLightingInformation::storedNumbers(int t
     return numbers;
 }
 
-void PageSettingRoomManagerLightingInformation::pushButtonSave_clicked()
+void PageSettingRoomManagerLightingInformation::save()
 {
     const QString name = lineEditName->text();
     auto number = [this](int row, int column) { return fieldNumber(rows[row].fields[column]); };
     auto complete = [&number](int row) { return number(row, 0) > 0 && number(row, 1) > 0 && number(row, 2) > 0; };
     const int type = selectedLightType(comboBoxType);
 
-    bool incomplete = name.isEmpty() || number(0, 0) == 0 || number(0, 1) == 0;
+    bool incomplete = number(0, 0) == 0 || number(0, 1) == 0;
     if (type == SceneLight)
         incomplete = incomplete || fieldNumber(lineEditArea) == 0 || fieldNumber(lineEditScene) == 0;
     else
         incomplete = incomplete || number(0, 2) == 0 || (type == RgbLight && (!complete(1) || !complete(2)));
     if (incomplete) {
-        emit gBroadcastSocket.signalsInformation(tr("Please input the complete content!"));
+        askForCompleteContent();
         return;
     }
     if (!addressesFit(storedNumbers(type)))
@@ -215,10 +173,5 @@ void PageSettingRoomManagerLightingInformation::pushButtonSave_clicked()
         stored.append({number(0, 0), number(0, 1), number(0, 2), 0, 0});
     }
     // The old rows go only together with the new ones coming in.
-    if (!saveLight(roomId, lightId, type, name, on, off, stored)) {
-        emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
-        return;
-    }
-    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::EditRoom), trPageId(PageId::EditRoom),
-                                               QString::asprintf("%d", roomId), tr("0"));
+    finishSave(saveLight(ownerId, deviceId, type, name, on, off, stored));
 }

@@ -3,14 +3,12 @@
 // Saving rewrites all rows of the light (one per colour channel of an RGB light) as one transaction.
 
 #include "pages/roomconfig/formgrid.h"
-#include "shell/mydialog.h"
+#include "pages/roomconfig/lightinformationpage.h"
 
-class ManagerItem;
-class QtMaterialComboBox;
 class QtMaterialLabel;
 class QtMaterialLineEdit;
 
-class PageSettingRoomManagerLightingInformation : public MyDialog
+class PageSettingRoomManagerLightingInformation : public LightInformationPage
 {
     Q_OBJECT
 
@@ -18,12 +16,12 @@ public:
     PageSettingRoomManagerLightingInformation(const QString &id, const QString &name, QWidget *parent);
 
 private slots:
-    void slotsPageEnter(QString lightId, QString roomId);
     void comboBoxChange(int index);
-    void slotsIconEdit(QString iconName);
-    void pushButtonSave_clicked();
 
 private:
+    void load() override;
+    void save() override;
+
     struct ChannelRow
     {
         QtMaterialLabel *labels[3];
@@ -33,11 +31,6 @@ private:
     // The number inputs a save of the kind type reads, with the names the user knows them by.
     QList<NamedField> storedNumbers(int type) const;
 
-    int lightId = 0;
-    int roomId = 0;
-    QtMaterialLineEdit *lineEditName = nullptr;
-    QtMaterialComboBox *comboBoxType = nullptr;
-    ManagerItem *pictureTile = nullptr;
     ChannelRow rows[4];
     QtMaterialLabel *labelArea = nullptr;
     QtMaterialLineEdit *lineEditArea = nullptr;

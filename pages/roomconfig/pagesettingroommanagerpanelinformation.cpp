@@ -10,7 +10,6 @@
 #include "materialwidgets/qtmaterialflatbutton.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmateriallineedit.h"
-#include "materialwidgets/qtmaterialtheme.h"
 #include "pages/roomconfig/formgrid.h"
 #include "shell/orvmessagebox.h"
 #include "shell/pageids.h"
@@ -20,22 +19,13 @@
 
 PageSettingRoomManagerPanelInformation::PageSettingRoomManagerPanelInformation(const QString &id, const QString &name,
                                                                                QWidget *parent)
-    : MyDialog(id, name, parent)
+    : DeviceInformationPage(id, name, "PageSettingRoomManagerPanelInformation", PageId::EditRoom, parent)
 {
-    if (objectName().isEmpty())
-        setObjectName("PageSettingRoomManagerPanelInformation");
-    resize(400, 300);
-    setWindowTitle("Dialog");
-
-    lineEditName = new QtMaterialLineEdit(nullptr);
-    lineEditName->setObjectName("lineEditName");
     lineEditSubnet = addressField("lineEditSubnet");
     lineEditDevice = addressField("lineEditDevice");
-    auto *save = new QtMaterialFlatButton(QtMaterialTheme::icon("content", "save"), tr("Save"), 7, nullptr);
-    save->setObjectName("pushButtonSave");
 
     QGridLayout *page = formGrid();
-    page->addWidget(save, 0, 1, Qt::AlignRight);
+    page->addWidget(saveButton, 0, 1, Qt::AlignRight);
     page->addWidget(new QtMaterialLabel(tr("Name"), nullptr), 1, 0);
     page->addWidget(lineEditName, 2, 0, 1, 2);
     page->addWidget(new QtMaterialLabel(tr("Subnet ID"), nullptr), 3, 0);
@@ -44,24 +34,14 @@ PageSettingRoomManagerPanelInformation::PageSettingRoomManagerPanelInformation(c
     page->addWidget(lineEditDevice, 4, 1);
     page->setRowStretch(5, 1);
     setLayout(page);
-
-    connect(save, &QtMaterialFlatButton::clicked, this,
-            &PageSettingRoomManagerPanelInformation::pushButtonSave_clicked);
-    connect(&gBroadcastSocket, &BroadcastSocket::signalsPageEnter, this,
-            &PageSettingRoomManagerPanelInformation::slotsPageEnter);
 }
 
-void PageSettingRoomManagerPanelInformation::slotsPageEnter(QString panel, QString room)
+void PageSettingRoomManagerPanelInformation::load()
 {
-    if (!isVisible())
-        return;
     exists = false;
-    panelId = panel.toInt();
-    roomId = room.toInt();
-    lineEditName->clear();
     lineEditSubnet->clear();
     lineEditDevice->clear();
-    if (const std::optional<StoredPanel> stored = readPanel(roomId, panelId)) {
+    if (const std::optional<StoredPanel> stored = readPanel(ownerId, deviceId)) {
         lineEditName->setText(stored->remark);
         lineEditSubnet->setText(QString::asprintf("%d", stored->subnet));
         lineEditDevice->setText(QString::asprintf("%d", stored->device));
@@ -69,13 +49,13 @@ void PageSettingRoomManagerPanelInformation::slotsPageEnter(QString panel, QStri
     }
 }
 
-void PageSettingRoomManagerPanelInformation::pushButtonSave_clicked()
+void PageSettingRoomManagerPanelInformation::save()
 {
     const QString name = lineEditName->text();
     const int subnet = fieldNumber(lineEditSubnet);
     const int device = fieldNumber(lineEditDevice);
-    if (name.isEmpty() || subnet == 0 || device == 0) {
-        emit gBroadcastSocket.signalsInformation(tr("Please input the complete content!"));
+    if (subnet == 0 || device == 0) {
+        askForCompleteContent();
         return;
     }
     if (!addressesFit({{tr("Subnet ID"), lineEditSubnet}, {tr("Device ID"), lineEditDevice}}))
@@ -88,9 +68,9 @@ void PageSettingRoomManagerPanelInformation::pushButtonSave_clicked()
                 tr("The subnet id and device id has been used,please input new value!"));
             return;
         }
-        ok = addPanel(roomId, panelId, name, subnet, device);
+        ok = addPanel(ownerId, deviceId, name, subnet, device);
     } else {
-        const std::optional<StoredPanel> stored = panelAddress(panelId);
+        const std::optional<StoredPanel> stored = panelAddress(deviceId);
         const bool changed = stored && (stored->subnet != subnet || stored->device != device);
         if (changed && used) {
             emit gBroadcastSocket.signalsInformation(
@@ -105,14 +85,9 @@ void PageSettingRoomManagerPanelInformation::pushButtonSave_clicked()
                 return;
         }
         // The history goes only together with the new address, and the rest of the station hears of it after.
-        ok = updatePanel(roomId, panelId, name, subnet, device, changed);
+        ok = updatePanel(ownerId, deviceId, name, subnet, device, changed);
         if (ok && changed)
-            emit gBroadcastSocket.signalsRemoveMessage(panelId, 2);
+            emit gBroadcastSocket.signalsRemoveMessage(deviceId, 2);
     }
-    if (!ok) {
-        emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
-        return;
-    }
-    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::EditRoom), trPageId(PageId::EditRoom),
-                                               QString::asprintf("%d", roomId), tr("0"));
+    finishSave(ok);
 }

@@ -1,25 +1,19 @@
 #pragma once
 // The page "Template Panel Information": the name of one wall panel of a room template.
 
-#include "shell/mydialog.h"
+#include "pages/roomconfig/deviceinformationpage.h"
 
-class QtMaterialLineEdit;
-
-class PageSettingRoomTemplatePanelInformation : public MyDialog
+class PageSettingRoomTemplatePanelInformation : public DeviceInformationPage
 {
     Q_OBJECT
 
 public:
     PageSettingRoomTemplatePanelInformation(const QString &id, const QString &name, QWidget *parent);
 
-private slots:
-    void slotsPageEnter(QString template_panel_id, QString room_template_id);
-    void pushButtonSave_clicked();
-
 private:
-    int roomTemplateId = 0;
-    int templatePanelId = 0;
     // The entry found the stored row: saving updates it instead of inserting.
     bool exists = false;
-    QtMaterialLineEdit *lineEditName = nullptr;
+
+    void load() override;
+    void save() override;
 };
