@@ -6,31 +6,15 @@
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialcheckbox.h"
 #include "materialwidgets/qtmaterialcombobox.h"
-#include "materialwidgets/qtmaterialflatbutton.h"
-#include "materialwidgets/qtmaterialiconbutton.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmateriallineedit.h"
 #include "pages/roomconfig/formgrid.h"
 #include "pages/roomconfig/roomcreation.h"
-#include "shell/chooserparts.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 
-namespace {
-RoomAddDlg::ExecHook &execHook()
+RoomAddDlg::RoomAddDlg(QWidget *parent) : HookedAddDialog(QStringLiteral("RoomAddDlg"), tr("Add Room"), parent)
 {
-    static RoomAddDlg::ExecHook hook;
-    return hook;
-}
-} // namespace
-
-RoomAddDlg::RoomAddDlg(QWidget *parent) : MyDialog(parent)
-{
-    setObjectName("RoomAddDlg");
-    setWindowTitle(tr("Add Room"));
-    makeFramelessPanel();
-
     comboBoxRegion = new QtMaterialComboBox(nullptr);
     comboBoxRegion->setObjectName("comboBoxRegion");
     comboBoxRegion->setEditable(true);
@@ -49,17 +33,6 @@ RoomAddDlg::RoomAddDlg(QWidget *parent) : MyDialog(parent)
     lineEditNumber->setText("1");
     lineEditNumber->setEnabled(false);
 
-    QtMaterialIconButton *closeButton = makeCloseButton(this);
-    auto *title = new QtMaterialLabel(tr("Add Room"), 5, nullptr);
-    auto *cancel = new QtMaterialFlatButton(tr("Cancel"), 7, nullptr);
-    cancel->setObjectName("pushButtonCancel");
-    connect(cancel, &QtMaterialFlatButton::clicked, this, &RoomAddDlg::close);
-    auto *add = new QtMaterialFlatButton(tr("Add"), 7, nullptr);
-    add->setObjectName("pushButtonAdd");
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(cancel);
-    buttons->addWidget(add);
-
     QGridLayout *form = formGrid();
     form->setSpacing(-1);
     form->addWidget(new QtMaterialLabel(tr("Region Name:"), nullptr), 0, 0);
@@ -74,15 +47,7 @@ RoomAddDlg::RoomAddDlg(QWidget *parent) : MyDialog(parent)
     form->addWidget(new QtMaterialLabel(tr("Number Of Room:"), nullptr), 5, 0);
     form->addWidget(lineEditNumber, 5, 1);
     form->setRowStretch(6, 1);
-
-    QGridLayout *layout = formGrid();
-    layout->addWidget(closeButton, 0, 0, Qt::AlignRight | Qt::AlignTop);
-    layout->addWidget(title, 1, 0, Qt::AlignCenter);
-    layout->addLayout(form, 2, 0);
-    layout->addLayout(buttons, 3, 0);
-    layout->setRowStretch(4, 1);
-    setLayout(layout);
-    setFixedSize(500, 500);
+    setBody(form, QSize(500, 500));
 
     comboBoxRegion->addItems(regionNamesInOrder());
     comboBoxRegion->setCurrentIndex(-1);
@@ -93,7 +58,6 @@ RoomAddDlg::RoomAddDlg(QWidget *parent) : MyDialog(parent)
     connect(lineEditNumber, &QLineEdit::editingFinished, this, &RoomAddDlg::editingFinished);
     connect(lineEditNumber, &QLineEdit::textChanged, this, &RoomAddDlg::textChanged);
     connect(checkBoxAddInBulk, &QAbstractButton::toggled, this, &RoomAddDlg::checkBoxAddInBulk_toggled);
-    connect(add, &QtMaterialFlatButton::clicked, this, &RoomAddDlg::pushButtonAdd_clicked);
 }
 
 void RoomAddDlg::comboBoxChange(int index)
@@ -154,22 +118,4 @@ void RoomAddDlg::pushButtonAdd_clicked()
         return;
     }
     accept();
-}
-
-int RoomAddDlg::exec()
-{
-    if (execHook())
-        return execHook()(*this);
-    return MyDialog::exec();
-}
-
-void RoomAddDlg::setExecHook(const ExecHook &hook)
-{
-    execHook() = hook;
-}
-
-void RoomAddDlg::paintEvent(QPaintEvent *event)
-{
-    paintPanel();
-    MyDialog::paintEvent(event);
 }
