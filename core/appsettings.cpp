@@ -13,14 +13,15 @@
 
 namespace {
 
-// Reads group/key and writes the default back when the store holds nothing (or the empty text) there.
-QString readWithDefault(const QString &key, const QString &defaultValue)
+// Reads address/key and writes the default back when the store holds nothing (or the empty text) there. The
+// defaults of a first start go to the store together, when settings ends: each store written to disk is made
+// durable on its own, which a start would otherwise wait for once per setting.
+QString readWithDefault(QSettings &settings, const QString &key, const QString &defaultValue)
 {
-    QString value;
-    readIniSetting("address", key, value);
+    QString value = settings.value(key).toString();
     if (value.isEmpty()) {
         value = defaultValue;
-        writeIniSetting("address", key, value);
+        settings.setValue(key, value);
     }
     return value;
 }
@@ -66,7 +67,11 @@ void writeRegistrySetting(const QString &key, const QString &value)
 void loadAppSettings()
 {
     gAppDirPath = QCoreApplication::applicationDirPath();
-    writeRegistrySetting("applicationFilePath", QCoreApplication::applicationFilePath());
+    // Written when it changed only: the store is not rewritten at every start.
+    QString knownPath;
+    readRegistrySetting("applicationFilePath", knownPath);
+    if (knownPath != QCoreApplication::applicationFilePath())
+        writeRegistrySetting("applicationFilePath", QCoreApplication::applicationFilePath());
 
     // Nothing reads the icon copy; it is there for shortcuts made by hand.
     const QString skin = gAppDirPath + "/skin";
@@ -78,11 +83,16 @@ void loadAppSettings()
             qWarning() << "The icon copy for shortcuts could not be written to" << skin;
     }
 
-    gSubId = readWithDefault("subId", "1");
-    gDevId = readWithDefault("devId", "254");
+    {
+        QSettings settings(QSettings::IniFormat, QSettings::UserScope, QCoreApplication::organizationName(),
+                           QCoreApplication::applicationName());
+        settings.beginGroup("address");
+        gSubId = readWithDefault(settings, "subId", "1");
+        gDevId = readWithDefault(settings, "devId", "254");
+        gLockPassword = readWithDefault(settings, "lock_password", "qmv315");
+        gRetainDays = readWithDefault(settings, "retain_days", "30");
+    }
     announceStationAddress(lowByte(gSubId), lowByte(gDevId));
-    gLockPassword = readWithDefault("lock_password", "qmv315");
-    gRetainDays = readWithDefault("retain_days", "30");
 }
 
 QString getMachineUniqueId()

@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSqlError>
 
 namespace {
@@ -280,9 +279,13 @@ bool createLookupIndexes()
 
 QString retentionCutoff(const QString &retainDays)
 {
-    static const QRegularExpression digits("^[0-9]+\\z");
-    if (!digits.match(retainDays).hasMatch())
+    // Digits only, no sign and no blank.
+    if (retainDays.isEmpty())
         return QString();
+    for (const QChar c : retainDays) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return QString();
+    }
     bool ok = false;
     const qint64 days = retainDays.toLongLong(&ok, 10);
     if (!ok)

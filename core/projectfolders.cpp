@@ -96,10 +96,17 @@ bool pathTaken(const QString &path)
 // Hidden names in the database folder that only transfers give their temporary files and folders: imports
 // (".import-", and "..import-" for the unpacking beside them), transfer archives (".transfer-", "..transfer-"
 // while packed) and the probe of the letter case.
+// Plain prefix tests: the start-up looks at every name of the folder, and needs no pattern matcher for it.
 bool isTransferLeftover(const QString &name)
 {
-    static const QRegularExpression leftover("^(\\.\\.?(import|transfer)-|\\.case-probe-)");
-    return name != QLatin1String(importMark) && leftover.match(name).hasMatch();
+    static const char *const prefixes[] = {".import-", "..import-", ".transfer-", "..transfer-", ".case-probe-"};
+    if (name == QLatin1String(importMark))
+        return false;
+    for (const char *prefix : prefixes) {
+        if (name.startsWith(QLatin1String(prefix)))
+            return true;
+    }
+    return false;
 }
 const qint64 DefaultArchiveSizeCap = qint64(4) << 30;
 const qint64 FreeSpaceReserve = qint64(256) << 20;

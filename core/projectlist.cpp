@@ -6,6 +6,10 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QTextStream>
+#include <QVector>
+#include <QXmlStreamReader>
+
+#include <memory>
 
 namespace {
 
@@ -20,6 +24,102 @@ bool readProjectXml(QDomDocument &doc)
         return false;
     }
     return doc.setContent(&file, true);
+}
+
+// What the readers see of the list: its elements with their names and their child nodes in document order. Text
+// that is only blanks between elements is not kept, as the document model drops it too; comments and processing
+// instructions stay as nodes of no kind, since they count as a first child. Every start reads the list, so the
+// readers parse it with the stream reader rather than build the document model that the writers edit.
+struct ListNode
+{
+    enum Kind { Element, Text, Other };
+    Kind kind = Other;
+    QString name;
+    QString text;
+    QVector<std::shared_ptr<ListNode>> children;
+
+    // The text of every text node below, in document order.
+    QString allText() const
+    {
+        if (kind == Text)
+            return text;
+        QString joined;
+        for (const auto &child : children)
+            joined += child->allText();
+        return joined;
+    }
+
+    const ListNode *firstChildElement(const QString &tag) const
+    {
+        for (const auto &child : children) {
+            if (child->kind == Element && child->name == tag)
+                return child.get();
+        }
+        return nullptr;
+    }
+
+    // The elements called tag at any depth below, in document order.
+    void collect(const QString &tag, QVector<const ListNode *> &found) const
+    {
+        for (const auto &child : children) {
+            if (child->kind != Element)
+                continue;
+            if (child->name == tag)
+                found.append(child.get());
+            child->collect(tag, found);
+        }
+    }
+};
+
+// The list as a tree under a root node standing for the document; false when the file cannot be read or is no
+// well-formed document.
+bool readProjectList(ListNode &document)
+{
+    QFile file(projectXmlPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QXmlStreamReader reader(&file);
+    QVector<ListNode *> open{&document};
+    bool rootSeen = false;
+    while (!reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartElement: {
+            auto element = std::make_shared<ListNode>();
+            element->kind = ListNode::Element;
+            element->name = reader.qualifiedName().toString();
+            open.last()->children.append(element);
+            open.append(element.get());
+            rootSeen = true;
+            break;
+        }
+        case QXmlStreamReader::EndElement:
+            open.removeLast();
+            break;
+        case QXmlStreamReader::Characters:
+            if (open.size() > 1 && !reader.isWhitespace()) {
+                auto text = std::make_shared<ListNode>();
+                text->kind = ListNode::Text;
+                text->text = reader.text().toString();
+                open.last()->children.append(text);
+            }
+            break;
+        case QXmlStreamReader::Comment:
+        case QXmlStreamReader::ProcessingInstruction:
+            if (open.size() > 1)
+                open.last()->children.append(std::make_shared<ListNode>());
+            break;
+        default:
+            break;
+        }
+    }
+    return !reader.hasError() && rootSeen;
+}
+
+QVector<const ListNode *> elementsNamed(const ListNode &document, const QString &tag)
+{
+    QVector<const ListNode *> found;
+    document.collect(tag, found);
+    return found;
 }
 
 // The list is replaced as a whole through a temporary file, so a crash or a full disk leaves the previous
@@ -109,28 +209,40 @@ QString projectXmlPath()
 
 bool createProjectXml()
 {
-    QDomDocument doc;
-    doc.appendChild(doc.createProcessingInstruction("xml", "version=\"1.0\" encoding=\"UTF-8\""));
-    QDomElement general = doc.createElement("general");
-    doc.appendChild(general);
-    general.appendChild(newProjectElement(doc, "Home"));
-    QDomElement current = doc.createElement("current");
-    current.appendChild(textElement(doc, "name", "Home"));
-    general.appendChild(current);
-    return writeProjectXml(doc);
+    // The default list is always the same text: written as it stands, as the document model would save it.
+    QSaveFile file(projectXmlPath());
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray list = QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                       "<general>\n"
+                                       "    <project>\n"
+                                       "        <name>Home</name>\n"
+                                       "        <indoor_temperature_low>") +
+                            kDefaultLow + "</indoor_temperature_low>\n        <indoor_temperature_high>" +
+                            kDefaultHigh + "</indoor_temperature_high>\n        <network_type>" + kDefaultNetworkType +
+                            "</network_type>\n"
+                            "    </project>\n"
+                            "    <current>\n"
+                            "        <name>Home</name>\n"
+                            "    </current>\n"
+                            "</general>\n";
+    if (file.write(list) != list.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 bool getProjectNames(QStringList &names)
 {
-    QDomDocument doc;
-    if (!readProjectXml(doc)) {
+    ListNode document;
+    if (!readProjectList(document)) {
         return false;
     }
-    const QDomNodeList projects = doc.elementsByTagName("project");
-    for (int i = 0; i < projects.count(); ++i) {
-        const QDomElement name = projects.at(i).firstChildElement("name");
-        if (!name.isNull() && isValidProjectName(name.text())) {
-            names.append(name.text());
+    for (const ListNode *project : elementsNamed(document, "project")) {
+        const ListNode *name = project->firstChildElement("name");
+        if (name && isValidProjectName(name->allText())) {
+            names.append(name->allText());
         }
     }
     return true;
@@ -145,16 +257,17 @@ bool projectExists(const QString &name)
 
 bool getCurrentProjectName(QString &name)
 {
-    QDomDocument doc;
-    if (!readProjectXml(doc)) {
+    ListNode document;
+    if (!readProjectList(document)) {
         return false;
     }
-    const QDomNodeList currents = doc.elementsByTagName("current");
+    const QVector<const ListNode *> currents = elementsNamed(document, "current");
     if (currents.isEmpty()) {
         return true;
     }
-    const QDomNode first = currents.at(0).firstChild();
-    const QString text = first.isElement() ? first.toElement().text() : QString();
+    const QVector<std::shared_ptr<ListNode>> &children = currents.first()->children;
+    const ListNode *first = children.isEmpty() ? nullptr : children.first().get();
+    const QString text = first && first->kind == ListNode::Element ? first->allText() : QString();
     if (!isValidProjectName(text)) {
         return false;
     }
@@ -180,11 +293,27 @@ bool setCurrentProjectName(const QString &name)
 
 bool getProjectProperty(const QString &projectName, const QString &property, QString &value)
 {
-    QDomDocument doc;
-    if (!readProjectXml(doc)) {
+    ListNode document;
+    if (!readProjectList(document)) {
         return false;
     }
-    forEachPropertyOfProject(doc, projectName, property, [&value](const QDomElement &e) { value = e.text(); });
+    // As forEachPropertyOfProject walks the document model: the first project named so, and of its settings
+    // after the name the last one.
+    for (const ListNode *project : elementsNamed(document, "project")) {
+        bool found = false;
+        for (const auto &child : project->children) {
+            if (child->kind != ListNode::Element)
+                continue;
+            if (!found && child->name == "name" && child->allText() == projectName) {
+                found = true;
+            } else if (found && child->name == property) {
+                value = child->allText();
+            }
+        }
+        if (found) {
+            return true;
+        }
+    }
     return true;
 }
 

@@ -85,7 +85,9 @@ void QtMaterialCheckablePrivate::init()
     assignBaseStateColors();
 
     stateMachine->start();
-    QCoreApplication::processEvents();
+    // Enters the initial state now, as the machine's own start does; nothing else waiting in the event loop runs
+    // inside a constructor.
+    QCoreApplication::sendPostedEvents(stateMachine, QEvent::MetaCall);
 }
 
 void QtMaterialCheckablePrivate::assignBaseStateColors()

@@ -89,7 +89,9 @@ void QtMaterialDialogPrivate::init()
     QObject::connect(hiddenState, &QState::propertiesAssigned, proxy, &QtMaterialDialogProxy::makeTransparent);
 
     stateMachine->start();
-    QCoreApplication::processEvents();
+    // Enters the initial state now, as the machine's own start does; nothing else waiting in the event loop runs
+    // inside a constructor.
+    QCoreApplication::sendPostedEvents(stateMachine, QEvent::MetaCall);
 }
 
 QtMaterialDialog::QtMaterialDialog(QWidget *parent)

@@ -58,7 +58,9 @@ void QtMaterialDrawerPrivate::init()
 
     stateMachine->start();
     q->hide();
-    QCoreApplication::processEvents();
+    // Enters the initial state now, as the machine's own start does; nothing else waiting in the event loop runs
+    // inside a constructor.
+    QCoreApplication::sendPostedEvents(stateMachine, QEvent::MetaCall);
 }
 
 void QtMaterialDrawerPrivate::setClosed()

@@ -76,7 +76,9 @@ void QtMaterialSliderPrivate::init()
     applyOrientationPolicy(q);
 
     stateMachine->start();
-    QCoreApplication::processEvents();
+    // Enters the initial state now, as the machine's own start does; nothing else waiting in the event loop runs
+    // inside a constructor.
+    QCoreApplication::sendPostedEvents(stateMachine, QEvent::MetaCall);
 }
 
 QRectF QtMaterialSliderPrivate::trackBoundingRect() const

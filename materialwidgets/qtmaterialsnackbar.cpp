@@ -30,8 +30,9 @@ QtMaterialSnackbar::QtMaterialSnackbar(QWidget *parent)
     setFont(QtMaterialStyle::instance().themeFont(8));
     d->stateMachine->start();
     // The machine drops events posted before it runs; entering its initial state here lets a
-    // message added right after construction be shown.
-    QCoreApplication::processEvents();
+    // message added right after construction be shown. Only the machine's own start is delivered: nothing else
+    // waiting in the event loop runs inside a constructor.
+    QCoreApplication::sendPostedEvents(d->stateMachine, QEvent::MetaCall);
 }
 
 QtMaterialSnackbar::~QtMaterialSnackbar()

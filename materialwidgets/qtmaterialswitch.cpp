@@ -70,7 +70,9 @@ void QtMaterialSwitchPrivate::init()
     setupProperties();
 
     stateMachine->start();
-    QCoreApplication::processEvents();
+    // Enters the initial state now, as the machine's own start does; nothing else waiting in the event loop runs
+    // inside a constructor.
+    QCoreApplication::sendPostedEvents(stateMachine, QEvent::MetaCall);
 }
 
 void QtMaterialSwitchPrivate::setupProperties()

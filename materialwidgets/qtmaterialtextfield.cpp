@@ -57,7 +57,9 @@ void QtMaterialTextFieldPrivate::init()
     q->setPalette(palette);
 
     stateMachine->start();
-    QCoreApplication::processEvents();
+    // Enters the initial state now, as the machine's own start does; nothing else waiting in the event loop runs
+    // inside a constructor.
+    QCoreApplication::sendPostedEvents(stateMachine, QEvent::MetaCall);
 }
 
 QtMaterialTextField::QtMaterialTextField(QWidget *parent)

@@ -21,6 +21,7 @@
 #include "shell/serverlogin.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDebug>
 #include <QGridLayout>
 #include <QPainter>
@@ -114,6 +115,10 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowTitle(tr("Zoduv"));
 
     ProjectSwitch::setBeforeLeaving([this] { storePendingBeforeLeaving(); });
+
+    // The frame is painted now, before the home page is built and the project's rooms are read: the window is on
+    // screen at once, and the page fills it with the next paint.
+    QCoreApplication::processEvents();
 
     initHomePage();
 }

@@ -157,7 +157,7 @@ void ManagerItem::onPoll()
         m_index = 0;
     else
         m_index = (m_index + 1) % n;
-    update();
+    showMessageLine();
 }
 
 void ManagerItem::slotsPressed()
@@ -181,7 +181,7 @@ void ManagerItem::slotsAppendMessage(universalSwitchMessage msg)
         if (at >= 0)
             m_messages.removeAt(at);
         clampIndex();
-        update();
+        showMessageLine();
         return;
     }
     messageRecord record;
@@ -191,14 +191,14 @@ void ManagerItem::slotsAppendMessage(universalSwitchMessage msg)
         if (at >= 0) {
             m_messages[at] = record;
             m_index = at;
-            update();
+            showMessageLine();
             return;
         }
         m_messages.append(record);
         keepRotating();
     }
     m_index = m_messages.size() - 1;
-    update();
+    showMessageLine();
 }
 
 void ManagerItem::slotsRemoveMessage(int value, int type)
@@ -224,7 +224,7 @@ void ManagerItem::slotsRemoveMessage(int value, int type)
     }
     }
     clampIndex();
-    update();
+    showMessageLine();
 }
 
 void ManagerItem::slotsUpdateMessage(messageRecord _messageRecord)
@@ -241,7 +241,7 @@ void ManagerItem::slotsUpdateMessage(messageRecord _messageRecord)
         }
     }
     clampIndex();
-    update();
+    showMessageLine();
 }
 
 QString ManagerItem::picturePathOf(int type, const QString &iconName)
@@ -328,7 +328,7 @@ void ManagerItem::paintEvent(QPaintEvent *event)
         if (!path.isEmpty())
             painter.drawPixmap(r, QPixmap(path));
         painter.restore();
-        if (m_type != MoodTile && tracksMessages() && m_index >= 0 && m_index < m_messages.size())
+        if (m_type != MoodTile && m_line.shown)
             paintMessageLine(painter);
         break;
     }
@@ -359,22 +359,34 @@ void ManagerItem::paintEvent(QPaintEvent *event)
     }
 }
 
+void ManagerItem::showMessageLine()
+{
+    m_line = MessageLine();
+    MessageDefinition definition;
+    if (tracksMessages() && m_index >= 0 && m_index < m_messages.size()) {
+        const messageRecord &entry = m_messages.at(m_index);
+        // A definition that no longer exists shows no line; the entry stays.
+        if (readMessageDefinition(entry.message_id, definition)) {
+            QString icon = definition.iconName;
+            if (!icon.contains(".png"))
+                icon += ".png";
+            m_line.shown = true;
+            m_line.alarm = entry.message_type == 1;
+            m_line.text = definition.remark;
+            m_line.picture = tr(":/myImages/png/message/") + icon;
+        }
+    }
+    update();
+}
+
 void ManagerItem::paintMessageLine(QPainter &painter)
 {
-    const messageRecord &entry = m_messages.at(m_index);
-    MessageDefinition definition;
-    if (!readMessageDefinition(entry.message_id, definition))
-        return;
-    const QString remark = definition.remark;
-    QString icon = definition.iconName;
-    if (!icon.contains(".png"))
-        icon += ".png";
     const int h = height();
     const int w = width();
-    painter.drawPixmap(QRect(10, h - 31, 30, 30), QPixmap(tr(":/myImages/png/message/") + icon));
+    painter.drawPixmap(QRect(10, h - 31, 30, 30), QPixmap(m_line.picture));
     painter.setBrush(Qt::NoBrush);
     painter.setFont(QtMaterialStyle::instance().themeFont(8));
-    painter.setPen(entry.message_type == 1 ? alarmColor : serviceColor);
-    const QString text = painter.fontMetrics().elidedText(remark, Qt::ElideRight, w);
+    painter.setPen(m_line.alarm ? alarmColor : serviceColor);
+    const QString text = painter.fontMetrics().elidedText(m_line.text, Qt::ElideRight, w);
     painter.drawText(QRect(50, h - 31, w, 30), Qt::AlignLeft | Qt::AlignBottom, text);
 }

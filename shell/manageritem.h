@@ -1,7 +1,9 @@
 #pragma once
 // The picture tile of every grid: room and template cards, 3D-view cards, the device, mood, panel and message
 // tiles of the managers, the add tile and the icon picker's tiles. Room cards of the home and rooms pages also
-// show the room's pending guest messages of the day, one at a time.
+// show the room's pending guest messages of the day, one at a time. The message line a card shows is read from the
+// project whenever the message on show is set (a new or changed message, a removal, each turn of the rotation);
+// painting only draws what was read.
 
 #include "devicelink/messagerecords.h"
 #include "shell/dynamicwidget.h"
@@ -98,6 +100,8 @@ private:
     void keepRotating();
     void clampIndex();
     int indexOfLogId(int logId) const;
+    // Reads the line of the message on show (its definition's text and picture), or clears it, then repaints.
+    void showMessageLine();
     void paintMessageLine(QPainter &painter);
 
     int m_type;
@@ -107,6 +111,15 @@ private:
     bool m_editable;
     int m_index = -1;
     QList<messageRecord> m_messages;
+    // What the message line draws: nothing while no message is on show or its definition is gone.
+    struct MessageLine
+    {
+        bool shown = false;
+        bool alarm = false;
+        QString text;
+        QString picture;
+    };
+    MessageLine m_line;
     QTimer m_rotationTimer;
     QtMaterialIconButton *m_deleteButton = nullptr;
 };

@@ -21,11 +21,8 @@ const QColor stripColor(61, 83, 102);
 
 } // namespace
 
-MessageBar::MessageBar(QWidget *parent) : QWidget(parent), alarmDlg(nullptr)
+MessageBar::MessageBar(QWidget *parent) : QWidget(parent)
 {
-    // A top-level window of its own: left open, it would keep the station running after its main window closed.
-    alarmDlg.setAttribute(Qt::WA_QuitOnClose, false);
-
     rowsBox = new QtMaterialGroupBox(QString(), nullptr);
     rowsBox->setStyleSheet("QGroupBox{border:none;}");
     canvas = new QtMaterialCanvas(nullptr);
@@ -47,6 +44,17 @@ MessageBar::MessageBar(QWidget *parent) : QWidget(parent), alarmDlg(nullptr)
 }
 
 MessageBar::~MessageBar() = default;
+
+AlarmDlg &MessageBar::alarmDialog()
+{
+    if (!alarmDlg) {
+        alarmDlg = std::make_unique<AlarmDlg>(nullptr);
+        // A top-level window of its own: left open, it would keep the station running after its main window
+        // closed.
+        alarmDlg->setAttribute(Qt::WA_QuitOnClose, false);
+    }
+    return *alarmDlg;
+}
 
 QList<MessageItem *> MessageBar::rows() const
 {
@@ -83,7 +91,7 @@ void MessageBar::slotsAppendMessage(universalSwitchMessage msg)
     } else {
         addRow(record);
         if (msg.message_type == 1) {
-            alarmDlg.appendRecord(record);
+            alarmDialog().appendRecord(record);
             popUpAlarmDialog();
         }
     }
@@ -94,10 +102,11 @@ void MessageBar::popUpAlarmDialog()
 {
     // A hidden dialog pops up with its first alarm; one already open comes to the front once per pass of the
     // event loop, however many alarms the pass brought: raising a window is costly and a burst brings thousands.
-    if (!alarmDlg.isVisible()) {
-        alarmDlg.show();
-        alarmDlg.raise();
-        alarmDlg.activateWindow();
+    AlarmDlg &dialog = alarmDialog();
+    if (!dialog.isVisible()) {
+        dialog.show();
+        dialog.raise();
+        dialog.activateWindow();
         return;
     }
     if (raiseRequested)
@@ -107,10 +116,10 @@ void MessageBar::popUpAlarmDialog()
         this,
         [this] {
             raiseRequested = false;
-            if (!alarmDlg.isVisible())
+            if (!alarmDlg || !alarmDlg->isVisible())
                 return;
-            alarmDlg.raise();
-            alarmDlg.activateWindow();
+            alarmDlg->raise();
+            alarmDlg->activateWindow();
         },
         Qt::QueuedConnection);
 }
@@ -271,8 +280,10 @@ void MessageBar::slotsProjectStateChanged(QString)
     removeRows(all);
     // The next row starts at the top again.
     nextGridRow = 0;
-    alarmDlg.clearRecords();
-    alarmDlg.hide();
+    if (alarmDlg) {
+        alarmDlg->clearRecords();
+        alarmDlg->hide();
+    }
 }
 
 void MessageBar::paintEvent(QPaintEvent *event)

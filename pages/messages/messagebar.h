@@ -1,7 +1,8 @@
 #pragma once
 // The message strip below the home page: a row for every guest request announced during this run, refreshed
 // when its entry is announced again and removed when it is deleted; each announcement sounds its tone, and each
-// new alarm is queued in the alarm dialog, which pops up.
+// new alarm is queued in the alarm dialog, which pops up. The dialog is made with the first alarm (or the first
+// ask for it): a station that sees no alarm never builds its form.
 
 #include "devicelink/messagerecords.h"
 #include "pages/messages/alarmdlg.h"
@@ -11,6 +12,8 @@
 #include <QList>
 #include <QPair>
 #include <QWidget>
+
+#include <memory>
 
 class MessageItem;
 class QtMaterialCanvas;
@@ -28,7 +31,8 @@ public:
     QList<MessageItem *> rows() const;
     // The grid cell of a row; -1 when it is not in the grid.
     int gridRowOf(MessageItem *row) const;
-    AlarmDlg &alarmDialog() { return alarmDlg; }
+    // The alarm dialog, made now if no alarm has made it yet.
+    AlarmDlg &alarmDialog();
 
     // What the rows have cost so far: rows put in place (a new row once; the rows below a removed one again) and
     // passes that sized the rows container (at most one per pass of the event loop, however many rows it added).
@@ -68,7 +72,7 @@ private:
     void requestLayout();
     void applyLayout();
 
-    AlarmDlg alarmDlg;
+    std::unique_ptr<AlarmDlg> alarmDlg;
     MessageTone tone;
     QtMaterialCanvas *canvas = nullptr;
     QtMaterialGroupBox *rowsBox = nullptr;

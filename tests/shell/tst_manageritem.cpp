@@ -47,6 +47,7 @@ private slots:
     void addTilePaintsItsCircle();
     void messageLineColourFollowsTheType_data();
     void messageLineColourFollowsTheType();
+    void messageLineIsReadWhenShownNotWhenPainted();
     void clicksAndDelete();
 
 private:
@@ -429,10 +430,29 @@ void TestManagerItem::messageLineColourFollowsTheType()
     QVERIFY(found);
     QVERIFY(drawnIn(image, QRect(10, 129, 30, 30), tileColor)); // the message's icon
 
-    // A definition that no longer exists hides the line; the entry stays.
+    // A definition that no longer exists hides the line from the next turn of the rotation on; the entry stays.
     QVERIFY(gDatabase.execSql("delete from tbl_message"));
+    QMetaObject::invokeMethod(&card, "onPoll");
     QVERIFY(!drawnIn(card.grab().toImage(), QRect(10, 129, 275, 30), tileColor));
     QCOMPARE(card.messages().size(), 1);
+}
+
+void TestManagerItem::messageLineIsReadWhenShownNotWhenPainted()
+{
+    addTodaysRow(11, 0, 7, 3);
+    ManagerItem::setRotationInterval(3600000);
+    ManagerItem card(RoomTile, 3, "", "photo_none", false, tileColor, 300, 160, nullptr);
+    ManagerItem::setRotationInterval(20);
+    QMetaObject::invokeMethod(&card, "onPoll");
+    const QImage shown = card.grab().toImage();
+    QVERIFY(drawnIn(shown, QRect(50, 129, 235, 30), tileColor));
+
+    // Painting draws the line as it was read: a definition changed since shows from the next turn on.
+    QVERIFY(gDatabase.execSql("update tbl_message set message_remark='Fresh towels',icon_name='message_02' "
+                              "where message_id=11"));
+    QCOMPARE(card.grab().toImage(), shown);
+    QMetaObject::invokeMethod(&card, "onPoll");
+    QVERIFY(card.grab().toImage() != shown);
 }
 
 void TestManagerItem::clicksAndDelete()
