@@ -9,73 +9,97 @@
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmateriallineedit.h"
 #include "materialwidgets/qtmaterialradiobutton.h"
-#include "materialwidgets/qtmaterialtheme.h"
-#include "pages/roomconfig/formgrid.h"
 #include "shell/pageids.h"
 
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QGridLayout>
 
-namespace {
+ClimateInformationPage::ClimateInformationPage(const QString &id, const QString &name, const char *objectName,
+                                               QWidget *parent)
+    : DeviceInformationPage(id, name, objectName, PageId::EditRoom, parent)
+{
+    lineEditSubnet = addressField("lineEditSubnet");
+    lineEditDevice = addressField("lineEditDevice");
+    lineEditChannel = addressField("lineEditChannel");
+    checkBoxHide = new QtMaterialCheckBox(tr("Hide Room Temperature"), nullptr);
+    checkBoxHide->setObjectName("checkBoxHide");
+}
 
-QGridLayout *addressGrid(const QString &channelLabel, QtMaterialLineEdit *subnet, QtMaterialLineEdit *device,
-                         QtMaterialLineEdit *channel)
+QGridLayout *ClimateInformationPage::addressGrid(const QString &numberLabel)
 {
     QGridLayout *grid = formGrid();
-    grid->addWidget(new QtMaterialLabel(QCoreApplication::translate("ClimateInformation", "Subnet ID"), nullptr), 0, 0);
-    grid->addWidget(new QtMaterialLabel(QCoreApplication::translate("ClimateInformation", "Device ID"), nullptr), 0, 1);
-    grid->addWidget(new QtMaterialLabel(channelLabel, nullptr), 0, 2);
-    grid->addWidget(subnet, 1, 0);
-    grid->addWidget(device, 1, 1);
-    grid->addWidget(channel, 1, 2);
+    grid->addWidget(new QtMaterialLabel(tr("Subnet ID"), nullptr), 0, 0);
+    grid->addWidget(new QtMaterialLabel(tr("Device ID"), nullptr), 0, 1);
+    grid->addWidget(new QtMaterialLabel(numberLabel, nullptr), 0, 2);
+    grid->addWidget(lineEditSubnet, 1, 0);
+    grid->addWidget(lineEditDevice, 1, 1);
+    grid->addWidget(lineEditChannel, 1, 2);
     grid->setRowStretch(2, 1);
     return grid;
 }
 
-QGridLayout *nameGrid(const QString &label, QtMaterialLineEdit *name)
+void ClimateInformationPage::setClimateForm(const QString &nameLabel, QLayout *control, QGridLayout *address)
 {
-    QGridLayout *grid = formGrid();
-    grid->addWidget(new QtMaterialLabel(label, nullptr), 0, 0);
-    grid->addWidget(name, 1, 0);
-    grid->setRowStretch(2, 1);
-    return grid;
+    QGridLayout *nameGrid = formGrid();
+    nameGrid->addWidget(new QtMaterialLabel(nameLabel, nullptr), 0, 0);
+    nameGrid->addWidget(lineEditName, 1, 0);
+    nameGrid->setRowStretch(2, 1);
+
+    QGridLayout *page = formGrid();
+    int row = 0;
+    page->addWidget(saveButton, row++, 0, Qt::AlignRight);
+    page->addLayout(nameGrid, row++, 0);
+    if (control)
+        page->addLayout(control, row++, 0);
+    page->addLayout(address, row++, 0);
+    page->addWidget(checkBoxHide, row++, 0);
+    page->setRowStretch(row, 1);
+    setLayout(page);
 }
 
-QtMaterialFlatButton *saveButton()
+bool ClimateInformationPage::readRow(ClimateRow &row)
 {
-    auto *save = new QtMaterialFlatButton(QtMaterialTheme::icon("content", "save"),
-                                          QCoreApplication::translate("ClimateInformation", "Save"), 7, nullptr);
-    save->setObjectName("pushButtonSave");
-    return save;
+    exists = false;
+    readFailed = false;
+    lineEditSubnet->clear();
+    lineEditDevice->clear();
+    lineEditChannel->clear();
+    checkBoxHide->setChecked(false);
+    QString error;
+    if (findClimateDevice(ownerId, deviceId, row, &error)) {
+        lineEditName->setText(row.remark);
+        lineEditSubnet->setText(QString::asprintf("%d", row.subnet));
+        lineEditDevice->setText(QString::asprintf("%d", row.device));
+        checkBoxHide->setChecked(row.roomTemperatureType > 0);
+        exists = true;
+    } else if (!error.isEmpty()) {
+        readFailed = true;
+        emit gBroadcastSocket.signalsInformation(tr("Read failed!"));
+    }
+    return exists;
 }
 
-QtMaterialLineEdit *nameField()
+void ClimateInformationPage::storeRow(int type, int channel, const QList<NamedField> &typedChannel)
 {
-    auto *field = new QtMaterialLineEdit(nullptr);
-    field->setObjectName("lineEditName");
-    return field;
+    const int subnet = fieldNumber(lineEditSubnet);
+    const int device = fieldNumber(lineEditDevice);
+    if (subnet == 0 || device == 0 || channel == 0) {
+        askForCompleteContent();
+        return;
+    }
+    if (!addressesFit(QList<NamedField>{{tr("Subnet ID"), lineEditSubnet}, {tr("Device ID"), lineEditDevice}} +
+                      typedChannel))
+        return;
+    // Without knowing whether the row exists, a save could only guess between update and insert. A stored row
+    // loses the run-time state the panels kept in it.
+    finishSave(!readFailed && saveClimateDevice(exists, ownerId, deviceId, type, lineEditName->text(), subnet, device,
+                                                channel, checkBoxHide->isChecked() ? 1 : 0));
 }
-
-void backToRoom(int roomId)
-{
-    emit gBroadcastSocket.signalsPageIdChanged(trPageId(PageId::EditRoom), trPageId(PageId::EditRoom),
-                                               QString::asprintf("%d", roomId),
-                                               QCoreApplication::translate("ClimateInformation", "0"));
-}
-
-} // namespace
 
 PageSettingRoomManagerACInformation::PageSettingRoomManagerACInformation(const QString &id, const QString &name,
                                                                          QWidget *parent)
-    : MyDialog(id, name, parent)
+    : ClimateInformationPage(id, name, "PageSettingRoomManagerACInformation", parent)
 {
-    if (objectName().isEmpty())
-        setObjectName("PageSettingRoomManagerACInformation");
-    resize(400, 300);
-    setWindowTitle("Dialog");
-
-    lineEditName = nameField();
     radioButtonPanel = new QtMaterialRadioButton(tr("Panel"), nullptr);
     radioButtonPanel->setObjectName("radioButtonPanel");
     radioButtonIR = new QtMaterialRadioButton(tr("IR"), nullptr);
@@ -85,18 +109,12 @@ PageSettingRoomManagerACInformation::PageSettingRoomManagerACInformation(const Q
     group->addButton(radioButtonPanel, 0);
     group->addButton(radioButtonIR, 1);
     radioButtonPanel->setChecked(true);
-    lineEditSubnet = addressField("lineEditSubnet");
-    lineEditDevice = addressField("lineEditDevice");
-    lineEditChannel = addressField("lineEditChannel");
     comboBoxPatch = new QtMaterialComboBox(nullptr);
     comboBoxPatch->setObjectName("comboBoxPatch");
     comboBoxPatch->setEditable(false);
     comboBoxPatch->addItems({tr("Patch A"), tr("Patch B")});
     comboBoxPatch->setMinimumWidth(200);
     comboBoxPatch->hide();
-    checkBoxHide = new QtMaterialCheckBox(tr("Hide Room Temperature"), nullptr);
-    checkBoxHide->setObjectName("checkBoxHide");
-    QtMaterialFlatButton *save = saveButton();
 
     auto *control = formGrid();
     control->addWidget(new QtMaterialLabel(tr("Control Via "), nullptr), 0, 0);
@@ -104,63 +122,30 @@ PageSettingRoomManagerACInformation::PageSettingRoomManagerACInformation(const Q
     control->addWidget(radioButtonIR, 0, 2);
     control->setColumnStretch(3, 1);
     control->setRowStretch(1, 1);
-    QGridLayout *address = addressGrid(tr("AC NO"), lineEditSubnet, lineEditDevice, lineEditChannel);
+    // An infra-red air conditioner's number is its patch, chosen where a panel-controlled one's is typed.
+    QGridLayout *address = addressGrid(tr("AC NO"));
     address->addWidget(comboBoxPatch, 1, 2);
-    auto *page = formGrid();
-    page->addWidget(save, 0, 0, Qt::AlignRight);
-    page->addLayout(nameGrid(tr("AC Name"), lineEditName), 1, 0);
-    page->addLayout(control, 2, 0);
-    page->addLayout(address, 3, 0);
-    page->addWidget(checkBoxHide, 4, 0);
-    page->setRowStretch(5, 1);
-    setLayout(page);
+    setClimateForm(tr("AC Name"), control, address);
 
     connect(radioButtonPanel, &QAbstractButton::clicked, this,
             &PageSettingRoomManagerACInformation::radioButtonACType_clicked);
     connect(radioButtonIR, &QAbstractButton::clicked, this,
             &PageSettingRoomManagerACInformation::radioButtonACType_clicked);
-    connect(save, &QtMaterialFlatButton::clicked, this, &PageSettingRoomManagerACInformation::pushButtonSave_clicked);
-    connect(&gBroadcastSocket, &BroadcastSocket::signalsPageEnter, this,
-            &PageSettingRoomManagerACInformation::slotsPageEnter);
 }
 
-void PageSettingRoomManagerACInformation::slotsPageEnter(QString number, QString room)
+void PageSettingRoomManagerACInformation::load()
 {
-    if (!isVisible())
-        return;
-    exists = false;
-    acNo = number.toInt();
-    roomId = room.toInt();
-    lineEditName->clear();
     radioButtonPanel->setChecked(true);
-    lineEditSubnet->clear();
-    lineEditDevice->clear();
-    lineEditChannel->clear();
     comboBoxPatch->setCurrentIndex(1);
-    checkBoxHide->setChecked(false);
-
     ClimateRow row;
-    QString error;
-    readFailed = false;
-    if (findClimateDevice(roomId, acNo, row, &error)) {
-        const int type = row.type;
-        const int channel = row.channel;
-        lineEditName->setText(row.remark);
-        if (type == 1)
+    if (readRow(row)) {
+        if (row.type == 1) {
             radioButtonIR->setChecked(true);
-        lineEditSubnet->setText(QString::asprintf("%d", row.subnet));
-        lineEditDevice->setText(QString::asprintf("%d", row.device));
-        if (type == 1) {
-            if (channel >= 1 && channel <= comboBoxPatch->count())
-                comboBoxPatch->setCurrentIndex(channel - 1);
+            if (row.channel >= 1 && row.channel <= comboBoxPatch->count())
+                comboBoxPatch->setCurrentIndex(row.channel - 1);
         } else {
-            lineEditChannel->setText(QString::asprintf("%d", channel));
+            lineEditChannel->setText(QString::asprintf("%d", row.channel));
         }
-        checkBoxHide->setChecked(row.roomTemperatureType > 0);
-        exists = true;
-    } else if (!error.isEmpty()) {
-        readFailed = true;
-        emit gBroadcastSocket.signalsInformation(tr("Read failed!"));
     }
     radioButtonACType_clicked();
 }
@@ -171,106 +156,30 @@ void PageSettingRoomManagerACInformation::radioButtonACType_clicked()
     lineEditChannel->setVisible(radioButtonPanel->isChecked());
 }
 
-void PageSettingRoomManagerACInformation::pushButtonSave_clicked()
+void PageSettingRoomManagerACInformation::save()
 {
-    const QString name = lineEditName->text();
-    const bool ir = radioButtonIR->isChecked();
-    const int channel = ir ? comboBoxPatch->currentIndex() + 1 : fieldNumber(lineEditChannel);
-    if (name.isEmpty() || fieldNumber(lineEditSubnet) == 0 || fieldNumber(lineEditDevice) == 0 || channel == 0) {
-        emit gBroadcastSocket.signalsInformation(tr("Please input the complete content!"));
-        return;
-    }
-    QList<NamedField> numbers = {{tr("Subnet ID"), lineEditSubnet}, {tr("Device ID"), lineEditDevice}};
-    if (!ir)
-        numbers.append({tr("AC NO"), lineEditChannel});
-    if (!addressesFit(numbers))
-        return;
-    // Without knowing whether the row exists, a save could only guess between update and insert.
-    if (readFailed || !saveClimateDevice(exists, roomId, acNo, ir ? 1 : 0, name, fieldNumber(lineEditSubnet),
-                                         fieldNumber(lineEditDevice), channel, checkBoxHide->isChecked() ? 1 : 0)) {
-        emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
-        return;
-    }
-    backToRoom(roomId);
+    if (radioButtonIR->isChecked())
+        storeRow(1, comboBoxPatch->currentIndex() + 1, {});
+    else
+        storeRow(0, fieldNumber(lineEditChannel), {{tr("AC NO"), lineEditChannel}});
 }
 
 PageSettingRoomManagerFloorHeatInformation::PageSettingRoomManagerFloorHeatInformation(const QString &id,
                                                                                        const QString &name,
                                                                                        QWidget *parent)
-    : MyDialog(id, name, parent)
+    : ClimateInformationPage(id, name, "PageSettingRoomManagerFloorHeatInformation", parent)
 {
-    if (objectName().isEmpty())
-        setObjectName("PageSettingRoomManagerFloorHeatInformation");
-    resize(400, 300);
-    setWindowTitle("Dialog");
-
-    lineEditName = nameField();
-    lineEditSubnet = addressField("lineEditSubnet");
-    lineEditDevice = addressField("lineEditDevice");
-    lineEditChannel = addressField("lineEditChannel");
-    checkBoxHide = new QtMaterialCheckBox(tr("Hide Room Temperature"), nullptr);
-    checkBoxHide->setObjectName("checkBoxHide");
-    QtMaterialFlatButton *save = saveButton();
-
-    auto *page = formGrid();
-    page->addWidget(save, 0, 0, Qt::AlignRight);
-    page->addLayout(nameGrid(tr("Floor Heat Name"), lineEditName), 1, 0);
-    page->addLayout(addressGrid(tr("Floor Heat NO"), lineEditSubnet, lineEditDevice, lineEditChannel), 2, 0);
-    page->addWidget(checkBoxHide, 3, 0);
-    page->setRowStretch(4, 1);
-    setLayout(page);
-
-    connect(save, &QtMaterialFlatButton::clicked, this,
-            &PageSettingRoomManagerFloorHeatInformation::pushButtonSave_clicked);
-    connect(&gBroadcastSocket, &BroadcastSocket::signalsPageEnter, this,
-            &PageSettingRoomManagerFloorHeatInformation::slotsPageEnter);
+    setClimateForm(tr("Floor Heat Name"), nullptr, addressGrid(tr("Floor Heat NO")));
 }
 
-void PageSettingRoomManagerFloorHeatInformation::slotsPageEnter(QString number, QString room)
+void PageSettingRoomManagerFloorHeatInformation::load()
 {
-    if (!isVisible())
-        return;
-    exists = false;
-    fhNo = number.toInt();
-    roomId = room.toInt();
-    lineEditName->clear();
-    lineEditSubnet->clear();
-    lineEditDevice->clear();
-    lineEditChannel->clear();
-    checkBoxHide->setChecked(false);
     ClimateRow row;
-    QString error;
-    readFailed = false;
-    if (findClimateDevice(roomId, fhNo, row, &error)) {
-        lineEditName->setText(row.remark);
-        lineEditSubnet->setText(QString::asprintf("%d", row.subnet));
-        lineEditDevice->setText(QString::asprintf("%d", row.device));
+    if (readRow(row))
         lineEditChannel->setText(QString::asprintf("%d", row.channel));
-        checkBoxHide->setChecked(row.roomTemperatureType > 0);
-        exists = true;
-    } else if (!error.isEmpty()) {
-        readFailed = true;
-        emit gBroadcastSocket.signalsInformation(tr("Read failed!"));
-    }
 }
 
-void PageSettingRoomManagerFloorHeatInformation::pushButtonSave_clicked()
+void PageSettingRoomManagerFloorHeatInformation::save()
 {
-    const QString name = lineEditName->text();
-    if (name.isEmpty() || fieldNumber(lineEditSubnet) == 0 || fieldNumber(lineEditDevice) == 0 ||
-        fieldNumber(lineEditChannel) == 0) {
-        emit gBroadcastSocket.signalsInformation(tr("Please input the complete content!"));
-        return;
-    }
-    if (!addressesFit({{tr("Subnet ID"), lineEditSubnet},
-                       {tr("Device ID"), lineEditDevice},
-                       {tr("Floor Heat NO"), lineEditChannel}}))
-        return;
-    if (readFailed ||
-        !saveClimateDevice(exists, roomId, fhNo, 0, name, fieldNumber(lineEditSubnet), fieldNumber(lineEditDevice),
-                           fieldNumber(lineEditChannel), checkBoxHide->isChecked() ? 1 : 0)) {
-        emit gBroadcastSocket.signalsInformation(tr("Save failed!"));
-        return;
-    }
-    backToRoom(roomId);
+    storeRow(0, fieldNumber(lineEditChannel), {{tr("Floor Heat NO"), lineEditChannel}});
 }

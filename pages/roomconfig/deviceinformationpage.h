@@ -1,7 +1,8 @@
 #pragma once
-// The editor pages of one light or wall panel of a room or of a room template: a name and a Save button over
-// what the kind adds. Every page enter reads the device id and the owner's id (prm1, prm2), clears the name and
-// loads the form; a save that is stored goes back to the owner's editor page.
+// The editor pages of one light or wall panel of a room or of a room template, and of one air conditioner or floor
+// heating of a room: a name and a Save button over what the kind adds. Every page enter reads the device id and the
+// owner's id (prm1, prm2), clears the name and loads the form; a save that is stored goes back to the owner's
+// editor page.
 //
 // A page is a subclass that passes its object name and its owner's editor page (a PageId constant), lays out its
 // form with lineEditName and saveButton, and overrides load and save.

@@ -149,6 +149,8 @@ private slots:
     void numbersAbove255AreRefused();
     void numbersUpTo255AreStored_data();
     void numbersUpTo255AreStored();
+    void unreadClimateRowIsNeverSaved_data();
+    void unreadClimateRowIsNeverSaved();
 
     void moodTabAddsAndDeletes();
     void moodTabRefusedDeleteKeepsTheMood();
@@ -1051,6 +1053,50 @@ void TestRooms::numbersUpTo255AreStored()
     QCOMPARE(toasts, QStringList());
     QCOMPARE(queryIntValue("select count(*) as n from " + stored, "n"), rowCount);
     QCOMPARE(navigations, QStringList{"Edit Room/1/0"});
+}
+
+void TestRooms::unreadClimateRowIsNeverSaved_data()
+{
+    QTest::addColumn<EditorForm>("form");
+    QTest::newRow("air conditioner") << acEditor(airConditioner);
+    QTest::newRow("IR air conditioner") << acEditor(airConditioner, "radioButtonIR");
+    QTest::newRow("floor heating") << floorHeatEditor(airConditioner);
+}
+
+void TestRooms::unreadClimateRowIsNeverSaved()
+{
+    QFETCH(EditorForm, form);
+    addRoom(1);
+    QVERIFY(gDatabase.execSql("insert into tbl_air_conditioner(air_conditioner_no,remark,subnet_id,device_id,channel,"
+                              "status,room_id) values(?,'old',1,8,1,1,1)",
+                              {form.prm1.toInt()}));
+    const QStringList before = dump("tbl_air_conditioner", "id");
+    // The row cannot be read while its table is away: the page cannot tell an update from an insert.
+    QVERIFY(gDatabase.execSql("alter table tbl_air_conditioner rename to tbl_air_conditioner_away"));
+    go(form.page, form.prm1, "1");
+    QCOMPARE(toasts, QStringList{"Read failed!"});
+    QVERIFY(gDatabase.execSql("alter table tbl_air_conditioner_away rename to tbl_air_conditioner"));
+
+    toasts.clear();
+    navigations.clear();
+    if (!form.radio.isEmpty())
+        field<QtMaterialRadioButton>(form.page, form.radio)->click();
+    for (const QString &input : form.inputs)
+        field<QtMaterialLineEdit>(form.page, input.section('=', 0, 0))->setText(input.section('=', 1));
+    saveOn(form.page);
+    QCOMPARE(toasts, QStringList{"Save failed!"});
+    QCOMPARE(navigations, QStringList());
+    QCOMPARE(dump("tbl_air_conditioner", "id"), before);
+
+    // The next entry reads the row again, and a save is stored.
+    go(form.page, form.prm1, "1");
+    toasts.clear();
+    navigations.clear();
+    saveOn(form.page);
+    QCOMPARE(toasts, QStringList());
+    QCOMPARE(navigations, QStringList{"Edit Room/1/0"});
+    QCOMPARE(rows("tbl_air_conditioner", "remark='old' and device_id=8 and status=0"), 1);
+    QCOMPARE(rows("tbl_air_conditioner"), 1);
 }
 
 void TestRooms::moodTabAddsAndDeletes()
