@@ -17,15 +17,9 @@ bool outcome(bool ok, QString *error)
     return ok;
 }
 
-// A query that ran: false (with error set) when its statement failed.
-bool ran(const QSqlQuery &query, QString *error)
-{
-    return outcome(query.isActive(), error);
-}
-
 std::optional<StoredLightRow> lightRowFrom(QSqlQuery &query, QString *error)
 {
-    if (!ran(query, error) || !query.next())
+    if (!queryRan(query, error) || !query.next())
         return std::nullopt;
     StoredLightRow row;
     row.type = query.value("light_type").toInt();
@@ -40,7 +34,7 @@ std::optional<StoredLightRow> lightRowFrom(QSqlQuery &query, QString *error)
 
 std::optional<StoredSwitch> switchRowFrom(QSqlQuery &query, bool withType, QString *error)
 {
-    if (!ran(query, error) || !query.next())
+    if (!queryRan(query, error) || !query.next())
         return std::nullopt;
     StoredSwitch row;
     if (withType)
@@ -226,7 +220,7 @@ QSqlQuery queryRoomPanels(int roomId)
 std::optional<StoredPanel> readPanel(int roomId, int panelId, QString *error)
 {
     QSqlQuery query = gDatabase.querySql("select * from tbl_panel where room_id=? and panel_id=?", {roomId, panelId});
-    if (!ran(query, error) || !query.next())
+    if (!queryRan(query, error) || !query.next())
         return std::nullopt;
     StoredPanel panel;
     panel.panelId = query.value("panel_id").toInt();
@@ -240,7 +234,7 @@ std::optional<StoredPanel> readPanel(int roomId, int panelId, QString *error)
 std::optional<StoredPanel> panelAddress(int panelId, QString *error)
 {
     QSqlQuery query = gDatabase.querySql("select subnet_id,device_id from tbl_panel where panel_id=?", {panelId});
-    if (!ran(query, error) || !query.next())
+    if (!queryRan(query, error) || !query.next())
         return std::nullopt;
     StoredPanel panel;
     panel.panelId = panelId;
@@ -261,7 +255,7 @@ std::optional<StoredPanel> panelAtAddress(int subnet, int device, QString *error
     QSqlQuery query = gDatabase.queryPrepared(
         "select panel_id,room_id from tbl_panel where subnet_id=? and device_id=?", {subnet, device});
     std::optional<StoredPanel> panel;
-    if (ran(query, error) && query.next()) {
+    if (queryRan(query, error) && query.next()) {
         panel = StoredPanel();
         panel->panelId = query.value(0).toInt();
         panel->roomId = query.value(1).toInt();

@@ -4,7 +4,6 @@
 #include "core/globals.h"
 #include "core/queryhelpers.h"
 
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -13,26 +12,6 @@
 namespace {
 
 constexpr int statusPending = 0;
-
-// What the database said when a statement failed, as staff can read it ("database or disk is full").
-QString failureText(const QSqlQuery &query)
-{
-    const QSqlError error = query.lastError();
-    const QString text = error.databaseText().trimmed();
-    if (!text.isEmpty())
-        return text;
-    return error.text().trimmed().isEmpty() ? QStringLiteral("unknown error") : error.text().trimmed();
-}
-
-// A read that must tell a failure from no rows: sets error when the statement did not run.
-bool ran(const QSqlQuery &query, QString *error)
-{
-    if (query.isActive())
-        return true;
-    if (error)
-        *error = failureText(query);
-    return false;
-}
 
 MessageDefinition definitionOfRow(const QSqlQuery &query)
 {
@@ -49,7 +28,7 @@ MessageDefinition definitionOfRow(const QSqlQuery &query)
 QList<messageRecord> recordsOf(QSqlQuery query, QString *error)
 {
     QList<messageRecord> records;
-    ran(query, error);
+    queryRan(query, error);
     while (query.next())
         records.append(messageRecordFromRow(query));
     return records;
@@ -66,28 +45,19 @@ QStringList namesInCodeOrder(const QString &sql, const QString &column)
 
 QList<MessageDefinition> messageDefinitions(QString *error)
 {
-    QList<MessageDefinition> definitions;
-    QSqlQuery query = gDatabase.querySql("select * from tbl_message order by message_id asc");
-    ran(query, error);
-    while (query.next())
-        definitions << definitionOfRow(query);
-    return definitions;
+    return queryRowList("select * from tbl_message order by message_id asc", {}, definitionOfRow, error);
 }
 
 bool readMessageDefinition(int messageId, MessageDefinition &out, QString *error)
 {
-    QSqlQuery query = gDatabase.querySql("select * from tbl_message where message_id=?", {messageId});
-    if (!ran(query, error) || !query.next())
-        return false;
-    out = definitionOfRow(query);
-    return true;
+    return queryFirstRow("select * from tbl_message where message_id=?", {messageId}, definitionOfRow, out, error);
 }
 
 bool messageForSwitch(int switchNo, int &messageId, int &messageType, QString *error)
 {
     QSqlQuery message = gDatabase.querySql(
         QString::asprintf("select message_id,message_type from tbl_message where universal_switch_no=%d", switchNo));
-    if (!ran(message, error) || !message.next())
+    if (!queryRan(message, error) || !message.next())
         return false;
     messageId = message.value(0).toInt();
     messageType = message.value(1).toInt();
@@ -194,7 +164,7 @@ int insertOpenMessageLog(int messageId, int type, int panelId, int roomId, const
     if (id > 0)
         return id;
     if (error)
-        *error = insert.isActive() ? QStringLiteral("the new row has no id") : failureText(insert);
+        *error = insert.isActive() ? QStringLiteral("the new row has no id") : gDatabase.lastErrorText();
     return 0;
 }
 
@@ -204,7 +174,7 @@ bool firstMessageLogOfDay(int messageId, int type, int panelId, int roomId, cons
     QSqlQuery first = gDatabase.querySql("select * from tbl_message_log where message_id=? and message_type=? and "
                                          "panel_id=? and room_id=? and recv_time like ? order by id",
                                          {messageId, type, panelId, roomId, day + "%"});
-    if (!ran(first, error) || !first.next())
+    if (!queryRan(first, error) || !first.next())
         return false;
     id = first.value("id").toInt();
     status = first.value("message_status").toInt();
@@ -215,13 +185,13 @@ bool setMessageLogState(int id, int status, const QString &recvTime, QString *er
 {
     QSqlQuery update = gDatabase.querySql("update tbl_message_log set message_status=?,recv_time=? where id=?",
                                           {status, recvTime, id});
-    return ran(update, error);
+    return queryRan(update, error);
 }
 
 bool readMessageLog(int id, messageRecord &out, QString *error)
 {
     QSqlQuery query = gDatabase.queryPrepared("select * from tbl_message_log where id=?", {id});
-    const bool found = ran(query, error) && query.next();
+    const bool found = queryRan(query, error) && query.next();
     if (found)
         out = messageRecordFromRow(query);
     query.finish();
@@ -265,7 +235,7 @@ QList<messageRecord> messageLogEntries(const MessageLogFilter &filter, QString *
 bool readMessageLogTexts(int id, MessageLogTexts &out, QString *error)
 {
     QSqlQuery query = gDatabase.querySql("select * from tbl_message_log where id=?", {id});
-    if (!ran(query, error) || !query.next())
+    if (!queryRan(query, error) || !query.next())
         return false;
     out.recvTime = query.value("recv_time").toString();
     out.remark = query.value("message_log_remark").toString();

@@ -35,11 +35,19 @@ QString queryColumnText(const QSqlQuery &query, const QString &column)
     return queryColumnValue(query, column).toString();
 }
 
+bool queryRan(const QSqlQuery &query, QString *error)
+{
+    if (query.isActive())
+        return true;
+    if (error)
+        *error = gDatabase.lastErrorText();
+    return false;
+}
+
 QSqlQuery queryRows(const QString &sql, const QVariantList &values, QString *error)
 {
     QSqlQuery query = gDatabase.querySql(sql, values);
-    if (error && !query.isActive())
-        *error = gDatabase.lastErrorText();
+    queryRan(query, error);
     return query;
 }
 
@@ -67,8 +75,7 @@ namespace {
 QSqlQuery run(const QString &sql, const QVariantList *values, QString *error)
 {
     QSqlQuery query = values ? gDatabase.querySql(sql, *values) : gDatabase.querySql(sql);
-    if (error && !query.isActive())
-        *error = gDatabase.lastErrorText();
+    queryRan(query, error);
     return query;
 }
 

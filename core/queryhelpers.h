@@ -53,6 +53,8 @@ int queryIntStringList(const QString &sql, const QVariantList &bindValues, const
 // error to the reason of a failure.
 QSqlQuery queryRows(const QString &sql, const QVariantList &values, QString *error = nullptr);
 [[nodiscard]] bool execStatement(const QString &sql, const QVariantList &values, QString *error = nullptr);
+// Whether the statement of a query the connection just ran succeeded; when it failed, error is set to the reason.
+bool queryRan(const QSqlQuery &query, QString *error = nullptr);
 // A stored value as an integer: NULL and text that is not a decimal integer give 0.
 int queryValueInt(const QVariant &value);
 
