@@ -2,6 +2,7 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "core/roomstore.h"
 
 #include <QSqlQuery>
 
@@ -41,4 +42,22 @@ RoomNameParts roomNameParts(int roomId)
 QString roomFullName(int roomId)
 {
     return roomNameParts(roomId).joined();
+}
+
+RoomLabels::RoomLabels()
+{
+    for (const RegionRow &region : regions()) {
+        if (!m_regions.contains(region.regionId))
+            m_regions.insert(region.regionId, region.name);
+    }
+    for (const FloorRow &floor : floors()) {
+        const qint64 key = floorKey(floor.regionId, floor.floorId);
+        if (!m_floors.contains(key))
+            m_floors.insert(key, floor.name);
+    }
+}
+
+QString RoomLabels::label(int regionId, int floorId, const QString &roomName) const
+{
+    return RoomNameParts{m_regions.value(regionId), m_floors.value(floorKey(regionId, floorId)), roomName}.joined();
 }

@@ -1,28 +1,15 @@
 #include "pages/roomconfig/roomentries.h"
 
+#include "core/roomname.h"
 #include "core/roomstore.h"
 #include "core/templatestore.h"
 
-#include <QHash>
-#include <QPair>
-
 QVector<DeviceListEntry> roomEntries()
 {
-    // Region and floor names are read once per build, not once per room.
-    QHash<int, QString> regionNames;
-    for (const RegionRow &region : regions())
-        regionNames.insert(region.regionId, region.name);
-    QHash<QPair<int, int>, QString> floorNames;
-    for (const FloorRow &floor : floors())
-        floorNames.insert({floor.regionId, floor.floorId}, floor.name);
-
+    const RoomLabels labels;
     QVector<DeviceListEntry> entries;
-    for (const RoomRow &room : roomsInOrder()) {
-        const QString label = QString::asprintf("%s-%s-%s", regionNames.value(room.regionId).toUtf8().constData(),
-                                                floorNames.value({room.regionId, room.floorId}).toUtf8().constData(),
-                                                room.name.toUtf8().constData());
-        entries.append({room.roomId, label, room.iconName});
-    }
+    for (const RoomRow &room : roomsInOrder())
+        entries.append({room.roomId, labels.label(room.regionId, room.floorId, room.name), room.iconName});
     return entries;
 }
 

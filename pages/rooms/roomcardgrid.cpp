@@ -15,34 +15,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-namespace {
-
-// Region and floor names looked up once per load instead of twice per room: a project has few of them and
-// thousands of rooms.
-struct PlaceNames
-{
-    QHash<int, QString> regions;
-    QHash<qint64, QString> floors;
-
-    static qint64 floorKey(int regionId, int floorId) { return (qint64(regionId) << 32) | quint32(floorId); }
-
-    void read()
-    {
-        for (const RegionRow &region : ::regions()) {
-            // The first row of an id is the one a lookup by id would find.
-            if (!regions.contains(region.regionId))
-                regions.insert(region.regionId, region.name);
-        }
-        for (const FloorRow &floor : ::floors()) {
-            const qint64 key = floorKey(floor.regionId, floor.floorId);
-            if (!floors.contains(key))
-                floors.insert(key, floor.name);
-        }
-    }
-};
-
-} // namespace
-
 RoomCardGrid::RoomCardGrid(QtMaterialGroupBox *cardBox, int availableWidth, QObject *parent)
     : QObject(parent), box(cardBox), tileGrid(new TileGrid(cardBox, cardWidth, cardHeight, this)), width(availableWidth)
 {
@@ -63,13 +35,9 @@ void RoomCardGrid::load()
     rooms.clear();
     messagesDay.clear();
     todaysMessages.clear();
-    PlaceNames names;
-    names.read();
+    const RoomLabels labels;
     for (const RoomRow &room : roomsInOrder()) {
-        const QString name = QString("%1-%2-%3")
-                                 .arg(names.regions.value(room.regionId),
-                                      names.floors.value(PlaceNames::floorKey(room.regionId, room.floorId)), room.name);
-        rooms.append({room.roomId, name, room.iconName, nullptr});
+        rooms.append({room.roomId, labels.label(room.regionId, room.floorId, room.name), room.iconName, nullptr});
         tileGrid->addPlaceholder();
     }
     // Made while the grid is being built, the first cards come on show together with it.

@@ -4,6 +4,7 @@
 #include "core/databaseinit.h"
 #include "core/globals.h"
 #include "core/roomname.h"
+#include "core/roomstore.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -19,6 +20,7 @@ private slots:
 
     void joinsTheThreeNames_data();
     void joinsTheThreeNames();
+    void labelsReadOnceAgreeWithTheFullName();
 
 private:
     QScopedPointer<QTemporaryDir> m_dir;
@@ -73,6 +75,21 @@ void TestRoomName::joinsTheThreeNames()
     QFETCH(bool, complete);
     QCOMPARE(roomFullName(roomId), name);
     QCOMPARE(roomNameParts(roomId).complete(), complete);
+}
+
+// The labels of room lists, from names read once, are the names read room by room; a second row of a region id
+// does not rename it.
+void TestRoomName::labelsReadOnceAgreeWithTheFullName()
+{
+    QVERIFY(gDatabase.execSql("insert into tbl_region(region_id,region_name) values(1,'Later')"));
+    QVERIFY(gDatabase.execSql("insert into tbl_floor(floor_id,region_id,floor_name) values(1,1,'Later')"));
+    const RoomLabels labels;
+    for (int roomId : {1, 2, 3, 4, 5, 6}) {
+        RoomRow room;
+        QVERIFY(readRoom(roomId, room));
+        QCOMPARE(labels.label(room.regionId, room.floorId, room.name), roomFullName(roomId));
+    }
+    QCOMPARE(labels.label(1, 1, "101"), QString("East-Ground-101"));
 }
 
 QTEST_GUILESS_MAIN(TestRoomName)
