@@ -3,6 +3,7 @@
 #include "core/cppsqlite3db.h"
 #include "core/databaseinit.h"
 #include "core/globals.h"
+#include "core/idlememory.h"
 #include "core/singleinstance.h"
 #include "resources/stationresources.h"
 #include "shell/mainwindow.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 
 int main(int argc, char **argv)
 {
@@ -52,6 +54,8 @@ int main(int argc, char **argv)
     {
         MainWindow window(nullptr);
         window.show();
+        // What reading the project and drawing the first frame held only for a while goes back once it is done.
+        QTimer::singleShot(idleMemoryDelayMs, &app, [] { releaseIdleMemory(); });
         result = app.exec();
     }
 

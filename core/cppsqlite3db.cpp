@@ -199,6 +199,18 @@ QString CppSQLite3DB::lastErrorText() const
     return m_lastErrorText;
 }
 
+bool CppSQLite3DB::releaseMemory()
+{
+    if (!isOpen())
+        return false;
+    QSqlQuery query(*m_handle);
+    if (!query.exec(QStringLiteral("PRAGMA shrink_memory"))) {
+        logFailure(QStringLiteral("PRAGMA shrink_memory"), query.lastError());
+        return false;
+    }
+    return true;
+}
+
 bool CppSQLite3DB::isOpen() const
 {
     return m_handle && m_handle->isOpen();

@@ -72,6 +72,10 @@ public:
                                  const QString &defaultValue);
     QStringList tables();
 
+    // Lets the open connection give back the cache it filled (after start-up has read a whole project, say); the
+    // next statements read what they need again. Opens nothing: false when no connection is open.
+    bool releaseMemory();
+
     // Why the last failed statement (or the last failed open) failed; empty before any failure.
     QString lastErrorText() const;
     bool isOpen() const;

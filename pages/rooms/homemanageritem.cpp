@@ -10,9 +10,11 @@
 #include "pages/rooms/roomcardgrid.h"
 
 #include <QGridLayout>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmapCache>
+#include <QtMath>
 
 namespace {
 const QColor stripColor(0x3D, 0x53, 0x66);
@@ -83,10 +85,18 @@ void HomeManagerItem::paintTile(QPainter &painter, const QSize &size, const QStr
     const int w = size.width();
     const int h = size.height();
     painter.setRenderHint(QPainter::Antialiasing);
+    // Kept at the size it is drawn, not at the size of the file: the picture is larger than its place.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const int pixels = qCeil(side * ratio);
+    const QString key = picture + QLatin1Char('@') + QString::number(pixels);
     QPixmap pixmap;
-    if (!QPixmapCache::find(picture, &pixmap)) {
-        pixmap = QPixmap(picture);
-        QPixmapCache::insert(picture, pixmap);
+    if (!QPixmapCache::find(key, &pixmap)) {
+        // Read as an image: a pixmap read from a file would keep its full size in the cache as well.
+        const QImage full(picture);
+        pixmap = QPixmap::fromImage(full.width() > pixels || full.height() > pixels
+                                        ? full.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                                        : full);
+        QPixmapCache::insert(key, pixmap);
     }
     painter.drawPixmap(QRect((w - side) / 2, (h - side - 20) / 2, side, side), pixmap);
     painter.setBrush(Qt::NoBrush);

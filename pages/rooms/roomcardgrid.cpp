@@ -1,7 +1,6 @@
 #include "pages/rooms/roomcardgrid.h"
 
 #include "core/globals.h"
-#include "core/roomname.h"
 #include "core/roomstore.h"
 #include "devicelink/broadcastsocket.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
@@ -35,9 +34,15 @@ void RoomCardGrid::load()
     rooms.clear();
     messagesDay.clear();
     todaysMessages.clear();
-    const RoomLabels labels;
-    for (const RoomRow &room : roomsInOrder()) {
-        rooms.append({room.roomId, labels.label(room.regionId, room.floorId, room.name), room.iconName, nullptr});
+    labels.emplace();
+    const QVector<RoomRow> rows = roomsInOrder();
+    rooms.reserve(rows.size());
+    QHash<QString, QString> pictures;
+    for (const RoomRow &room : rows) {
+        QString &picture = pictures[room.iconName];
+        if (picture.isNull())
+            picture = room.iconName;
+        rooms.append({room.roomId, room.regionId, room.floorId, room.name, picture, nullptr});
         tileGrid->addPlaceholder();
     }
     // Made while the grid is being built, the first cards come on show together with it.
@@ -58,9 +63,15 @@ QList<ManagerItem *> RoomCardGrid::cards() const
 QStringList RoomCardGrid::roomNames() const
 {
     QStringList names;
+    names.reserve(rooms.size());
     for (const Room &room : rooms)
-        names.append(room.name);
+        names.append(labelOf(room));
     return names;
+}
+
+QString RoomCardGrid::labelOf(const Room &room) const
+{
+    return labels ? labels->label(room.regionId, room.floorId, room.name) : room.name;
 }
 
 bool RoomCardGrid::eventFilter(QObject *watched, QEvent *event)
@@ -122,8 +133,8 @@ void RoomCardGrid::makeCard(int index)
         messagesDay = today;
     }
     Room &room = rooms[index];
-    auto *card = new ManagerItem(room.id, room.name, room.iconName, todaysMessages.value(room.id), TileGrid::itemColor,
-                                 cardWidth, cardHeight, nullptr);
+    auto *card = new ManagerItem(room.id, labelOf(room), room.iconName, todaysMessages.value(room.id),
+                                 TileGrid::itemColor, cardWidth, cardHeight, nullptr);
     connect(card, &ManagerItem::signalsEdit, this, &RoomCardGrid::openRoom);
     room.card = card;
     const int columns = tileGrid->columns();

@@ -8,6 +8,7 @@
 // when its row comes into view or near it: on loading, when the grid is scrolled and when its view grows. What a
 // card shows is read when it is made, as a rebuild of the grid would read it.
 
+#include "core/roomname.h"
 #include "devicelink/messagerecords.h"
 
 #include <QHash>
@@ -15,6 +16,8 @@
 #include <QObject>
 #include <QPointer>
 #include <QVector>
+
+#include <optional>
 
 class ManagerItem;
 class QtMaterialGroupBox;
@@ -50,13 +53,19 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // What the grid keeps of a room until its card is made: a hotel has thousands, so the label is put together
+    // only for the card, and rooms showing the same picture share its name.
     struct Room
     {
         int id;
+        int regionId;
+        int floorId;
         QString name;
         QString iconName;
         QPointer<ManagerItem> card;
     };
+
+    QString labelOf(const Room &room) const;
 
     // Makes the cards of the rows in or near the part of the box its canvas shows.
     void makeCardsInView();
@@ -66,6 +75,8 @@ private:
     TileGrid *tileGrid;
     int width;
     QVector<Room> rooms;
+    // The region and floor names as they were when the rooms were read.
+    std::optional<RoomLabels> labels;
     bool making = false;
 
     // Pending messages of today by room, read once for the cards made after it, until the hub announces a change

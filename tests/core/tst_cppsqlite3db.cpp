@@ -3,6 +3,7 @@
 
 #include "core/cppsqlite3db.h"
 #include "core/globals.h"
+#include "core/idlememory.h"
 #include "core/sqltransaction.h"
 
 #include <QDir>
@@ -38,6 +39,7 @@ private slots:
     void afterCommitWaitsForTheOutermostCommit();
     void afterCommitIsDroppedWithItsTransaction();
     void closeWithoutHandleDoesNothing();
+    void releasingIdleMemoryKeepsTheRowsAndOpensNothing();
     void processEndsCleanlyWithTheDatabaseOpen();
 
 private:
@@ -368,6 +370,38 @@ void TestCppSQLite3DB::closeWithoutHandleDoesNothing()
     gDatabase.close();
     QVERIFY(!gDatabase.isOpen());
     QVERIFY(gDatabase.connectionName().isEmpty());
+}
+
+void TestCppSQLite3DB::releasingIdleMemoryKeepsTheRowsAndOpensNothing()
+{
+    // Without a connection there is nothing to give back, and no database file is made for it.
+    QVERIFY(!releaseIdleMemory());
+    QVERIFY(!gDatabase.isOpen());
+    QVERIFY(!QFile::exists(dbPath()));
+
+    QVERIFY(gDatabase.execSql("create table t(id integer primary key,name text)"));
+    {
+        SqlTransaction transaction;
+        for (int i = 1; i <= 2000; ++i)
+            QVERIFY(gDatabase.execPrepared("insert into t(id,name) values(?,?)", {i, QString("room %1").arg(i)}));
+        QVERIFY(transaction.commit());
+    }
+    QSqlQuery all = gDatabase.querySql("select count(*),max(name) from t");
+    QVERIFY(all.next());
+    QCOMPARE(all.value(0).toInt(), 2000);
+    all.finish();
+
+    QVERIFY(releaseIdleMemory());
+    QVERIFY(gDatabase.isOpen());
+    // The rows are read again, and a statement kept prepared still runs.
+    QSqlQuery again = gDatabase.querySql("select count(*),max(name) from t");
+    QVERIFY(again.next());
+    QCOMPARE(again.value(0).toInt(), 2000);
+    QCOMPARE(again.value(1).toString(), QString("room 999"));
+    QVERIFY(gDatabase.execPrepared("insert into t(id,name) values(?,?)", {2001, QString("room 2001")}));
+    QSqlQuery one = gDatabase.querySql("select name from t where id=?", {2001});
+    QVERIFY(one.next());
+    QCOMPARE(one.value(0).toString(), QString("room 2001"));
 }
 
 void TestCppSQLite3DB::processEndsCleanlyWithTheDatabaseOpen()
