@@ -10,6 +10,8 @@
 #include "shell/unlockdlg.h"
 
 #include <QGridLayout>
+#include <QGuiApplication>
+#include <QImage>
 #include <QPixmap>
 
 MenuBar::MenuBar(QWidget *parent) : QWidget(parent)
@@ -113,7 +115,13 @@ QtMaterialLabel *MenuBar::iconLabel(const QString &picture, const QString &toolt
     label->setObjectName(objectName);
     label->setFixedSize(24, 24);
     label->setScaledContents(true);
-    label->setPixmap(QPixmap(picture));
+    // The label scales its picture smoothly to its size and keeps the copies it makes: given at that size
+    // already, it keeps small ones. Read as an image, the file's full size stays out of the pixmap cache.
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap icon = QPixmap::fromImage(
+        QImage(picture).scaled(label->size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    icon.setDevicePixelRatio(ratio);
+    label->setPixmap(icon);
     label->setToolTip(tooltip);
     return label;
 }
