@@ -31,20 +31,13 @@ RoomCardGrid::RoomCardGrid(QtMaterialGroupBox *cardBox, int availableWidth, QObj
 void RoomCardGrid::load()
 {
     tileGrid->begin(width);
-    rooms.clear();
+    roomIds = roomIdsInOrder();
+    madeCards.clear();
     messagesDay.clear();
     todaysMessages.clear();
     labels.emplace();
-    const QVector<RoomRow> rows = roomsInOrder();
-    rooms.reserve(rows.size());
-    QHash<QString, QString> pictures;
-    for (const RoomRow &room : rows) {
-        QString &picture = pictures[room.iconName];
-        if (picture.isNull())
-            picture = room.iconName;
-        rooms.append({room.roomId, room.regionId, room.floorId, room.name, picture, nullptr});
+    for (int i = 0; i < roomIds.size(); ++i)
         tileGrid->addPlaceholder();
-    }
     // Made while the grid is being built, the first cards come on show together with it.
     makeCardsInView();
     tileGrid->finish();
@@ -53,9 +46,9 @@ void RoomCardGrid::load()
 QList<ManagerItem *> RoomCardGrid::cards() const
 {
     QList<ManagerItem *> list;
-    for (const Room &room : rooms) {
-        if (room.card)
-            list.append(room.card);
+    for (const QPointer<ManagerItem> &card : madeCards) {
+        if (card)
+            list.append(card);
     }
     return list;
 }
@@ -63,13 +56,15 @@ QList<ManagerItem *> RoomCardGrid::cards() const
 QStringList RoomCardGrid::roomNames() const
 {
     QStringList names;
-    names.reserve(rooms.size());
-    for (const Room &room : rooms)
-        names.append(labelOf(room));
+    names.reserve(roomIds.size());
+    for (const int id : roomIds) {
+        RoomRow room;
+        names.append(readRoom(id, room) ? labelOf(room) : QString());
+    }
     return names;
 }
 
-QString RoomCardGrid::labelOf(const Room &room) const
+QString RoomCardGrid::labelOf(const RoomRow &room) const
 {
     return labels ? labels->label(room.regionId, room.floorId, room.name) : room.name;
 }
@@ -91,7 +86,7 @@ bool RoomCardGrid::eventFilter(QObject *watched, QEvent *event)
 
 void RoomCardGrid::makeCardsInView()
 {
-    if (making || rooms.isEmpty())
+    if (making || roomIds.isEmpty())
         return;
     making = true;
     // The part of the box its canvas shows: the viewport's size at the box's scroll position. A canvas not on
@@ -111,13 +106,13 @@ void RoomCardGrid::makeCardsInView()
     const int top = scrolled.y() - pitch;
     const int bottom = scrolled.y() + extent.height() + pitch;
     const int columns = tileGrid->columns();
-    const int lastRow = (rooms.size() - 1) / columns;
+    const int lastRow = (roomIds.size() - 1) / columns;
     const int firstMade = qBound(0, top / pitch, lastRow);
     const int lastMade = qBound(0, bottom / pitch, lastRow);
     for (int row = firstMade; row <= lastMade; ++row) {
         for (int column = 0; column < columns; ++column) {
             const int index = row * columns + column;
-            if (index < rooms.size() && !rooms.at(index).card)
+            if (index < roomIds.size() && !madeCards.contains(index))
                 makeCard(index);
         }
     }
@@ -132,11 +127,15 @@ void RoomCardGrid::makeCard(int index)
         todaysMessages = ManagerItem::todaysMessagesByRoom();
         messagesDay = today;
     }
-    Room &room = rooms[index];
-    auto *card = new ManagerItem(room.id, labelOf(room), room.iconName, todaysMessages.value(room.id),
+    // A room deleted since the rooms were listed keeps its cell empty until the next rebuild.
+    madeCards.insert(index, nullptr);
+    RoomRow room;
+    if (!readRoom(roomIds.at(index), room))
+        return;
+    auto *card = new ManagerItem(room.roomId, labelOf(room), room.iconName, todaysMessages.value(room.roomId),
                                  TileGrid::itemColor, cardWidth, cardHeight, nullptr);
     connect(card, &ManagerItem::signalsEdit, this, &RoomCardGrid::openRoom);
-    room.card = card;
+    madeCards.insert(index, card);
     const int columns = tileGrid->columns();
     tileGrid->placeTile(card, index / columns, index % columns);
 }

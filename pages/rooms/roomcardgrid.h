@@ -6,13 +6,16 @@
 // A project may hold thousands of rooms, and a card is a widget of its own. The grid is therefore laid out whole
 // (every room keeps its cell, so the layout and the scroll range are those of all cards), but a card is made only
 // when its row comes into view or near it: on loading, when the grid is scrolled and when its view grows. What a
-// card shows is read when it is made, as a rebuild of the grid would read it.
+// card shows (the room's name and picture, its messages) is read when it is made, as a rebuild of the grid would
+// read it.
 
 #include "core/roomname.h"
+#include "core/roomstore.h"
 #include "devicelink/messagerecords.h"
 
 #include <QHash>
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QPointer>
 #include <QVector>
@@ -42,7 +45,7 @@ public:
     QList<ManagerItem *> cards() const;
     // The names of every room of the grid in grid order, whether its card is made yet or not.
     QStringList roomNames() const;
-    int roomCount() const { return rooms.size(); }
+    int roomCount() const { return roomIds.size(); }
     TileGrid *grid() const { return tileGrid; }
 
     // What a room card's click does: for a room (type 2) that still exists, asks for "Operate Room" with its name
@@ -53,19 +56,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // What the grid keeps of a room until its card is made: a hotel has thousands, so the label is put together
-    // only for the card, and rooms showing the same picture share its name.
-    struct Room
-    {
-        int id;
-        int regionId;
-        int floorId;
-        QString name;
-        QString iconName;
-        QPointer<ManagerItem> card;
-    };
-
-    QString labelOf(const Room &room) const;
+    QString labelOf(const RoomRow &room) const;
 
     // Makes the cards of the rows in or near the part of the box its canvas shows.
     void makeCardsInView();
@@ -74,8 +65,12 @@ private:
     QtMaterialGroupBox *box;
     TileGrid *tileGrid;
     int width;
-    QVector<Room> rooms;
-    // The region and floor names as they were when the rooms were read.
+    // The rooms in grid order, by id: a hotel has thousands, and a room's name and picture are read only for its
+    // card.
+    QVector<int> roomIds;
+    // The cards made so far by grid index; null where the room was gone by the time its card was to be made.
+    QMap<int, QPointer<ManagerItem>> madeCards;
+    // The region and floor names as they were when the rooms were listed.
     std::optional<RoomLabels> labels;
     bool making = false;
 

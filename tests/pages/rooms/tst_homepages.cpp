@@ -29,6 +29,8 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include <algorithm>
+
 using namespace projectfixture;
 
 class TestHomePages : public QObject
@@ -56,6 +58,7 @@ private slots:
     void tilesAndDeviceKindCardsNavigate();
     void homeCardShowsPendingMessagesOfToday();
     void cardsAreMadeAsTheirRowsComeIntoView();
+    void cardMadeLateShowsItsRoomAsItIsThen();
 
 private:
     void go(const QString &id) { emit gBroadcastSocket.signalsPageIdChanged(id, id, QString(), QString()); }
@@ -479,6 +482,47 @@ void TestHomePages::cardsAreMadeAsTheirRowsComeIntoView()
     QTest::mouseClick(last, Qt::LeftButton);
     QVERIFY(!navigations.isEmpty());
     QCOMPARE(navigations.first(), QString("Operate Room|A-1-101|1|1"));
+}
+
+void TestHomePages::cardMadeLateShowsItsRoomAsItIsThen()
+{
+    // Sixty rooms, ten rows of six: the last row's cards are made only when it is scrolled into view.
+    const int region = addRegion("A");
+    const int floor = addFloor(region, "1");
+    for (int i = 0; i < 60; ++i)
+        addRoom(region, floor, QString::number(101 + i));
+    window.reset(new MainWindow);
+    go("Rooms");
+    RoomCardGrid *grid = rooms()->roomCards();
+    auto *canvas = rooms()->findChild<QtMaterialCanvas *>();
+    QVERIFY(canvas);
+    QTRY_VERIFY(canvas->verticalScrollBar()->maximum() > 0);
+    const int madeFirst = grid->cards().size();
+    QVERIFY(madeFirst < 54);
+
+    // Before its card is made, one room of the last row is renamed and given another picture, and one is deleted.
+    QVERIFY(gDatabase.execSql("update tbl_room set room_name='Suite',icon_name='room_7' where room_id=55"));
+    QVERIFY(gDatabase.execSql("delete from tbl_room where room_id=60"));
+    QCOMPARE(grid->roomCount(), 60);
+
+    canvas->verticalScrollBar()->setValue(canvas->verticalScrollBar()->maximum());
+    QTRY_VERIFY(grid->cards().last()->name() == QString("A-1-159"));
+    const QList<ManagerItem *> made = grid->cards();
+    const auto named = [&made](const QString &name) {
+        return std::find_if(made.begin(), made.end(), [&name](ManagerItem *card) { return card->name() == name; });
+    };
+    QVERIFY(named("A-1-Suite") != made.end());
+    QCOMPARE((*named("A-1-Suite"))->id(), 55);
+    QCOMPARE((*named("A-1-Suite"))->iconName(), QString("room_7"));
+    QVERIFY(named("A-1-155") == made.end());
+    // The deleted room's cell stays empty, and no card is made for it on later scrolls either.
+    QVERIFY(named("A-1-160") == made.end());
+    QVERIFY(!grid->grid()->layout()->itemAtPosition(9, 5)->widget());
+    canvas->verticalScrollBar()->setValue(0);
+    canvas->verticalScrollBar()->setValue(canvas->verticalScrollBar()->maximum());
+    QCOMPARE(grid->cards().size(), made.size());
+    QCOMPARE(grid->roomNames().at(54), QString("A-1-Suite"));
+    QCOMPARE(grid->roomNames().at(59), QString());
 }
 
 QTEST_MAIN(TestHomePages)
