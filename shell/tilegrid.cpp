@@ -59,6 +59,8 @@ void TileGrid::begin(int width)
         }
     }
     m_tiles.clear();
+    m_placed.clear();
+    m_keptCount = 0;
     // The stretches of the last build would otherwise leave gaps among the new tiles.
     if (m_stretchRow >= 0)
         m_layout->setRowStretch(m_stretchRow, 0);
@@ -70,6 +72,7 @@ void TileGrid::begin(int width)
 
 void TileGrid::addTile(QWidget *tile)
 {
+    keepPendingCells();
     m_layout->addWidget(tile, m_row, m_column);
     m_tiles.append(tile);
     nextCell();
@@ -99,8 +102,9 @@ ManagerItem *TileGrid::addAddTile()
 
 namespace {
 
-// A cell kept for a tile: sized as the tile, and taking its share of the spacing as the tile will (a plain spacer
-// counts as empty, and the grid leaves no spacing around empty cells).
+// Cells kept for tiles: the size of the tiles they stand for with the spacing between them, and taking their share
+// of the spacing around them as tiles do (a plain spacer counts as empty, and the grid leaves no spacing around
+// empty cells).
 class Placeholder : public QSpacerItem
 {
 public:
@@ -112,22 +116,61 @@ public:
 
 void TileGrid::addPlaceholder()
 {
-    m_layout->addItem(new Placeholder(m_tileWidth, m_tileHeight), m_row, m_column);
+    if (m_keptCount == 0) {
+        m_keptRow = m_row;
+        m_keptColumn = m_column;
+    }
+    ++m_keptCount;
     nextCell();
+}
+
+void TileGrid::keepPendingCells()
+{
+    int row = m_keptRow;
+    int column = m_keptColumn;
+    int left = m_keptCount;
+    m_keptCount = 0;
+    if (left > 0 && column > 0) {
+        const int cells = qMin(left, m_columns - column);
+        keepCells(row, column, 1, cells);
+        left -= cells;
+        ++row;
+    }
+    if (left >= m_columns) {
+        const int rows = left / m_columns;
+        keepCells(row, 0, rows, m_columns);
+        left -= rows * m_columns;
+        row += rows;
+    }
+    if (left > 0)
+        keepCells(row, 0, 1, left);
+}
+
+void TileGrid::keepCells(int row, int column, int rows, int columns)
+{
+    const int w = columns * m_tileWidth + (columns - 1) * qMax(0, m_layout->horizontalSpacing());
+    const int h = rows * m_tileHeight + (rows - 1) * qMax(0, m_layout->verticalSpacing());
+    m_layout->addItem(new Placeholder(w, h), row, column, rows, columns);
 }
 
 bool TileGrid::placeTile(QWidget *tile, int row, int column)
 {
-    QLayoutItem *held = m_layout ? m_layout->itemAtPosition(row, column) : nullptr;
-    if (!held || !held->spacerItem())
+    if (!m_layout || column < 0 || column >= m_columns)
         return false;
-    // Where the grid has already put the cell: the tile stands there at once, before the layout runs again.
-    const QRect cell = held->geometry();
-    delete m_layout->takeAt(m_layout->indexOf(held));
+    // Tiles may be placed while the grid is being built.
+    keepPendingCells();
+    QLayoutItem *held = m_layout->itemAtPosition(row, column);
+    const int cell = row * m_columns + column;
+    if (!held || !held->spacerItem() || m_placed.contains(cell))
+        return false;
+    m_placed.insert(cell);
+    // The tile stands over the kept cell, which goes on keeping it. Where the grid has already put the cell, the
+    // tile stands there at once, before the layout runs again.
+    const QRect at = m_layout->cellRect(row, column);
     m_layout->addWidget(tile, row, column);
     m_tiles.append(tile);
-    if (!cell.isEmpty())
-        tile->setGeometry(cell);
+    if (at.isValid() && !at.isEmpty())
+        tile->setGeometry(at);
     if (m_box->isVisible())
         tile->show();
     return true;
@@ -135,6 +178,7 @@ bool TileGrid::placeTile(QWidget *tile, int row, int column)
 
 void TileGrid::finish()
 {
+    keepPendingCells();
     const int rowsUsed = m_column != 0 ? m_row + 1 : m_row;
     // The column right after the tiles of a short single row; otherwise (no tile, a full row, several rows) the
     // column after the last one.

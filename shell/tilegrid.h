@@ -24,6 +24,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 
 class ManagerItem;
@@ -54,10 +55,11 @@ public:
     ManagerItem *addAddTile();
     // Keeps the next free cell for a tile made later with placeTile. The cell takes the tile's size, so the layout,
     // the stretches and the scroll range are those of the grid with every tile in place: a grid of thousands
-    // makes only the tiles that come into view.
+    // makes only the tiles that come into view. Cells kept one after the other are held by a few layout items
+    // spanning them (the rows they fill whole, and the part rows at either end), not by one item each.
     void addPlaceholder();
-    // Puts tile into the cell a placeholder keeps, in place of the placeholder; false (and nothing done) when
-    // the cell holds no placeholder. A tile placed in a grid on show is shown at once.
+    // Puts tile into a cell a placeholder keeps; false (and nothing done) when no placeholder keeps the cell or a
+    // tile was already placed there. A tile placed in a grid on show is shown at once.
     bool placeTile(QWidget *tile, int row, int column);
     // Ends a build: one stretching row below the tiles and one stretching column right of them.
     void finish();
@@ -70,6 +72,9 @@ public:
 private:
     // Moves on to the next cell, row by row.
     void nextCell();
+    // Lays out the cells kept since the last tile: a part row, the whole rows, a part row.
+    void keepPendingCells();
+    void keepCells(int row, int column, int rows, int columns);
 
     QtMaterialGroupBox *m_box;
     int m_tileWidth;
@@ -82,6 +87,12 @@ private:
     int m_stretchColumn = -1;
     bool m_reshow = false; // the box was on show when the build began
     QList<QPointer<QWidget>> m_tiles;
+    // Cells kept by placeholders and not laid out yet: from m_keptRow, m_keptColumn on, m_keptCount of them.
+    int m_keptRow = 0;
+    int m_keptColumn = 0;
+    int m_keptCount = 0;
+    // The kept cells a tile was placed in, as row * columns + column.
+    QSet<int> m_placed;
 };
 
 // Fills owner with a vertically scrolling canvas holding a borderless group box, and returns that box: the frame

@@ -5,6 +5,7 @@
 #include "materialwidgets/qtmaterialiconbutton.h"
 #include "shell/manageritem.h"
 #include "shell/tilegrid.h"
+#include "tests/support/layoutcells.h"
 
 #include <QGridLayout>
 #include <QPointer>
@@ -24,7 +25,10 @@ private slots:
     void canvasHoldsABorderlessBox();
     void gridOnShowShowsItsTilesTogether();
     void placeholdersKeepTheCellsOfTilesMadeLater();
+    void keptCellsTakeAFewLayoutItems();
 };
+
+using layoutcells::keptCells;
 
 void TestTileGrid::metrics_data()
 {
@@ -245,7 +249,9 @@ void TestTileGrid::placeholdersKeepTheCellsOfTilesMadeLater()
         grid.addPlaceholder();
     grid.finish();
     QGridLayout *layout = grid.layout();
-    QCOMPARE(layout->count(), 7);
+    // The first row whole and the one cell of the second.
+    QCOMPARE(keptCells(layout), 7);
+    QCOMPARE(layout->count(), 2);
     QVERIFY(grid.tiles().isEmpty());
     QCOMPARE(box->minimumSizeHint(), fullBox->minimumSizeHint());
     QCOMPARE(box->sizeHint(), fullBox->sizeHint());
@@ -254,7 +260,8 @@ void TestTileGrid::placeholdersKeepTheCellsOfTilesMadeLater()
 
     auto *tile = new ManagerItem(RoomTile, 7, "r", "room_1", false, TileGrid::itemColor, 300, 160, nullptr);
     QVERIFY(grid.placeTile(tile, 1, 0));
-    QCOMPARE(layout->count(), 7);
+    QCOMPARE(keptCells(layout), 7);
+    QCOMPARE(layout->count(), 3);
     QCOMPARE(grid.tiles(), QList<QWidget *>({tile}));
     QVERIFY(tile->isVisible());
     QCOMPARE(tile->parentWidget(), static_cast<QWidget *>(box));
@@ -282,6 +289,73 @@ void TestTileGrid::placeholdersKeepTheCellsOfTilesMadeLater()
     QVERIFY(placed && placed->isHidden());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!placed);
+}
+
+void TestTileGrid::keptCellsTakeAFewLayoutItems()
+{
+    // Two tiles, then twenty kept cells in six columns: the rest of the first row, two whole rows and four cells
+    // of the fourth. The same grid with every tile made is the reference.
+    QWidget full;
+    QtMaterialGroupBox *fullBox = addTileCanvas(&full);
+    TileGrid fullGrid(fullBox, 300, 160, nullptr);
+    fullGrid.begin(1920);
+    for (int i = 1; i <= 22; ++i)
+        fullGrid.addItemTile(RoomTile, i, "r", "room_1", false);
+    fullGrid.finish();
+
+    QWidget page;
+    QtMaterialGroupBox *box = addTileCanvas(&page);
+    TileGrid grid(box, 300, 160, nullptr);
+    // Wide enough for the grid's margins as well: no cell is narrowed.
+    page.resize(1960, 1000);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    grid.begin(1920);
+    grid.addItemTile(RoomTile, 1, "r", "room_1", false);
+    grid.addItemTile(RoomTile, 2, "r", "room_1", false);
+    for (int i = 0; i < 20; ++i)
+        grid.addPlaceholder();
+    grid.finish();
+    QGridLayout *layout = grid.layout();
+    QCOMPARE(keptCells(layout), 20);
+    QCOMPARE(layout->count(), 2 + 3);
+    QCOMPARE(box->minimumSizeHint(), fullBox->minimumSizeHint());
+    QCOMPARE(box->sizeHint(), fullBox->sizeHint());
+    QCOMPARE(layout->rowStretch(4), 1);
+    QCOMPARE(layout->columnStretch(6), 1);
+    layout->activate();
+
+    // Every kept cell takes its tile once, where the full grid has it; the cells past the last kept one take none.
+    const QList<QPoint> cells{{2, 0}, {5, 0}, {0, 1}, {3, 2}, {5, 2}, {0, 3}, {3, 3}};
+    for (const QPoint &cell : cells) {
+        auto *tile = new ManagerItem(RoomTile, 100, "r", "room_1", false, TileGrid::itemColor, 300, 160, nullptr);
+        QVERIFY(grid.placeTile(tile, cell.y(), cell.x()));
+        QVERIFY(tile->isVisible());
+        QCOMPARE(tile->geometry(), layout->cellRect(cell.y(), cell.x()));
+        QCOMPARE(tile->geometry().topLeft(),
+                 grid.tiles().first()->geometry().topLeft() +
+                     QPoint(cell.x() * (300 + layout->horizontalSpacing()), cell.y() * 180));
+    }
+    layout->activate();
+    for (const QPoint &cell : cells) {
+        QLayoutItem *placed = nullptr;
+        for (int i = 0; i < layout->count(); ++i) {
+            int row, column, rowSpan, columnSpan;
+            layout->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+            if (layout->itemAt(i)->widget() && QPoint(column, row) == cell)
+                placed = layout->itemAt(i);
+        }
+        QVERIFY(placed);
+        QCOMPARE(placed->geometry(), layout->cellRect(cell.y(), cell.x()));
+    }
+    QCOMPARE(box->sizeHint(), fullBox->sizeHint());
+    auto *stray = new ManagerItem(RoomTile, 200, "r", "room_1", false, TileGrid::itemColor, 300, 160, nullptr);
+    QVERIFY(!grid.placeTile(stray, 0, 0)); // a tile of its own
+    QVERIFY(!grid.placeTile(stray, 1, 0)); // placed already
+    QVERIFY(!grid.placeTile(stray, 3, 4)); // past the last kept cell
+    QVERIFY(!grid.placeTile(stray, 0, 6)); // past the columns
+    delete stray;
+    QCOMPARE(grid.tiles().size(), 2 + cells.size());
 }
 
 QTEST_MAIN(TestTileGrid)
