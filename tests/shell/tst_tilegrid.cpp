@@ -30,6 +30,23 @@ private slots:
 
 using layoutcells::keptCells;
 
+namespace {
+
+// The box of a 1920-wide grid of 300 x 160 room tiles with every tile made, in owner: what a grid whose cells are
+// kept for tiles made later must measure.
+QtMaterialGroupBox *fullGridBox(QWidget &owner, int tiles)
+{
+    QtMaterialGroupBox *box = addTileCanvas(&owner);
+    auto *grid = new TileGrid(box, 300, 160, &owner);
+    grid->begin(1920);
+    for (int i = 1; i <= tiles; ++i)
+        grid->addItemTile(RoomTile, i, "r", "room_1", false);
+    grid->finish();
+    return box;
+}
+
+} // namespace
+
 void TestTileGrid::metrics_data()
 {
     QTest::addColumn<int>("width");
@@ -231,12 +248,7 @@ void TestTileGrid::placeholdersKeepTheCellsOfTilesMadeLater()
 {
     // The same seven cells, once with every tile made and once held by placeholders.
     QWidget full;
-    QtMaterialGroupBox *fullBox = addTileCanvas(&full);
-    TileGrid fullGrid(fullBox, 300, 160, nullptr);
-    fullGrid.begin(1920);
-    for (int i = 1; i <= 7; ++i)
-        fullGrid.addItemTile(RoomTile, i, "r", "room_1", false);
-    fullGrid.finish();
+    QtMaterialGroupBox *fullBox = fullGridBox(full, 7);
 
     QWidget page;
     QtMaterialGroupBox *box = addTileCanvas(&page);
@@ -296,12 +308,7 @@ void TestTileGrid::keptCellsTakeAFewLayoutItems()
     // Two tiles, then twenty kept cells in six columns: the rest of the first row, two whole rows and four cells
     // of the fourth. The same grid with every tile made is the reference.
     QWidget full;
-    QtMaterialGroupBox *fullBox = addTileCanvas(&full);
-    TileGrid fullGrid(fullBox, 300, 160, nullptr);
-    fullGrid.begin(1920);
-    for (int i = 1; i <= 22; ++i)
-        fullGrid.addItemTile(RoomTile, i, "r", "room_1", false);
-    fullGrid.finish();
+    QtMaterialGroupBox *fullBox = fullGridBox(full, 22);
 
     QWidget page;
     QtMaterialGroupBox *box = addTileCanvas(&page);
