@@ -2,10 +2,9 @@
 
 #include "core/globals.h"
 
-#include <QDomDocument>
 #include <QFile>
 #include <QSaveFile>
-#include <QTextStream>
+#include <QTextCodec>
 #include <QVector>
 #include <QXmlStreamReader>
 
@@ -17,26 +16,42 @@ const char *const kDefaultLow = "20";
 const char *const kDefaultHigh = "35";
 const char *const kDefaultNetworkType = "0";
 
-bool readProjectXml(QDomDocument &doc)
-{
-    QFile file(projectXmlPath());
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    return doc.setContent(&file, true);
-}
-
-// What the readers see of the list: its elements with their names and their child nodes in document order. Text
-// that is only blanks between elements is not kept, as the document model drops it too; comments and processing
-// instructions stay as nodes of no kind, since they count as a first child. Every start reads the list, so the
-// readers parse it with the stream reader rather than build the document model that the writers edit.
+// One node of the list as read: an element with its attributes and children, a text (or CDATA section), a
+// comment or a processing instruction. Text that is only blanks between elements is not kept, so a list read
+// and written again is laid out anew.
 struct ListNode
 {
-    enum Kind { Element, Text, Other };
-    Kind kind = Other;
-    QString name;
-    QString text;
+    enum Kind { Element, Text, Comment, Instruction };
+    Kind kind = Element;
+    QString name; // an element's qualified name, an instruction's target
+    QString text; // a text's, a comment's or an instruction's content
+    bool cdata = false;
+    QVector<QPair<QString, QString>> attributes; // as written: namespace declarations first, then the rest
+    ListNode *parent = nullptr;
     QVector<std::shared_ptr<ListNode>> children;
+
+    ListNode *append(std::shared_ptr<ListNode> child)
+    {
+        child->parent = this;
+        children.append(std::move(child));
+        return children.last().get();
+    }
+
+    void appendText(const QString &content)
+    {
+        auto node = std::make_shared<ListNode>();
+        node->kind = Text;
+        node->text = content;
+        append(std::move(node));
+    }
+
+    void appendTextElement(const QString &tag, const QString &content)
+    {
+        auto element = std::make_shared<ListNode>();
+        element->name = tag;
+        element->appendText(content);
+        append(std::move(element));
+    }
 
     // The text of every text node below, in document order.
     QString allText() const
@@ -49,7 +64,7 @@ struct ListNode
         return joined;
     }
 
-    const ListNode *firstChildElement(const QString &tag) const
+    ListNode *firstChildElement(const QString &tag) const
     {
         for (const auto &child : children) {
             if (child->kind == Element && child->name == tag)
@@ -59,7 +74,7 @@ struct ListNode
     }
 
     // The elements called tag at any depth below, in document order.
-    void collect(const QString &tag, QVector<const ListNode *> &found) const
+    void collect(const QString &tag, QVector<ListNode *> &found) const
     {
         for (const auto &child : children) {
             if (child->kind != Element)
@@ -69,45 +84,100 @@ struct ListNode
             child->collect(tag, found);
         }
     }
+
+    // An element's content becomes the one text given: its text is changed in place (a CDATA section stays
+    // one), and whatever else it held goes.
+    void setContentText(const QString &content)
+    {
+        if (children.size() == 1 && children.first()->kind == Text) {
+            children.first()->text = content;
+            return;
+        }
+        children.clear();
+        appendText(content);
+    }
 };
 
-// The list as a tree under a root node standing for the document; false when the file cannot be read or is no
-// well-formed document.
-bool readProjectList(ListNode &document)
+// The whole file: its declaration and document type, and its nodes under a root node that stands for the
+// document.
+struct ProjectList
+{
+    bool declared = false; // the file starts with an XML declaration
+    QString version;
+    QString encoding;
+    bool standalone = false;
+    QString doctype; // the document type declaration as written
+    ListNode document;
+};
+
+// The list as a tree; false when the file cannot be read or is no well-formed document.
+bool readProjectList(ProjectList &list)
 {
     QFile file(projectXmlPath());
     if (!file.open(QIODevice::ReadOnly))
         return false;
     QXmlStreamReader reader(&file);
-    QVector<ListNode *> open{&document};
+    ListNode *open = &list.document;
     bool rootSeen = false;
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
+        case QXmlStreamReader::StartDocument:
+            list.declared = !reader.documentVersion().isEmpty();
+            list.version = reader.documentVersion().toString();
+            list.encoding = reader.documentEncoding().toString();
+            list.standalone = reader.isStandaloneDocument();
+            break;
+        case QXmlStreamReader::DTD:
+            list.doctype = reader.text().toString();
+            break;
         case QXmlStreamReader::StartElement: {
             auto element = std::make_shared<ListNode>();
-            element->kind = ListNode::Element;
             element->name = reader.qualifiedName().toString();
-            open.last()->children.append(element);
-            open.append(element.get());
+            for (const QXmlStreamNamespaceDeclaration &ns : reader.namespaceDeclarations()) {
+                const QString prefix = ns.prefix().toString();
+                element->attributes.append(
+                    {prefix.isEmpty() ? QStringLiteral("xmlns") : QStringLiteral("xmlns:") + prefix,
+                     ns.namespaceUri().toString()});
+            }
+            for (const QXmlStreamAttribute &attribute : reader.attributes())
+                element->attributes.append({attribute.qualifiedName().toString(), attribute.value().toString()});
+            open = open->append(std::move(element));
             rootSeen = true;
             break;
         }
         case QXmlStreamReader::EndElement:
-            open.removeLast();
+            open = open->parent;
             break;
-        case QXmlStreamReader::Characters:
-            if (open.size() > 1 && !reader.isWhitespace()) {
-                auto text = std::make_shared<ListNode>();
-                text->kind = ListNode::Text;
-                text->text = reader.text().toString();
-                open.last()->children.append(text);
+        case QXmlStreamReader::Characters: {
+            if (open == &list.document || reader.isWhitespace())
+                break;
+            ListNode *last = open->children.isEmpty() ? nullptr : open->children.last().get();
+            if (last && last->kind == ListNode::Text && !last->cdata && !reader.isCDATA()) {
+                last->text += reader.text();
+                break;
             }
+            auto text = std::make_shared<ListNode>();
+            text->kind = ListNode::Text;
+            text->cdata = reader.isCDATA();
+            text->text = reader.text().toString();
+            open->append(std::move(text));
             break;
-        case QXmlStreamReader::Comment:
-        case QXmlStreamReader::ProcessingInstruction:
-            if (open.size() > 1)
-                open.last()->children.append(std::make_shared<ListNode>());
+        }
+        case QXmlStreamReader::Comment: {
+            auto comment = std::make_shared<ListNode>();
+            comment->kind = ListNode::Comment;
+            comment->text = reader.text().toString();
+            open->append(std::move(comment));
             break;
+        }
+        case QXmlStreamReader::ProcessingInstruction: {
+            auto instruction = std::make_shared<ListNode>();
+            instruction->kind = ListNode::Instruction;
+            instruction->name = reader.processingInstructionTarget().toString();
+            instruction->text = reader.processingInstructionData().toString();
+            open->append(std::move(instruction));
+            break;
+        }
         default:
             break;
         }
@@ -115,77 +185,164 @@ bool readProjectList(ListNode &document)
     return !reader.hasError() && rootSeen;
 }
 
-QVector<const ListNode *> elementsNamed(const ListNode &document, const QString &tag)
+QVector<ListNode *> elementsNamed(const ListNode &document, const QString &tag)
 {
-    QVector<const ListNode *> found;
+    QVector<ListNode *> found;
     document.collect(tag, found);
     return found;
 }
 
-// The list is replaced as a whole through a temporary file, so a crash or a full disk leaves the previous
-// list in place instead of a torn one.
-bool writeProjectXml(const QDomDocument &doc)
+// Writes the list out in the layout the station has always used: one node per line, indented by four blanks a
+// level, an element holding only text on one line, the declaration (when the file has one) with single quotes.
+class ListWriter
 {
-    QSaveFile file(projectXmlPath());
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
+public:
+    explicit ListWriter(QTextCodec *encoding) : codec(encoding), anyCharacter(encoding->mibEnum() == 106 /* UTF-8 */) {}
+
+    void writeDocument(const ProjectList &list)
+    {
+        if (list.declared) {
+            out += QStringLiteral("<?xml version='") + list.version + '\'';
+            if (!list.encoding.isEmpty())
+                out += QStringLiteral(" encoding='") + list.encoding + '\'';
+            if (list.standalone)
+                out += QStringLiteral(" standalone='yes'");
+            out += QStringLiteral("?>\n");
+        }
+        if (!list.doctype.isEmpty())
+            out += list.doctype + '\n';
+        writeChildren(list.document, 0);
     }
-    QTextStream stream(&file);
-    doc.save(stream, 4, QDomNode::EncodingFromDocument);
-    stream.flush();
-    if (stream.status() != QTextStream::Ok) {
+
+    QByteArray encoded() const { return codec->fromUnicode(out); }
+
+private:
+    static bool isText(const ListNode *node) { return node && node->kind == ListNode::Text; }
+
+    void indent(int depth) { out += QString(depth * 4, QLatin1Char(' ')); }
+
+    void writeChildren(const ListNode &parent, int depth)
+    {
+        const auto &children = parent.children;
+        for (int i = 0; i < children.size(); ++i) {
+            const ListNode *prev = i > 0 ? children.at(i - 1).get() : nullptr;
+            const ListNode *next = i + 1 < children.size() ? children.at(i + 1).get() : nullptr;
+            writeNode(*children.at(i), depth, prev, next);
+        }
+    }
+
+    // Blanks and line breaks go only where they don't fall into text.
+    void writeNode(const ListNode &node, int depth, const ListNode *prev, const ListNode *next)
+    {
+        switch (node.kind) {
+        case ListNode::Text:
+            if (node.cdata)
+                out += QStringLiteral("<![CDATA[") + QString(node.text).replace("]]>", "]]]]><![CDATA[>") + "]]>";
+            else
+                out += escaped(node.text, false);
+            return;
+        case ListNode::Instruction:
+            out += QStringLiteral("<?") + node.name + ' ' + node.text + QStringLiteral("?>\n");
+            return;
+        case ListNode::Comment:
+            if (!isText(prev))
+                indent(depth);
+            out += QStringLiteral("<!--") + node.text;
+            if (node.text.endsWith('-'))
+                out += ' ';
+            out += QStringLiteral("-->");
+            break;
+        case ListNode::Element:
+            if (!isText(prev))
+                indent(depth);
+            out += '<' + node.name;
+            for (const auto &attribute : node.attributes)
+                out += ' ' + attribute.first + QStringLiteral("=\"") + escaped(attribute.second, true) + '"';
+            if (node.children.isEmpty()) {
+                out += QStringLiteral("/>");
+            } else {
+                out += '>';
+                if (!isText(node.children.first().get()))
+                    out += '\n';
+                writeChildren(node, depth + 1);
+                if (!isText(node.children.last().get()))
+                    indent(depth);
+                out += QStringLiteral("</") + node.name + '>';
+            }
+            break;
+        }
+        if (!isText(next))
+            out += '\n';
+    }
+
+    // Markup characters as references; in an attribute also quotes and the blanks a reader would normalise.
+    // A character the file's encoding cannot hold is written as a reference too.
+    QString escaped(const QString &value, bool attribute) const
+    {
+        QString result;
+        result.reserve(value.size());
+        for (int i = 0; i < value.size(); ++i) {
+            const QChar c = value.at(i);
+            if (c == '<')
+                result += QStringLiteral("&lt;");
+            else if (c == '&')
+                result += QStringLiteral("&amp;");
+            else if (c == '>' && i >= 2 && value.at(i - 1) == ']' && value.at(i - 2) == ']')
+                result += QStringLiteral("&gt;");
+            else if (attribute && c == '"')
+                result += QStringLiteral("&quot;");
+            else if ((attribute && (c == '\n' || c == '\t')) || c == '\r' || (!anyCharacter && !codec->canEncode(c)))
+                result += QStringLiteral("&#x") + QString::number(c.unicode(), 16) + ';';
+            else
+                result += c;
+        }
+        return result;
+    }
+
+    QTextCodec *codec;
+    bool anyCharacter;
+    QString out;
+};
+
+// The list is replaced as a whole through a temporary file, so a crash or a full disk leaves the previous
+// list in place instead of a torn one. It is written in the encoding it declares, UTF-8 when it declares none.
+bool writeProjectList(const ProjectList &list)
+{
+    QTextCodec *codec = list.encoding.isEmpty() ? nullptr : QTextCodec::codecForName(list.encoding.toLatin1());
+    if (!codec)
+        codec = QTextCodec::codecForMib(106);
+    ListWriter writer(codec);
+    writer.writeDocument(list);
+    const QByteArray bytes = writer.encoded();
+    QSaveFile file(projectXmlPath());
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
 }
 
-void setElementText(QDomElement element, const QString &text)
-{
-    QDomNode first = element.firstChild();
-    if (!first.isNull()) {
-        first.setNodeValue(text);
-    } else {
-        element.appendChild(element.ownerDocument().createTextNode(text));
-    }
-}
-
-QDomElement textElement(QDomDocument &doc, const QString &tag, const QString &text)
-{
-    QDomElement element = doc.createElement(tag);
-    element.appendChild(doc.createTextNode(text));
-    return element;
-}
-
-QDomElement newProjectElement(QDomDocument &doc, const QString &name)
-{
-    QDomElement project = doc.createElement("project");
-    project.appendChild(textElement(doc, "name", name));
-    project.appendChild(textElement(doc, "indoor_temperature_low", kDefaultLow));
-    project.appendChild(textElement(doc, "indoor_temperature_high", kDefaultHigh));
-    project.appendChild(textElement(doc, "network_type", kDefaultNetworkType));
-    return project;
-}
-
-// Walks the children of the first project named projectName and calls visit for every child called property
-// that follows the project's name element.
+// Calls visit for every child called property that follows the name element of the first project named
+// projectName: of a project's settings, only those after its name count.
 template <typename Visit>
-void forEachPropertyOfProject(const QDomDocument &doc, const QString &projectName, const QString &property, Visit visit)
+void forEachPropertyOfProject(const ListNode &document, const QString &projectName, const QString &property,
+                              Visit visit)
 {
-    const QDomNodeList projects = doc.elementsByTagName("project");
-    for (int i = 0; i < projects.count(); ++i) {
+    for (ListNode *project : elementsNamed(document, "project")) {
         bool found = false;
-        for (QDomElement child = projects.at(i).firstChildElement(); !child.isNull();
-             child = child.nextSiblingElement()) {
-            if (!found && child.tagName() == "name" && child.text() == projectName) {
+        for (const auto &child : project->children) {
+            if (child->kind != ListNode::Element)
+                continue;
+            if (!found && child->name == "name" && child->allText() == projectName) {
                 found = true;
-            } else if (found && child.tagName() == property) {
-                visit(child);
+            } else if (found && child->name == property) {
+                visit(*child);
             }
         }
-        if (found) {
+        if (found)
             return;
-        }
     }
 }
 
@@ -209,7 +366,7 @@ QString projectXmlPath()
 
 bool createProjectXml()
 {
-    // The default list is always the same text: written as it stands, as the document model would save it.
+    // The default list is always the same text: written as it stands, in the layout the writer above uses.
     QSaveFile file(projectXmlPath());
     if (!file.open(QIODevice::WriteOnly))
         return false;
@@ -235,11 +392,11 @@ bool createProjectXml()
 
 bool getProjectNames(QStringList &names)
 {
-    ListNode document;
-    if (!readProjectList(document)) {
+    ProjectList list;
+    if (!readProjectList(list)) {
         return false;
     }
-    for (const ListNode *project : elementsNamed(document, "project")) {
+    for (const ListNode *project : elementsNamed(list.document, "project")) {
         const ListNode *name = project->firstChildElement("name");
         if (name && isValidProjectName(name->allText())) {
             names.append(name->allText());
@@ -257,14 +414,15 @@ bool projectExists(const QString &name)
 
 bool getCurrentProjectName(QString &name)
 {
-    ListNode document;
-    if (!readProjectList(document)) {
+    ProjectList list;
+    if (!readProjectList(list)) {
         return false;
     }
-    const QVector<const ListNode *> currents = elementsNamed(document, "current");
+    const QVector<ListNode *> currents = elementsNamed(list.document, "current");
     if (currents.isEmpty()) {
         return true;
     }
+    // The current name is the current element's first child, whatever kind of node that is.
     const QVector<std::shared_ptr<ListNode>> &children = currents.first()->children;
     const ListNode *first = children.isEmpty() ? nullptr : children.first().get();
     const QString text = first && first->kind == ListNode::Element ? first->allText() : QString();
@@ -277,88 +435,87 @@ bool getCurrentProjectName(QString &name)
 
 bool setCurrentProjectName(const QString &name)
 {
-    QDomDocument doc;
-    if (!isValidProjectName(name) || !readProjectXml(doc)) {
+    ProjectList list;
+    if (!isValidProjectName(name) || !readProjectList(list)) {
         return false;
     }
-    const QDomNodeList currents = doc.elementsByTagName("current");
-    if (!currents.isEmpty()) {
-        const QDomNode first = currents.at(0).firstChild();
-        if (first.isElement() && first.toElement().tagName() == "name") {
-            setElementText(first.toElement(), name);
+    const QVector<ListNode *> currents = elementsNamed(list.document, "current");
+    if (!currents.isEmpty() && !currents.first()->children.isEmpty()) {
+        ListNode *first = currents.first()->children.first().get();
+        if (first->kind == ListNode::Element && first->name == "name") {
+            first->setContentText(name);
         }
     }
-    return writeProjectXml(doc);
+    return writeProjectList(list);
 }
 
 bool getProjectProperty(const QString &projectName, const QString &property, QString &value)
 {
-    ListNode document;
-    if (!readProjectList(document)) {
+    ProjectList list;
+    if (!readProjectList(list)) {
         return false;
     }
-    // As forEachPropertyOfProject walks the document model: the first project named so, and of its settings
-    // after the name the last one.
-    for (const ListNode *project : elementsNamed(document, "project")) {
-        bool found = false;
-        for (const auto &child : project->children) {
-            if (child->kind != ListNode::Element)
-                continue;
-            if (!found && child->name == "name" && child->allText() == projectName) {
-                found = true;
-            } else if (found && child->name == property) {
-                value = child->allText();
-            }
-        }
-        if (found) {
-            return true;
-        }
-    }
+    // Of several settings of that name, the last one holds.
+    forEachPropertyOfProject(list.document, projectName, property,
+                             [&value](const ListNode &setting) { value = setting.allText(); });
     return true;
 }
 
 bool setProjectProperty(const QString &projectName, const QString &property, const QString &value)
 {
-    QDomDocument doc;
-    if (!readProjectXml(doc)) {
+    ProjectList list;
+    if (!readProjectList(list)) {
         return false;
     }
-    forEachPropertyOfProject(doc, projectName, property, [&value](const QDomElement &e) { setElementText(e, value); });
-    return writeProjectXml(doc);
+    forEachPropertyOfProject(list.document, projectName, property,
+                             [&value](ListNode &setting) { setting.setContentText(value); });
+    return writeProjectList(list);
 }
 
 bool addProject(const QString &name)
 {
-    QDomDocument doc;
-    if (!isValidProjectName(name) || !readProjectXml(doc)) {
+    ProjectList list;
+    if (!isValidProjectName(name) || !readProjectList(list)) {
         return false;
     }
-    QDomElement general = doc.documentElement();
-    if (general.isNull() || general.tagName() != "general") {
-        general = doc.elementsByTagName("general").at(0).toElement();
+    // Into the root element when it is the general list, else into the first general list found.
+    ListNode *general = list.document.firstChildElement("general");
+    if (!general) {
+        const QVector<ListNode *> generals = elementsNamed(list.document, "general");
+        general = generals.isEmpty() ? nullptr : generals.first();
     }
-    if (general.isNull()) {
+    if (!general) {
         return false;
     }
-    general.appendChild(newProjectElement(doc, name));
-    return writeProjectXml(doc);
+    auto project = std::make_shared<ListNode>();
+    project->name = QStringLiteral("project");
+    project->appendTextElement("name", name);
+    project->appendTextElement("indoor_temperature_low", kDefaultLow);
+    project->appendTextElement("indoor_temperature_high", kDefaultHigh);
+    project->appendTextElement("network_type", kDefaultNetworkType);
+    general->append(std::move(project));
+    return writeProjectList(list);
 }
 
 bool removeProject(const QString &name)
 {
-    QDomDocument doc;
-    if (!readProjectXml(doc)) {
+    ProjectList list;
+    if (!readProjectList(list)) {
         return false;
     }
-    const QDomNodeList projects = doc.elementsByTagName("project");
-    for (int i = 0; i < projects.count(); ++i) {
-        QDomNode project = projects.at(i);
+    for (ListNode *project : elementsNamed(list.document, "project")) {
         // A project without a name element is nobody's: not even an empty name removes it.
-        const QDomElement projectName = project.firstChildElement("name");
-        if (!projectName.isNull() && projectName.text() == name) {
-            project.parentNode().removeChild(project);
+        const ListNode *projectName = project->firstChildElement("name");
+        if (projectName && projectName->allText() == name) {
+            auto &siblings = project->parent->children;
+            for (int i = 0; i < siblings.size(); ++i) {
+                if (siblings.at(i).get() == project) {
+                    siblings.remove(i);
+                    break;
+                }
+            }
             break;
         }
     }
-    return writeProjectXml(doc);
+    return writeProjectList(list);
 }

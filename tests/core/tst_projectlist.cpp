@@ -5,6 +5,7 @@
 #include "tests/support/testenv.h"
 
 #include <QDir>
+#include <QDomDocument>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -53,6 +54,9 @@ private slots:
     void invalidNamesAreRefused_data();
     void invalidNamesAreRefused();
     void invalidCurrentNameIsNoCurrentProject();
+    void rewriteMatchesTheDocumentModel_data();
+    void rewriteMatchesTheDocumentModel();
+    void settingReplacesWhatTheElementHeld();
 
 private:
     QTemporaryDir m_home;
@@ -378,6 +382,72 @@ void TestProjectList::invalidCurrentNameIsNoCurrentProject()
     writeList("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<general><current><name></name></current></general>\n");
     QVERIFY(!getCurrentProjectName(current));
     QCOMPARE(current, QString("preset"));
+}
+
+void TestProjectList::rewriteMatchesTheDocumentModel_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::newRow("default") << QByteArray(testenv::defaultProjectList);
+    QTest::newRow("no declaration") << QByteArray("<general><project><name>A</name></project></general>");
+    QTest::newRow("standalone") << QByteArray("<?xml version=\"1.0\" standalone=\"yes\"?><general/>");
+    QTest::newRow("comments and instructions")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- list -->\n<?station keep?>\n"
+                      "<general><!--first--><project><name>A<!--inside--></name><?pi data?></project>"
+                      "</general>\n<!--after-->\n");
+    QTest::newRow("markup in text") << QByteArray(
+        "<general><project><name>a &lt; b &amp; c ]]&gt; d \" ' &gt; e&#13;</name></project></general>");
+    QTest::newRow("cdata") << QByteArray("<general><project><name><![CDATA[<b>&]]></name></project></general>");
+    QTest::newRow("attribute") << QByteArray(
+        "<general><project id='a \"q\" &lt;&amp;&gt; &#10;&#9;&#13;'><name>A</name></project></general>");
+    QTest::newRow("empty and blank elements")
+        << QByteArray("<general>\n  <other/>\n  <other></other>\n  <project>\n    <name>   </name>\n  </project>\n"
+                      "</general>");
+    QTest::newRow("mixed content") << QByteArray(
+        "<general><project><name>a<b>c</b>d<i/></name><x>y<!--c-->z</x></project></general>");
+    QTest::newRow("deep") << QByteArray("<general><a><b><c><project><name>Deep</name></project></c></b></a></general>");
+    QTest::newRow("unicode") << QByteArray("<?xml version='1.0' encoding='UTF-8'?><general><project><name>H\xc3\xb4tel "
+                                           "\xe6\x9d\xb1\xe4\xba\xac \xf0\x9f\x8f\xa8</name></project></general>");
+    QTest::newRow("other encoding") << QByteArray(
+        "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><general><project><name>H\xf4tel &#x20ac;</name>"
+        "</project></general>");
+}
+
+// A list read and written back without a change comes out exactly as the document model saves it, which is how
+// the station has always written its lists.
+void TestProjectList::rewriteMatchesTheDocumentModel()
+{
+    QFETCH(QByteArray, list);
+    QDomDocument model;
+    QVERIFY(model.setContent(list, true));
+    QByteArray expected;
+    {
+        QTextStream stream(&expected);
+        model.save(stream, 4, QDomNode::EncodingFromDocument);
+    }
+    writeList(list);
+    QVERIFY(removeProject("Nowhere"));
+    QCOMPARE(readAll(projectXmlPath()), expected);
+}
+
+// A setting or a current name that held more than one text (a comment, an element, text around them) holds
+// the new text alone afterwards, as it is read back.
+void TestProjectList::settingReplacesWhatTheElementHeld()
+{
+    writeList("<general><project><name>A</name><network_type><!--note-->1<b/>2</network_type></project>"
+              "<current><name><!--note-->A</name></current></general>");
+    QVERIFY(setProjectProperty("A", "network_type", "3"));
+    QVERIFY(addProject("B"));
+    QVERIFY(setCurrentProjectName("B"));
+    QString type;
+    QVERIFY(getProjectProperty("A", "network_type", type));
+    QCOMPARE(type, QString("3"));
+    QString current;
+    QVERIFY(getCurrentProjectName(current));
+    QCOMPARE(current, QString("B"));
+    const QByteArray content = readAll(projectXmlPath());
+    QVERIFY(content.contains("<network_type>3</network_type>"));
+    QVERIFY(content.contains("<current>\n        <name>B</name>\n    </current>"));
+    QVERIFY(!content.contains("note"));
 }
 
 QTEST_GUILESS_MAIN(TestProjectList)
