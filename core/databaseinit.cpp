@@ -251,6 +251,7 @@ bool createLookupIndexes()
         {"idx_panel_room", "tbl_panel", "room_id"},
         {"idx_message_switch", "tbl_message", "universal_switch_no"},
         {"idx_room_room", "tbl_room", "room_id"},
+        {"idx_room_order", "tbl_room", "region_id,floor_id,room_id"},
         {"idx_floor_floor", "tbl_floor", "floor_id,region_id"},
         {"idx_region_region", "tbl_region", "region_id"},
         {"idx_light_room", "tbl_light", "room_id"},
@@ -260,10 +261,19 @@ bool createLookupIndexes()
         {"idx_log_device", "tbl_log", "log_type,log_address,log_device,log_time"},
         {"idx_message_log_request", "tbl_message_log", "message_id,message_type,panel_id,room_id,recv_time"},
     };
+    const QStringList tables = gDatabase.tables();
+    // An index made at an earlier opening is left as it is, without its columns being looked up again.
+    QStringList made;
+    QSqlQuery existing = gDatabase.querySql("select name from sqlite_master where type='index'");
+    while (existing.next())
+        made.append(existing.value(0).toString());
+    existing.finish();
     for (const LookupIndex &index : indexes) {
+        if (made.contains(QString::fromLatin1(index.name)))
+            continue;
         const QString table = QString::fromLatin1(index.table);
         const QStringList columns = QString::fromLatin1(index.columns).split(',');
-        bool complete = gDatabase.isTableExist(table);
+        bool complete = tables.contains(table, Qt::CaseSensitive);
         for (const QString &column : columns)
             complete = complete && gDatabase.isColumnExist(table, column);
         if (!complete)
@@ -542,9 +552,10 @@ void createDatabaseTables(const QString &path)
     // only itself when it fails, and what failed is tried again at the next opening. The connection has
     // already logged each failed statement with its reason; these lines say what the opening left undone.
     SqlTransaction opening;
+    const QStringList existing = gDatabase.tables();
     for (const SchemaTable &entry : DatabaseSchema::tables()) {
         const QString table = QString::fromLatin1(entry.name);
-        if (!gDatabase.isTableExist(table)) {
+        if (!existing.contains(table, Qt::CaseSensitive)) {
             // A table and its first rows come together, so a failed seed is retried at the next opening.
             const bool made = inTransaction(
                 [&] { return gDatabase.execSql(QString::fromLatin1(entry.createSql)) && seedNewTable(table); });

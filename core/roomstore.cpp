@@ -46,10 +46,12 @@ private:
     int m_index[columnCount] = {};
 };
 
+// Read once from the first row to the last, without keeping the rows already read: a hotel lists thousands.
 QVector<int> ids(const QString &sql, const QVariantList &values, QString *error)
 {
     QVector<int> list;
-    QSqlQuery query = queryRows(sql, values, error);
+    QSqlQuery query = gDatabase.readSql(sql, values);
+    queryRan(query, error);
     const int column = query.record().indexOf("room_id");
     while (query.next())
         list.append(column < 0 ? 0 : queryValueInt(query.value(column)));
@@ -99,7 +101,7 @@ QVector<RoomRow> roomsInOrder(QString *error)
 
 QVector<int> roomIdsInOrder(QString *error)
 {
-    return ids(inOrder, {}, error);
+    return ids("select room_id from tbl_room order by region_id asc,floor_id asc,room_id asc", {}, error);
 }
 
 QVector<int> usedRoomIds(QString *error)

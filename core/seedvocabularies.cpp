@@ -23,8 +23,9 @@ bool seed(const QString &deleteSql, const QString &insertSql, const QVector<QVar
 {
     SqlTransaction transaction;
     bool ok = transaction.isOpen() && gDatabase.execSql(deleteSql);
+    // The insert is parsed once for all of its rows.
     for (int i = 0; ok && i < rows.size(); ++i)
-        ok = gDatabase.execSql(insertSql, rows.at(i));
+        ok = gDatabase.execPrepared(insertSql, rows.at(i));
     return ok && transaction.commit();
 }
 

@@ -755,10 +755,10 @@ void TestDatabaseInit::lookupIndexesOnOpening()
     QStringList indexes;
     queryStringList("select name from sqlite_master where type='index' and name like 'idx_%' order by name", "name",
                     indexes);
-    QCOMPARE(indexes,
-             QStringList({"idx_air_conditioner_room", "idx_floor_floor", "idx_light_room", "idx_log_device",
-                          "idx_master_room", "idx_message_log_request", "idx_message_switch", "idx_occupation_room",
-                          "idx_panel_address", "idx_panel_room", "idx_region_region", "idx_room_room"}));
+    QCOMPARE(indexes, QStringList({"idx_air_conditioner_room", "idx_floor_floor", "idx_light_room", "idx_log_device",
+                                   "idx_master_room", "idx_message_log_request", "idx_message_switch",
+                                   "idx_occupation_room", "idx_panel_address", "idx_panel_room", "idx_region_region",
+                                   "idx_room_order", "idx_room_room"}));
 
     // The device-log writer's lookup of the latest event no longer reads the whole log.
     QSqlQuery plan = gDatabase.querySql("explain query plan select log_event from tbl_log where log_type=? and "
@@ -768,6 +768,14 @@ void TestDatabaseInit::lookupIndexesOnOpening()
     while (plan.next())
         steps += plan.value("detail").toString() + "\n";
     QVERIFY2(steps.contains("idx_log_device") && !steps.contains("TEMP B-TREE"), qPrintable(steps));
+
+    // Nor does listing the rooms in their order sort the rooms.
+    plan = gDatabase.querySql("explain query plan select room_id from tbl_room order by region_id asc,floor_id asc,"
+                              "room_id asc");
+    steps.clear();
+    while (plan.next())
+        steps += plan.value("detail").toString() + "\n";
+    QVERIFY2(steps.contains("idx_room_order") && !steps.contains("TEMP B-TREE"), qPrintable(steps));
 
     // A second opening adds nothing and fails nothing.
     initDatabase();
