@@ -54,6 +54,7 @@ int main(int argc, char **argv)
     {
         MainWindow window(nullptr);
         window.show();
+        QTimer::singleShot(0, &app, [] { writeShortcutIcon(); });
         // What reading the project and drawing the first frame held only for a while goes back once it is done.
         QTimer::singleShot(idleMemoryDelayMs, &app, [] { releaseIdleMemory(); });
         result = app.exec();

@@ -73,16 +73,6 @@ void loadAppSettings()
     if (knownPath != QCoreApplication::applicationFilePath())
         writeRegistrySetting("applicationFilePath", QCoreApplication::applicationFilePath());
 
-    // Nothing reads the icon copy; it is there for shortcuts made by hand.
-    const QString skin = gAppDirPath + "/skin";
-    if (!QDir(skin).exists()) {
-        QDir().mkdir(skin);
-    }
-    if (!QFile::exists(skin + "/logo.ico")) {
-        if (!copyFileTo(":/myImages/icons/logo.ico", skin + "/logo.ico", true))
-            qWarning() << "The icon copy for shortcuts could not be written to" << skin;
-    }
-
     {
         QSettings settings(QSettings::IniFormat, QSettings::UserScope, QCoreApplication::organizationName(),
                            QCoreApplication::applicationName());
@@ -93,6 +83,19 @@ void loadAppSettings()
         gRetainDays = readWithDefault(settings, "retain_days", "30");
     }
     announceStationAddress(lowByte(gSubId), lowByte(gDevId));
+}
+
+void writeShortcutIcon()
+{
+    // Nothing reads the icon copy; it is there for shortcuts made by hand.
+    const QString skin = gAppDirPath + "/skin";
+    if (!QDir(skin).exists()) {
+        QDir().mkdir(skin);
+    }
+    if (!QFile::exists(skin + "/logo.ico")) {
+        if (!copyFileTo(":/myImages/icons/logo.ico", skin + "/logo.ico", true))
+            qWarning() << "The icon copy for shortcuts could not be written to" << skin;
+    }
 }
 
 QString getMachineUniqueId()

@@ -15,5 +15,10 @@ void writeRegistrySetting(const QString &key, const QString &value);
 // retention in days, writing the defaults back where the store held nothing. Called once at start-up.
 void loadAppSettings();
 
+// Writes the station's icon to skin/logo.ico beside the program when it is not there yet, for shortcuts made by
+// hand (the station itself never reads it). Called once the main window is up: a first start does not wait for
+// the copy to reach the disk.
+void writeShortcutIcon();
+
 // The platform's unique machine identifier as text; empty when the platform reports none.
 QString getMachineUniqueId();

@@ -4,6 +4,7 @@
 #include "core/appsettings.h"
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
+#include "resources/stationresources.h"
 #include "tests/support/testenv.h"
 
 #include <QCoreApplication>
@@ -41,6 +42,7 @@ void TestAppSettings::initTestCase()
 {
     QVERIFY(m_home.isValid());
     testenv::useFreshHome(m_home);
+    initStationResources();
 }
 
 void TestAppSettings::init()
@@ -74,6 +76,7 @@ void TestAppSettings::storesRoundTrip()
 
 void TestAppSettings::firstLoadWritesDefaults()
 {
+    QVERIFY(QDir(QCoreApplication::applicationDirPath() + "/skin").removeRecursively());
     loadAppSettings();
     QCOMPARE(gAppDirPath, QCoreApplication::applicationDirPath());
     QCOMPARE(gSubId, QString("1"));
@@ -94,7 +97,10 @@ void TestAppSettings::firstLoadWritesDefaults()
     gBroadcastSocket.localAddress(&subnet, &device);
     QCOMPARE(int(subnet), 1);
     QCOMPARE(int(device), 254);
-    QVERIFY(QFileInfo(gAppDirPath + "/skin").isDir());
+    // The icon copy for shortcuts is written on its own, once the window is up.
+    QVERIFY(!QFileInfo::exists(gAppDirPath + "/skin"));
+    writeShortcutIcon();
+    QVERIFY(QFileInfo(gAppDirPath + "/skin/logo.ico").size() > 0);
 }
 
 void TestAppSettings::storedValuesAreKept()
