@@ -4,9 +4,9 @@
 #include "materialwidgets/qtmaterialcheckableicon.h"
 #include "materialwidgets/qtmaterialripple.h"
 #include "materialwidgets/qtmaterialrippleoverlay.h"
+#include "materialwidgets/qtmaterialstatetransition.h"
 #include "materialwidgets/qtmaterialstyle.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QEventTransition>
 #include <QMouseEvent>
@@ -84,10 +84,7 @@ void QtMaterialCheckablePrivate::init()
     disabledUncheckedState->assignProperty(uncheckedIcon, "opacity", 1);
     assignBaseStateColors();
 
-    stateMachine->start();
-    // Enters the initial state now, as the machine's own start does; nothing else waiting in the event loop runs
-    // inside a constructor.
-    QCoreApplication::sendPostedEvents(stateMachine, QEvent::MetaCall);
+    startStateMachineNow(stateMachine);
 }
 
 void QtMaterialCheckablePrivate::assignBaseStateColors()

@@ -6,7 +6,6 @@
 #include "materialwidgets/qtmaterialstatetransition.h"
 #include "materialwidgets/qtmaterialstatetransitionevent.h"
 
-#include <QCoreApplication>
 #include <QGraphicsDropShadowEffect>
 #include <QPainter>
 #include <QPropertyAnimation>
@@ -88,10 +87,7 @@ void QtMaterialDialogPrivate::init()
     QObject::connect(shownState, &QState::propertiesAssigned, proxy, &QtMaterialDialogProxy::makeOpaque);
     QObject::connect(hiddenState, &QState::propertiesAssigned, proxy, &QtMaterialDialogProxy::makeTransparent);
 
-    stateMachine->start();
-    // Enters the initial state now, as the machine's own start does; nothing else waiting in the event loop runs
-    // inside a constructor.
-    QCoreApplication::sendPostedEvents(stateMachine, QEvent::MetaCall);
+    startStateMachineNow(stateMachine);
 }
 
 QtMaterialDialog::QtMaterialDialog(QWidget *parent)

@@ -2,8 +2,8 @@
 
 #include "materialwidgets/qtmaterialdrawerstatemachine.h"
 #include "materialwidgets/qtmaterialdrawerwidget.h"
+#include "materialwidgets/qtmaterialstatetransition.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QLayout>
 #include <QMouseEvent>
@@ -56,11 +56,8 @@ void QtMaterialDrawerPrivate::init()
     // whatever its mode.
     QObject::connect(stateMachine->closedState(), &QState::entered, q, [this] { setClosed(); });
 
-    stateMachine->start();
     q->hide();
-    // Enters the initial state now, as the machine's own start does; nothing else waiting in the event loop runs
-    // inside a constructor.
-    QCoreApplication::sendPostedEvents(stateMachine, QEvent::MetaCall);
+    startStateMachineNow(stateMachine);
 }
 
 void QtMaterialDrawerPrivate::setClosed()

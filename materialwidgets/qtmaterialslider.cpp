@@ -3,6 +3,7 @@
 #include "materialwidgets/qtmaterialsliderstatemachine.h"
 #include "materialwidgets/qtmaterialsliderthumb.h"
 #include "materialwidgets/qtmaterialslidertrack.h"
+#include "materialwidgets/qtmaterialstatetransition.h"
 #include "materialwidgets/qtmaterialstatetransitionevent.h"
 #include "materialwidgets/qtmaterialstyle.h"
 
@@ -75,10 +76,7 @@ void QtMaterialSliderPrivate::init()
     q->setPageStep(1);
     applyOrientationPolicy(q);
 
-    stateMachine->start();
-    // Enters the initial state now, as the machine's own start does; nothing else waiting in the event loop runs
-    // inside a constructor.
-    QCoreApplication::sendPostedEvents(stateMachine, QEvent::MetaCall);
+    startStateMachineNow(stateMachine);
 }
 
 QRectF QtMaterialSliderPrivate::trackBoundingRect() const

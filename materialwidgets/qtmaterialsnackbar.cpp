@@ -1,10 +1,10 @@
 #include "materialwidgets/qtmaterialsnackbar.h"
 
 #include "materialwidgets/qtmaterialsnackbarstatemachine.h"
+#include "materialwidgets/qtmaterialstatetransition.h"
 #include "materialwidgets/qtmaterialstatetransitionevent.h"
 #include "materialwidgets/qtmaterialstyle.h"
 
-#include <QCoreApplication>
 #include <QPainter>
 
 class QtMaterialSnackbarPrivate
@@ -28,11 +28,9 @@ QtMaterialSnackbar::QtMaterialSnackbar(QWidget *parent)
     d->stateMachine = new QtMaterialSnackbarStateMachine(this);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFont(QtMaterialStyle::instance().themeFont(8));
-    d->stateMachine->start();
-    // The machine drops events posted before it runs; entering its initial state here lets a
-    // message added right after construction be shown. Only the machine's own start is delivered: nothing else
-    // waiting in the event loop runs inside a constructor.
-    QCoreApplication::sendPostedEvents(d->stateMachine, QEvent::MetaCall);
+    // The machine drops events posted before it runs; entering its initial state here lets a message added right
+    // after construction be shown.
+    startStateMachineNow(d->stateMachine);
 }
 
 QtMaterialSnackbar::~QtMaterialSnackbar()

@@ -2,6 +2,15 @@
 
 #include "materialwidgets/qtmaterialstatetransitionevent.h"
 
+#include <QCoreApplication>
+#include <QStateMachine>
+
+void startStateMachineNow(QStateMachine *machine)
+{
+    machine->start();
+    QCoreApplication::sendPostedEvents(machine, QEvent::MetaCall);
+}
+
 QtMaterialStateTransition::QtMaterialStateTransition(int kind) : m_kind(kind) {}
 
 bool QtMaterialStateTransition::eventTest(QEvent *event)

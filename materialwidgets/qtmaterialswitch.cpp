@@ -1,12 +1,12 @@
 #include "materialwidgets/qtmaterialswitch.h"
 
+#include "materialwidgets/qtmaterialstatetransition.h"
 #include "materialwidgets/qtmaterialstyle.h"
 #include "materialwidgets/qtmaterialswitch_p.h"
 #include "materialwidgets/qtmaterialswitchrippleoverlay.h"
 #include "materialwidgets/qtmaterialswitchthumb.h"
 #include "materialwidgets/qtmaterialswitchtrack.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QPropertyAnimation>
@@ -69,10 +69,7 @@ void QtMaterialSwitchPrivate::init()
 
     setupProperties();
 
-    stateMachine->start();
-    // Enters the initial state now, as the machine's own start does; nothing else waiting in the event loop runs
-    // inside a constructor.
-    QCoreApplication::sendPostedEvents(stateMachine, QEvent::MetaCall);
+    startStateMachineNow(stateMachine);
 }
 
 void QtMaterialSwitchPrivate::setupProperties()

@@ -1,11 +1,11 @@
 #include "materialwidgets/qtmaterialtextfield.h"
 
+#include "materialwidgets/qtmaterialstatetransition.h"
 #include "materialwidgets/qtmaterialstyle.h"
 #include "materialwidgets/qtmaterialtextfield_p.h"
 #include "materialwidgets/qtmaterialtextfieldlabel.h"
 #include "materialwidgets/qtmaterialtextfieldstatemachine.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -56,10 +56,7 @@ void QtMaterialTextFieldPrivate::init()
     palette.setColor(QPalette::All, QPalette::Text, q->textColor());
     q->setPalette(palette);
 
-    stateMachine->start();
-    // Enters the initial state now, as the machine's own start does; nothing else waiting in the event loop runs
-    // inside a constructor.
-    QCoreApplication::sendPostedEvents(stateMachine, QEvent::MetaCall);
+    startStateMachineNow(stateMachine);
 }
 
 QtMaterialTextField::QtMaterialTextField(QWidget *parent)
