@@ -37,20 +37,21 @@ struct ListNode
         return children.last().get();
     }
 
-    void appendText(const QString &content)
+    // A new last child of that kind, name and content.
+    ListNode *append(Kind childKind, const QString &childName, const QString &content)
     {
-        auto node = std::make_shared<ListNode>();
-        node->kind = Text;
-        node->text = content;
-        append(std::move(node));
+        auto child = std::make_shared<ListNode>();
+        child->kind = childKind;
+        child->name = childName;
+        child->text = content;
+        return append(std::move(child));
     }
+
+    void appendText(const QString &content) { append(Text, QString(), content); }
 
     void appendTextElement(const QString &tag, const QString &content)
     {
-        auto element = std::make_shared<ListNode>();
-        element->name = tag;
-        element->appendText(content);
-        append(std::move(element));
+        append(Element, tag, QString())->appendText(content);
     }
 
     // The text of every text node below, in document order.
@@ -131,8 +132,7 @@ bool readProjectList(ProjectList &list)
             list.doctype = reader.text().toString();
             break;
         case QXmlStreamReader::StartElement: {
-            auto element = std::make_shared<ListNode>();
-            element->name = reader.qualifiedName().toString();
+            ListNode *element = open->append(ListNode::Element, reader.qualifiedName().toString(), QString());
             for (const QXmlStreamNamespaceDeclaration &ns : reader.namespaceDeclarations()) {
                 const QString prefix = ns.prefix().toString();
                 element->attributes.append(
@@ -141,7 +141,7 @@ bool readProjectList(ProjectList &list)
             }
             for (const QXmlStreamAttribute &attribute : reader.attributes())
                 element->attributes.append({attribute.qualifiedName().toString(), attribute.value().toString()});
-            open = open->append(std::move(element));
+            open = element;
             rootSeen = true;
             break;
         }
@@ -156,28 +156,16 @@ bool readProjectList(ProjectList &list)
                 last->text += reader.text();
                 break;
             }
-            auto text = std::make_shared<ListNode>();
-            text->kind = ListNode::Text;
-            text->cdata = reader.isCDATA();
-            text->text = reader.text().toString();
-            open->append(std::move(text));
+            open->append(ListNode::Text, QString(), reader.text().toString())->cdata = reader.isCDATA();
             break;
         }
-        case QXmlStreamReader::Comment: {
-            auto comment = std::make_shared<ListNode>();
-            comment->kind = ListNode::Comment;
-            comment->text = reader.text().toString();
-            open->append(std::move(comment));
+        case QXmlStreamReader::Comment:
+            open->append(ListNode::Comment, QString(), reader.text().toString());
             break;
-        }
-        case QXmlStreamReader::ProcessingInstruction: {
-            auto instruction = std::make_shared<ListNode>();
-            instruction->kind = ListNode::Instruction;
-            instruction->name = reader.processingInstructionTarget().toString();
-            instruction->text = reader.processingInstructionData().toString();
-            open->append(std::move(instruction));
+        case QXmlStreamReader::ProcessingInstruction:
+            open->append(ListNode::Instruction, reader.processingInstructionTarget().toString(),
+                         reader.processingInstructionData().toString());
             break;
-        }
         default:
             break;
         }
@@ -487,13 +475,11 @@ bool addProject(const QString &name)
     if (!general) {
         return false;
     }
-    auto project = std::make_shared<ListNode>();
-    project->name = QStringLiteral("project");
+    ListNode *project = general->append(ListNode::Element, QStringLiteral("project"), QString());
     project->appendTextElement("name", name);
     project->appendTextElement("indoor_temperature_low", kDefaultLow);
     project->appendTextElement("indoor_temperature_high", kDefaultHigh);
     project->appendTextElement("network_type", kDefaultNetworkType);
-    general->append(std::move(project));
     return writeProjectList(list);
 }
 
