@@ -264,10 +264,7 @@ bool createLookupIndexes()
     const QStringList tables = gDatabase.tables();
     // An index made at an earlier opening is left as it is, without its columns being looked up again.
     QStringList made;
-    QSqlQuery existing = gDatabase.querySql("select name from sqlite_master where type='index'");
-    while (existing.next())
-        made.append(existing.value(0).toString());
-    existing.finish();
+    queryStringList("select name from sqlite_master where type='index'", "name", made);
     for (const LookupIndex &index : indexes) {
         if (made.contains(QString::fromLatin1(index.name)))
             continue;

@@ -85,14 +85,15 @@ bool firstInt(const QString &sql, const QVariantList &values, const QString &col
     return true;
 }
 
-const char *const inOrder = "select * from tbl_room order by region_id asc,floor_id asc,room_id asc";
+// The order rooms are listed in everywhere: by region, by floor, by id.
+const char *const roomOrder = " order by region_id asc,floor_id asc,room_id asc";
 
 } // namespace
 
 QVector<RoomRow> roomsInOrder(QString *error)
 {
     QVector<RoomRow> rooms;
-    QSqlQuery query = queryRows(inOrder, {}, error);
+    QSqlQuery query = queryRows(QString("select * from tbl_room") + roomOrder, {}, error);
     const RoomReader reader(query);
     while (query.next())
         rooms.append(reader.row(query));
@@ -101,7 +102,7 @@ QVector<RoomRow> roomsInOrder(QString *error)
 
 QVector<int> roomIdsInOrder(QString *error)
 {
-    return ids("select room_id from tbl_room order by region_id asc,floor_id asc,room_id asc", {}, error);
+    return ids(QString("select room_id from tbl_room") + roomOrder, {}, error);
 }
 
 QVector<int> usedRoomIds(QString *error)
