@@ -45,6 +45,15 @@ QtMaterialGroupBox *fullGridBox(QWidget &owner, int tiles)
     return box;
 }
 
+// A tile canvas filling page, which is shown at size; null when the page did not come on screen.
+QtMaterialGroupBox *shownTileCanvas(QWidget &page, const QSize &size)
+{
+    QtMaterialGroupBox *box = addTileCanvas(&page);
+    page.resize(size);
+    page.show();
+    return QTest::qWaitForWindowExposed(&page) ? box : nullptr;
+}
+
 } // namespace
 
 void TestTileGrid::metrics_data()
@@ -218,11 +227,9 @@ void TestTileGrid::canvasHoldsABorderlessBox()
 void TestTileGrid::gridOnShowShowsItsTilesTogether()
 {
     QWidget page;
-    QtMaterialGroupBox *box = addTileCanvas(&page);
+    QtMaterialGroupBox *box = shownTileCanvas(page, QSize(1920, 600));
+    QVERIFY(box);
     TileGrid grid(box, 300, 160, nullptr);
-    page.resize(1920, 600);
-    page.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page));
     for (int build = 0; build < 2; ++build) {
         grid.begin(1920);
         for (int i = 1; i <= 40; ++i)
@@ -251,11 +258,9 @@ void TestTileGrid::placeholdersKeepTheCellsOfTilesMadeLater()
     QtMaterialGroupBox *fullBox = fullGridBox(full, 7);
 
     QWidget page;
-    QtMaterialGroupBox *box = addTileCanvas(&page);
+    QtMaterialGroupBox *box = shownTileCanvas(page, QSize(1920, 600));
+    QVERIFY(box);
     TileGrid grid(box, 300, 160, nullptr);
-    page.resize(1920, 600);
-    page.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page));
     grid.begin(1920);
     for (int i = 1; i <= 7; ++i)
         grid.addPlaceholder();
@@ -311,12 +316,10 @@ void TestTileGrid::keptCellsTakeAFewLayoutItems()
     QtMaterialGroupBox *fullBox = fullGridBox(full, 22);
 
     QWidget page;
-    QtMaterialGroupBox *box = addTileCanvas(&page);
-    TileGrid grid(box, 300, 160, nullptr);
     // Wide enough for the grid's margins as well: no cell is narrowed.
-    page.resize(1960, 1000);
-    page.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QtMaterialGroupBox *box = shownTileCanvas(page, QSize(1960, 1000));
+    QVERIFY(box);
+    TileGrid grid(box, 300, 160, nullptr);
     grid.begin(1920);
     grid.addItemTile(RoomTile, 1, "r", "room_1", false);
     grid.addItemTile(RoomTile, 2, "r", "room_1", false);
