@@ -125,7 +125,8 @@ QString TestStartup::holdGuard(QProcess &holder)
 
 void TestStartup::firstStartCreatesSettingsAndProjectLayout()
 {
-    QVERIFY(runStationUntilSettled());
+    // The icon copy for shortcuts is written once the window is up, after the settings and the database.
+    QVERIFY(runStationUntilSettled("Home", m_appDir.path() + "/skin/logo.ico"));
 
     QSettings ini(iniPath(), QSettings::IniFormat);
     QCOMPARE(ini.childGroups(), QStringList{"address"});
