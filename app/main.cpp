@@ -39,21 +39,26 @@ int main(int argc, char **argv)
 
     initStationResources();
     loadAppSettings();
-
-    // The current project's database is prepared here, before the main window exists. A project whose database
-    // could not be used as it was is named to the operator before the station starts working.
-    const QString databaseNotice = initDatabase();
-    if (!databaseNotice.isEmpty()) {
-        ORVMessageBox box(databaseNotice, 500, 220, false, 0, nullptr);
-        box.exec();
-    }
-
     registerStationPages();
+
+    // What the station needs before its pages but not for its window's frame waits until the frame is on screen:
+    // the settings' defaults written back (each store is made durable on disk) and the current project's
+    // database, made or checked. A project whose database could not be used as it was is named to the operator
+    // before the station starts working.
+    const auto beforeHomePage = [] {
+        storeSettingDefaults();
+        const QString databaseNotice = initDatabase();
+        if (!databaseNotice.isEmpty()) {
+            ORVMessageBox box(databaseNotice, 500, 220, false, 0, nullptr);
+            box.exec();
+        }
+    };
 
     int result = 0;
     {
-        MainWindow window(nullptr);
+        MainWindow window(nullptr, beforeHomePage);
         window.show();
+        // Nothing reads the icon copy for shortcuts: it is written once the home page is up.
         QTimer::singleShot(0, &app, [] { writeShortcutIcon(); });
         // What reading the project and drawing the first frame held only for a while goes back once it is done.
         QTimer::singleShot(idleMemoryDelayMs, &app, [] { releaseIdleMemory(); });

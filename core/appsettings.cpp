@@ -13,18 +13,20 @@
 
 namespace {
 
-// Reads address/key and writes the default back when the store holds nothing (or the empty text) there. The
-// defaults of a first start go to the store together, when settings ends: each store written to disk is made
-// durable on its own, which a start would otherwise wait for once per setting.
-QString readWithDefault(QSettings &settings, const QString &key, const QString &defaultValue)
+// The station's address group: each key, the value a start uses while the store holds nothing (or the empty
+// text) there, and the global it fills.
+struct AddressSetting
 {
-    QString value = settings.value(key).toString();
-    if (value.isEmpty()) {
-        value = defaultValue;
-        settings.setValue(key, value);
-    }
-    return value;
-}
+    const char *key;
+    const char *defaultValue;
+    QString *target;
+};
+const AddressSetting addressSettings[] = {
+    {"subId", "1", &gSubId},
+    {"devId", "254", &gDevId},
+    {"lock_password", "qmv315", &gLockPassword},
+    {"retain_days", "30", &gRetainDays},
+};
 
 // Address texts are decimal numbers; anything else counts as 0, and only the low byte reaches the bus.
 quint8 lowByte(const QString &text)
@@ -67,22 +69,34 @@ void writeRegistrySetting(const QString &key, const QString &value)
 void loadAppSettings()
 {
     gAppDirPath = QCoreApplication::applicationDirPath();
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QCoreApplication::organizationName(),
+                       QCoreApplication::applicationName());
+    settings.beginGroup("address");
+    for (const AddressSetting &entry : addressSettings) {
+        *entry.target = settings.value(entry.key).toString();
+        if (entry.target->isEmpty())
+            *entry.target = entry.defaultValue;
+    }
+    announceStationAddress(lowByte(gSubId), lowByte(gDevId));
+}
+
+void storeSettingDefaults()
+{
     // Written when it changed only: the store is not rewritten at every start.
     QString knownPath;
     readRegistrySetting("applicationFilePath", knownPath);
     if (knownPath != QCoreApplication::applicationFilePath())
         writeRegistrySetting("applicationFilePath", QCoreApplication::applicationFilePath());
 
-    {
-        QSettings settings(QSettings::IniFormat, QSettings::UserScope, QCoreApplication::organizationName(),
-                           QCoreApplication::applicationName());
-        settings.beginGroup("address");
-        gSubId = readWithDefault(settings, "subId", "1");
-        gDevId = readWithDefault(settings, "devId", "254");
-        gLockPassword = readWithDefault(settings, "lock_password", "qmv315");
-        gRetainDays = readWithDefault(settings, "retain_days", "30");
+    // The missing defaults go to the store together, when settings ends: each store written to disk is made
+    // durable on its own, which would otherwise be waited for once per key.
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QCoreApplication::organizationName(),
+                       QCoreApplication::applicationName());
+    settings.beginGroup("address");
+    for (const AddressSetting &entry : addressSettings) {
+        if (settings.value(entry.key).toString().isEmpty())
+            settings.setValue(entry.key, entry.defaultValue);
     }
-    announceStationAddress(lowByte(gSubId), lowByte(gDevId));
 }
 
 void writeShortcutIcon()

@@ -12,8 +12,14 @@ void readRegistrySetting(const QString &key, QString &value);
 void writeRegistrySetting(const QString &key, const QString &value);
 
 // Fills gAppDirPath, the station's bus address (also handed to the device link), the lock password and the
-// retention in days, writing the defaults back where the store held nothing. Called once at start-up.
+// retention in days, taking the defaults where the store holds nothing. Called once at start-up; it writes
+// nothing.
 void loadAppSettings();
+
+// Writes back what loadAppSettings took as defaults where the store still holds nothing, and the program's path
+// to the native store when it changed. Called once the main window's frame is on screen: a first start does not
+// wait for the stores to reach the disk.
+void storeSettingDefaults();
 
 // Writes the station's icon to skin/logo.ico beside the program when it is not there yet, for shortcuts made by
 // hand (the station itself never reads it). Called once the main window is up: a first start does not wait for

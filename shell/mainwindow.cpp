@@ -54,7 +54,7 @@ void MainWindow::setMessageBarMaker(const MessageBarMaker &maker)
     messageBarMaker() = maker;
 }
 
-MainWindow::MainWindow(QWidget *parent)
+MainWindow::MainWindow(QWidget *parent, const std::function<void()> &beforeHomePage)
     : QMainWindow(parent), snackbar(new QtMaterialSnackbar(nullptr)), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
@@ -116,10 +116,12 @@ MainWindow::MainWindow(QWidget *parent)
 
     ProjectSwitch::setBeforeLeaving([this] { storePendingBeforeLeaving(); });
 
-    // The frame is painted now, before the home page is built and the project's rooms are read: the window is on
-    // screen at once, and the page fills it with the next paint.
+    // The frame is painted now, before the project is opened and the home page is built: the window is on screen
+    // at once, and the page fills it with the next paint.
     QCoreApplication::processEvents();
 
+    if (beforeHomePage)
+        beforeHomePage();
     initHomePage();
 }
 

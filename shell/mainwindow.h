@@ -27,7 +27,10 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    // beforeHomePage, when given, runs once the window's frame is on screen and before the home page is built:
+    // the program's start opens the current project's database there, so that its window shows without waiting
+    // for the database to be made or checked.
+    explicit MainWindow(QWidget *parent = nullptr, const std::function<void()> &beforeHomePage = {});
     ~MainWindow() override;
 
     // Makes sure that the page of id exists and carries name; an id outside the page table makes nothing.

@@ -1,5 +1,5 @@
-// The settings stores and the start-up load: defaults written back, the station's address handed to the
-// device link, and the keys that start-up must leave alone.
+// The settings stores and the start-up load: defaults taken at once and written back once the window is up, the
+// station's address handed to the device link, and the keys that start-up must leave alone.
 
 #include "core/appsettings.h"
 #include "core/globals.h"
@@ -83,7 +83,11 @@ void TestAppSettings::firstLoadWritesDefaults()
     QCOMPARE(gDevId, QString("254"));
     QCOMPARE(gLockPassword, QString("qmv315"));
     QCOMPARE(gRetainDays, QString("30"));
+    // The load itself writes nothing: the first frame does not wait for a store to reach the disk.
+    QVERIFY(!QFileInfo::exists(iniPath()));
+    QVERIFY(!QFileInfo::exists(nativePath()));
 
+    storeSettingDefaults();
     QSettings ini(iniPath(), QSettings::IniFormat);
     QCOMPARE(ini.childGroups(), QStringList{"address"});
     ini.beginGroup("address");
@@ -113,7 +117,12 @@ void TestAppSettings::storedValuesAreKept()
     QCOMPARE(gLockPassword, QString("secret"));
     QCOMPARE(gRetainDays, QString("0"));
     QCOMPARE(gDevId, QString("254"));
+    // A value stored between the load and the write-back (the address page) is not overwritten by a default.
+    writeIniSetting("address", "subId", "7");
+    storeSettingDefaults();
     QString stored;
+    readIniSetting("address", "subId", stored);
+    QCOMPARE(stored, QString("7"));
     readIniSetting("address", "devId", stored);
     QCOMPARE(stored, QString("254"));
     readIniSetting("address", "retain_days", stored);
@@ -161,6 +170,7 @@ void TestAppSettings::applicationFilePathIsRewritten()
 {
     writeRegistrySetting("applicationFilePath", "/moved/elsewhere/zoduv");
     loadAppSettings();
+    storeSettingDefaults();
     QString path;
     readRegistrySetting("applicationFilePath", path);
     QCOMPARE(path, QCoreApplication::applicationFilePath());

@@ -25,9 +25,11 @@
 #include "tests/support/stationfixture.h"
 #include "tests/support/testenv.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QGridLayout>
 #include <QScrollBar>
+#include <QWindow>
 #include <QtTest>
 
 #include <algorithm>
@@ -49,6 +51,7 @@ private slots:
     void roomStretches();
 
     void startsOnHomeWithTheRoomCards();
+    void frameShowsBeforeTheProjectIsRead();
     void cardsInIdOrderWhateverTheNames();
     void cardClickOpensTheRoom();
     void deletedRoomOpensNothing();
@@ -209,6 +212,30 @@ void TestHomePages::startsOnHomeWithTheRoomCards()
         QTRY_VERIFY(card->isVisible());
     }
     QCOMPARE(home()->strip()->height(), 300);
+}
+
+void TestHomePages::frameShowsBeforeTheProjectIsRead()
+{
+    addPlace("A", "1", "101");
+    // What the program's start does there (opening the project) comes after the frame is on screen and before
+    // any page exists; the home page then reads what it left.
+    bool ran = false, frameExposed = false;
+    int pagesThen = -1;
+    window.reset(new MainWindow(nullptr, [&] {
+        ran = true;
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (auto *shown = qobject_cast<MainWindow *>(top)) {
+                frameExposed = shown->isVisible() && shown->windowHandle() && shown->windowHandle()->isExposed();
+                pagesThen = shown->createdPages().size();
+            }
+        }
+        addPlace("B", "2", "201");
+    }));
+    QVERIFY(ran);
+    QVERIFY(frameExposed);
+    QCOMPARE(pagesThen, 0);
+    QVERIFY(home());
+    QCOMPARE(names(home()->strip()->roomCards()), QStringList({"A-1-101", "B-2-201"}));
 }
 
 void TestHomePages::cardsInIdOrderWhateverTheNames()
