@@ -8,6 +8,7 @@
 #include "resources/stationresources.h"
 #include "shell/mainwindow.h"
 #include "shell/orvmessagebox.h"
+#include "shell/stationstyle.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -20,6 +21,7 @@ int main(int argc, char **argv)
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 
     QApplication app(argc, argv);
+    QApplication::setStyle(new StationStyle);
     // The settings stores are found by these two names, so they come before any setting is read.
     QCoreApplication::setOrganizationName("ORV");
     QCoreApplication::setApplicationName("Zoduv");

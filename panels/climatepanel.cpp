@@ -2,6 +2,7 @@
 
 #include "core/climatestore.h"
 #include "devicelink/messagerecords.h"
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "panels/busframe.h"
 #include "panels/devicelogging.h"
@@ -30,12 +31,12 @@ ClimatePanel::ClimatePanel(const airConditionerRecord &initialRecord, bool liste
     powerIcon->setObjectName("powerIcon");
     powerIcon->setFixedSize(36, 36);
     powerIcon->setScaledContents(true);
-    powerIcon->setPixmap(QPixmap(QString::fromLatin1(powerOffPicture)));
+    powerIcon->setPixmap(picturePixmap(QString::fromLatin1(powerOffPicture)));
     powerIcon->installEventFilter(this);
     roomTemperatureIcon->setObjectName("roomTemperatureIcon");
     roomTemperatureIcon->setFixedSize(24, 24);
     roomTemperatureIcon->setScaledContents(true);
-    roomTemperatureIcon->setPixmap(QPixmap(QStringLiteral(":/myImages/png/airConditioner/icon-ac-temp.png")));
+    roomTemperatureIcon->setPixmap(picturePixmap(QStringLiteral(":/myImages/png/airConditioner/icon-ac-temp.png")));
     roomTemperatureText->setObjectName("roomTemperatureText");
     setPointText->setObjectName("setPointText");
     setPointSlider->setObjectName("setPointSlider");
@@ -97,7 +98,7 @@ QString ClimatePanel::repaintHeader()
     const bool showRoomTemperature = record.room_temperature_type <= 0;
     roomTemperatureIcon->setVisible(showRoomTemperature);
     roomTemperatureText->setVisible(showRoomTemperature);
-    powerIcon->setPixmap(QPixmap(QString::fromLatin1(record.status > 0 ? powerOnPicture : powerOffPicture)));
+    powerIcon->setPixmap(picturePixmap(QString::fromLatin1(record.status > 0 ? powerOnPicture : powerOffPicture)));
     return unit;
 }
 

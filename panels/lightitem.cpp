@@ -7,6 +7,7 @@
 #include "devicelink/broadcastsocket.h"
 #include "devicelink/buscommands.h"
 #include "devicelink/messagerecords.h"
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmaterialiconbutton.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmaterialtheme.h"
@@ -59,7 +60,7 @@ LightItem::LightItem(lightRecord lightInfo, bool listenAlways, QWidget *parent)
     offlineIcon->setObjectName("offlineIcon");
     offlineIcon->setFixedSize(36, 36);
     offlineIcon->setScaledContents(true);
-    offlineIcon->setPixmap(QPixmap(QStringLiteral(":/myImages/png/icon-light-disconnected.png")));
+    offlineIcon->setPixmap(picturePixmap(QStringLiteral(":/myImages/png/icon-light-disconnected.png")));
     offlineIcon->hide();
     offlineText->setObjectName("offlineText");
     offlineText->hide();
@@ -71,7 +72,7 @@ LightItem::LightItem(lightRecord lightInfo, bool listenAlways, QWidget *parent)
     iconLabel->setFixedSize(192, 192);
     iconLabel->setScaledContents(true);
     shownPicture = picturePath(record.brightness[0] > 0);
-    iconLabel->setPixmap(QPixmap(shownPicture));
+    iconLabel->setPixmap(picturePixmap(shownPicture));
 
     auto *controlGrid = new QGridLayout;
     controlGrid->setSpacing(20);
@@ -95,7 +96,7 @@ LightItem::LightItem(lightRecord lightInfo, bool listenAlways, QWidget *parent)
         auto *picture = new QtMaterialLabel(this);
         picture->setFixedSize(20, 20);
         picture->setScaledContents(true);
-        picture->setPixmap(QPixmap(QStringLiteral(":/myImages/png/icon-lighting-brightness.png")));
+        picture->setPixmap(picturePixmap(QStringLiteral(":/myImages/png/icon-lighting-brightness.png")));
         auto *add = new QtMaterialIconButton(QtMaterialTheme::icon("content", "add"), this);
         add->setObjectName("pushButtonSceneAdd");
         add->setColor(Qt::white);
@@ -589,7 +590,7 @@ void LightItem::updateStatus()
     const QString picture = picturePath(isOn());
     if (picture != shownPicture) {
         shownPicture = picture;
-        iconLabel->setPixmap(QPixmap(picture));
+        iconLabel->setPixmap(picturePixmap(picture));
     }
     update();
     if (brightnessSlider)

@@ -1,5 +1,6 @@
 #include "panels/lightsliderctrl.h"
 
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmaterialslider.h"
 
@@ -18,7 +19,7 @@ LightSliderCtrl::LightSliderCtrl(bool forColourTemperature, QWidget *parent)
     auto *picture = new QtMaterialLabel(this);
     picture->setFixedSize(20, 20);
     picture->setScaledContents(true);
-    picture->setPixmap(QPixmap(QStringLiteral(":/myImages/png/icon-lighting-brightness.png")));
+    picture->setPixmap(picturePixmap(QStringLiteral(":/myImages/png/icon-lighting-brightness.png")));
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(picture, 0, 0);

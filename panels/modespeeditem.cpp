@@ -1,5 +1,6 @@
 #include "panels/modespeeditem.h"
 
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "materialwidgets/qtmaterialstyle.h"
 #include "shell/chooserparts.h"
@@ -75,7 +76,7 @@ void ModeSpeedItem::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.drawPixmap(pictureRect(size(), !caption.isEmpty()),
-                       QPixmap(tr(picturePath(tileKind, currentValue).toUtf8().constData())));
+                       picturePixmap(tr(picturePath(tileKind, currentValue).toUtf8().constData())));
     if (caption.isEmpty())
         return;
     painter.setFont(QtMaterialStyle::instance().themeFont(8));

@@ -2,6 +2,7 @@
 
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmaterialstyle.h"
 #include "panels/moodplayback.h"
 #include "shell/manageritem.h"
@@ -44,7 +45,7 @@ void MoodItem::paintEvent(QPaintEvent *event)
 
     const QString path = picturePath();
     if (!path.isEmpty())
-        painter.drawPixmap(rect(), QPixmap(path));
+        painter.drawPixmap(rect(), picturePixmap(path));
 
     painter.setFont(QtMaterialStyle::instance().themeFont(8));
     painter.setPen(Qt::white);

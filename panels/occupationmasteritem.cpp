@@ -5,6 +5,7 @@
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
 #include "devicelink/buscommands.h"
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "panels/busframe.h"
 #include "panels/devicelogging.h"
@@ -54,8 +55,8 @@ OccupationMasterItem::OccupationMasterItem(int iconWidth, int iconHeight, QWidge
         icon->setFixedSize(iconWidth, iconHeight);
         icon->setScaledContents(true);
     }
-    occupationIcon->setPixmap(QPixmap(QStringLiteral(":/myImages/png/occupation_unknown.png")));
-    masterIcon->setPixmap(QPixmap(QStringLiteral(":/myImages/png/master_unknown.png")));
+    occupationIcon->setPixmap(picturePixmap(QStringLiteral(":/myImages/png/occupation_unknown.png")));
+    masterIcon->setPixmap(picturePixmap(QStringLiteral(":/myImages/png/master_unknown.png")));
 
     auto *grid = new QGridLayout(this);
     grid->setSpacing(20);
@@ -315,15 +316,15 @@ void OccupationMasterItem::updateIcons()
     if (isOccupationConfigured()) {
         switch (record.occupation_status) {
         case OccupationMasterOff:
-            occupationIcon->setPixmap(QPixmap(QStringLiteral(":/myImages/png/occupation_off.png")));
+            occupationIcon->setPixmap(picturePixmap(QStringLiteral(":/myImages/png/occupation_off.png")));
             occupationText->setText(tr("Unoccupied"));
             break;
         case OccupationMasterOn:
-            occupationIcon->setPixmap(QPixmap(QStringLiteral(":/myImages/png/occupation_on.png")));
+            occupationIcon->setPixmap(picturePixmap(QStringLiteral(":/myImages/png/occupation_on.png")));
             occupationText->setText(tr("Occupied"));
             break;
         default:
-            occupationIcon->setPixmap(QPixmap(QStringLiteral(":/myImages/png/occupation_unknown.png")));
+            occupationIcon->setPixmap(picturePixmap(QStringLiteral(":/myImages/png/occupation_unknown.png")));
             occupationText->setText(tr("Unknown"));
             break;
         }
@@ -331,15 +332,15 @@ void OccupationMasterItem::updateIcons()
     if (isMasterConfigured()) {
         switch (record.master_status) {
         case OccupationMasterOff:
-            masterIcon->setPixmap(QPixmap(QStringLiteral(":/myImages/png/master_off.png")));
+            masterIcon->setPixmap(picturePixmap(QStringLiteral(":/myImages/png/master_off.png")));
             masterText->setText(tr("Off"));
             break;
         case OccupationMasterOn:
-            masterIcon->setPixmap(QPixmap(QStringLiteral(":/myImages/png/master_on.png")));
+            masterIcon->setPixmap(picturePixmap(QStringLiteral(":/myImages/png/master_on.png")));
             masterText->setText(tr("On"));
             break;
         default:
-            masterIcon->setPixmap(QPixmap(QStringLiteral(":/myImages/png/master_unknown.png")));
+            masterIcon->setPixmap(picturePixmap(QStringLiteral(":/myImages/png/master_unknown.png")));
             masterText->setText(tr("Unknown"));
             break;
         }

@@ -5,6 +5,7 @@
 #include "core/roomname.h"
 #include "core/roomstore.h"
 #include "devicelink/broadcastsocket.h"
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmaterialcanvas.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "materialwidgets/qtmateriallabel.h"
@@ -165,7 +166,7 @@ void RoomItem::paintEvent(QPaintEvent *event)
             const QString key = file.exists() ? path + QString::number(file.lastModified().toMSecsSinceEpoch()) : path;
             QPixmap picture;
             if (!QPixmapCache::find(key, &picture)) {
-                picture = QPixmap(path);
+                picture = QPixmap::fromImage(readPicture(path));
                 QPixmapCache::insert(key, picture);
             }
             if (!picture.isNull())

@@ -1,5 +1,6 @@
 #include "shell/chooserparts.h"
 
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmaterialcanvas.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "materialwidgets/qtmaterialiconbutton.h"
@@ -48,9 +49,9 @@ void paintChooserRow(QWidget *row, const QString &picture, const QString &text, 
     const int y = (h - 24) / 2;
     QPainter painter(row);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.drawPixmap(QRect(20, y, 24, 24), QPixmap(picture));
+    painter.drawPixmap(QRect(20, y, 24, 24), picturePixmap(picture));
     if (selected)
-        painter.drawPixmap(QRect(w - 41, y, 24, 24), QPixmap(":/myImages/png/selected.png"));
+        painter.drawPixmap(QRect(w - 41, y, 24, 24), picturePixmap(":/myImages/png/selected.png"));
 
     painter.setBrush(Qt::NoBrush);
     painter.setFont(QtMaterialStyle::instance().themeFont(8));

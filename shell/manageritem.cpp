@@ -6,6 +6,7 @@
 #include "core/projectlist.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmaterialiconbutton.h"
 #include "materialwidgets/qtmaterialstyle.h"
 #include "materialwidgets/qtmaterialtheme.h"
@@ -316,7 +317,7 @@ void ManagerItem::paintEvent(QPaintEvent *event)
         painter.setPen(addCircleColor);
         painter.setBrush(addCircleColor);
         painter.drawEllipse(square);
-        painter.drawPixmap(square.adjusted(15, 15, -15, -15), QPixmap(path));
+        painter.drawPixmap(square.adjusted(15, 15, -15, -15), picturePixmap(path));
         break;
     case RoomTemplateTile:
     case RoomTile:
@@ -326,7 +327,7 @@ void ManagerItem::paintEvent(QPaintEvent *event)
         clip.addRoundedRect(r, 10, 10, Qt::AbsoluteSize);
         painter.setClipPath(clip);
         if (!path.isEmpty())
-            painter.drawPixmap(r, QPixmap(path));
+            painter.drawPixmap(r, picturePixmap(path));
         painter.restore();
         if (m_type != MoodTile && m_line.shown)
             paintMessageLine(painter);
@@ -334,14 +335,14 @@ void ManagerItem::paintEvent(QPaintEvent *event)
     }
     case View3DTile:
         if (!path.isEmpty())
-            painter.drawPixmap(r, QPixmap(path));
+            painter.drawPixmap(r, picturePixmap(path));
         break;
     case MessageTile:
     case LightTile:
     case AirConditionerTile:
     case FloorHeatTile:
     case PanelTile:
-        painter.drawPixmap(square, QPixmap(path));
+        painter.drawPixmap(square, picturePixmap(path));
         break;
     default:
         break;
@@ -383,7 +384,7 @@ void ManagerItem::paintMessageLine(QPainter &painter)
 {
     const int h = height();
     const int w = width();
-    painter.drawPixmap(QRect(10, h - 31, 30, 30), QPixmap(m_line.picture));
+    painter.drawPixmap(QRect(10, h - 31, 30, 30), picturePixmap(m_line.picture));
     painter.setBrush(Qt::NoBrush);
     painter.setFont(QtMaterialStyle::instance().themeFont(8));
     painter.setPen(m_line.alarm ? alarmColor : serviceColor);

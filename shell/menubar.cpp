@@ -2,6 +2,7 @@
 
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmaterialiconbutton.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmaterialtheme.h"
@@ -119,7 +120,7 @@ QtMaterialLabel *MenuBar::iconLabel(const QString &picture, const QString &toolt
     // already, it keeps small ones. Read as an image, the file's full size stays out of the pixmap cache.
     const qreal ratio = qApp->devicePixelRatio();
     QPixmap icon = QPixmap::fromImage(
-        QImage(picture).scaled(label->size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        readPicture(picture).scaled(label->size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     icon.setDevicePixelRatio(ratio);
     label->setPixmap(icon);
     label->setToolTip(tooltip);
@@ -215,7 +216,7 @@ void MenuBar::slotsNetworkStateChanged(bool loginSuccess)
         tooltip = tr("Local Network");
         break;
     }
-    labelNetwork->setPixmap(QPixmap(picture));
+    labelNetwork->setPixmap(picturePixmap(picture));
     labelNetwork->setToolTip(tooltip);
     labelNetwork->setProperty("picture", picture);
 }

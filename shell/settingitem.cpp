@@ -2,6 +2,7 @@
 
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmaterialstyle.h"
 
 #include <QFontMetrics>
@@ -33,7 +34,7 @@ void SettingItem::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     // The picture is centred in the part of the card above the caption band.
-    const QPixmap picture(m_iconPath);
+    const QPixmap picture = picturePixmap(m_iconPath);
     if (!picture.isNull())
         painter.drawPixmap(
             QRect((w - m_iconWidth) / 2, (h - m_iconHeight - captionBand) / 2, m_iconWidth, m_iconHeight), picture);

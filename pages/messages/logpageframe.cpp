@@ -1,6 +1,7 @@
 #include "pages/messages/logpageframe.h"
 
 #include "core/appsettings.h"
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmaterialcanvas.h"
 #include "materialwidgets/qtmaterialdatetimeedit.h"
 #include "materialwidgets/qtmaterialflatbutton.h"
@@ -31,7 +32,7 @@ QtMaterialLabel *iconLabel(const QString &name, const QString &picture, const QS
     label->setObjectName(name);
     label->setFixedSize(40, 40);
     label->setScaledContents(true);
-    label->setPixmap(QPixmap(picture));
+    label->setPixmap(picturePixmap(picture));
     label->setToolTip(tip);
     return label;
 }

@@ -1,5 +1,6 @@
 #include "pages/messages/logrow.h"
 
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmaterialstyle.h"
 
 #include <QPainter>
@@ -50,7 +51,7 @@ void LogRow::paintEvent(QPaintEvent *event)
     if (checkBoxVisible) {
         // At the left, centred in the row's height.
         const QString box = checked ? ":/myImages/png/icon_checkbox2_on.png" : ":/myImages/png/icon_checkbox2_off.png";
-        painter.drawPixmap(QRect(20, (h - 20) / 2, 20, 20), QPixmap(box));
+        painter.drawPixmap(QRect(20, (h - 20) / 2, 20, 20), picturePixmap(box));
     }
 
     painter.setBrush(Qt::NoBrush);

@@ -4,6 +4,7 @@
 #include "core/messagestore.h"
 #include "core/queryhelpers.h"
 #include "core/roomname.h"
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmaterialcombobox.h"
 #include "materialwidgets/qtmaterialiconbutton.h"
 #include "materialwidgets/qtmateriallabel.h"
@@ -32,7 +33,7 @@ MessageForm::MessageForm(const char *context, int pictureSize, QObject *parent) 
     picture->setObjectName("labelPicture");
     picture->setFixedSize(pictureSize, pictureSize);
     picture->setScaledContents(true);
-    picture->setPixmap(QPixmap(initialPicture));
+    picture->setPixmap(picturePixmap(initialPicture));
 
     auto field = [](const char *name, bool enabled) {
         auto *edit = new QtMaterialLineEdit(nullptr);
@@ -131,7 +132,7 @@ void MessageForm::show(const messageRecord &record)
 
     MessageDefinition definition;
     if (!readMessageDefinition(record.message_id, definition)) {
-        picture->setPixmap(QPixmap(initialPicture));
+        picture->setPixmap(picturePixmap(initialPicture));
         roomName->clear();
         panelName->clear();
         messageName->clear();
@@ -142,7 +143,7 @@ void MessageForm::show(const messageRecord &record)
     const QString panelRemark = readPanelRemark(record.panel_id);
     if (!iconName.contains(".png"))
         iconName += ".png";
-    picture->setPixmap(QPixmap(":/myImages/png/message/" + iconName));
+    picture->setPixmap(picturePixmap(":/myImages/png/message/" + iconName));
     roomName->setText(roomFullName(record.room_id));
     panelName->setText(panelRemark);
     messageName->setText(messageRemark);

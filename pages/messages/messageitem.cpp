@@ -3,6 +3,7 @@
 #include "core/messagestore.h"
 #include "core/roomname.h"
 #include "devicelink/broadcastsocket.h"
+#include "materialwidgets/picturefile.h"
 #include "pages/messages/messagedlg.h"
 
 #include <QPainter>
@@ -106,5 +107,5 @@ QList<LogRow::TextCell> MessageItem::textCells() const
 void MessageItem::paintBeforeTexts(QPainter &painter)
 {
     if (hasDefinition)
-        painter.drawPixmap(QRect(50, (height() - 24) / 2, 24, 24), QPixmap(picture));
+        painter.drawPixmap(QRect(50, (height() - 24) / 2, 24, 24), picturePixmap(picture));
 }

@@ -7,6 +7,7 @@
 #include "core/moodstore.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmaterialcheckbox.h"
 #include "materialwidgets/qtmaterialflatbutton.h"
 #include "materialwidgets/qtmateriallabel.h"
@@ -99,7 +100,7 @@ PageSettingRoomManagerMoodsInformation::PageSettingRoomManagerMoodsInformation(c
         auto *icon = new QtMaterialLabel(nullptr);
         icon->setObjectName(QString("label%1").arg(group.objectName));
         icon->setFixedSize(48, 48);
-        icon->setPixmap(QPixmap(group.icon));
+        icon->setPixmap(picturePixmap(group.icon));
         icon->setScaledContents(true);
         icon->installEventFilter(this);
         auto *box = new QtMaterialCheckBox(tr(group.text), nullptr);

@@ -4,6 +4,7 @@
 #include "core/roomstore.h"
 #include "core/templatestore.h"
 #include "devicelink/broadcastsocket.h"
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmateriallineedit.h"
 #include "materialwidgets/qtmaterialtabs.h"
@@ -63,7 +64,7 @@ RoomEditorPage::RoomEditorPage(const QString &id, const QString &name, RoomConfi
     labelModifyIcon = new QtMaterialLabel(nullptr);
     labelModifyIcon->setObjectName(m_kind.modifyIconName);
     labelModifyIcon->setFixedSize(24, 24);
-    labelModifyIcon->setPixmap(QPixmap(":/myImages/png/icon-system-edit.png"));
+    labelModifyIcon->setPixmap(picturePixmap(":/myImages/png/icon-system-edit.png"));
     labelModifyIcon->setScaledContents(true);
     tabs = new QtMaterialTabs(nullptr);
     tabs->setObjectName("tabs");

@@ -2,6 +2,7 @@
 
 #include "core/globals.h"
 #include "devicelink/broadcastsocket.h"
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmaterialcanvas.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "materialwidgets/qtmaterialstyle.h"
@@ -92,7 +93,7 @@ void HomeManagerItem::paintTile(QPainter &painter, const QSize &size, const QStr
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
         // Read as an image: a pixmap read from a file would keep its full size in the cache as well.
-        const QImage full(picture);
+        const QImage full = readPicture(picture);
         pixmap = QPixmap::fromImage(full.width() > pixels || full.height() > pixels
                                         ? full.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::FastTransformation)
                                         : full);

@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "core/roomstore.h"
 #include "devicelink/broadcastsocket.h"
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmaterialcanvas.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "materialwidgets/qtmateriallabel.h"
@@ -46,7 +47,7 @@ PageDeviceOperate::PageDeviceOperate(const QString &id, const QString &name, con
         labelRefresh->setObjectName("labelRefresh");
         labelRefresh->setFixedSize(36, 36);
         labelRefresh->setScaledContents(true);
-        labelRefresh->setPixmap(QPixmap(":/myImages/png/shuaxin.png"));
+        labelRefresh->setPixmap(picturePixmap(":/myImages/png/shuaxin.png"));
         labelRefresh->setToolTip(tr(kind.refreshTip));
 
         auto *switchRow = new QGridLayout;
@@ -81,7 +82,7 @@ PageDeviceOperate::PageDeviceOperate(const QString &id, const QString &name, con
 
 void PageDeviceOperate::showAllState()
 {
-    labelAll->setPixmap(QPixmap(m_allState != 0 ? checkboxOn : checkboxOff));
+    labelAll->setPixmap(picturePixmap(m_allState != 0 ? checkboxOn : checkboxOff));
 }
 
 void PageDeviceOperate::loadRooms()

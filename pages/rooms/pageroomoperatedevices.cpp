@@ -1,6 +1,7 @@
 #include "pages/rooms/pageroomoperatedevices.h"
 
 #include "core/globals.h"
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmaterialcanvas.h"
 #include "materialwidgets/qtmaterialgroupbox.h"
 #include "materialwidgets/qtmateriallabel.h"
@@ -42,7 +43,7 @@ PageRoomOperateDevices::PageRoomOperateDevices(const QString &refreshTip, QWidge
     labelRefresh->setObjectName("labelRefresh");
     labelRefresh->setFixedSize(36, 36);
     labelRefresh->setScaledContents(true);
-    labelRefresh->setPixmap(QPixmap(":/myImages/png/shuaxin.png"));
+    labelRefresh->setPixmap(picturePixmap(":/myImages/png/shuaxin.png"));
     labelRefresh->setToolTip(refreshTip);
     showAllState();
 
@@ -147,6 +148,6 @@ bool PageRoomOperateDevices::eventFilter(QObject *watched, QEvent *event)
 
 void PageRoomOperateDevices::showAllState()
 {
-    labelAll->setPixmap(
-        QPixmap(m_allState != 0 ? ":/myImages/png/icon_checkbox_on.png" : ":/myImages/png/icon_checkbox_off.png"));
+    labelAll->setPixmap(picturePixmap(m_allState != 0 ? ":/myImages/png/icon_checkbox_on.png"
+                                                      : ":/myImages/png/icon_checkbox_off.png"));
 }

@@ -2,6 +2,7 @@
 
 #include "core/appsettings.h"
 #include "core/networkstore.h"
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmateriallineedit.h"
 
@@ -25,7 +26,7 @@ PageSettingAbout::PageSettingAbout(const QString &id, const QString &name, QWidg
 {
     auto *logo = new QtMaterialLabel(nullptr, Qt::WindowFlags());
     logo->setObjectName("labelLogo");
-    logo->setPixmap(QPixmap(":/myImages/png/logo-about-orv.png"));
+    logo->setPixmap(picturePixmap(":/myImages/png/logo-about-orv.png"));
     auto *introduction = label(tr("Zoduv is the hotel room station of ORV: it operates the devices of the guest "
                                   "rooms, answers the guests' calls and keeps each hotel project. How ORV treats "
                                   "personal data is set out in its privacy statement on its web site."),
@@ -121,7 +122,7 @@ void PageSettingAbout::paintEvent(QPaintEvent *event)
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0x1F, 0x29, 0x33));
     painter.drawEllipse(square);
-    painter.drawPixmap(square.adjusted(40, 40, -40, -40), QPixmap(":/myImages/png/icon-about-company.png"));
+    painter.drawPixmap(square.adjusted(40, 40, -40, -40), picturePixmap(":/myImages/png/icon-about-company.png"));
     painter.end();
 
     MyDialog::paintEvent(event);

@@ -9,6 +9,7 @@
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
 #include "devicelink/buscommands.h"
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qprogressindicator.h"
 #include "materialwidgets/qtmaterialcombobox.h"
 #include "materialwidgets/qtmaterialflatbutton.h"
@@ -100,7 +101,7 @@ PageSettingNetwork::PageSettingNetwork(const QString &id, const QString &name, Q
     searchLabel = new QtMaterialLabel(nullptr);
     searchLabel->setObjectName("labelSearch");
     searchLabel->setFixedSize(32, 32);
-    searchLabel->setPixmap(QPixmap(":/myImages/png/icon-search.png"));
+    searchLabel->setPixmap(picturePixmap(":/myImages/png/icon-search.png"));
     searchLabel->setScaledContents(true);
     searchLabel->setToolTip(tr(searchHint));
 

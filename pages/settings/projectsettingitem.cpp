@@ -1,5 +1,6 @@
 #include "pages/settings/projectsettingitem.h"
 
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmaterialcheckbox.h"
 #include "materialwidgets/qtmaterialiconbutton.h"
 #include "materialwidgets/qtmateriallabel.h"
@@ -19,7 +20,7 @@ ProjectSettingItem::ProjectSettingItem(const QString &projectName, bool isCurren
     picture->setObjectName("labelPicture");
     picture->setFixedSize(24, 24);
     picture->setScaledContents(true);
-    picture->setPixmap(QPixmap(":/myImages/png/icon-navigation-home.png"));
+    picture->setPixmap(picturePixmap(":/myImages/png/icon-navigation-home.png"));
     labelName = new QtMaterialLabel(projectName, 5, nullptr);
     labelName->setObjectName("labelName");
 

@@ -3,6 +3,7 @@
 #include "core/appsettings.h"
 #include "core/projectfolders.h"
 #include "core/projectlist.h"
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmaterialflatbutton.h"
 #include "materialwidgets/qtmaterialiconbutton.h"
 #include "materialwidgets/qtmateriallabel.h"
@@ -131,7 +132,7 @@ QGridLayout *layOutTransferDialog(MyDialog *dialog, QtMaterialLabel *status, con
     auto *pictureLabel = new QLabel(nullptr);
     pictureLabel->setFixedSize(40, 40);
     pictureLabel->setScaledContents(true);
-    pictureLabel->setPixmap(QPixmap(picture));
+    pictureLabel->setPixmap(picturePixmap(picture));
 
     if (auto *button = qobject_cast<QtMaterialFlatButton *>(first))
         button->setBackgroundColor(QColor("#E35151"));

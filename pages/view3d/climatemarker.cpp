@@ -1,5 +1,6 @@
 #include "pages/view3d/climatemarker.h"
 
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmaterialstyle.h"
 #include "pages/view3d/markerview3d.h"
 
@@ -52,8 +53,8 @@ void paintClimateMarker(QPainter &painter, const QPoint &corner, const airCondit
     painter.setBrush(on ? QColor(0x1f, 0x29, 0x33) : QColor(0x3d, 0x53, 0x66));
     painter.drawEllipse(QRect(corner.x(), corner.y(), size, size));
     painter.drawImage(QRect(corner.x() + 32, corner.y() + 10, 16, 16),
-                      QImage(on ? tr(":/myImages/png/airConditioner/icon-ac-power-on.png")
-                                : tr(":/myImages/png/airConditioner/icon-ac-power-off.png")));
+                      readPicture(on ? tr(":/myImages/png/airConditioner/icon-ac-power-on.png")
+                                     : tr(":/myImages/png/airConditioner/icon-ac-power-off.png")));
 
     const QFont &font = QtMaterialStyle::instance().themeFont(12);
     const QFontMetrics metrics(font);

@@ -1,6 +1,7 @@
 #include "pages/view3d/light3dviewitem.h"
 
 #include "core/placementstore.h"
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmaterialstyle.h"
 #include "panels/devicerecordloaders.h"
 
@@ -49,7 +50,7 @@ void Light3DViewItem::paintMarker(QPainter &painter, int index)
     if (!icon.contains(".png"))
         icon += ".png";
     painter.drawImage(QRect(corner.x() + 22, corner.y() + 10, 36, 36),
-                      QImage(QString::asprintf(":/myImages/png/light/%s", icon.toUtf8().constData())));
+                      readPicture(QString::asprintf(":/myImages/png/light/%s", icon.toUtf8().constData())));
 
     const QFont &font = QtMaterialStyle::instance().themeFont(12);
     painter.setBrush(Qt::NoBrush);

@@ -1,5 +1,6 @@
 #include "pages/view3d/pageroomoperate3dviewlighting.h"
 
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "pages/view3d/light3dviewitem.h"
 #include "panels/devicerecordloaders.h"
@@ -20,7 +21,7 @@ PageRoomOperate3DViewLighting::PageRoomOperate3DViewLighting(QWidget *parent) : 
     labelRefresh->setObjectName("labelRefresh");
     labelRefresh->setFixedSize(36, 36);
     labelRefresh->setScaledContents(true);
-    labelRefresh->setPixmap(QPixmap(tr(":/myImages/png/shuaxin.png")));
+    labelRefresh->setPixmap(picturePixmap(tr(":/myImages/png/shuaxin.png")));
     labelRefresh->setToolTip(tr("Refresh All Ligths Information"));
     connect(labelRefresh, &QtMaterialLabel::signalsPressed, this, &PageRoomOperate3DViewLighting::labelRefresh_pressed);
     m_lightView = new Light3DViewItem(nullptr);

@@ -7,6 +7,7 @@
 #include "core/placementstore.h"
 #include "core/queryhelpers.h"
 #include "devicelink/broadcastsocket.h"
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmateriallabel.h"
 #include "materialwidgets/qtmaterialtabs.h"
 #include "pages/pickers/iconselectdlg.h"
@@ -33,7 +34,7 @@ PageSetting3DViewManagerEdit::PageSetting3DViewManagerEdit(const QString &id, co
     labelChangeImage->setObjectName("labelChangeImage");
     labelChangeImage->setFixedSize(36, 36);
     labelChangeImage->setScaledContents(true);
-    labelChangeImage->setPixmap(QPixmap(tr(":/myImages/png/icon-system-edit.png")));
+    labelChangeImage->setPixmap(picturePixmap(tr(":/myImages/png/icon-system-edit.png")));
     labelChangeImage->setToolTip(tr("Change Image"));
     lightingTab = new PageSetting3DViewManagerLighting(nullptr);
     acTab = new PageSetting3DViewManagerAC(nullptr);

@@ -4,6 +4,7 @@
 #include "core/placementstore.h"
 #include "core/roomstore.h"
 #include "devicelink/broadcastsocket.h"
+#include "materialwidgets/picturefile.h"
 #include "materialwidgets/qtmaterialstyle.h"
 #include "pages/view3d/roompicture.h"
 
@@ -81,7 +82,7 @@ void PlacementTab::paintEvent(QPaintEvent *event)
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(0x1F, 0x29, 0x33));
         painter.drawEllipse(QRect(corner.x(), corner.y(), markerSize, markerSize));
-        painter.drawImage(QRect(corner.x() + 22, corner.y() + 10, 36, 36), QImage(iconPathAt(i)));
+        painter.drawImage(QRect(corner.x() + 22, corner.y() + 10, 36, 36), readPicture(iconPathAt(i)));
         painter.setBrush(Qt::NoBrush);
         painter.setFont(markerFont);
         painter.setPen(Qt::white);
