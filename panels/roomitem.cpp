@@ -19,11 +19,9 @@
 #include "shell/tilegrid.h"
 
 #include <QDateTime>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmapCache>
 
 RoomItem::RoomItem(int roomId, int mode, QWidget *parent) : QWidget(parent), m_roomId(roomId), m_mode(mode)
 {
@@ -160,15 +158,9 @@ void RoomItem::paintEvent(QPaintEvent *event)
         painter.setClipPath(clip);
         const QString path = picturePath(m_pictureName);
         if (!path.isEmpty()) {
-            // Pictures are decoded once per file, not once per card and paint.
-            // A user photo replaced under its name is read again.
-            const QFileInfo file(path);
-            const QString key = file.exists() ? path + QString::number(file.lastModified().toMSecsSinceEpoch()) : path;
-            QPixmap picture;
-            if (!QPixmapCache::find(key, &picture)) {
-                picture = QPixmap::fromImage(readPicture(path));
-                QPixmapCache::insert(key, picture);
-            }
+            // Pictures are decoded once per file, not once per card and paint; a user photo replaced under its
+            // name is read again.
+            const QPixmap picture = picturePixmap(path);
             if (!picture.isNull())
                 painter.drawPixmap(rect(), picture);
         }
