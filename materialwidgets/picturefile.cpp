@@ -8,17 +8,18 @@
 QImage readPicture(const QString &path)
 {
     const QFileInfo info(path);
-    if (!info.exists())
-        return QImage();
     const QByteArray suffix = info.suffix().toLower().toLatin1();
-    // (Asking which formats the reader supports would load every plugin as well.)
     if (!suffix.isEmpty()) {
+        if (!info.exists())
+            return QImage();
+        // (Asking which formats the reader supports would load every plugin as well.)
         QImageReader reader(path, suffix);
         reader.setAutoDetectImageFormat(false);
         QImage image;
         if (reader.read(&image))
             return image;
     }
+    // Without a suffix the reader also tries the name with each known one appended, as it always has.
     return QImage(path);
 }
 
@@ -26,7 +27,7 @@ QPixmap picturePixmap(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return QPixmap();
+        return info.suffix().isEmpty() ? QPixmap::fromImage(readPicture(path)) : QPixmap();
     const QString key = QLatin1String("station_picture:") + info.absoluteFilePath() + QLatin1Char(':') +
                         QString::number(info.lastModified().toMSecsSinceEpoch()) + QLatin1Char(':') +
                         QString::number(info.size());

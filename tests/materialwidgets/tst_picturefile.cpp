@@ -90,6 +90,8 @@ void TestPictureFile::misnamedAndMissingFiles_data()
     QTest::newRow("unknown suffix") << "photo.dat" << QByteArray("PNG") << true;
     QTest::newRow("not a picture") << "notes.png" << QByteArray() << false;
     QTest::newRow("missing") << "missing.png" << QByteArray("-") << false;
+    // Named without its suffix: found under the name with a known suffix, as the reader has always found it.
+    QTest::newRow("named without suffix") << "photo_2" << QByteArray("=") << true;
 }
 
 void TestPictureFile::misnamedAndMissingFiles()
@@ -105,6 +107,8 @@ void TestPictureFile::misnamedAndMissingFiles()
         QFile text(path);
         QVERIFY(text.open(QIODevice::WriteOnly));
         text.write("not a picture\n");
+    } else if (format == "=") {
+        QVERIFY(image.save(path + ".png", "PNG"));
     } else if (format != "-") {
         QVERIFY(image.save(path, format.constData()));
     }
