@@ -15,6 +15,8 @@ namespace {
 const char *const kDefaultLow = "20";
 const char *const kDefaultHigh = "35";
 const char *const kDefaultNetworkType = "0";
+// The encoding of a list that declares none, as its codec's MIB number.
+const int kUtf8Mib = 106;
 
 // One node of the list as read: an element with its attributes and children, a text (or CDATA section), a
 // comment or a processing instruction. Text that is only blanks between elements is not kept, so a list read
@@ -185,7 +187,7 @@ QVector<ListNode *> elementsNamed(const ListNode &document, const QString &tag)
 class ListWriter
 {
 public:
-    explicit ListWriter(QTextCodec *encoding) : codec(encoding), anyCharacter(encoding->mibEnum() == 106 /* UTF-8 */) {}
+    explicit ListWriter(QTextCodec *encoding) : codec(encoding), anyCharacter(encoding->mibEnum() == kUtf8Mib) {}
 
     void writeDocument(const ProjectList &list)
     {
@@ -298,7 +300,7 @@ bool writeProjectList(const ProjectList &list)
 {
     QTextCodec *codec = list.encoding.isEmpty() ? nullptr : QTextCodec::codecForName(list.encoding.toLatin1());
     if (!codec)
-        codec = QTextCodec::codecForMib(106);
+        codec = QTextCodec::codecForMib(kUtf8Mib);
     ListWriter writer(codec);
     writer.writeDocument(list);
     const QByteArray bytes = writer.encoded();

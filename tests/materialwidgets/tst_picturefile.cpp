@@ -25,8 +25,6 @@ private slots:
     void pixmapCacheFollowsTheFile();
 
 private:
-    QString write(const QString &name, const QImage &image, const char *format);
-
     QTemporaryDir dir;
 };
 
@@ -34,14 +32,6 @@ void TestPictureFile::initTestCase()
 {
     QVERIFY(dir.isValid());
     initStationResources();
-}
-
-QString TestPictureFile::write(const QString &name, const QImage &image, const char *format)
-{
-    const QString path = dir.filePath(name);
-    if (!image.save(path, format))
-        return QString();
-    return path;
 }
 
 void TestPictureFile::readsWithoutLoadingOtherPlugins()
@@ -123,8 +113,8 @@ void TestPictureFile::pixmapCacheFollowsTheFile()
 {
     QImage first(20, 10, QImage::Format_RGB32);
     first.fill(Qt::red);
-    const QString path = write("photo_1.png", first, "PNG");
-    QVERIFY(!path.isEmpty());
+    const QString path = dir.filePath("photo_1.png");
+    QVERIFY(first.save(path, "PNG"));
     const QPixmap before = picturePixmap(path);
     QCOMPARE(before.size(), QSize(20, 10));
     // Read once while the file stays as it is.
